@@ -1,0 +1,138 @@
+#include "protocol/messages.h"
+
+#include <gtest/gtest.h>
+
+using namespace protocol;
+
+namespace {
+
+const std::string E(1, kEndMarker);
+
+// Encodes, cuts the end marker(s) off as the receive path does, splits off the word and decodes.
+template <class M> M roundTrip(const M& sent) {
+    const std::string wire = encode(sent);
+    EXPECT_EQ(wire.back(), kEndMarker);
+    const std::string entry = wire.substr(0, wire.find(kEndMarker));
+    const Command c = splitCommand(entry);
+    EXPECT_EQ(c.word, M::word);
+    const auto got = decode<M>(c.args);
+    EXPECT_TRUE(got.has_value()) << entry;
+    if (got) {
+        EXPECT_TRUE(got->fields() == sent.fields()) << entry;
+    }
+    return got.value_or(M{});
+}
+
+} // namespace
+
+TEST(Messages, EveryClientCommandRoundTrips) {
+    using namespace toserver;
+    roundTrip(LoginInfo{.slot = 2, .version = "1.0.11", .name = "Ann + Bob"});
+    roundTrip(KickHim{.slot = 1, .target = 7});
+    roundTrip(Chat{.slot = 3, .text = "2+2=4 :) |clBlack"});
+    roundTrip(Action{.slot = 4, .text = "waves+smiles|$00FF00FF"});
+    roundTrip(StartGame{.hostname = "You", .target = 500, .seconds = 60, .timepenalty = true, .teamgame = false, .tiles = 14});
+    roundTrip(JustWatch{.slot = 2, .flag = 1});
+    roundTrip(PlaceMyTile{.seat = 1, .cell = 60, .column = 22, .row = 12});
+    roundTrip(SwapTiles{.seat = 2, .tocolumn = 1, .torow = 2, .fromcolumn = 3, .fromrow = 4});
+    roundTrip(ReplaceTile{.seat = 3, .column = 5, .row = 6});
+    roundTrip(UndoThem{.seat = 4});
+    roundTrip(Finish{.seat = 1});
+    roundTrip(DrawCard{.seat = 2});
+    roundTrip(ClickYes{.seat = 3});
+    roundTrip(Pause{.slot = 1, .flag = 0});
+    roundTrip(PlayASound{.slot = 1, .sound = "wave12"});
+    roundTrip(BotSpeed{.slot = 1, .delay = 2000});
+}
+
+TEST(Messages, EveryServerCommandRoundTrips) {
+    using namespace toclient;
+    roundTrip(SendLoginInfo{.slot = 9});
+    roundTrip(Full{});
+    roundTrip(NewPlayerInfo{.slot = 3, .name = "Zoë", .justwatching = 0});
+    roundTrip(ExistingPlayers{.players = {{1, "Host", 0}, {3, "Cid", 1}}});
+    roundTrip(HaveWrongVersion{.name = "Old Timer"});
+    roundTrip(WrongVersion{});
+    roundTrip(LoadStats{.slot = 5, .turnseat = 2, .target = 300, .seconds = 90, .timepenalty = false, .teamgame = true,
+                        .seats = {{{1, -20, 14, false, false}, {2, 35, 9, true, false}, {3, 0, 0, false, true}, {4, 7, 1, false, false}}}});
+    roundTrip(LoadBoard{.slot = 6, .cells = {{1, 1, 5}, {2, 1, 6}, {22, 12, 53}}});
+    roundTrip(YourTiles{.seat = 2, .cells = {{1, 14}, {5, 53}, {60, 52}}});
+    roundTrip(PlayerDisconnected{.slot = 4, .name = "Dee"});
+    roundTrip(JustWatching{.slot = 2, .flag = 2});
+    roundTrip(Chat{.slot = 1, .text = "Ann chats: a+b|clRed"});
+    roundTrip(Action{.slot = 1, .text = "Ann waves|clBlue"});
+    roundTrip(PlayASound{.slot = 2, .sound = "wave3"});
+    roundTrip(GamePause{.flag = 1});
+    roundTrip(StartGame{.hostname = "Host", .target = 1000, .seconds = 30, .timepenalty = false, .teamgame = true, .tiles = 48});
+    roundTrip(StartRound{.scores = {10, -5, 0, 300}});
+    roundTrip(NextPlayer{.seat = 3, .tilesleft = -1, .seats = {{{1, 5, 10}, {2, 6, 11}, {3, 7, 12}, {4, 8, 13}}}});
+    roundTrip(PlaceHisTile{.seat = 1, .tile = 53, .column = 0, .row = 0});
+    roundTrip(FreeCard{.seat = 1, .cell = 14});
+    roundTrip(toclient::SwapTiles{.seat = 2, .tocolumn = 1, .torow = 2, .fromcolumn = 3, .fromrow = 4, .tile = 40});
+    roundTrip(RemoveTile{.column = 9, .row = 3});
+    roundTrip(toclient::UndoThem{.seat = 4, .cells = {{3, 3, 0}, {4, 3, 17}}});
+    roundTrip(MovedTiles{.seat = 1, .score = -12, .value = 31, .cells = {{1, 1, 1}, {2, 1, 2}, {3, 1, 3}}});
+    roundTrip(NotEnough{.seat = 2});
+    roundTrip(AskPenalty{.seat = 3});
+    roundTrip(Incomplete{.seat = 4});
+    roundTrip(NoMoreTiles{});
+    roundTrip(NoMoreRoom{});
+    roundTrip(NoTime{.seat = 3});
+    roundTrip(EndRound{.winner = 0, .seats = {{{1, -35, -35, 2}, {2, 47, 47, 0}, {3, -12, -12, 1}, {4, 0, 0, 0}}}});
+    roundTrip(Winner{.name = "The Green Team"});
+    roundTrip(NoUse{.seat = 1});
+    roundTrip(TeamScore{.seat = 3, .score = 77});
+    roundTrip(ShowDraw{.seat = 1, .which = 1});
+}
+
+TEST(Messages, ExactBytesOfTheCatalogue) {
+    using namespace toclient;
+    EXPECT_EQ(encode(Full{}), "CMD_full+" + E);
+    EXPECT_EQ(encode(SendLoginInfo{4}), "CMD_sendlogininfo+4" + E);
+    EXPECT_EQ(encode(NoTime{3}), "CMD_notime+3+" + E);
+    EXPECT_EQ(encode(ExistingPlayers{{{1, "Host", 0}, {3, "Cid", 1}}}), "CMD_existingplayers+1+Host+0+3+Cid+1" + E);
+    EXPECT_EQ(encode(NewPlayerInfo{2, "Ann", 0}), "CMD_newplayerinfo+2+Ann+0" + E);
+    EXPECT_EQ(encode(YourTiles{2, {{1, 14}, {5, 53}}}), "CMD_yourtiles+2+1,14+5,53" + E);
+    EXPECT_EQ(encode(EndRound{0, {{{1, -35, -35, 2}, {2, 47, 47, 0}, {3, -12, -12, 1}, {4, 0, 0, 0}}}}),
+              "CMD_endround+0+1+-35+-35+2+2+47+47+0+3+-12+-12+1+4+0+0+0" + E);
+    EXPECT_EQ(encode(NextPlayer{2, -1, {{{1, 0, 14}, {2, 0, 15}, {3, 0, 0}, {4, 0, 0}}}}),
+              "CMD_nextplayer+2+-1+1+0+14+2+0+15+3+0+0+4+0+0" + E);
+    EXPECT_EQ(encode(StartGame{"You", 500, 60, true, false, 14}), "CMD_startgame+You+500+60+t+f+14+" + E);
+    EXPECT_EQ(encode(Winner{"Klot"}), "CMD_winner+Klot+" + E);
+    EXPECT_EQ(encode(PlayASound{1, "wave3"}), "CMD_playasound+1+wave3+" + E);
+    EXPECT_EQ(encode(GamePause{1}), "CMD_gamepause+1+" + E);
+    EXPECT_EQ(encode(StartRound{{1, 2, 3, 4}}), "CMD_startround+1+2+3+4+" + E);
+    EXPECT_EQ(encode(MovedTiles{1, 30, 30, {{1, 1, 10}}}), "CMD_movedtiles+1+30+30+1+1+10" + E);
+    EXPECT_EQ(encode(toserver::LoginInfo{2, "1.0.11", "Ann"}), "CMD_logininfo+2+1.0.11+Ann" + E + E);
+    EXPECT_EQ(encode(toserver::JustWatch{3, 1}), "CMD_justwatch+3+1" + E);
+    EXPECT_EQ(encode(toserver::Pause{1, 1}), "CMD_pause+1+1+" + E);
+    EXPECT_EQ(encode(toserver::Chat{1, "hi+there|clBlack"}), "CMD_chat+1+hi+there|clBlack" + E);
+}
+
+TEST(Messages, ReadersRefuseMalformedFieldsAndToleratesTheTrailingSeparator) {
+    using namespace toclient;
+    EXPECT_FALSE(decode<PlaceHisTile>("1+x+3+4+").has_value());
+    EXPECT_FALSE(decode<PlaceHisTile>("1+2+3").has_value()); // a field missing
+    EXPECT_FALSE(decode<YourTiles>("2+1,14+5;53").has_value());
+    EXPECT_FALSE(decode<YourTiles>("2+1,+5,53").has_value());
+    EXPECT_FALSE(decode<LoadStats>("5+2+300+90+t+yes+1+0+0+f+f").has_value());
+    EXPECT_FALSE(decode<NextPlayer>("1+50+1+0+14").has_value()); // seats cut short
+    EXPECT_FALSE(decode<UndoThem>("1+3+3").has_value());         // a board item cut short
+
+    // Receivers do not rely on the trailing separator, with or without it.
+    EXPECT_EQ(decode<NoTime>("3").value().seat, 3);
+    EXPECT_EQ(decode<NoTime>("3+").value().seat, 3);
+    EXPECT_EQ(decode<YourTiles>("2+1,14+").value().cells.size(), 1u);
+    EXPECT_TRUE(decode<YourTiles>("2").value().cells.empty());
+    EXPECT_TRUE(decode<Full>("").has_value());
+}
+
+TEST(Messages, FreeTextKeepsEveryPlusAndAnEmptyName) {
+    auto chat = decode<toclient::Chat>("2+Bo chats: 1+1=2 ++|clGreen");
+    ASSERT_TRUE(chat);
+    EXPECT_EQ(chat->slot, 2);
+    EXPECT_EQ(chat->text, "Bo chats: 1+1=2 ++|clGreen");
+    auto login = decode<toserver::LoginInfo>("2+1.0.11+");
+    ASSERT_TRUE(login);
+    EXPECT_EQ(login->name, "");
+}

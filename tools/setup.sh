@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian packages), builds Rimbalo, then plays or tests.
+#   bash tools/setup.sh play   build and start a solo game
+#   bash tools/setup.sh test   build and run the whole test suite
+#   bash tools/setup.sh build  build only
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mode="${1:-play}"
+shift || true
+
+packages=(build-essential cmake ninja-build pkg-config
+          qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
+          libgtest-dev libgmock-dev libbenchmark-dev
+          clang libclang-rt-dev xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+if ((${#missing[@]})); then
+    echo "Installing missing packages: ${missing[*]}"
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=build
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake --build "$build" --parallel "$jobs"
+
+case "$mode" in
+play)
+    if [ -x "$build/src/app/rimbalo" ]; then
+        exec "$build/src/app/rimbalo" "$@"
+    elif [ -x "$build/src/serverapp/rimbalo-server" ]; then
+        echo "The game window is not built yet; starting the stand-alone server on port 7772."
+        exec "$build/src/serverapp/rimbalo-server" "$@"
+    else
+        echo "Rimbalo's game window and server are not built yet: only the rules and protocol libraries exist." >&2
+        echo "Run 'bash tools/setup.sh test' to run their tests." >&2
+        exit 1
+    fi
+    ;;
+test)
+    cd "$build"
+    exec ctest --output-on-failure --timeout 600 -j "$jobs" "$@"
+    ;;
+build)
+    ;;
+*)
+    echo "usage: bash tools/setup.sh [play|test|build]" >&2
+    exit 2
+    ;;
+esac
