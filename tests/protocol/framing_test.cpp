@@ -62,7 +62,8 @@ TEST(Fields, StrictDecimalParsing) {
     EXPECT_EQ(parseInt("7772"), 7772);
     EXPECT_EQ(parseInt("-35"), -35);
     EXPECT_EQ(parseInt("999999999"), 999999999);
-    for (std::string_view bad : {"", "-", "+5", " 5", "5 ", "5a", "0x10", "$1F", "1e3", "1234567890", "--1", "1,5"})
+    for (std::string_view bad :
+         {"", "-", "+5", " 5", "5 ", "5a", "0x10", "$1F", "1e3", "1234567890", "--1", "1,5"})
         EXPECT_FALSE(parseInt(bad).has_value()) << bad;
 }
 
@@ -93,6 +94,8 @@ TEST(Fields, BuilderWritesTrailingSeparatorOnlyWhenAsked) {
     EXPECT_EQ(CommandBuilder("CMD_full").finish(true), "CMD_full+" + E);
     EXPECT_EQ(CommandBuilder("CMD_sendlogininfo").add(3).finish(false), "CMD_sendlogininfo+3" + E);
     EXPECT_EQ(CommandBuilder("CMD_notime").add(3).finish(true), "CMD_notime+3+" + E);
-    EXPECT_EQ(CommandBuilder("CMD_x").add(-12).addFlag(true).addFlag(false).finish(false), "CMD_x+-12+t+f" + E);
-    EXPECT_EQ(CommandBuilder("CMD_logininfo").add(1).add("v").add("n").finishTwice(), "CMD_logininfo+1+v+n" + E + E);
+    EXPECT_EQ(CommandBuilder("CMD_x").add(-12).addFlag(true).addFlag(false).finish(false),
+              "CMD_x+-12+t+f" + E);
+    EXPECT_EQ(CommandBuilder("CMD_logininfo").add(1).add("v").add("n").finishTwice(),
+              "CMD_logininfo+1+v+n" + E + E);
 }

@@ -31,7 +31,12 @@ TEST(Messages, EveryClientCommandRoundTrips) {
     roundTrip(KickHim{.slot = 1, .target = 7});
     roundTrip(Chat{.slot = 3, .text = "2+2=4 :) |clBlack"});
     roundTrip(Action{.slot = 4, .text = "waves+smiles|$00FF00FF"});
-    roundTrip(StartGame{.hostname = "You", .target = 500, .seconds = 60, .timepenalty = true, .teamgame = false, .tiles = 14});
+    roundTrip(StartGame{.hostname = "You",
+                        .target = 500,
+                        .seconds = 60,
+                        .timepenalty = true,
+                        .teamgame = false,
+                        .tiles = 14});
     roundTrip(JustWatch{.slot = 2, .flag = 1});
     roundTrip(PlaceMyTile{.seat = 1, .cell = 60, .column = 22, .row = 12});
     roundTrip(SwapTiles{.seat = 2, .tocolumn = 1, .torow = 2, .fromcolumn = 3, .fromrow = 4});
@@ -53,8 +58,16 @@ TEST(Messages, EveryServerCommandRoundTrips) {
     roundTrip(ExistingPlayers{.players = {{1, "Host", 0}, {3, "Cid", 1}}});
     roundTrip(HaveWrongVersion{.name = "Old Timer"});
     roundTrip(WrongVersion{});
-    roundTrip(LoadStats{.slot = 5, .turnseat = 2, .target = 300, .seconds = 90, .timepenalty = false, .teamgame = true,
-                        .seats = {{{1, -20, 14, false, false}, {2, 35, 9, true, false}, {3, 0, 0, false, true}, {4, 7, 1, false, false}}}});
+    roundTrip(LoadStats{.slot = 5,
+                        .turnseat = 2,
+                        .target = 300,
+                        .seconds = 90,
+                        .timepenalty = false,
+                        .teamgame = true,
+                        .seats = {{{1, -20, 14, false, false},
+                                   {2, 35, 9, true, false},
+                                   {3, 0, 0, false, true},
+                                   {4, 7, 1, false, false}}}});
     roundTrip(LoadBoard{.slot = 6, .cells = {{1, 1, 5}, {2, 1, 6}, {22, 12, 53}}});
     roundTrip(YourTiles{.seat = 2, .cells = {{1, 14}, {5, 53}, {60, 52}}});
     roundTrip(PlayerDisconnected{.slot = 4, .name = "Dee"});
@@ -63,12 +76,19 @@ TEST(Messages, EveryServerCommandRoundTrips) {
     roundTrip(Action{.slot = 1, .text = "Ann waves|clBlue"});
     roundTrip(PlayASound{.slot = 2, .sound = "wave3"});
     roundTrip(GamePause{.flag = 1});
-    roundTrip(StartGame{.hostname = "Host", .target = 1000, .seconds = 30, .timepenalty = false, .teamgame = true, .tiles = 48});
+    roundTrip(StartGame{.hostname = "Host",
+                        .target = 1000,
+                        .seconds = 30,
+                        .timepenalty = false,
+                        .teamgame = true,
+                        .tiles = 48});
     roundTrip(StartRound{.scores = {10, -5, 0, 300}});
-    roundTrip(NextPlayer{.seat = 3, .tilesleft = -1, .seats = {{{1, 5, 10}, {2, 6, 11}, {3, 7, 12}, {4, 8, 13}}}});
+    roundTrip(
+        NextPlayer{.seat = 3, .tilesleft = -1, .seats = {{{1, 5, 10}, {2, 6, 11}, {3, 7, 12}, {4, 8, 13}}}});
     roundTrip(PlaceHisTile{.seat = 1, .tile = 53, .column = 0, .row = 0});
     roundTrip(FreeCard{.seat = 1, .cell = 14});
-    roundTrip(toclient::SwapTiles{.seat = 2, .tocolumn = 1, .torow = 2, .fromcolumn = 3, .fromrow = 4, .tile = 40});
+    roundTrip(
+        toclient::SwapTiles{.seat = 2, .tocolumn = 1, .torow = 2, .fromcolumn = 3, .fromrow = 4, .tile = 40});
     roundTrip(RemoveTile{.column = 9, .row = 3});
     roundTrip(toclient::UndoThem{.seat = 4, .cells = {{3, 3, 0}, {4, 3, 17}}});
     roundTrip(MovedTiles{.seat = 1, .score = -12, .value = 31, .cells = {{1, 1, 1}, {2, 1, 2}, {3, 1, 3}}});
@@ -78,7 +98,8 @@ TEST(Messages, EveryServerCommandRoundTrips) {
     roundTrip(NoMoreTiles{});
     roundTrip(NoMoreRoom{});
     roundTrip(NoTime{.seat = 3});
-    roundTrip(EndRound{.winner = 0, .seats = {{{1, -35, -35, 2}, {2, 47, 47, 0}, {3, -12, -12, 1}, {4, 0, 0, 0}}}});
+    roundTrip(
+        EndRound{.winner = 0, .seats = {{{1, -35, -35, 2}, {2, 47, 47, 0}, {3, -12, -12, 1}, {4, 0, 0, 0}}}});
     roundTrip(Winner{.name = "The Green Team"});
     roundTrip(NoUse{.seat = 1});
     roundTrip(TeamScore{.seat = 3, .score = 77});
@@ -90,7 +111,8 @@ TEST(Messages, ExactBytesOfTheCatalogue) {
     EXPECT_EQ(encode(Full{}), "CMD_full+" + E);
     EXPECT_EQ(encode(SendLoginInfo{4}), "CMD_sendlogininfo+4" + E);
     EXPECT_EQ(encode(NoTime{3}), "CMD_notime+3+" + E);
-    EXPECT_EQ(encode(ExistingPlayers{{{1, "Host", 0}, {3, "Cid", 1}}}), "CMD_existingplayers+1+Host+0+3+Cid+1" + E);
+    EXPECT_EQ(encode(ExistingPlayers{{{1, "Host", 0}, {3, "Cid", 1}}}),
+              "CMD_existingplayers+1+Host+0+3+Cid+1" + E);
     EXPECT_EQ(encode(NewPlayerInfo{2, "Ann", 0}), "CMD_newplayerinfo+2+Ann+0" + E);
     EXPECT_EQ(encode(YourTiles{2, {{1, 14}, {5, 53}}}), "CMD_yourtiles+2+1,14+5,53" + E);
     EXPECT_EQ(encode(EndRound{0, {{{1, -35, -35, 2}, {2, 47, 47, 0}, {3, -12, -12, 1}, {4, 0, 0, 0}}}}),

@@ -9,11 +9,11 @@ TEST(Text, CleanNameReplacesSeparatorsAndControlCharacters) {
     EXPECT_EQ(cleanName("  +Tab\there\n "), "Tab here");
     EXPECT_EQ(cleanName("+++"), "");
     EXPECT_EQ(cleanName("Zoë"), "Zoë");
-    EXPECT_EQ(cleanName("a\xc2\x85z"), "a z");            // C1 control (NEL)
-    EXPECT_EQ(cleanName("bad\xff\xfe"), "bad??");         // not UTF-8: the end marker can never pass
-    EXPECT_EQ(cleanName("\xe2\x82"), "??");               // cut sequence
-    EXPECT_EQ(cleanName("\xc0\xaf"), "??");               // overlong "/"
-    EXPECT_EQ(cleanName("\xed\xa0\x80"), "???");          // surrogate
+    EXPECT_EQ(cleanName("a\xc2\x85z"), "a z");    // C1 control (NEL)
+    EXPECT_EQ(cleanName("bad\xff\xfe"), "bad??"); // not UTF-8: the end marker can never pass
+    EXPECT_EQ(cleanName("\xe2\x82"), "??");       // cut sequence
+    EXPECT_EQ(cleanName("\xc0\xaf"), "??");       // overlong "/"
+    EXPECT_EQ(cleanName("\xed\xa0\x80"), "???");  // surrogate
 }
 
 TEST(Text, CleanNameLimitsCharactersNotBytes) {
