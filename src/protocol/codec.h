@@ -133,6 +133,13 @@ template <class M> std::string encode(const M& message) {
         return b.finish(M::tail == Tail::Plus);
 }
 
+// The argument text a receiver's handler gets for this message: what follows the word's "+", without
+// the end marker(s). Lets one part of the program hand a command to another without a connection.
+template <class M> std::string encodeArgs(const M& message) {
+    const std::string text = encode(message);
+    return std::string(splitCommand(std::string_view(text).substr(0, text.find(kEndMarker))).args);
+}
+
 // Reads the argument text of a received command (the text after the word's "+"). Nothing when a
 // field is missing or not of its kind; text after the last field (a trailing "+") is ignored.
 template <class M> std::optional<M> decode(std::string_view args) {

@@ -158,3 +158,9 @@ TEST(Messages, FreeTextKeepsEveryPlusAndAnEmptyName) {
     ASSERT_TRUE(login);
     EXPECT_EQ(login->name, "");
 }
+
+TEST(Messages, ArgumentTextIsWhatTheHandlerReceives) {
+    EXPECT_EQ(encodeArgs(toserver::LoginInfo{2, "1.0.11", "A+B"}), "2+1.0.11+A+B");
+    EXPECT_EQ(encodeArgs(toserver::Finish{3}), "3+");
+    EXPECT_EQ(encodeArgs(toclient::Full{}), "");
+}
