@@ -1,0 +1,117 @@
+// Login, bringing a late joiner up to date, just watching, removing a player, and the relayed
+// commands (chat, actions, sounds).
+
+#include "tserver.h"
+
+#include "protocol/text.h"
+
+using namespace server;
+namespace in = protocol::toserver;
+namespace msg = protocol::toclient;
+
+void TServer::receivedlogininfo(std::string_view args, int fromSlot) {
+    const auto m = protocol::decode<in::LoginInfo>(args);
+    if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
+    const int slot = m->slot;
+    tplayer& p = player(slot);
+    if (!p.connected) return;
+
+    std::string name = protocol::cleanName(m->name);
+    if (name.empty()) name = "Player" + std::to_string(slot);
+    p.name = name;
+
+    sendAll(msg::NewPlayerInfo{slot, name, 0});
+    sendExistingPlayers(slot);
+    sendVersionNotices(slot, m->version);
+    if (gamestarted_) bringUpToDate(slot);
+    emit loggedIn(slot, QString::fromStdString(name));
+}
+
+void TServer::sendExistingPlayers(int slot) {
+    msg::ExistingPlayers others;
+    for (int other = 1; other <= slotcount_; ++other) {
+        const tplayer& p = player(other);
+        if (other != slot && p.connected) others.players.push_back({other, p.name, p.justwatching ? 1 : 0});
+    }
+    if (!others.players.empty()) send(slot, others);
+}
+
+// A different version is reported to the host and to the newcomer; the newcomer keeps the seat.
+void TServer::sendVersionNotices(int slot, const std::string& version) {
+    if (version == version_) return;
+    if (player(1).connected) send(1, msg::HaveWrongVersion{player(slot).name});
+    send(slot, msg::WrongVersion{});
+}
+
+// The game's statistics, the board and, for a seat in the round, its rack.
+void TServer::bringUpToDate(int slot) {
+    msg::LoadStats stats{slot,
+                         currentplayer_,
+                         options_.playtoscore,
+                         options_.turnseconds,
+                         options_.timepenalty,
+                         options_.teamgame,
+                         {}};
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const tplayer& p = player(seat);
+        stats.seats[static_cast<std::size_t>(seat - 1)] = {seat, p.score, p.tilecount(), p.justwatching,
+                                                           !p.playing};
+    }
+    send(slot, stats);
+    if (!board_.empty()) send(slot, msg::LoadBoard{slot, board_.list()});
+    if (!isSeat(slot) || !player(slot).playing) return;
+    msg::YourTiles rack{slot, {}};
+    for (int cell = 1; cell <= rules::kRackCells; ++cell)
+        if (const int tile = player(slot).tiles.cells[static_cast<std::size_t>(cell)]; tile != 0)
+            rack.cells.push_back({cell, tile});
+    if (!rack.cells.empty()) send(slot, rack);
+}
+
+// A player sets their own seat to just watch or to play again; the host may do so for any seat.
+void TServer::justwatch(std::string_view args, int fromSlot) {
+    const auto m = protocol::decode<in::JustWatch>(args);
+    if (!m || !isSeat(m->slot)) return;
+    if (fromSlot != kInternal && fromSlot != m->slot && fromSlot != 1) return;
+    const int seat = m->slot;
+    tplayer& p = player(seat);
+    if (!p.connected) return; // nobody to watch: the computer plays the seat anyway
+    if (m->flag == 2) {
+        p.justwatching = false;
+        sendAll(msg::JustWatching{seat, 2});
+    } else if (m->flag == 1 && gamestarted_) {
+        p.justwatching = true;
+        sendAll(msg::JustWatching{seat, 1});
+        if (isOnTurn(seat)) computerplay(seat);
+    }
+}
+
+void TServer::kickhim(std::string_view args, int fromSlot) {
+    const auto m = protocol::decode<in::KickHim>(args);
+    if (!m || m->slot != 1 || !fromSender(m->slot, fromSlot)) return;
+    disconnectsock(m->target);
+}
+
+void TServer::chat(std::string_view args, int fromSlot) {
+    const auto m = protocol::decode<in::Chat>(args);
+    if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
+    sendAll(msg::Chat{m->slot, player(m->slot).name + " chats: " + m->text});
+}
+
+void TServer::action(std::string_view args, int fromSlot) {
+    const auto m = protocol::decode<in::Action>(args);
+    if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
+    sendAll(msg::Action{m->slot, player(m->slot).name + " " + m->text});
+}
+
+void TServer::playasound(std::string_view args, int fromSlot) {
+    const auto m = protocol::decode<in::PlayASound>(args);
+    if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
+    sendAll(msg::PlayASound{m->slot, m->sound});
+}
+
+// The in-process host reads its own client's delay; a stand-alone server can follow this command.
+void TServer::botspeed(std::string_view args, int fromSlot) {
+    const auto m = protocol::decode<in::BotSpeed>(args);
+    if (!m || m->slot != 1 || !fromSender(m->slot, fromSlot)) return;
+    if (m->delay == 500 || m->delay == 1000 || m->delay == 2000) emit botSpeedRequested(m->delay);
+}

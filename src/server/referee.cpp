@@ -1,0 +1,171 @@
+// Games, rounds, the passing of the turn, the turn clock and the pause.
+
+#include "tserver.h"
+
+#include "protocol/text.h"
+
+#include <algorithm>
+
+using namespace server;
+namespace in = protocol::toserver;
+namespace msg = protocol::toclient;
+
+namespace {
+
+// The ranges the host's start dialog offers.
+constexpr int kMaxTarget = 1500;
+constexpr int kMinSeconds = 20;
+constexpr int kMaxSeconds = 180;
+constexpr int kMinDeal = 10;
+constexpr int kMaxDeal = 48;
+constexpr int kMostDealt = 96; // leaves at least 10 tiles in the pool
+constexpr int kClockLead = 4;  // a turn lasts its seconds plus this before the time-out notice
+constexpr int kGraceSeconds = 2;
+
+} // namespace
+
+void TServer::startgame(std::string_view args, int fromSlot) {
+    if (fromSlot != kInternal && fromSlot != 1) return;
+    const auto m = protocol::decode<protocol::StartGame>(args);
+    if (!m) return;
+
+    timer1_.stop();
+    computertimer_.stop();
+    gamestarted_ = true;
+    options_.hostname = protocol::cleanName(m->hostname);
+    options_.playtoscore = std::clamp(m->target, 0, kMaxTarget);
+    options_.turnseconds = std::clamp(m->seconds, kMinSeconds, kMaxSeconds);
+    options_.dealsize = std::clamp(m->tiles, kMinDeal, kMaxDeal);
+    options_.timepenalty = m->timepenalty;
+    options_.teamgame = m->teamgame;
+    limitDealSize();
+
+    sendAll(protocol::StartGame{options_.hostname, options_.playtoscore, options_.turnseconds,
+                                options_.timepenalty, options_.teamgame, options_.dealsize});
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        tplayer& p = player(seat);
+        p.score = 0;
+        p.justwatching = false;
+        p.emptypool = false;
+        p.playing = p.connected || seat == 2 || options_.teamgame;
+    }
+    emit gameStarted(seatsToDeal(), options_.dealsize);
+    startround();
+}
+
+// Seats 1 and 2 always play; seats 3 and 4 when someone holds them, or all four in a team game.
+int TServer::seatsToDeal() const {
+    if (options_.teamgame) return kSeats;
+    return 2 + (player(3).connected ? 1 : 0) + (player(4).connected ? 1 : 0);
+}
+
+void TServer::limitDealSize() {
+    const int seats = seatsToDeal();
+    while (seats * options_.dealsize > kMostDealt)
+        --options_.dealsize;
+}
+
+void TServer::startround() {
+    timer1_.stop();
+    computertimer_.stop();
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        tplayer& p = player(seat);
+        p.tiles.clear();
+        p.laidpoints = 0;
+        p.emptypool = false;
+        p.playing = p.connected || seat == 2 || options_.teamgame;
+    }
+    board_.clear();
+    turnboard_.clear();
+    sendAll(msg::StartRound{{player(1).score, player(2).score, player(3).score, player(4).score}});
+    playedlist_.clear();
+    rules::shuffletiles(pool_, rng_);
+    givetiles();
+    findplayer();
+}
+
+void TServer::givetiles() {
+    limitDealSize();
+    std::array<rules::Rack, 5> racks{};
+    std::array<bool, 5> playing{};
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        player(seat).tiles.clear();
+        playing[static_cast<std::size_t>(seat)] = player(seat).playing;
+    }
+    rules::givetiles(pool_, racks, playing, options_.dealsize);
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        tplayer& p = player(seat);
+        p.tiles = racks[static_cast<std::size_t>(seat)];
+        msg::YourTiles dealt{seat, {}};
+        for (int cell = 1; cell <= options_.dealsize; ++cell)
+            if (const int tile = p.tiles.cells[static_cast<std::size_t>(cell)]; tile != 0)
+                dealt.cells.push_back({cell, tile});
+        if (p.connected) send(seat, dealt);
+    }
+}
+
+void TServer::findplayer() {
+    computertimer_.stop();
+    // Seat 2 always plays, so at most four steps find the next seat.
+    for (int step = 0; step < kSeats; ++step) {
+        currentplayer_ = currentplayer_ % kSeats + 1;
+        if (player(currentplayer_).playing) break;
+    }
+    playedlist_.clear();
+    sendNextPlayer();
+    turnclock_ = options_.turnseconds + kClockLead;
+    clockphase_ = ClockPhase::Turn;
+    timer1_.start();
+    startComputerTimer();
+}
+
+void TServer::sendNextPlayer() {
+    msg::NextPlayer next{currentplayer_, pool_.tilesleft(), {}};
+    for (int seat = 1; seat <= kSeats; ++seat)
+        next.seats[static_cast<std::size_t>(seat - 1)] = {seat, player(seat).score, player(seat).tilecount()};
+    sendAll(next);
+}
+
+void TServer::timer1Timer() {
+    if (!gamestarted_) {
+        timer1_.stop();
+        return;
+    }
+    if (--turnclock_ > 0) return;
+    timer1_.stop();
+    switch (clockphase_) {
+    case ClockPhase::Turn:
+        sendAll(msg::NoTime{currentplayer_});
+        turnclock_ = kGraceSeconds;
+        clockphase_ = ClockPhase::Grace;
+        timer1_.start();
+        break;
+    case ClockPhase::BetweenRounds:
+        startround();
+        break;
+    case ClockPhase::Grace:
+        timeup(currentplayer_);
+        break;
+    }
+}
+
+void TServer::timeup(int seat) {
+    if (!gamestarted_ || !isSeat(seat)) return;
+    timer1_.stop();
+    takeBackAndDraw(seat, options_.timepenalty ? 3 : 1);
+}
+
+// The host or the seat on turn stops and restarts the turn clock while a turn is running.
+void TServer::pause(std::string_view args, int fromSlot) {
+    const auto m = protocol::decode<in::Pause>(args);
+    if (!m || !fromSender(m->slot, fromSlot)) return;
+    if (!gamestarted_ || clockphase_ != ClockPhase::Turn) return;
+    if (m->slot != 1 && m->slot != currentplayer_) return;
+    if (m->flag == 1 && timer1_.isActive()) {
+        timer1_.stop();
+        sendAll(msg::GamePause{1});
+    } else if (m->flag == 0 && !timer1_.isActive()) {
+        timer1_.start();
+        sendAll(msg::GamePause{0});
+    }
+}

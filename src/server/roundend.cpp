@@ -1,0 +1,61 @@
+// The end of a round and of the game, scored by the rules library.
+
+#include "tserver.h"
+
+#include "rules/scoring.h"
+
+using namespace server;
+namespace msg = protocol::toclient;
+
+namespace {
+
+constexpr int kRoundPauseSeconds = 20;
+
+} // namespace
+
+void TServer::endround(int winner) {
+    timer1_.stop();
+    computertimer_.stop();
+    playedlist_.clear();
+    if (!isSeat(winner)) winner = 0;
+
+    rules::SeatRecords records;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const tplayer& p = player(seat);
+        records[static_cast<std::size_t>(seat)] = {p.name, p.botname, p.score, p.points, p.tiles.value()};
+    }
+    rules::endround(records, winner, options_.teamgame);
+
+    msg::EndRound result{winner, {}};
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        tplayer& p = player(seat);
+        p.score = records[static_cast<std::size_t>(seat)].score;
+        p.points = records[static_cast<std::size_t>(seat)].points;
+        result.seats[static_cast<std::size_t>(seat - 1)] = {seat, p.score, p.points, p.tilecount()};
+    }
+    sendAll(result);
+    emit roundEnded(winner);
+
+    if (checkforwin()) return;
+    turnclock_ = kRoundPauseSeconds;
+    clockphase_ = ClockPhase::BetweenRounds;
+    timer1_.start();
+}
+
+bool TServer::checkforwin() {
+    rules::SeatRecords records;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const tplayer& p = player(seat);
+        records[static_cast<std::size_t>(seat)] = {p.name, p.botname, p.score, p.points, 0};
+    }
+    const rules::WinResult result = rules::checkforwin(records, options_.playtoscore, options_.teamgame);
+    if (!result.over) return false;
+    // A seat that nobody holds and that has no computer name (the host's seat) still gets a name.
+    const std::string text = result.text.empty() ? "Player" + std::to_string(result.bestseat) : result.text;
+    sendAll(msg::Winner{text});
+    gamestarted_ = false;
+    timer1_.stop();
+    computertimer_.stop();
+    emit gameWon(QString::fromStdString(text));
+    return true;
+}

@@ -1,0 +1,186 @@
+// The server over real loopback connections: small clients speaking the protocol.
+
+#include "harness.h"
+
+#include "protocol/framebuffer.h"
+
+#include <QTcpSocket>
+#include <QTest>
+
+#include <memory>
+
+using namespace testing_server;
+namespace in = protocol::toserver;
+
+namespace {
+
+constexpr int kWaitMs = 5000;
+
+class TestClient {
+public:
+    TestClient() {
+        QObject::connect(&socket, &QTcpSocket::readyRead, [this] {
+            const QByteArray bytes = socket.readAll();
+            raw.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+            buffer.append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                          received);
+        });
+    }
+
+    bool open(quint16 port) {
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        return socket.waitForConnected(kWaitMs);
+    }
+    template <class M> void send(const M& message) { write(protocol::encode(message)); }
+    void write(const std::string& bytes) {
+        socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        socket.flush();
+    }
+    bool waitForCount(std::size_t n) {
+        return QTest::qWaitFor([&] { return received.size() >= n; }, kWaitMs);
+    }
+    bool waitFor(const std::string& entry) {
+        return QTest::qWaitFor([&] { return has(entry); }, kWaitMs);
+    }
+    bool has(const std::string& entry) const {
+        return std::find(received.begin(), received.end(), entry) != received.end();
+    }
+    bool waitForClose() {
+        return QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, kWaitMs);
+    }
+    // Connects, waits for the slot and logs in; returns the slot.
+    int join(quint16 port, const std::string& name) {
+        if (!open(port) || !waitForCount(1)) return 0;
+        const auto slot = protocol::parseInt(protocol::splitCommand(received[0]).args);
+        if (!slot) return 0;
+        send(in::LoginInfo{*slot, kVersion, name});
+        if (!waitFor("CMD_newplayerinfo+" + std::to_string(*slot) + "+" + name + "+0")) return 0;
+        return *slot;
+    }
+
+    QTcpSocket socket;
+    protocol::FrameBuffer buffer;
+    std::vector<std::string> received;
+    std::string raw;
+};
+
+class Loopback : public ::testing::Test {
+protected:
+    void SetUp() override {
+        server.setSeed(11);
+        ASSERT_TRUE(server.listen(0, QHostAddress::LocalHost)) << server.errorString().toStdString();
+        port = server.serverPort();
+    }
+    std::unique_ptr<TestClient> client() { return std::make_unique<TestClient>(); }
+
+    TServer server;
+    quint16 port = 0;
+};
+
+} // namespace
+
+TEST_F(Loopback, SlotsFillReuseAndTheTenthIsTurnedAway) {
+    std::vector<std::unique_ptr<TestClient>> clients;
+    for (int slot = 1; slot <= 9; ++slot) {
+        clients.push_back(client());
+        ASSERT_TRUE(clients.back()->open(port));
+        ASSERT_TRUE(clients.back()->waitForCount(1));
+        EXPECT_EQ(clients.back()->raw, "CMD_sendlogininfo+" + std::to_string(slot) + E);
+    }
+    auto tenth = client();
+    ASSERT_TRUE(tenth->open(port));
+    ASSERT_TRUE(tenth->waitForClose());
+    EXPECT_EQ(tenth->raw, "CMD_full+" + E);
+    EXPECT_EQ(server.slotcount(), 9);
+
+    clients[2]->socket.disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.player(3).connected; }, kWaitMs));
+    auto again = client();
+    ASSERT_TRUE(again->open(port));
+    ASSERT_TRUE(again->waitForCount(1));
+    EXPECT_EQ(again->received[0], "CMD_sendlogininfo+3");
+}
+
+TEST_F(Loopback, LoginBytesAndALateJoiner) {
+    auto host = client();
+    ASSERT_TRUE(host->open(port));
+    ASSERT_TRUE(host->waitForCount(1));
+    host->send(in::LoginInfo{1, kVersion, "Host"});
+    ASSERT_TRUE(host->waitForCount(2));
+    EXPECT_EQ(host->raw, "CMD_sendlogininfo+1" + E + "CMD_newplayerinfo+1+Host+0" + E);
+
+    host->send(protocol::StartGame{"Host", 500, 60, true, false, 14});
+    ASSERT_TRUE(host->waitFor("CMD_nextplayer+1+78+1+0+14+2+0+14+3+0+0+4+0+0"));
+    host->send(in::PlaceMyTile{1, 1, 4, 6});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.board().at(4, 6) != 0; }, kWaitMs));
+    const std::string tile = std::to_string(server.board().at(4, 6));
+
+    auto late = client();
+    ASSERT_TRUE(late->open(port));
+    ASSERT_TRUE(late->waitForCount(1));
+    late->send(in::LoginInfo{2, "1.0.10", "Late"});
+    ASSERT_TRUE(late->waitFor("CMD_loadboard+2+4+6+" + tile));
+    // Seat 2 was the computer's, in the round: the joiner takes over its rack.
+    ASSERT_TRUE(late->waitForCount(7));
+    EXPECT_EQ(late->received[1], "CMD_newplayerinfo+2+Late+0");
+    EXPECT_EQ(late->received[2], "CMD_existingplayers+1+Host+0");
+    EXPECT_EQ(late->received[3], "CMD_wrongversion+");
+    EXPECT_EQ(late->received[4], "CMD_loadstats+2+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+0+f+t+4+0+0+f+t");
+    EXPECT_EQ(late->received[6].rfind("CMD_yourtiles+2+1,", 0), 0u);
+    ASSERT_TRUE(host->waitFor("CMD_havewrongversion+Late"));
+}
+
+TEST_F(Loopback, BurstsFromFourClientsAreEachHandledOnceInOrder) {
+    std::vector<std::unique_ptr<TestClient>> clients;
+    for (int i = 1; i <= 4; ++i) {
+        clients.push_back(client());
+        ASSERT_EQ(clients.back()->join(port, "P" + std::to_string(i)), i);
+    }
+    for (auto& c : clients)
+        c->received.clear();
+    for (int i = 0; i < 4; ++i) {
+        std::string burst;
+        for (int n = 0; n < 20; ++n)
+            burst += protocol::encode(in::Chat{i + 1, std::to_string(n) + "+x|c"});
+        clients[static_cast<std::size_t>(i)]->write(burst);
+    }
+    for (auto& c : clients)
+        ASSERT_TRUE(c->waitForCount(80));
+    QTest::qWait(20);
+    for (auto& c : clients) {
+        EXPECT_EQ(c->received.size(), 80u);
+        EXPECT_EQ(c->received, clients[0]->received); // one order for everybody
+    }
+    std::array<int, 5> next{};
+    for (const std::string& entry : clients[0]->received) {
+        const auto m = protocol::decode<protocol::toclient::Chat>(protocol::splitCommand(entry).args);
+        ASSERT_TRUE(m.has_value());
+        const int sender = m->slot;
+        EXPECT_EQ(m->text, "P" + std::to_string(sender) + " chats: " +
+                               std::to_string(next[static_cast<std::size_t>(sender)]++) + "+x|c");
+    }
+    EXPECT_FALSE(server.queuedCommands());
+}
+
+TEST_F(Loopback, FloodingAndLeavingConnectionsAreClosedOthersPlayOn) {
+    auto host = client();
+    auto flooder = client();
+    auto leaver = client();
+    ASSERT_EQ(host->join(port, "Host"), 1);
+    ASSERT_EQ(flooder->join(port, "Flood"), 2);
+    ASSERT_EQ(leaver->join(port, "Bye"), 3);
+
+    flooder->write(std::string(protocol::FrameBuffer::kDefaultCapacity + 100, 'z'));
+    ASSERT_TRUE(flooder->waitForClose());
+    ASSERT_TRUE(host->waitFor("CMD_playerdisconnected+2+Flood"));
+
+    host->send(protocol::StartGame{"Host", 500, 60, true, false, 14});
+    ASSERT_TRUE(leaver->waitFor("CMD_nextplayer+1+64+1+0+14+2+0+14+3+0+14+4+0+0"));
+    host->send(in::DrawCard{1});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.currentplayer() == 2; }, kWaitMs));
+    leaver->socket.disconnectFromHost();
+    ASSERT_TRUE(host->waitFor("CMD_playerdisconnected+3+Bye"));
+    EXPECT_TRUE(server.computerControlled(3));
+    host->send(in::Chat{1, "still here|c"});
+    ASSERT_TRUE(host->waitFor("CMD_chat+1+Host chats: still here|c"));
+}
