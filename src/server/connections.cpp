@@ -167,7 +167,9 @@ void TServer::openSlot(int slot, QTcpSocket* socket) {
     QString peer = QStringLiteral("local");
     if (socket) {
         attachSocket(slot, socket);
-        peer = socket->peerAddress().toString();
+        bool v4 = false;
+        const quint32 ipv4 = socket->peerAddress().toIPv4Address(&v4);
+        peer = v4 ? QHostAddress(ipv4).toString() : socket->peerAddress().toString();
     }
     send(slot, msg::SendLoginInfo{slot});
     emit slotConnected(slot, peer);
