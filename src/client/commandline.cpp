@@ -1,0 +1,28 @@
+#include "commandline.h"
+
+#include "protocol/text.h"
+
+namespace client {
+
+StartRole readArguments(const QStringList& args) {
+    StartRole role;
+    if (args.isEmpty()) {
+        role.kind = StartRole::Solo;
+        role.playername = QStringLiteral("You");
+        role.hostaddress = QStringLiteral("127.0.0.1");
+        return role;
+    }
+    if (args.size() < 3) {
+        role.kind = StartRole::Waiting;
+        return role;
+    }
+    // The name travels in fields: "+" and control characters cannot be part of it.
+    role.playername = QString::fromStdString(protocol::cleanName(args[0].toStdString()));
+    if (role.playername.isEmpty()) role.playername = QStringLiteral("Player");
+    role.hostaddress = args[1].trimmed();
+    role.kind = args[2] == QLatin1String("true") ? StartRole::Host : StartRole::Join;
+    role.opensLobbyLink = true;
+    return role;
+}
+
+} // namespace client

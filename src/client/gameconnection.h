@@ -1,0 +1,60 @@
+#pragma once
+// The game connection: a socket to the server, the receive buffer that cuts the byte stream into
+// commands, and the queue that hands them out one at a time from the event loop.
+
+#include "protocol/framebuffer.h"
+
+#include <QObject>
+#include <QTcpSocket>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace client {
+
+class GameConnection : public QObject {
+    Q_OBJECT
+public:
+    using CommandHandler = std::function<void(std::string_view entry)>;
+    using Sink = std::function<void(const std::string& command)>;
+
+    explicit GameConnection(QObject* parent = nullptr);
+
+    // Receives every queued command, one per event-loop pass, in arrival order.
+    void setCommandHandler(CommandHandler handler) { handler_ = std::move(handler); }
+    // Everything sent goes to `sink` instead of the socket (tests, and nothing else).
+    void setSink(Sink sink) { sink_ = std::move(sink); }
+
+    // Starts a non-blocking connect; success or failure arrives later.
+    void open(const QString& host, quint16 port);
+    bool isConnected() const;
+    // Sends one complete command (end marker included). Nothing is sent while not connected.
+    bool send(const std::string& command);
+
+    // Bytes as they arrive from the network: complete commands are queued, the rest kept.
+    void receive(std::string_view bytes);
+    std::size_t queued() const { return queue_.size(); }
+    QTcpSocket& socket() { return sock_; }
+
+signals:
+    // The connection that was up has closed and every command received before that has been handled.
+    void closed();
+
+private:
+    void readSocket();
+    void socketClosed();
+    void schedule();
+    void handleNext();
+
+    QTcpSocket sock_;
+    protocol::FrameBuffer buffer_;
+    std::deque<std::string> queue_;
+    bool scheduled_ = false;
+    bool closing_ = false;
+    CommandHandler handler_;
+    Sink sink_;
+};
+
+} // namespace client

@@ -1,0 +1,26 @@
+#include "panelstyle.h"
+
+#include "windows/artwork.h"
+
+#include <QLabel>
+
+namespace client::style {
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, int pixelSize, bool bold) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    QFont f = l->font();
+    if (pixelSize > 0) f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    l->setFont(f);
+    setTextColour(l, windows::palette::text);
+    return l;
+}
+
+void setTextColour(QLabel* label, const QColor& colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+}
+
+} // namespace client::style

@@ -1,0 +1,146 @@
+#include "seatdisplay.h"
+
+#include "panelstyle.h"
+
+#include "windows/artwork.h"
+
+#include <QLabel>
+
+namespace client {
+
+namespace {
+
+constexpr int kTop = 21;
+constexpr int kRowHeight = 20;
+
+} // namespace
+
+SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
+    const struct {
+        const char* text;
+        int x, w;
+        Qt::Alignment align;
+    } headers[] = {{"PLAYER", 484, 110, Qt::AlignLeft},
+                   {"SCORE", 630, 46, Qt::AlignRight},
+                   {"ROUND", 676, 38, Qt::AlignRight},
+                   {"TILES", 712, 30, Qt::AlignRight}};
+    for (const auto& h : headers) {
+        QLabel* l =
+            style::label(panel, QStringLiteral("label_head_%1").arg(QString::fromLatin1(h.text).toLower()),
+                         QString::fromLatin1(h.text), 9, true);
+        l->setGeometry(h.x, 4, h.w, 14);
+        l->setAlignment(h.align | Qt::AlignVCenter);
+        style::setTextColour(l, QColor(170, 190, 170));
+    }
+    const char* hints[kSeats] = {"", "Klot", "Klick", "Kling"};
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        Row& row = rows_[index(seat)];
+        row.y = kTop + (seat - 1) * kRowHeight;
+        row.hint = QString::fromLatin1(hints[seat - 1]);
+        row.name = style::label(panel, QStringLiteral("label_playername%1").arg(seat), kWaiting, 13, true);
+        row.name->setGeometry(484, row.y, 116, 18);
+        row.name->setProperty("Tag", seat);
+        row.name->setToolTip(row.hint);
+        if (seat >= 2) {
+            row.name->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(row.name, &QWidget::customContextMenuRequested, this,
+                    [this, seat, label = row.name](QPoint p) {
+                        emit seatMenuRequested(seat, label->mapToGlobal(p));
+                    });
+        }
+        auto number = [&](const char* prefix, int x, int w) {
+            QLabel* l = style::label(panel, QStringLiteral("%1%2").arg(QString::fromLatin1(prefix)).arg(seat),
+                                     QStringLiteral("0"), 13, true);
+            l->setGeometry(x, row.y, w, 18);
+            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            return l;
+        };
+        row.score = number("label_score", 630, 46);
+        row.bonus = number("label_bonus", 676, 38);
+        row.cards = number("label_cards", 712, 30);
+        style::setTextColour(row.bonus, QColor(200, 210, 200));
+        row.eyes = new windows::PaintedImage(
+            QStringLiteral("image_eyes%1").arg(seat),
+            [](QPainter& p, const QRect& r) { windows::glyphs::eyes(p, QRectF(r)); }, panel);
+        row.eyes->setGeometry(600, row.y + 3, 18, 12);
+        row.eyes->setToolTip(QStringLiteral("Just watching: the computer plays this seat"));
+        row.eyes->hide();
+        if (seat >= 3) {
+            row.sitout = new windows::PaintedImage(
+                QStringLiteral("image_sitout%1").arg(seat),
+                [](QPainter& p, const QRect& r) { windows::glyphs::sitout(p, QRectF(r)); }, panel);
+            row.sitout->setGeometry(619, row.y + 2, 11, 15);
+            row.sitout->setToolTip(QStringLiteral("Sits out this round"));
+            row.sitout->hide();
+        }
+    }
+    turn_ = new windows::PaintedImage(
+        QStringLiteral("image_Turn"),
+        [](QPainter& p, const QRect& r) { windows::glyphs::turnArrow(p, QRectF(r)); }, panel);
+    turn_->setGeometry(467, kTop + 3, 15, 12);
+    turn_->hide();
+}
+
+QString SeatDisplay::shownName(int seat) const {
+    return valid(seat) ? rows_[index(seat)].name->text() : QString();
+}
+
+void SeatDisplay::setName(int seat, const QString& name) {
+    if (!valid(seat)) return;
+    rows_[index(seat)].name->setText(name);
+}
+
+QString SeatDisplay::hint(int seat) const {
+    return valid(seat) ? rows_[index(seat)].hint : QString();
+}
+
+bool SeatDisplay::showsHint(int seat) const {
+    return valid(seat) && shownName(seat) == hint(seat);
+}
+
+void SeatDisplay::setScore(int seat, const QString& text) {
+    if (valid(seat)) rows_[index(seat)].score->setText(text);
+}
+
+void SeatDisplay::setBonus(int seat, const QString& text) {
+    if (valid(seat)) rows_[index(seat)].bonus->setText(text);
+}
+
+void SeatDisplay::setCards(int seat, const QString& text) {
+    if (valid(seat)) rows_[index(seat)].cards->setText(text);
+}
+
+QString SeatDisplay::score(int seat) const {
+    return valid(seat) ? rows_[index(seat)].score->text() : QString();
+}
+
+void SeatDisplay::setEyes(int seat, bool shown) {
+    if (valid(seat)) rows_[index(seat)].eyes->setVisible(shown);
+}
+
+void SeatDisplay::setSitout(int seat, bool shown) {
+    if (valid(seat) && rows_[index(seat)].sitout) rows_[index(seat)].sitout->setVisible(shown);
+}
+
+void SeatDisplay::markTurn(int seat) {
+    if (!valid(seat)) {
+        turn_->hide();
+        return;
+    }
+    turn_->move(turn_->x(), rows_[index(seat)].y + 3);
+    turn_->show();
+}
+
+void SeatDisplay::clearCounts() {
+    for (Row& row : rows_) {
+        row.score->setText(QStringLiteral("0"));
+        row.bonus->clear();
+        row.cards->clear();
+    }
+}
+
+QLabel* SeatDisplay::nameLabel(int seat) const {
+    return valid(seat) ? rows_[index(seat)].name : nullptr;
+}
+
+} // namespace client

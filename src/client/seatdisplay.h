@@ -1,0 +1,68 @@
+#pragma once
+// The four seat rows of the main window: name, score, last round's result, tile count, the "just
+// watching" eyes, the sit-out mark of seats 3 and 4, and the turn marker.
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QWidget;
+
+namespace client {
+
+class SeatDisplay : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kSeats = 4;
+    static inline const QString kWaiting = QStringLiteral("<Waiting>");
+
+    explicit SeatDisplay(QWidget* panel);
+
+    // Seat numbers outside 1..4 are ignored by every setter and read as empty.
+    QString shownName(int seat) const;
+    void setName(int seat, const QString& name);
+    // The computer player's name for the seat: "Klot", "Klick", "Kling"; empty for seat 1.
+    QString hint(int seat) const;
+    bool showsWaiting(int seat) const { return shownName(seat) == kWaiting; }
+    bool showsHint(int seat) const;
+    void showHint(int seat) { setName(seat, hint(seat)); }
+
+    void setScore(int seat, const QString& text);
+    void setBonus(int seat, const QString& text);
+    void setCards(int seat, const QString& text);
+    QString score(int seat) const;
+    void setEyes(int seat, bool shown);
+    void setSitout(int seat, bool shown);
+    // Puts the turn marker on the row of `seat`; hides it for 0.
+    void markTurn(int seat);
+    // Scores "0", round results and tile counts empty, for every seat.
+    void clearCounts();
+
+    QLabel* nameLabel(int seat) const;
+
+signals:
+    // A right-click on the name of seat 2, 3 or 4.
+    void seatMenuRequested(int seat, const QPoint& globalPos);
+
+private:
+    static bool valid(int seat) { return seat >= 1 && seat <= kSeats; }
+    static std::size_t index(int seat) { return static_cast<std::size_t>(seat - 1); }
+
+    struct Row {
+        QLabel* name = nullptr;
+        QLabel* score = nullptr;
+        QLabel* bonus = nullptr;
+        QLabel* cards = nullptr;
+        QWidget* eyes = nullptr;
+        QWidget* sitout = nullptr; // seats 3 and 4 only
+        QString hint;
+        int y = 0;
+    };
+    std::array<Row, kSeats> rows_;
+    QWidget* turn_ = nullptr;
+};
+
+} // namespace client

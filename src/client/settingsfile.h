@@ -1,0 +1,64 @@
+#pragma once
+// The player's preferences and their section of the shared settings file "vemkolobby.ini".
+
+#include "inifile.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace client {
+
+struct Preferences {
+    QRect bounds{3, 3, 775, 580}; // left, top, width, height of the main window
+    int textsize = 8;
+    QColor textcolor = Qt::black;
+    std::array<QString, 9> phrases{}; // read: empty = keep the button's phrase
+    bool playsounds = true;
+    int sortby = 1; // 1 numbers, 2 suits
+    // The game start dialog's last values; nothing when the file holds no usable number.
+    std::optional<int> playtoscore;
+    std::optional<int> timeperturn;
+    std::optional<int> tilestostart;
+    bool timepenalty = true;
+    int turnsound = 0; // 0 classic, 1 new
+    int botspeed = 1000;
+    QString tiles; // tile set in use, empty for the built-in pictures
+    bool chattersounds = true;
+};
+
+class SettingsFile {
+public:
+    static constexpr const char* kFileName = "vemkolobby.ini";
+    static constexpr const char* kSection = "rimbalo";
+    static constexpr const char* kOldSection = "agame";
+
+    struct Loaded {
+        Preferences prefs;
+        bool migrated = false; // the old section was taken over (and is gone from the file)
+        bool readFailed = false;
+    };
+
+    // Reads the preferences. When the old section holds keys they are read from it instead, and it
+    // is moved into this program's section on disk at once (with every preference and phrase).
+    Loaded load(const Preferences& current);
+    // Writes every preference but the phrases. Returns false (and the file is unchanged) on failure.
+    bool save(const Preferences& prefs);
+    // Writes Phrase1..Phrase9.
+    bool savePhrases(const std::array<QString, 9>& phrases);
+
+    QString lastError() const { return error_; }
+
+    static void read(const IniFile& ini, const QString& section, Preferences& prefs);
+    static void write(IniFile& ini, const Preferences& prefs);
+    static void writePhrases(IniFile& ini, const std::array<QString, 9>& phrases);
+
+private:
+    bool commit(IniFile& ini);
+    QString error_;
+};
+
+} // namespace client

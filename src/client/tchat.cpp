@@ -1,0 +1,268 @@
+#include "tchat.h"
+
+#include "boardview.h"
+#include "chatview.h"
+#include "gameinfo.h"
+#include "rackview.h"
+#include "seatdisplay.h"
+#include "soundcues.h"
+#include "turncontrols.h"
+
+#include "protocol/messages.h"
+#include "windows/artwork.h"
+#include "windows/tabout.h"
+#include "windows/tdownload.h"
+#include "windows/tgamestart.h"
+#include "windows/thelp.h"
+#include "windows/tspylist.h"
+#include "windows/version.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+
+namespace client {
+
+namespace {
+
+// The game surface: 750 x 520, on the painted backdrop, with insets behind the groups of controls.
+class BoardPanel : public QWidget {
+public:
+    explicit BoardPanel(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("panel_board"));
+        setFixedSize(750, 520);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        windows::paintBackdrop(p, rect());
+        windows::paintInset(p, QRectF(463, 1, 284, 124));  // seats, tiles left, clock
+        windows::paintInset(p, QRectF(463, 349, 284, 40)); // game options
+        windows::paintInset(p, QRectF(1, 382, 460, 41), 70);
+    }
+};
+
+// Holds the panel at its place and keeps the client area from shrinking below it.
+class PanelHost : public QWidget {
+public:
+    explicit PanelHost(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("clientarea"));
+        setMinimumSize(750 + 15, 520 + 12);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        windows::paintBackdrop(p, rect());
+    }
+};
+
+} // namespace
+
+Tchat::Tchat(QWidget* parent) : QMainWindow(parent), connection_(this), sock11_(this) {
+    setObjectName(QStringLiteral("Tchat"));
+    setWindowTitle(QStringLiteral("Rimbalo"));
+    sock11_.setObjectName(QStringLiteral("Sock11"));
+    version_ = QString::fromLatin1(windows::kVersionText);
+    messageBox_ = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
+    workArea_ = [this] {
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+    };
+    buildPanel();
+    buildMenu();
+    buildDispatchTable();
+    connection_.setCommandHandler([this](std::string_view entry) { handleCommand(entry); });
+    connection_.setSink({});
+    // The game connection closing ends the program.
+    connect(&connection_, &GameConnection::closed, this, &QWidget::close);
+    resize(775, 580);
+    clearall();
+}
+
+Tchat::~Tchat() = default;
+
+void Tchat::buildPanel() {
+    auto* host = new PanelHost(this);
+    setCentralWidget(host);
+    panel_ = new BoardPanel(host);
+    panel_->move(7, 6);
+    board_ = new BoardView(panel_);
+    seats_ = new SeatDisplay(panel_);
+    info_ = new GameInfo(panel_);
+    chat_ = new ChatView(panel_);
+    rack_ = new RackView(panel_);
+    turn_ = new TurnControls(panel_);
+    sounds_ = new SoundCues(this);
+    connect(turn_, &TurnControls::cue, sounds_, &SoundCues::play);
+    connect(turn_, &TurnControls::startClicked, this, &Tchat::startGame);
+    connect(turn_, &TurnControls::clockOverrun, this, [this] {
+        state_.turnslot = 0;
+        turn_->hideTurnButtons();
+        turn_->setIndicatorShown(false);
+    });
+    connect(rack_, &RackView::sortChosen, this, [this] {
+        play(QStringLiteral("sort"));
+        saveinifile();
+    });
+    connect(seats_, &SeatDisplay::seatMenuRequested, this, [this](int seat, const QPoint& pos) {
+        prepareSeatPopup(seat);
+        popupKick_->popup(pos);
+    });
+}
+
+void Tchat::attachWindows(const Windows& w) {
+    windows_ = w;
+    if (w.help && w.about)
+        connect(w.help, &windows::Thelp::aboutRequested, this, [this] { windows_.about->showOver(this); });
+    if (w.spylist) connect(w.spylist, &windows::Tspylist::kickRequested, this, &Tchat::kicking);
+    if (w.gamestart) {
+        connect(w.gamestart, &windows::Tgamestart::startRequested, this,
+                [this](const windows::Tgamestart::Options& o) {
+                    sendStartGame(o.playtoscore, o.creationtime, o.timepenalty, o.teamgame, o.tiles);
+                    saveinifile();
+                });
+    }
+}
+
+QAction* Tchat::action(const char* name) const {
+    const auto it = actions_.find(QString::fromLatin1(name));
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void Tchat::send(const std::string& command) {
+    connection_.send(command);
+}
+
+void Tchat::systemLine(const QString& text) {
+    chat_->addSystemLine(text);
+}
+
+void Tchat::play(const QString& cue) {
+    sounds_->play(cue);
+}
+
+void Tchat::processparams(const QStringList& args) {
+    turn_->setStartShown(false);
+    if (QAction* a = action("StartGame1")) a->setEnabled(false);
+    const StartRole role = readArguments(args);
+    switch (role.kind) {
+    case StartRole::Solo:
+        systemLine(QStringLiteral("Loading Solo Game..Please wait."));
+        if (windows_.download) windows_.download->show();
+        break;
+    case StartRole::Waiting:
+        systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+        return;
+    case StartRole::Host:
+    case StartRole::Join:
+        systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+        break;
+    }
+    state_.playername = role.playername;
+    state_.hostaddress = role.hostaddress;
+    if (role.kind == StartRole::Join)
+        joinpress();
+    else
+        hostpress();
+    if (role.opensLobbyLink)
+        sock11_.connectToHost(QStringLiteral("127.0.0.1"), lobbyPort_); // failure ignored
+}
+
+void Tchat::hostpress() {
+    quint16 port = gamePort_;
+    if (startServer_) {
+        QString error;
+        port = startServer_(&error);
+        if (port == 0) {
+            // Connecting anyway would seat this player in whatever game holds the port.
+            systemLine(QStringLiteral("The game could not be hosted: %1").arg(error));
+            return;
+        }
+    }
+    state_.ishost = true;
+    connection_.open(QStringLiteral("127.0.0.1"), port);
+    turn_->setStartShown(true);
+    if (QAction* a = action("StartGame1")) a->setEnabled(true);
+    if (windows_.spylist) windows_.spylist->setKickEnabled(true);
+    turn_->setPauseEnabled(true);
+}
+
+void Tchat::joinpress() {
+    state_.ishost = false;
+    connection_.open(state_.hostaddress, gamePort_);
+    turn_->setStartShown(false);
+    if (QAction* a = action("StartGame1")) a->setEnabled(false);
+}
+
+void Tchat::startGame() {
+    if (!state_.loggedin) {
+        messageBox_(QStringLiteral("You are not connected"));
+        return;
+    }
+    if (windows_.gamestart) windows_.gamestart->showOver(this);
+}
+
+void Tchat::sendStartGame(int playtoscore, int seconds, bool timepenalty, bool teamgame, int tiles) {
+    protocol::StartGame m;
+    m.hostname = state_.playername.toStdString();
+    m.target = playtoscore;
+    m.seconds = seconds;
+    m.timepenalty = timepenalty;
+    m.teamgame = teamgame;
+    m.tiles = tiles;
+    send(protocol::encode(m));
+}
+
+void Tchat::kicking(int slot) {
+    if (!state_.ishost || !state_.loggedin) return;
+    send(protocol::encode(protocol::toserver::KickHim{.slot = state_.myslot, .target = slot}));
+}
+
+void Tchat::prepareSeatPopup(int seat) {
+    popupKick_->setProperty("Tag", seat);
+    action("RemoveFromGame1")->setEnabled(state_.ishost && !seats_->showsWaiting(seat));
+    action("SettoJustWatch1")->setEnabled(state_.ishost);
+    action("UnsetJustWatch1")->setEnabled(state_.ishost);
+}
+
+void Tchat::clearall() {
+    rack_->clearallcards();
+    board_->cleartheboard();
+    seats_->clearCounts();
+}
+
+void Tchat::cleartheboard() {
+    board_->cleartheboard();
+}
+
+void Tchat::resetScreenLocation() {
+    placeWindow(QRect(3, 3, 775, 580));
+}
+
+void Tchat::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    processparams(args_);
+}
+
+void Tchat::closeEvent(QCloseEvent* event) {
+    const QRect now(pos(), size());
+    if (now != saved_) {
+        QRect bounds = now;
+        const QRect area = workArea_();
+        if (area.width() < bounds.width()) bounds.setWidth(bounds.width() - 15);
+        if (area.height() < bounds.height()) bounds.setHeight(bounds.height() - 15);
+        saved_ = bounds;
+        saveinifile(bounds);
+    }
+    event->accept();
+    emit closed();
+}
+
+} // namespace client

@@ -1,0 +1,171 @@
+#pragma once
+// The main window: the game panel made of its parts, the menu, the game connection and the receive
+// side that keeps the seat display and the game state in step with the server.
+
+#include "clientstate.h"
+#include "commandline.h"
+#include "dispatcher.h"
+#include "gameconnection.h"
+#include "settingsfile.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QRect>
+#include <QTcpSocket>
+
+#include <functional>
+#include <map>
+#include <string_view>
+
+class QAction;
+class QMenu;
+
+namespace windows {
+class Tgamestart;
+class Thelp;
+class Tabout;
+class Tspylist;
+class Tdownload;
+} // namespace windows
+
+namespace client {
+
+class SeatDisplay;
+class GameInfo;
+class TurnControls;
+class BoardView;
+class RackView;
+class ChatView;
+class SoundCues;
+
+class Tchat : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tchat(QWidget* parent = nullptr);
+    ~Tchat() override;
+
+    // The auxiliary windows the menu opens and the handlers fill; any may be missing.
+    struct Windows {
+        windows::Tgamestart* gamestart = nullptr;
+        windows::Thelp* help = nullptr;
+        windows::Tabout* about = nullptr;
+        windows::Tspylist* spylist = nullptr;
+        windows::Tdownload* download = nullptr;
+    };
+    void attachWindows(const Windows& w);
+    // The version text sent at login.
+    void setVersionText(const QString& version) { version_ = version; }
+    // Starts this process's game server for a host; returns the port it listens on, 0 on failure.
+    using ServerStarter = std::function<quint16(QString* error)>;
+    void setServerStarter(ServerStarter starter) { startServer_ = std::move(starter); }
+    void setGamePort(quint16 port) { gamePort_ = port; }
+    void setLobbyPort(quint16 port) { lobbyPort_ = port; }
+    // Shows a notice; a message box unless replaced.
+    void setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
+    // The desktop's work area, used when the window's placement is saved.
+    void setWorkArea(std::function<QRect()> area) { workArea_ = std::move(area); }
+    // The command line, read when the window is first shown.
+    void setArguments(const QStringList& args) { args_ = args; }
+
+    void setPlayerName(const QString& name) { state_.playername = name; }
+
+    // Start-up roles.
+    void processparams(const QStringList& args);
+    void hostpress();
+    void joinpress();
+
+    // One received command, handled at once (the connection calls this from its queue).
+    void handleCommand(std::string_view entry);
+    std::vector<std::string> dispatchWords() const { return dispatcher_.words(); }
+    GameConnection& connection() { return connection_; }
+    QTcpSocket& lobbyLink() { return sock11_; }
+    const ClientState& state() const { return state_; }
+    int botspeed() const { return botspeed_; }
+
+    // Operations other parts and windows use.
+    void clearall();
+    void cleartheboard();
+    void kicking(int slot);
+    void loadinifile();
+    void saveinifile();
+    void resetScreenLocation();
+    // Seat popup: enables its items for `seat` (2..4) as the host's powers allow.
+    void prepareSeatPopup(int seat);
+    void startGame();
+    void sendStartGame(int playtoscore, int seconds, bool timepenalty, bool teamgame, int tiles);
+
+signals:
+    void closed();
+    // A game ended while this client held a seat: "addtomine" for a win of one's own, else the winner.
+    void gameRecorded(const QString& winner);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPanel();
+    void buildMenu();
+    void buildDispatchTable();
+    void send(const std::string& command);
+    void systemLine(const QString& text);
+    void play(const QString& cue);
+
+    // Handlers of received commands.
+    void sendloginfo(std::string_view args);
+    void newplayerinfo(std::string_view args);
+    void playerdisconnected(std::string_view args);
+    void startthegame(std::string_view args);
+    void startround(std::string_view args);
+    void getnextplayer(std::string_view args);
+    void justwatching(std::string_view args);
+    void loadstats(std::string_view args);
+    void endround(std::string_view args);
+    void winner(std::string_view args);
+    void full();
+    void applyOptions(int seconds, bool asClock, bool timepenalty, bool teamgame);
+
+    // Settings.
+    Preferences collectPreferences() const;
+    void applyPreferences(const Preferences& prefs);
+    void placeWindow(const QRect& bounds);
+    void saveinifile(const QRect& bounds);
+    void setBotSpeed(int ms);
+    void setTurnSound(int choice);
+    void setTextSize(int size);
+
+    ClientState state_;
+    GameConnection connection_;
+    QTcpSocket sock11_;
+    Dispatcher dispatcher_;
+    SettingsFile settings_;
+    Preferences lastPrefs_;
+    QRect saved_; // window bounds as last loaded or saved (empty before)
+    int botspeed_ = 1000;
+    int turnsound_ = 0;
+    QString currenttileset_;
+    QString version_;
+    ServerStarter startServer_;
+    quint16 gamePort_ = 7772;
+    quint16 lobbyPort_ = 9001;
+    std::function<void(const QString&)> messageBox_;
+    std::function<QRect()> workArea_;
+    QStringList args_;
+    bool shownOnce_ = false;
+    Windows windows_;
+
+    QWidget* panel_ = nullptr;
+    SeatDisplay* seats_ = nullptr;
+    GameInfo* info_ = nullptr;
+    TurnControls* turn_ = nullptr;
+    BoardView* board_ = nullptr;
+    RackView* rack_ = nullptr;
+    ChatView* chat_ = nullptr;
+    SoundCues* sounds_ = nullptr;
+
+    std::map<QString, QAction*> actions_;
+    QMenu* popupKick_ = nullptr;
+    QAction* action(const char* name) const;
+};
+
+} // namespace client

@@ -1,0 +1,343 @@
+// The receive side: the dispatch table and the handlers that mirror the seats and the game state.
+
+#include "tchat.h"
+
+#include "boardview.h"
+#include "chatview.h"
+#include "gameinfo.h"
+#include "rackview.h"
+#include "seatdisplay.h"
+#include "soundcues.h"
+#include "turncontrols.h"
+
+#include "protocol/fields.h"
+#include "protocol/messages.h"
+#include "windows/tspylist.h"
+
+#include <QAction>
+
+namespace client {
+
+namespace {
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// Peels fields from the front of an argument text. A number that is not a number ends the handler:
+// every read after a failed one fails too.
+class Fields {
+public:
+    explicit Fields(std::string_view args) : reader_(args) {}
+    bool more() const { return ok_ && !reader_.atEnd(); }
+    bool number(int& out) {
+        if (!ok_) return false;
+        const auto v = reader_.intField();
+        ok_ = v.has_value();
+        if (ok_) out = *v;
+        return ok_;
+    }
+    bool field(QString& out) {
+        if (!ok_) return false;
+        out = text(reader_.field());
+        return true;
+    }
+    // "t" is yes; anything else is no.
+    bool flag(bool& out) {
+        QString f;
+        if (!field(f)) return false;
+        out = f == QLatin1String("t");
+        return true;
+    }
+    QString rest() { return ok_ ? text(reader_.rest()) : QString(); }
+
+private:
+    protocol::FieldReader reader_;
+    bool ok_ = true;
+};
+
+} // namespace
+
+void Tchat::buildDispatchTable() {
+    namespace w = protocol::words;
+    auto line = [this](const char* message) {
+        return [this, message](std::string_view) { systemLine(QString::fromLatin1(message)); };
+    };
+    auto& d = dispatcher_;
+    d.add(w::sendlogininfo, [this](std::string_view a) { sendloginfo(a); });
+    d.add(w::chat, [this](std::string_view a) { chat_->chatrecieved(a); });
+    d.add(w::action, [this](std::string_view a) { chat_->chatrecieved(a); });
+    d.add(w::newplayerinfo, [this](std::string_view a) { newplayerinfo(a); });
+    d.add(w::havewrongversion, [this](std::string_view a) {
+        systemLine(text(a) + QStringLiteral(" has a different version of the game then you."));
+    });
+    d.add(w::wrongversion, line("You have a differnt version of the game then the host."));
+    d.add(w::existingplayers, [this](std::string_view a) { newplayerinfo(a); });
+    d.add(w::playerdisconnected, [this](std::string_view a) { playerdisconnected(a); });
+    d.add(w::startgame, [this](std::string_view a) { startthegame(a); });
+    d.add(w::nextplayer, [this](std::string_view a) { getnextplayer(a); });
+    d.add(w::winner, [this](std::string_view a) { winner(a); });
+    d.add(w::full, [this](std::string_view) { full(); });
+    d.add(w::justwatching, [this](std::string_view a) { justwatching(a); });
+    // Rack, board, prompts and sound commands are handled by the parts that show them; the rows keep
+    // the table's order so that every word has its place from the start.
+    auto later = [](std::string_view) {};
+    d.add(w::yourtiles, later);
+    d.add(w::startround, [this](std::string_view a) { startround(a); });
+    d.add(w::placehistile, later);
+    d.add(w::freecard, later);
+    d.add(w::swaptiles, later);
+    d.add(w::undothem, later);
+    d.add(w::showdraw, later);
+    d.add(w::askpenalty, later);
+    d.add(w::endround, [this](std::string_view a) { endround(a); });
+    d.add(w::nomoreroom, line("You cannot hold anymore tiles"));
+    d.add(w::nomoretiles, line("There are no tiles left"));
+    d.add(w::movedtiles, later);
+    d.add(w::removetile, later);
+    d.add(w::loadstats, [this](std::string_view a) { loadstats(a); });
+    d.add(w::loadboard, later);
+    d.add(w::notime, later);
+    d.add(w::notenough, later);
+    d.add(w::incomplete, later);
+    d.add(w::gamepause, later);
+    d.add(w::playasound, later);
+}
+
+void Tchat::handleCommand(std::string_view entry) {
+    dispatcher_.dispatch(entry);
+}
+
+void Tchat::sendloginfo(std::string_view args) {
+    const auto slot = protocol::parseInt(args);
+    if (!slot) return;
+    state_.myslot = *slot;
+    state_.loggedin = true;
+    protocol::toserver::LoginInfo login;
+    login.slot = state_.myslot;
+    login.version = version_.toStdString();
+    login.name = protocol::FreeText(state_.playername.toStdString());
+    send(protocol::encode(login));
+}
+
+void Tchat::newplayerinfo(std::string_view args) {
+    Fields f(args);
+    int slot = 0;
+    QString name, flag;
+    while (f.more() && f.number(slot) && f.field(name) && f.field(flag)) {
+        if (slot == state_.myslot) {
+            systemLine(QStringLiteral("You are Connected."));
+            loadinifile();
+        } else {
+            systemLine(name + QStringLiteral(" is Connected."));
+        }
+        if (state_.isSeat(slot)) {
+            seats_->setName(slot, name);
+            if (flag == QLatin1String("1")) seats_->setEyes(slot, true);
+        } else {
+            if (windows_.spylist) windows_.spylist->addEntry(slot, name);
+            systemLine(slot == state_.myslot ? QStringLiteral("You are spying.")
+                                             : name + QStringLiteral(" is spying."));
+        }
+    }
+    play(QStringLiteral("entered"));
+}
+
+void Tchat::playerdisconnected(std::string_view args) {
+    Fields f(args);
+    int slot = 0;
+    if (!f.number(slot)) return;
+    const QString name = f.rest();
+    if (state_.isSeat(slot)) {
+        if (!seats_->showsWaiting(slot))
+            systemLine(seats_->shownName(slot) + QStringLiteral(" disconnected."));
+        if (slot == 2 || state_.clientteamgame)
+            seats_->showHint(slot);
+        else
+            seats_->setName(slot, SeatDisplay::kWaiting);
+        seats_->setEyes(slot, false);
+        return;
+    }
+    const QString entry = windows::Tspylist::entryText(slot, name);
+    if (windows_.spylist && windows_.spylist->removeEntry(entry))
+        systemLine(name + QStringLiteral(" has left."));
+}
+
+void Tchat::applyOptions(int seconds, bool asClock, bool timepenalty, bool teamgame) {
+    state_.turnseconds = seconds;
+    // A turn of 0 seconds (or less) has no time bar.
+    state_.barscale = seconds > 0 ? 184 / seconds : 0;
+    turn_->setBarScale(state_.barscale);
+    info_->setTimePerTurn(seconds, asClock);
+    info_->setTimePenalty(timepenalty);
+    info_->setTeamGame(teamgame);
+    state_.clientteamgame = teamgame;
+}
+
+void Tchat::startthegame(std::string_view args) {
+    Fields f(args);
+    QString starter;
+    int score = 0, seconds = 0, tiles = 0;
+    bool tp = false, tg = false;
+    if (!f.field(starter) || !f.number(score) || !f.number(seconds) || !f.flag(tp) || !f.flag(tg)) return;
+    for (int seat : {3, 4})
+        if (seats_->showsHint(seat)) seats_->setName(seat, SeatDisplay::kWaiting);
+    turn_->setPauseDown(false);
+    turn_->setPausedLook(false);
+    turn_->setStartShown(false);
+    turn_->clearLog();
+    turn_->hidePrompts();
+    turn_->hideTurnButtons();
+    if (QAction* a = action("JustWatch1")) a->setChecked(false);
+    info_->hideWinner();
+    clearall();
+    info_->setPlayToScore(score);
+    applyOptions(seconds, true, tp, tg);
+    if (tg) {
+        for (int seat : {3, 4})
+            if (seats_->showsWaiting(seat)) seats_->showHint(seat);
+    }
+    if (!state_.seated())
+        systemLine(starter + QStringLiteral(" has started a game."));
+    else if (seats_->shownName(state_.myslot) == starter)
+        systemLine(QStringLiteral("You have started a game."));
+    else
+        systemLine(starter + QStringLiteral(" has started a game."));
+    if (!f.number(tiles)) return;
+    systemLine(QStringLiteral("Starting with %1 tiles.").arg(tiles));
+    if (seats_->showsWaiting(2)) seats_->showHint(2);
+}
+
+void Tchat::startround(std::string_view args) {
+    Fields f(args);
+    for (int seat = 1; seat <= 4; ++seat) {
+        int score = 0;
+        if (!f.number(score)) return;
+        seats_->setScore(seat, QString::number(score));
+    }
+    for (int seat : {3, 4})
+        seats_->setSitout(seat, seats_->showsWaiting(seat));
+    rack_->setSitoutShown(false);
+    rack_->clearallcards();
+    cleartheboard();
+}
+
+void Tchat::getnextplayer(std::string_view args) {
+    Fields f(args);
+    int turn = 0, left = 0;
+    if (!f.number(turn) || !f.number(left)) return;
+    state_.turnslot = turn;
+    state_.tilesleft = left;
+    info_->setTilesLeft(left);
+    int slot = 0, score = 0, count = 0;
+    while (f.more() && f.number(slot) && f.number(score) && f.number(count)) {
+        seats_->setScore(slot, QString::number(score));
+        seats_->setCards(slot, QString::number(count));
+    }
+    seats_->markTurn(turn);
+    // Whose turn it is follows the slot numbers: two players may share a name.
+    if (state_.myTurn()) {
+        turn_->setStatus(QStringLiteral("Your Turn."));
+        play(turnsound_ == 1 ? QStringLiteral("turnnew") : QStringLiteral("turn"));
+        turn_->setPauseEnabled(true);
+        turn_->setTurnButtons(true, false, false);
+        turn_->setIndicatorShown(true);
+    } else {
+        turn_->setStatus(seats_->shownName(turn) + QStringLiteral("'s turn."));
+        if (!state_.ishost) turn_->setPauseEnabled(false);
+        turn_->hideTurnButtons();
+        turn_->setIndicatorShown(false);
+    }
+    turn_->setIndicatorBlinking(false);
+    turn_->addLog(QString());
+    turn_->addLog(turn_->status());
+    turn_->startClock(state_.turnseconds);
+}
+
+void Tchat::justwatching(std::string_view args) {
+    Fields f(args);
+    int slot = 0;
+    if (!f.number(slot) || !state_.isSeat(slot)) return;
+    const bool watching = f.rest() == QLatin1String("1");
+    QAction* own = action("JustWatch1");
+    if (slot == state_.myslot && own) own->setChecked(watching);
+    systemLine(seats_->shownName(slot) +
+               (watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again")));
+    seats_->setEyes(slot, watching);
+}
+
+void Tchat::loadstats(std::string_view args) {
+    Fields f(args);
+    int addressed = 0, turn = 0, score = 0, seconds = 0;
+    bool tp = false, tg = false;
+    if (!f.number(addressed) || !f.number(turn) || !f.number(score) || !f.number(seconds) || !f.flag(tp) ||
+        !f.flag(tg))
+        return;
+    state_.turnslot = turn;
+    info_->setPlayToScore(score);
+    applyOptions(seconds, false, tp, tg);
+    int slot = 0, seatScore = 0, count = 0;
+    bool watching = false, sitting = false;
+    while (f.more() && f.number(slot) && f.number(seatScore) && f.number(count) && f.flag(watching) &&
+           f.flag(sitting)) {
+        seats_->setScore(slot, QString::number(seatScore));
+        seats_->setCards(slot, QString::number(count));
+        if (watching) seats_->setEyes(slot, true);
+        if (sitting) {
+            seats_->setSitout(slot, true);
+            if (slot == state_.myslot) rack_->setSitoutShown(true);
+        }
+    }
+}
+
+void Tchat::endround(std::string_view args) {
+    Fields f(args);
+    int out = 0;
+    if (!f.number(out)) return;
+    turn_->hideTurnButtons();
+    turn_->hidePrompts();
+    turn_->setIndicatorShown(false);
+    turn_->resetClock();
+    state_.turnslot = 0;
+    int slot = 0, score = 0, result = 0, count = 0;
+    while (f.more() && f.number(slot) && f.number(score) && f.number(result) && f.number(count)) {
+        seats_->setScore(slot, QString::number(score));
+        seats_->setBonus(slot, QString::number(result));
+        seats_->setCards(slot, QString::number(count));
+    }
+    seats_->markTurn(0);
+    if (out == 0)
+        turn_->setStatus(QStringLiteral("The Round Ended in a Draw."));
+    else if (out == state_.myslot)
+        turn_->setStatus(QStringLiteral(" You are out of tiles! The Round is Over."));
+    else
+        turn_->setStatus(seats_->shownName(out) + QStringLiteral(" is out of tiles! The Round is Over."));
+    play(QStringLiteral("roundover"));
+}
+
+void Tchat::winner(std::string_view args) {
+    Fields f(args);
+    QString name;
+    f.field(name);
+    play(QStringLiteral("winner"));
+    turn_->hideTurnButtons();
+    turn_->setIndicatorShown(false);
+    turn_->stopClock();
+    const QString own = state_.seated() ? seats_->shownName(state_.myslot) : QString();
+    // "You" is the solo player's own name; a remote player who calls himself "You" has not made us win.
+    const bool ownWin = !own.isEmpty() && own == name;
+    const QString banner = name == QLatin1String("You") && ownWin
+                               ? QStringLiteral("You have won the game!")
+                               : name + QStringLiteral(" has Won the Game!");
+    info_->showWinner(banner);
+    systemLine(banner);
+    if (state_.ishost) turn_->setStartShown(true);
+    if (state_.seated()) emit gameRecorded(ownWin ? QStringLiteral("addtomine") : name);
+}
+
+void Tchat::full() {
+    messageBox_(QStringLiteral("Game is full"));
+    close();
+}
+
+} // namespace client

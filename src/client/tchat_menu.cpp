@@ -1,0 +1,147 @@
+// The main window's menu and the host's seat popup.
+
+#include "tchat.h"
+
+#include "chatview.h"
+#include "rackview.h"
+#include "soundcues.h"
+#include "turncontrols.h"
+
+#include "protocol/messages.h"
+#include "windows/tabout.h"
+#include "windows/thelp.h"
+#include "windows/tspylist.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenuBar>
+
+namespace client {
+
+void Tchat::buildMenu() {
+    auto add = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        actions_[a->objectName()] = a;
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    auto submenu = [this](QMenu* parent, const char* name, const QString& text) {
+        QMenu* m = parent->addMenu(text);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("Game1"));
+    add(game, "StartGame1", QStringLiteral("Start Game"), [this] { startGame(); })->setEnabled(false);
+    QAction* justWatch = add(game, "JustWatch1", QStringLiteral("Just Watch"), [this](bool checked) {
+        // The check mark follows the server's answer, not the click.
+        action("JustWatch1")->setChecked(!checked);
+        if (!state_.loggedin || !state_.seated()) return;
+        send(protocol::encode(protocol::toserver::JustWatch{.slot = state_.myslot, .flag = checked ? 1 : 2}));
+    });
+    justWatch->setCheckable(true);
+    game->addSeparator();
+    add(game, "ResetScreenLocation1", QStringLiteral("Reset Screen Location"),
+        [this] { resetScreenLocation(); });
+    add(game, "Exit1", QStringLiteral("Exit"), [this] { close(); });
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("View1"));
+    // The tally list and the phrase editor arrive with their own windows.
+    add(view, "ViewTally1", QStringLiteral("View Tally"), [] {})->setEnabled(false);
+    add(view, "SpyList1", QStringLiteral("Spy List"), [this] {
+        if (windows_.spylist) windows_.spylist->showOver(this);
+    });
+    QAction* log = add(view, "GameLog1", QStringLiteral("Game Log"),
+                       [this](bool checked) { turn_->setLogShown(checked); });
+    log->setCheckable(true);
+    connect(turn_, &TurnControls::logShownChanged, log, &QAction::setChecked);
+    add(view, "PhraseList1", QStringLiteral("Phrase List"), [] {})->setEnabled(false);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    QAction* sounds = add(options, "PlaySounds1", QStringLiteral("Play Sounds"), [this](bool on) {
+        sounds_->setEnabled(on);
+        saveinifile();
+    });
+    sounds->setCheckable(true);
+    sounds->setChecked(true);
+    QAction* chatter =
+        add(options, "PlayChatterSounds1", QStringLiteral("Play Chatter Sounds"), [this] { saveinifile(); });
+    chatter->setCheckable(true);
+    chatter->setChecked(true);
+    options->addSeparator();
+    QMenu* size = submenu(options, "TextSize1", QStringLiteral("Text Size"));
+    auto* sizes = new QActionGroup(this);
+    for (int s : {8, 10, 12, 14}) {
+        const QByteArray name = "N" + QByteArray::number(s);
+        QAction* a = add(size, name.constData(), QString::number(s), [this, s] {
+            setTextSize(s);
+            saveinifile();
+        });
+        a->setCheckable(true);
+        a->setProperty("Tag", s);
+        sizes->addAction(a);
+    }
+    QAction* scroll = add(options, "ScrollChatOff1", QStringLiteral("Scroll Chat Off"),
+                          [this](bool on) { chat_->setScrollOff(on); });
+    scroll->setCheckable(true);
+    scroll->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    add(options, "ClearMainChat1", QStringLiteral("Clear Main Chat"), [this] { chat_->clear(); });
+    options->addSeparator();
+
+    QMenu* speed = submenu(options, "BotSpeed1", QStringLiteral("Bot Speed"));
+    auto* speeds = new QActionGroup(this);
+    for (auto [name, text, ms] :
+         {std::tuple{"Slow1", "Slow", 2000}, {"Normal1", "Normal", 1000}, {"Fast1", "Fast", 500}}) {
+        QAction* a = add(speed, name, QString::fromLatin1(text), [this, ms = ms] {
+            setBotSpeed(ms);
+            saveinifile();
+        });
+        a->setCheckable(true);
+        a->setProperty("Tag", ms);
+        speeds->addAction(a);
+    }
+    QMenu* turnSound = submenu(options, "TurnSound1", QStringLiteral("Turn Sound"));
+    auto* turnSounds = new QActionGroup(this);
+    for (auto [name, text, choice] : {std::tuple{"Classic1", "Classic", 0}, {"New1", "New", 1}}) {
+        QAction* a = add(turnSound, name, QString::fromLatin1(text), [this, choice = choice] {
+            setTurnSound(choice);
+            saveinifile();
+        });
+        a->setCheckable(true);
+        a->setProperty("Tag", choice);
+        turnSounds->addAction(a);
+    }
+    QMenu* tiles = submenu(options, "tiles1", QStringLiteral("Tile Sets"));
+    tiles->setEnabled(false); // filled from the tile folder by the tile sets
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    add(help, "Content1", QStringLiteral("Content"), [this] {
+        if (windows_.help) windows_.help->showOver(this);
+    })->setShortcut(QKeySequence(Qt::Key_F1));
+    add(help, "About1", QStringLiteral("About"), [this] {
+        if (windows_.about) windows_.about->showOver(this);
+    });
+
+    popupKick_ = new QMenu(this);
+    popupKick_->setObjectName(QStringLiteral("popup_kick"));
+    add(popupKick_, "RemoveFromGame1", QStringLiteral("Remove From Game"),
+        [this] { kicking(popupKick_->property("Tag").toInt()); });
+    auto watch = [this](int flag) {
+        const int seat = popupKick_->property("Tag").toInt();
+        if (!state_.loggedin || !state_.isSeat(seat)) return;
+        send(protocol::encode(protocol::toserver::JustWatch{.slot = seat, .flag = flag}));
+    };
+    add(popupKick_, "SettoJustWatch1", QStringLiteral("Set to Just Watch"), [watch] { watch(1); });
+    add(popupKick_, "UnsetJustWatch1", QStringLiteral("Unset Just Watch"), [watch] { watch(2); });
+
+    setBotSpeed(1000);
+    setTurnSound(0);
+    setTextSize(8);
+}
+
+} // namespace client

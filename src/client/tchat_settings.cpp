@@ -1,0 +1,117 @@
+// The main window's side of the settings file: the controls are the only copy of each preference.
+
+#include "tchat.h"
+
+#include "chatview.h"
+#include "rackview.h"
+#include "soundcues.h"
+
+#include "protocol/messages.h"
+#include "windows/tgamestart.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace client {
+
+Preferences Tchat::collectPreferences() const {
+    Preferences p = lastPrefs_;
+    p.bounds = QRect(pos(), size());
+    p.textsize = chat_->textSize();
+    p.textcolor = chat_->textColour();
+    p.phrases = chat_->phrases();
+    p.playsounds = action("PlaySounds1")->isChecked();
+    p.sortby = rack_->sortChoice() == 2 ? 2 : 1;
+    if (windows_.gamestart) {
+        const auto o = windows_.gamestart->options();
+        p.playtoscore = o.playtoscore;
+        p.timeperturn = o.creationtime;
+        p.tilestostart = o.tiles;
+        p.timepenalty = o.timepenalty;
+    }
+    p.turnsound = turnsound_;
+    p.botspeed = botspeed_;
+    p.tiles = currenttileset_;
+    p.chattersounds = action("PlayChatterSounds1")->isChecked();
+    return p;
+}
+
+void Tchat::applyPreferences(const Preferences& p) {
+    lastPrefs_ = p;
+    placeWindow(p.bounds);
+    saved_ = QRect(pos(), size());
+    setTextSize(p.textsize);
+    chat_->setTextColour(p.textcolor);
+    for (int i = 0; i < ChatView::kPhrases; ++i) {
+        const QString& phrase = p.phrases[static_cast<std::size_t>(i)];
+        if (!phrase.isEmpty()) chat_->setPhrase(i + 1, phrase);
+    }
+    action("PlaySounds1")->setChecked(p.playsounds);
+    sounds_->setEnabled(p.playsounds);
+    rack_->setSortChoice(p.sortby);
+    if (windows_.gamestart)
+        windows_.gamestart->restore(p.playtoscore, p.timeperturn, p.tilestostart, p.timepenalty);
+    setTurnSound(p.turnsound);
+    setBotSpeed(p.botspeed);
+    currenttileset_ = p.tiles;
+    action("PlayChatterSounds1")->setChecked(p.chattersounds);
+}
+
+void Tchat::placeWindow(const QRect& bounds) {
+    QRect r = bounds;
+    // A window placed where no screen shows it (settings from another desktop) comes back at 3, 3.
+    bool visible = QGuiApplication::screens().isEmpty();
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s->availableGeometry().intersects(r.adjusted(0, 0, 0, -r.height() + 30))) visible = true;
+    if (!visible) r.moveTo(3, 3);
+    move(r.topLeft());
+    resize(r.size().expandedTo(minimumSizeHint()));
+}
+
+void Tchat::loadinifile() {
+    const SettingsFile::Loaded loaded = settings_.load(collectPreferences());
+    if (loaded.readFailed)
+        systemLine(QStringLiteral("The settings file could not be read; the usual settings are used."));
+    applyPreferences(loaded.prefs);
+    if (state_.myslot == 1 && state_.loggedin)
+        send(protocol::encode(protocol::toserver::BotSpeed{.slot = state_.myslot, .delay = botspeed_}));
+}
+
+void Tchat::saveinifile() {
+    saveinifile(QRect(pos(), size()));
+}
+
+void Tchat::saveinifile(const QRect& bounds) {
+    Preferences p = collectPreferences();
+    p.bounds = bounds;
+    lastPrefs_ = p;
+    if (!settings_.save(p))
+        systemLine(QStringLiteral("Your settings could not be saved: %1").arg(settings_.lastError()));
+}
+
+void Tchat::setBotSpeed(int ms) {
+    botspeed_ = ms == 2000 || ms == 500 ? ms : 1000;
+    const char* name = botspeed_ == 2000 ? "Slow1" : botspeed_ == 500 ? "Fast1" : "Normal1";
+    action(name)->setChecked(true);
+}
+
+void Tchat::setTurnSound(int choice) {
+    turnsound_ = choice == 1 ? 1 : 0;
+    action(turnsound_ == 1 ? "New1" : "Classic1")->setChecked(true);
+}
+
+void Tchat::setTextSize(int size) {
+    // A size from a damaged file must not make the chat unreadable.
+    const int applied = qBound(6, size, 48);
+    chat_->setTextSize(applied);
+    const QByteArray name = "N" + QByteArray::number(applied);
+    if (QAction* a = action(name.constData())) {
+        a->setChecked(true);
+    } else {
+        for (const char* n : {"N8", "N10", "N12", "N14"})
+            action(n)->setChecked(false);
+    }
+}
+
+} // namespace client

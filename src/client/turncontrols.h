@@ -1,0 +1,94 @@
+#pragma once
+// The controls of a turn: status line, last move, the Start / Clear / Finish / Draw / Pause buttons,
+// the penalty and first lay-down prompts, the pause cover, the board indicator, the turn clock and
+// the game log.
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QAbstractButton;
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+namespace windows {
+class ImageButton;
+class PaintedImage;
+} // namespace windows
+
+namespace client {
+
+class TurnControls : public QObject {
+    Q_OBJECT
+public:
+    explicit TurnControls(QWidget* panel);
+
+    void setStatus(const QString& text);
+    QString status() const;
+    void setPlayed(const QString& text);
+
+    void addLog(const QString& line);
+    void clearLog();
+    void setLogShown(bool shown);
+    bool logShown() const;
+
+    void setStartShown(bool shown);
+    void setPauseEnabled(bool enabled);
+    void setPauseDown(bool down);
+    void setPausedLook(bool paused); // the cover over the board and the button row
+    void setTurnButtons(bool draw, bool clear, bool finish);
+    void hideTurnButtons() { setTurnButtons(false, false, false); }
+    void hidePrompts();
+
+    // The board indicator: shown during the own turn, blinking while the board is incomplete.
+    void setIndicatorShown(bool shown);
+    void setIndicatorBlinking(bool blinking);
+
+    // The turn clock: counts down once a second from `seconds` until stopped.
+    void startClock(int seconds);
+    void stopClock();
+    // Stops the clock at 0 seconds left.
+    void resetClock();
+    void setTimeLeft(int seconds) { timeleft_ = seconds; }
+    int timeLeft() const { return timeleft_; }
+    void setBarScale(int pixelsPerSecond) { barscale_ = pixelsPerSecond; }
+    // One second of the clock (the timer's tick).
+    void tick();
+
+signals:
+    void startClicked();
+    void pauseToggled(bool down);
+    void logShownChanged(bool shown);
+    // The clock has run 3 seconds past zero without the server ending the turn.
+    void clockOverrun();
+    void cue(const QString& name);
+
+private:
+    void showTime();
+
+    QLabel* status_;
+    QLabel* played_;
+    windows::ImageButton* start_;
+    windows::ImageButton* clear_;
+    windows::ImageButton* finish_;
+    windows::ImageButton* draw_;
+    windows::ImageButton* pause_;
+    windows::ImageButton* log_;
+    QWidget* penalty_;
+    QWidget* laydown_;
+    QWidget* pauseImage_;
+    QWidget* cover_;
+    windows::PaintedImage* indicator_;
+    QLabel* timer_;
+    QWidget* bar_;
+    QWidget* logPanel_;
+    QPlainTextEdit* memo_;
+    QTimer blink_;
+    QTimer turntime_;
+    bool frame2_ = false;
+    int timeleft_ = 0;
+    int barscale_ = 1;
+};
+
+} // namespace client

@@ -1,0 +1,119 @@
+#include "helptext.h"
+
+namespace windows::helptext {
+
+QString overview() {
+    return QStringLiteral(
+        "<h2>Rimbalo</h2>"
+        "<p>Rimbalo is a rummy game played with numbered tiles by up to four players. The set has "
+        "<b>106 tiles</b>: the numbers 1 to 13 in four colours (green, orange, red and black), each twice, "
+        "and "
+        "two jokers.</p>"
+        "<p>Everybody plays on one shared board. On your turn you lay tiles from your rack onto the board in "
+        "<b>sets</b> and may rearrange the sets already there, as long as the whole board is made of valid "
+        "sets when you finish. The first player to empty the rack wins the round and collects the value of "
+        "every tile the others still hold. Rounds follow each other until a player reaches the target "
+        "score.</p>"
+        "<p>Seats nobody holds are played by the computer: seat 2 always takes part, seats 3 and 4 only when "
+        "someone sits there or in a team game. Anybody who joins after the four seats are taken watches the "
+        "game as an onlooker.</p>");
+}
+
+QString connecting() {
+    return QStringLiteral(
+        "<h2>Connecting</h2>"
+        "<p><b>Solo game.</b> Start Rimbalo without anything else and it plays a game against the computer "
+        "on "
+        "this machine. You sit in seat 1 as <i>You</i>; the game starts when you press <b>Start</b>.</p>"
+        "<p><b>Playing with others.</b> One player hosts the game and the others join it over the network "
+        "(TCP port 7772, which the host's firewall must let in). Rimbalo is started with three words: your "
+        "name, the host's address and the role:</p>"
+        "<pre>rimbalo Ann 192.168.1.20 true     (Ann hosts the game)\n"
+        "rimbalo Bob 192.168.1.20 false    (Bob joins Ann's game)</pre>"
+        "<p>The host always plays in seat 1 and is the one who starts games, pauses them and can remove a "
+        "player. Players take seats 2 to 4 in the order they connect; later arrivals watch. A player who "
+        "joins while a game runs takes over a free seat's tiles and score, or waits for the next round.</p>"
+        "<p>The Vemko Lobby starts Rimbalo this way for you when you host or join a game there. When the "
+        "host leaves, the game ends for everybody.</p>");
+}
+
+QString gamePlay() {
+    return QStringLiteral(
+        "<h2>Game Play</h2>"
+        "<p><b>The deal.</b> Every playing seat gets 14 tiles (the host may choose 10 to 48; the deal is "
+        "lowered "
+        "when the pool would keep fewer than 10 tiles). Turns pass from seat to seat.</p>"
+        "<p><b>Sets.</b> Sets lie along a row of the board, left to right, with an empty cell between "
+        "neighbouring sets. Every set has at least three tiles and is either</p>"
+        "<ul><li>a <b>run</b>: consecutive numbers of one colour, such as green 4, 5, 6 (13 is the highest "
+        "number; runs do not go round from 13 to 1), or</li>"
+        "<li>a <b>group</b>: one number in different colours, such as red 9, black 9, orange 9.</li></ul>"
+        "<p><b>Jokers</b> stand in for any tile. A joker cannot stand before a 1 or after a 13 in a run, and "
+        "a "
+        "run cannot begin with two jokers. With both jokers a group can hold six tiles.</p>"
+        "<p><b>Your first lay-down</b> in a round must be worth at least <b>30 points</b>: the tiles you lay "
+        "from your rack in that turn count their numbers, a joker counts 30. Moving tiles that are already "
+        "on "
+        "the board counts nothing. After that, any valid board will do.</p>"
+        "<p><b>Your turn.</b> Click a tile in your rack to pick it up and click an empty board cell to put "
+        "it "
+        "down; click a board tile to pick it up and move it. Hold Shift when picking a rack tile to lay the "
+        "next two numbers of its run with it, or Ctrl for two more tiles of its group. Right-click a tile "
+        "you "
+        "laid this turn to take it back. <b>Clear</b> takes back the whole turn, <b>Draw</b> takes one tile "
+        "and ends the turn, <b>Finish</b> ends the turn with the tiles laid. Finishing without laying "
+        "anything "
+        "draws a tile. The small light next to the buttons blinks while the board is not yet complete.</p>"
+        "<p><b>The clock.</b> Every turn runs against a clock (60 seconds unless the host chooses 20 to "
+        "180). "
+        "When the time is up the turn is taken back and you draw three tiles, or one when the host switched "
+        "the time penalty off.</p>"
+        "<p><b>An incomplete board.</b> If you finish while the board holds an incomplete or wrong set, you "
+        "are offered a <b>3-tile penalty</b>: take it and your turn is taken back and ends, or go back and "
+        "mend the board. With less than 10 seconds left the turn is taken back at once.</p>"
+        "<p>The SORT BY buttons sort your rack by numbers or by colours; a right-click on any rack tile "
+        "sorts it again.</p>");
+}
+
+QString scoring() {
+    return QStringLiteral(
+        "<h2>Scoring</h2>"
+        "<p><b>Laying tiles.</b> Every turn you finish adds the value of the tiles you laid from your rack "
+        "to your score: numbers count their face value, a joker counts 30.</p>"
+        "<p><b>End of the round.</b> When a player empties the rack the round is over. Every other player "
+        "loses the value of the tiles left in the rack, and the winner of the round gains all of it. If the "
+        "pool runs dry and nobody can go out, every player loses the value of the rack and nobody gains. The "
+        "<i>Round</i> column shows each seat's result of the last round.</p>"
+        "<p><b>Winning.</b> When a seat reaches the target score (500 unless the host chooses otherwise) "
+        "with the highest score, it wins the game. If two seats share the highest score another round is "
+        "played. The next round starts 20 seconds after the last one ended.</p>"
+        "<p><b>Team game.</b> Seats 1 and 3 (the Green Team) play against seats 2 and 4 (the Brown Team); "
+        "the "
+        "computer plays any seat nobody holds. Partners share one score, and one partner's first lay-down "
+        "counts for both. A team wins the round when both partners have emptied their racks, and gains the "
+        "value of both opponents' racks, which the other team loses.</p>");
+}
+
+QString documentation(const QString& version) {
+    return QStringLiteral(
+               "<h2>Documentation</h2>"
+               "<p>Rimbalo version %1, by Vemko Software.</p>"
+               "<p>The tiles, the board and every picture in the game are drawn by the program itself.</p>"
+               "<h3>Version history</h3>"
+               "<ul><li><b>1.0.11</b>: the game window, hosting and joining games, seats and onlookers, "
+               "settings kept in vemkolobby.ini beside the program.</li></ul>")
+        .arg(version);
+}
+
+QString lobby() {
+    return QStringLiteral(
+        "<h2>The Lobby</h2>"
+        "<p>The Vemko Lobby is a separate program by the makers of Rimbalo where players meet, chat and "
+        "open games. When you host or join a Rimbalo game there, the lobby starts Rimbalo with your name, "
+        "the host's address and your role, and Rimbalo tells the lobby that the game is running for as long "
+        "as it stays open.</p>"
+        "<p>Rimbalo keeps its settings in its own section of the lobby's settings file, "
+        "<i>vemkolobby.ini</i>, and never changes the lobby's own settings there.</p>");
+}
+
+} // namespace windows::helptext

@@ -1,0 +1,93 @@
+#include "tgamestart.h"
+
+#include "artwork.h"
+#include "updown.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace windows {
+
+namespace {
+
+QLineEdit* numberField(const QString& name, QWidget* parent, const QRect& geometry) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setFocusPolicy(Qt::NoFocus);
+    return edit;
+}
+
+QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent, const QRect& geometry) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::WindowText, palette::text);
+    box->setPalette(pal);
+    return box;
+}
+
+} // namespace
+
+Tgamestart::Tgamestart(QWidget* parent)
+    : AuxWindow(QStringLiteral("Tgamestart"), QStringLiteral("Rimbalo - Game Start"), parent) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(300, 262);
+
+    auto* heading = makeLabel(QStringLiteral("label_heading"), QStringLiteral("Game Options"), 20, true);
+    heading->setGeometry(0, 12, 300, 30);
+    heading->setAlignment(Qt::AlignCenter);
+
+    const int labelX = 24, fieldX = 170;
+    makeLabel(QStringLiteral("label_playtoscore"), QStringLiteral("Play to Score:"))
+        ->setGeometry(labelX, 58, 140, 22);
+    playtoscore_ = numberField(QStringLiteral("edit_playtoscore"), this, QRect(fieldX, 58, 60, 22));
+    up1_ = new UpDown(QStringLiteral("UpDown1"), playtoscore_, 0, 1500, 100, 500, this);
+    up1_->setGeometry(fieldX + 61, 58, 18, 22);
+
+    makeLabel(QStringLiteral("label_creationtime"), QStringLiteral("Creation Time:"))
+        ->setGeometry(labelX, 88, 140, 22);
+    creationtime_ = numberField(QStringLiteral("edit_creationtime"), this, QRect(fieldX, 88, 60, 22));
+    up2_ = new UpDown(QStringLiteral("UpDown2"), creationtime_, 20, 180, 10, 60, this);
+    up2_->setGeometry(fieldX + 61, 88, 18, 22);
+    makeLabel(QStringLiteral("label_secs"), QStringLiteral("secs"))->setGeometry(fieldX + 84, 88, 40, 22);
+
+    makeLabel(QStringLiteral("label_tiles"), QStringLiteral("Tiles to Start With::"))
+        ->setGeometry(labelX, 118, 140, 22);
+    tiles_ = numberField(QStringLiteral("edit_tiles"), this, QRect(fieldX, 118, 60, 22));
+    up3_ = new UpDown(QStringLiteral("UpDown3"), tiles_, 10, 48, 1, 14, this);
+    up3_->setGeometry(fieldX + 61, 118, 18, 22);
+
+    tp_ = checkBox(QStringLiteral("checkbox_tp"), QStringLiteral("Time Penalty"), this,
+                   QRect(labelX, 150, 130, 22));
+    tp_->setChecked(true);
+    tg_ = checkBox(QStringLiteral("checkbox_tg"), QStringLiteral("Team Game"), this,
+                   QRect(fieldX - 10, 150, 120, 22));
+
+    auto* startButton = new ImageButton(QStringLiteral("button_start"), QStringLiteral("Start"), this);
+    startButton->setBaseColour(QColor(46, 140, 70));
+    startButton->setGlyph(glyphs::playTriangle);
+    startButton->setGeometry(95, 196, 110, 36);
+    connect(startButton, &QAbstractButton::clicked, this, &Tgamestart::start);
+}
+
+Tgamestart::Options Tgamestart::options() const {
+    return {up1_->position(), up2_->position(), up3_->position(), tp_->isChecked(), tg_->isChecked()};
+}
+
+void Tgamestart::restore(std::optional<int> playtoscore, std::optional<int> creationtime,
+                         std::optional<int> tiles, bool timepenalty) {
+    if (playtoscore) up1_->setPosition(*playtoscore);
+    if (creationtime) up2_->setPosition(*creationtime);
+    if (tiles) up3_->setPosition(*tiles);
+    tp_->setChecked(timepenalty);
+}
+
+void Tgamestart::start() {
+    emit startRequested(options());
+    hide();
+}
+
+} // namespace windows

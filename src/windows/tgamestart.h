@@ -1,0 +1,49 @@
+#pragma once
+// The host's game start dialog: collects the options of a new game and asks for it to be started.
+
+#include "auxwindow.h"
+
+#include <optional>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace windows {
+
+class UpDown;
+class ImageButton;
+
+class Tgamestart : public AuxWindow {
+    Q_OBJECT
+public:
+    explicit Tgamestart(QWidget* parent = nullptr);
+
+    struct Options {
+        int playtoscore = 500;
+        int creationtime = 60;
+        int tiles = 14;
+        bool timepenalty = true;
+        bool teamgame = false;
+    };
+    Options options() const;
+    // Restores the remembered values; a number the arrows cannot reach leaves its field unchanged.
+    void restore(std::optional<int> playtoscore, std::optional<int> creationtime, std::optional<int> tiles,
+                 bool timepenalty);
+    // Start pressed: asks the owner to start a game with the options shown, and hides.
+    void start();
+
+signals:
+    void startRequested(const windows::Tgamestart::Options& options);
+
+private:
+    QCheckBox* tp_;
+    QCheckBox* tg_;
+    QLineEdit* playtoscore_;
+    QLineEdit* creationtime_;
+    QLineEdit* tiles_;
+    UpDown* up1_;
+    UpDown* up2_;
+    UpDown* up3_;
+};
+
+} // namespace windows

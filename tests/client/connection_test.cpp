@@ -1,0 +1,118 @@
+// The receive path: commands are cut at the end marker and handled one at a time from the event loop.
+
+#include "client/gameconnection.h"
+
+#include "harness.h"
+
+#include <QCoreApplication>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+using client::GameConnection;
+using testing_client::E;
+
+namespace {
+
+struct Recorder {
+    GameConnection connection;
+    std::vector<std::string> handled;
+    Recorder() {
+        connection.setCommandHandler([this](std::string_view entry) { handled.emplace_back(entry); });
+    }
+};
+
+} // namespace
+
+TEST(Connection, OneCommandPerEventLoopPassInArrivalOrder) {
+    Recorder r;
+    r.connection.receive("CMD_a+1" + E + "CMD_b+2" + E + "CMD_c+" + E);
+    EXPECT_TRUE(r.handled.empty()) << "never handled inside the read";
+    EXPECT_EQ(r.connection.queued(), 3u);
+    QCoreApplication::sendPostedEvents(&r.connection);
+    EXPECT_EQ(r.handled.size(), 1u);
+    for (int i = 0; i < 10 && r.handled.size() < 3; ++i)
+        QCoreApplication::sendPostedEvents(&r.connection);
+    EXPECT_EQ(r.handled, (std::vector<std::string>{"CMD_a+1", "CMD_b+2", "CMD_c+"}));
+    EXPECT_EQ(r.connection.queued(), 0u);
+}
+
+TEST(Connection, SplitCommandsWaitForTheirEndMarker) {
+    Recorder r;
+    r.connection.receive("CMD_chat+1+he");
+    QCoreApplication::sendPostedEvents(&r.connection);
+    EXPECT_TRUE(r.handled.empty());
+    r.connection.receive(std::string("llo+world") + E + E);
+    QTRY_COMPARE_WITH_TIMEOUT(r.connection.queued(), 0u, 1000);
+    ASSERT_EQ(r.handled.size(), 2u);
+    EXPECT_EQ(r.handled[0], "CMD_chat+1+hello+world");
+    EXPECT_EQ(r.handled[1], ""); // the login's second end marker
+}
+
+TEST(Connection, NothingIsSentWhileUnconnected) {
+    GameConnection c;
+    EXPECT_FALSE(c.send("CMD_finish+1+" + E));
+}
+
+namespace {
+
+// A server on a free loopback port with one accepted connection.
+struct Peer {
+    QTcpServer server;
+    QTcpSocket* socket = nullptr;
+    bool accept(GameConnection& c) {
+        server.listen(QHostAddress::LocalHost, 0);
+        c.open(QStringLiteral("127.0.0.1"), server.serverPort());
+        if (!server.waitForNewConnection(2000)) return false;
+        socket = server.nextPendingConnection();
+        for (int i = 0; i < 200 && !c.isConnected(); ++i)
+            QTest::qWait(5);
+        return c.isConnected();
+    }
+};
+
+} // namespace
+
+TEST(Connection, CommandsBeforeTheCloseAreHandledBeforeClosing) {
+    Recorder r;
+    Peer peer;
+    ASSERT_TRUE(peer.accept(r.connection));
+    std::vector<std::string> order;
+    r.connection.setCommandHandler([&](std::string_view e) { order.emplace_back(e); });
+    QObject::connect(&r.connection, &GameConnection::closed, [&] { order.emplace_back("closed"); });
+    peer.socket->write(QByteArray::fromStdString("CMD_full+" + E + "CMD_x+" + E));
+    peer.socket->flush();
+    peer.socket->disconnectFromHost();
+    QTRY_VERIFY_WITH_TIMEOUT(!order.empty() && order.back() == "closed", 3000);
+    EXPECT_EQ(order, (std::vector<std::string>{"CMD_full+", "CMD_x+", "closed"}));
+}
+
+TEST(Connection, SendsWholeCommandsOnTheSocket) {
+    GameConnection c;
+    Peer peer;
+    ASSERT_TRUE(peer.accept(c));
+    EXPECT_TRUE(c.send("CMD_finish+1+" + E));
+    QTRY_VERIFY_WITH_TIMEOUT(peer.socket->bytesAvailable() >= 14, 2000);
+    EXPECT_EQ(peer.socket->readAll().toStdString(), "CMD_finish+1+" + E);
+}
+
+TEST(Connection, AFloodWithoutEndMarkerDropsTheConnection) {
+    Recorder r;
+    Peer peer;
+    ASSERT_TRUE(peer.accept(r.connection));
+    bool closed = false;
+    QObject::connect(&r.connection, &GameConnection::closed, [&] { closed = true; });
+    peer.socket->write(QByteArray(70 * 1024, 'x'));
+    QTRY_VERIFY_WITH_TIMEOUT(closed, 3000);
+    EXPECT_TRUE(r.handled.empty());
+}
+
+TEST(Connection, TheGameConnectionClosingClosesTheMainWindow) {
+    testing_client::Harness h;
+    h.tchat.connection().setSink({});
+    Peer peer;
+    ASSERT_TRUE(peer.accept(h.tchat.connection()));
+    QSignalSpy closed(&h.tchat, &client::Tchat::closed);
+    peer.socket->disconnectFromHost();
+    QTRY_COMPARE_WITH_TIMEOUT(closed.size(), 1, 3000);
+}

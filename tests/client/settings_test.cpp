@@ -1,0 +1,248 @@
+// The settings file as the main window reads and writes it.
+
+#include "harness.h"
+
+#include "client/chatview.h"
+#include "client/inifile.h"
+#include "windows/tgamestart.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+using namespace testing_client;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+client::IniFile readIni(const QString& path) {
+    client::IniFile ini;
+    ini.load(path);
+    return ini;
+}
+
+bool down(const Harness& h, const char* name) {
+    return h.tchat.findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked();
+}
+
+struct SettingsHarness : Harness {
+    windows::Tgamestart dialog;
+    SettingsHarness() { tchat.attachWindows({&dialog, nullptr, nullptr, nullptr, nullptr}); }
+    QString ini() const { return dir.filePath("vemkolobby.ini"); }
+};
+
+} // namespace
+
+TEST(Settings, AMissingFileReadsAsDefaultsAndIsNotCreatedByReading) {
+    SettingsHarness h;
+    h.login(1);
+    EXPECT_FALSE(QFile::exists(h.ini()));
+    EXPECT_EQ(h.tchat.pos(), QPoint(3, 3));
+    EXPECT_EQ(h.tchat.size(), QSize(775, 580));
+    EXPECT_TRUE(h.action("PlaySounds1")->isChecked());
+    EXPECT_TRUE(h.action("Normal1")->isChecked());
+    EXPECT_TRUE(h.action("Classic1")->isChecked());
+    EXPECT_TRUE(h.action("N8")->isChecked());
+    EXPECT_TRUE(down(h, "button_bynumber"));
+    EXPECT_FALSE(down(h, "button_bysuit"));
+    EXPECT_EQ(h.tchat.findChild<QAbstractButton*>("b_phrase3")->toolTip(), "Nice Try!");
+    // The defaults 30 and 1 are not positions of the dialog's arrows: its fields keep their values.
+    const auto o = h.dialog.options();
+    EXPECT_EQ(o.playtoscore, 500);
+    EXPECT_EQ(o.creationtime, 60);
+    EXPECT_EQ(o.tiles, 14);
+    EXPECT_TRUE(o.timepenalty);
+}
+
+TEST(Settings, OnlyBotspeedFiveHundred) {
+    SettingsHarness h;
+    writeFile(h.ini(), "[rimbalo]\nBotspeed=500\n");
+    h.becomeHost();
+    h.login(1);
+    EXPECT_EQ(h.tchat.botspeed(), 500);
+    EXPECT_TRUE(h.action("Fast1")->isChecked());
+    EXPECT_FALSE(h.action("Normal1")->isChecked());
+    EXPECT_TRUE(h.action("Classic1")->isChecked());
+    EXPECT_TRUE(h.action("PlayChatterSounds1")->isChecked());
+    EXPECT_EQ(h.tchat.size(), QSize(775, 580));
+}
+
+TEST(Settings, TheHostTellsItsBotSpeedAfterReading) {
+    SettingsHarness h;
+    writeFile(h.ini(), "[rimbalo]\nBotspeed=2000\n");
+    h.setName("Ann");
+    h.feed("CMD_sendlogininfo+1");
+    h.sent.clear();
+    h.feed("CMD_newplayerinfo+1+Ann+0");
+    ASSERT_EQ(h.sent.size(), 1u);
+    EXPECT_EQ(h.sent[0], "CMD_botspeed+1+2000+" + E);
+
+    SettingsHarness joiner;
+    writeFile(joiner.ini(), "[rimbalo]\nBotspeed=2000\n");
+    joiner.setName("Bob");
+    joiner.feed("CMD_sendlogininfo+2");
+    joiner.sent.clear();
+    joiner.feed("CMD_newplayerinfo+2+Bob+0");
+    EXPECT_TRUE(joiner.sent.empty());
+}
+
+TEST(Settings, OnlyTheExactLowerCaseTextsCount) {
+    SettingsHarness h;
+    writeFile(h.ini(), "[rimbalo]\nPlaysounds=False\nTimepenalty=F\nChatterSounds=false\nSortby=1 \n"
+                       "Turnsound=1\nBotspeed=2000ms\nTextsize=12\n");
+    h.login(1);
+    EXPECT_TRUE(h.action("PlaySounds1")->isChecked());
+    EXPECT_TRUE(h.dialog.options().timepenalty);
+    EXPECT_FALSE(h.action("PlayChatterSounds1")->isChecked());
+    EXPECT_TRUE(h.action("New1")->isChecked());
+    EXPECT_TRUE(h.action("Normal1")->isChecked());
+    EXPECT_TRUE(h.action("N12")->isChecked());
+    // "1 " is trimmed as the file is read, like every value.
+    EXPECT_TRUE(down(h, "button_bynumber"));
+
+    SettingsHarness off;
+    writeFile(off.ini(), "[rimbalo]\nPlaysounds=false\nTimepenalty=f\nSortby=2\nPlaytoscore=1000\n"
+                         "Timeperturn=90\nTilestostart=20\nTextcolor=clRed\nTop=abc\nTextsize=9\n");
+    off.login(1);
+    EXPECT_FALSE(off.action("PlaySounds1")->isChecked());
+    EXPECT_FALSE(off.dialog.options().timepenalty);
+    EXPECT_TRUE(down(off, "button_bysuit"));
+    EXPECT_EQ(off.dialog.options().playtoscore, 1000);
+    EXPECT_EQ(off.dialog.options().creationtime, 90);
+    EXPECT_EQ(off.dialog.options().tiles, 20);
+    EXPECT_EQ(off.tchat.findChild<QLineEdit*>("mychat")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(off.tchat.pos().y(), 3);
+    for (const char* n : {"N8", "N10", "N12", "N14"})
+        EXPECT_FALSE(off.action(n)->isChecked()) << n;
+    off.cues.clear();
+    off.tchat.findChild<client::SoundCues*>()->play("turn");
+    EXPECT_TRUE(off.cues.isEmpty());
+}
+
+TEST(Settings, OldSectionIsTakenOverOnce) {
+    SettingsHarness h;
+    writeFile(h.ini(), "[VemkoLobby]\nPath=C:\\Vemko\\Lobby.exe\n\n[agame]\nSortby=2\nPhrase3=Hello\n");
+    h.login(1);
+    EXPECT_TRUE(down(h, "button_bysuit"));
+    EXPECT_EQ(h.tchat.findChild<QAbstractButton*>("b_phrase3")->toolTip(), "Hello");
+    const client::IniFile ini = readIni(h.ini());
+    EXPECT_FALSE(ini.hasKeys("agame"));
+    EXPECT_EQ(ini.value("rimbalo", "Sortby").value_or(""), "2");
+    EXPECT_EQ(ini.value("rimbalo", "Phrase3").value_or(""), "Hello");
+    EXPECT_EQ(ini.value("rimbalo", "Phrase1").value_or(""), "Way To Go!");
+    EXPECT_EQ(ini.value("rimbalo", "Phrase9").value_or(""), "Good Game Everyone!");
+    for (const char* key :
+         {"Top", "Left", "Width", "Height", "Textsize", "Textcolor", "Playsounds", "Playtoscore",
+          "Timeperturn", "Tilestostart", "Botspeed", "Turnsound", "Timepenalty", "Tiles", "ChatterSounds"})
+        EXPECT_TRUE(ini.value("rimbalo", key).has_value()) << key;
+    EXPECT_TRUE(readFile(h.ini()).startsWith("[VemkoLobby]\nPath=C:\\Vemko\\Lobby.exe\n\n[rimbalo]\n"));
+}
+
+TEST(Settings, SavesKeepOtherProgramsSectionsByteForByte) {
+    SettingsHarness h;
+    const QByteArray lobby =
+        "; written by the lobby\r\n[VemkoLobby]\r\nPath=C:\\Program Files\\Vemko\\VemkoLobby.exe\r\n"
+        "Last=Ann, Bob\r\n\r\n";
+    writeFile(h.ini(), lobby + "[rimbalo]\r\nTop=3\r\n\r\n[zgame]\r\nKey = value\r\n");
+    h.login(1);
+    h.action("Fast1")->trigger();
+    h.action("PlaySounds1")->trigger();
+    const QByteArray after = readFile(h.ini());
+    EXPECT_TRUE(after.startsWith(lobby + "[rimbalo]\r\n"));
+    EXPECT_TRUE(after.endsWith("\r\n\r\n[zgame]\r\nKey = value\r\n"));
+    const client::IniFile ini = readIni(h.ini());
+    EXPECT_EQ(ini.value("rimbalo", "Botspeed").value_or(""), "500");
+    EXPECT_EQ(ini.value("rimbalo", "Playsounds").value_or(""), "false");
+    EXPECT_EQ(ini.value("rimbalo", "Textcolor").value_or(""), "clBlack");
+    EXPECT_EQ(ini.value("rimbalo", "Sortby").value_or(""), "1");
+}
+
+TEST(Settings, AnUnwritableProgramFolderUsesTheUserFolder) {
+    SettingsHarness h;
+    // A "folder" that is a plain file cannot be written in, not even by an administrator.
+    const QString blocked = h.dir.filePath("blocked");
+    writeFile(blocked, "not a folder");
+    client::FileLocations::setProgramFolder(blocked);
+    h.login(1);
+    h.action("Slow1")->trigger();
+    const QString userIni = h.userDir.filePath("vemkolobby.ini");
+    ASSERT_TRUE(QFile::exists(userIni));
+    EXPECT_EQ(readIni(userIni).value("rimbalo", "Botspeed").value_or(""), "2000");
+
+    SettingsHarness again;
+    client::FileLocations::setProgramFolder(blocked);
+    client::FileLocations::setUserFolder(h.userDir.path());
+    again.login(1);
+    EXPECT_EQ(again.tchat.botspeed(), 2000);
+}
+
+TEST(Settings, AFileThatCannotBeReadIsNotOverwritten) {
+    SettingsHarness h;
+    QDir(h.dir.path()).mkdir("vemkolobby.ini"); // unreadable as a file
+    h.login(1);
+    EXPECT_TRUE(h.chatLines().join('\n').contains("could not be read"));
+    h.action("Fast1")->trigger();
+    EXPECT_TRUE(QFileInfo(h.ini()).isDir());
+    EXPECT_TRUE(h.lastLine().startsWith("Your settings could not be saved"));
+}
+
+TEST(Settings, WindowPlacementIsSavedOnlyWhenItChanged) {
+    SettingsHarness h;
+    h.login(1);
+    h.tchat.move(100, 50);
+    h.tchat.close();
+    EXPECT_EQ(readIni(h.ini()).value("rimbalo", "Left").value_or(""), "100");
+
+    SettingsHarness next;
+    client::FileLocations::setProgramFolder(h.dir.path());
+    next.login(1);
+    EXPECT_EQ(next.tchat.pos(), QPoint(100, 50));
+    QFile::remove(next.ini());
+    next.tchat.close(); // nothing moved since the settings were read
+    EXPECT_FALSE(QFile::exists(next.ini()));
+}
+
+TEST(Settings, ClosingBeforeTheFirstConnectionSavesAndShrinksToTheWorkArea) {
+    SettingsHarness h;
+    h.tchat.setWorkArea([] { return QRect(0, 0, 1024, 740); });
+    h.tchat.resize(1030, 745);
+    h.tchat.close();
+    const client::IniFile ini = readIni(h.ini());
+    EXPECT_EQ(ini.value("rimbalo", "Width").value_or(""), "1015");
+    EXPECT_EQ(ini.value("rimbalo", "Height").value_or(""), "730");
+}
+
+TEST(Settings, TheGameStartDialogsStartSavesItsValues) {
+    SettingsHarness h;
+    h.becomeHost();
+    h.login(1);
+    h.tchat.startGame();
+    h.dialog.restore(1200, 30, 21, false);
+    h.dialog.start();
+    const client::IniFile ini = readIni(h.ini());
+    EXPECT_EQ(ini.value("rimbalo", "Playtoscore").value_or(""), "1200");
+    EXPECT_EQ(ini.value("rimbalo", "Timeperturn").value_or(""), "30");
+    EXPECT_EQ(ini.value("rimbalo", "Tilestostart").value_or(""), "21");
+    EXPECT_EQ(ini.value("rimbalo", "Timepenalty").value_or(""), "f");
+    EXPECT_EQ(h.sent.back(), "CMD_startgame+Ann+1200+30+f+f+21+" + E);
+}
+
+TEST(Settings, ResetScreenLocation) {
+    Harness h;
+    h.tchat.move(300, 200);
+    h.tchat.resize(900, 700);
+    h.action("ResetScreenLocation1")->trigger();
+    EXPECT_EQ(h.tchat.pos(), QPoint(3, 3));
+    EXPECT_EQ(h.tchat.size(), QSize(775, 580));
+}
