@@ -47,3 +47,5 @@ private:
 };
 
 } // namespace windows
+
+Q_DECLARE_METATYPE(windows::Tgamestart::Options)

@@ -1,0 +1,52 @@
+// The program: creates the windows in their order, wires the host's server to the main window, and
+// runs until the main window closes.
+
+#include "client/tchat.h"
+#include "windows/tabout.h"
+#include "windows/tdownload.h"
+#include "windows/tgamestart.h"
+#include "windows/thelp.h"
+#include "windows/tspylist.h"
+
+#ifdef RIMBALO_HAS_SERVER
+#include "server/tserver.h"
+#endif
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rimbalo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Rimbalo"));
+    // The main window alone decides when the program ends (help or the spy list may still be open).
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    client::Tchat tchat;
+    windows::Tabout about;
+    windows::Tgamestart gamestart;
+    windows::Thelp help(about.versionText());
+#ifdef RIMBALO_HAS_SERVER
+    TServer server;
+    server.setVersionText(about.versionText());
+    server.setBotDelaySource([&tchat] { return tchat.botspeed(); });
+    tchat.setServerStarter([&server](QString* error) -> quint16 {
+        if (server.listen(7772)) return server.serverPort();
+        if (error) *error = server.errorString();
+        return 0;
+    });
+#else
+    tchat.setServerStarter([](QString* error) -> quint16 {
+        if (error) *error = QStringLiteral("this build has no game server");
+        return 0;
+    });
+#endif
+    windows::Tspylist spylist;
+    windows::Tdownload download;
+
+    tchat.setVersionText(about.versionText());
+    tchat.attachWindows({&gamestart, &help, &about, &spylist, &download});
+    QObject::connect(&tchat, &client::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    tchat.setArguments(QApplication::arguments().mid(1));
+    tchat.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,154 @@
+// The auxiliary windows: arguments in, signals out.
+
+#include "windows/tabout.h"
+#include "windows/tgamestart.h"
+#include "windows/thelp.h"
+#include "windows/tspylist.h"
+#include "windows/updown.h"
+
+#include <QAbstractButton>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+using namespace windows;
+
+namespace {
+
+QString fieldText(const QWidget& w, const char* name) {
+    auto* e = w.findChild<QLineEdit*>(QString::fromLatin1(name));
+    EXPECT_NE(e, nullptr) << name;
+    return e ? e->text() : QString();
+}
+
+} // namespace
+
+TEST(GameStart, DesignValuesAndArrowLimits) {
+    Tgamestart d;
+    EXPECT_EQ(d.windowTitle(), "Rimbalo - Game Start");
+    EXPECT_EQ(fieldText(d, "edit_playtoscore"), "500");
+    EXPECT_EQ(fieldText(d, "edit_creationtime"), "60");
+    EXPECT_EQ(fieldText(d, "edit_tiles"), "14");
+    EXPECT_TRUE(d.findChild<QLineEdit*>("edit_tiles")->isReadOnly());
+    auto* up1 = d.findChild<UpDown*>("UpDown1");
+    for (int i = 0; i < 20; ++i)
+        up1->stepUp();
+    EXPECT_EQ(fieldText(d, "edit_playtoscore"), "1500"); // no wrap-around, no thousands separator
+    auto* up2 = d.findChild<UpDown*>("UpDown2");
+    for (int i = 0; i < 20; ++i)
+        up2->stepDown();
+    EXPECT_EQ(fieldText(d, "edit_creationtime"), "20");
+    auto* up3 = d.findChild<UpDown*>("UpDown3");
+    up3->stepUp();
+    EXPECT_EQ(fieldText(d, "edit_tiles"), "15");
+    const auto o = d.options();
+    EXPECT_EQ(o.playtoscore, 1500);
+    EXPECT_EQ(o.creationtime, 20);
+    EXPECT_EQ(o.tiles, 15);
+    EXPECT_TRUE(o.timepenalty);
+    EXPECT_FALSE(o.teamgame);
+}
+
+TEST(GameStart, RestoreTakesOnlyReachableValues) {
+    Tgamestart d;
+    d.restore(30, 1, 49, false);
+    EXPECT_EQ(fieldText(d, "edit_playtoscore"), "500");
+    EXPECT_EQ(fieldText(d, "edit_creationtime"), "60");
+    EXPECT_EQ(fieldText(d, "edit_tiles"), "14");
+    EXPECT_FALSE(d.options().timepenalty);
+    d.restore(1000, 130, 48, true);
+    EXPECT_EQ(fieldText(d, "edit_playtoscore"), "1000");
+    EXPECT_EQ(fieldText(d, "edit_creationtime"), "130");
+    EXPECT_EQ(fieldText(d, "edit_tiles"), "48");
+    d.restore(std::nullopt, std::nullopt, 10, true);
+    EXPECT_EQ(fieldText(d, "edit_playtoscore"), "1000");
+    EXPECT_EQ(fieldText(d, "edit_tiles"), "10");
+}
+
+TEST(GameStart, StartAsksAndHidesClosingAsksNothing) {
+    Tgamestart d;
+    QSignalSpy spy(&d, &Tgamestart::startRequested);
+    d.show();
+    d.close();
+    EXPECT_EQ(spy.size(), 0);
+    d.show();
+    d.findChild<QAbstractButton*>("checkbox_tg")->click();
+    d.findChild<QAbstractButton*>("button_start")->click();
+    ASSERT_EQ(spy.size(), 1);
+    EXPECT_TRUE(spy[0][0].value<Tgamestart::Options>().teamgame);
+    EXPECT_FALSE(d.isVisible());
+}
+
+TEST(Help, TopicButtonsBringTheirPageForward) {
+    Thelp h(QStringLiteral("1.0.11"));
+    EXPECT_EQ(h.windowTitle(), "Rimbalo - Help File");
+    auto* pages = h.findChild<QStackedWidget*>();
+    auto* caption = h.findChild<QLabel*>("label_caption");
+    const struct {
+        int tag;
+        const char* caption;
+    } topics[] = {{1, "Overview"}, {2, "Connecting"},    {3, "Game Play"},
+                  {4, "Scoring"},  {5, "Documentation"}, {11, "The Lobby"}};
+    for (const auto& t : topics) {
+        auto* button = h.findChild<QAbstractButton*>(QStringLiteral("SelButton%1").arg(t.tag));
+        ASSERT_NE(button, nullptr) << t.tag;
+        EXPECT_EQ(button->text(), t.caption);
+        button->click();
+        EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("memo%1").arg(t.tag));
+        EXPECT_EQ(caption->text(), t.caption);
+    }
+    EXPECT_EQ(h.findChild<QLabel*>("label_year")->text(), QString::number(QDate::currentDate().year()));
+    QSignalSpy about(&h, &Thelp::aboutRequested);
+    h.findChild<QAbstractButton*>("button_about")->click();
+    EXPECT_EQ(about.size(), 1);
+}
+
+TEST(Help, TheRulesPagesStateTheGamesNumbers) {
+    Thelp h(QStringLiteral("1.0.11"));
+    const QString play = h.page(3)->toPlainText();
+    for (const char* fact :
+         {"14 tiles", "30 points", "run", "group", "joker", "3-tile penalty", "10 seconds"})
+        EXPECT_TRUE(play.contains(QString::fromLatin1(fact), Qt::CaseInsensitive)) << fact;
+    const QString scoring = h.page(4)->toPlainText();
+    for (const char* fact : {"Green Team", "Brown Team", "500", "20 seconds", "joker counts 30"})
+        EXPECT_TRUE(scoring.contains(QString::fromLatin1(fact))) << fact;
+    EXPECT_TRUE(h.page(2)->toPlainText().contains("rimbalo Ann 192.168.1.20 true"));
+    EXPECT_TRUE(h.page(5)->toPlainText().contains("1.0.11"));
+}
+
+TEST(About, VersionTextIsTheLoginVersion) {
+    Tabout a;
+    EXPECT_EQ(a.windowTitle(), "Rimbalo - About");
+    EXPECT_EQ(a.versionText(), "1.0.11");
+    EXPECT_EQ(a.findChild<QLabel*>("label_build")->text(), ".7");
+    EXPECT_EQ(a.findChild<QLabel*>("label_year")->text(), QString::number(QDate::currentDate().year()));
+    a.show();
+    a.findChild<QAbstractButton*>("button_done")->click();
+    EXPECT_FALSE(a.isVisible());
+}
+
+TEST(SpyList, EntriesAndTheHostsKick) {
+    Tspylist s;
+    EXPECT_EQ(s.windowTitle(), "Rimbalo - Spys");
+    QSignalSpy kick(&s, &Tspylist::kickRequested);
+    s.addEntry(6, QStringLiteral("Zed"));
+    s.addEntry(7, QStringLiteral("Amy"));
+    EXPECT_EQ(s.entries(), (QStringList{"6: Zed", "7: Amy"}));
+    s.kickAt(0); // a joiner's menu item stays disabled
+    EXPECT_EQ(kick.size(), 0);
+    s.setKickEnabled(true);
+    s.kickAt(-1); // the menu opened over an empty part of the list
+    EXPECT_EQ(kick.size(), 0);
+    s.kickAt(1);
+    ASSERT_EQ(kick.size(), 1);
+    EXPECT_EQ(kick[0][0].toInt(), 7);
+    EXPECT_TRUE(s.removeEntry("6: Zed"));
+    EXPECT_FALSE(s.removeEntry("6: Zed"));
+    EXPECT_EQ(s.entries(), QStringList{"7: Amy"});
+}
