@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+// Widgets need an application object. Listing the tests (at build time) needs none.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0) return RUN_ALL_TESTS();
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
