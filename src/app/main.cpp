@@ -17,7 +17,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rimbalo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Rimbalo"));
     // The main window alone decides when the program ends (help or the spy list may still be open).
     QApplication::setQuitOnLastWindowClosed(false);
 

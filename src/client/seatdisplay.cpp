@@ -21,9 +21,9 @@ SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
         int x, w;
         Qt::Alignment align;
     } headers[] = {{"PLAYER", 484, 110, Qt::AlignLeft},
-                   {"SCORE", 630, 46, Qt::AlignRight},
-                   {"ROUND", 676, 38, Qt::AlignRight},
-                   {"TILES", 712, 30, Qt::AlignRight}};
+                   {"SCORE", 628, 42, Qt::AlignRight},
+                   {"ROUND", 672, 36, Qt::AlignRight},
+                   {"TILES", 710, 32, Qt::AlignRight}};
     for (const auto& h : headers) {
         QLabel* l =
             style::label(panel, QStringLiteral("label_head_%1").arg(QString::fromLatin1(h.text).toLower()),
@@ -55,9 +55,9 @@ SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             return l;
         };
-        row.score = number("label_score", 630, 46);
-        row.bonus = number("label_bonus", 676, 38);
-        row.cards = number("label_cards", 712, 30);
+        row.score = number("label_score", 628, 42);
+        row.bonus = number("label_bonus", 672, 36);
+        row.cards = number("label_cards", 710, 32);
         style::setTextColour(row.bonus, QColor(200, 210, 200));
         row.eyes = new windows::PaintedImage(
             QStringLiteral("image_eyes%1").arg(seat),

@@ -153,7 +153,7 @@ void Tchat::processparams(const QStringList& args) {
     switch (role.kind) {
     case StartRole::Solo:
         systemLine(QStringLiteral("Loading Solo Game..Please wait."));
-        if (windows_.download) windows_.download->show();
+        if (windows_.download) windows_.download->showCentred();
         break;
     case StartRole::Waiting:
         systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));

@@ -322,7 +322,8 @@ void logo(QPainter& p, const QRectF& r) {
         f.setPixelSize(static_cast<int>(th * 0.45));
         p.setFont(f);
         p.setPen(suits[i]);
-        p.drawText(tile, Qt::AlignCenter, QString::number(7 + i));
+        // The number sits in the tile's top corner, where the fan leaves it in view.
+        p.drawText(tile.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(7 + i));
         p.restore();
     }
     p.restore();

@@ -2,8 +2,10 @@
 
 #include "artwork.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 
 namespace windows {
 
@@ -22,6 +24,13 @@ void AuxWindow::showOver(QWidget* owner) {
     show();
     raise();
     activateWindow();
+}
+
+void AuxWindow::showCentred() {
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    show();
+    raise();
 }
 
 void AuxWindow::paintEvent(QPaintEvent*) {

@@ -12,6 +12,8 @@ public:
     AuxWindow(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
     // Shows the window centred over `owner` (or where it was, without one) and brings it to the front.
     void showOver(QWidget* owner);
+    // Shows the window centred on the desktop.
+    void showCentred();
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -4,7 +4,6 @@ namespace windows::helptext {
 
 QString overview() {
     return QStringLiteral(
-        "<h2>Rimbalo</h2>"
         "<p>Rimbalo is a rummy game played with numbered tiles by up to four players. The set has "
         "<b>106 tiles</b>: the numbers 1 to 13 in four colours (green, orange, red and black), each twice, "
         "and "
@@ -21,7 +20,6 @@ QString overview() {
 
 QString connecting() {
     return QStringLiteral(
-        "<h2>Connecting</h2>"
         "<p><b>Solo game.</b> Start Rimbalo without anything else and it plays a game against the computer "
         "on "
         "this machine. You sit in seat 1 as <i>You</i>; the game starts when you press <b>Start</b>.</p>"
@@ -39,7 +37,6 @@ QString connecting() {
 
 QString gamePlay() {
     return QStringLiteral(
-        "<h2>Game Play</h2>"
         "<p><b>The deal.</b> Every playing seat gets 14 tiles (the host may choose 10 to 48; the deal is "
         "lowered "
         "when the pool would keep fewer than 10 tiles). Turns pass from seat to seat.</p>"
@@ -77,7 +74,6 @@ QString gamePlay() {
 
 QString scoring() {
     return QStringLiteral(
-        "<h2>Scoring</h2>"
         "<p><b>Laying tiles.</b> Every turn you finish adds the value of the tiles you laid from your rack "
         "to your score: numbers count their face value, a joker counts 30.</p>"
         "<p><b>End of the round.</b> When a player empties the rack the round is over. Every other player "
@@ -96,7 +92,6 @@ QString scoring() {
 
 QString documentation(const QString& version) {
     return QStringLiteral(
-               "<h2>Documentation</h2>"
                "<p>Rimbalo version %1, by Vemko Software.</p>"
                "<p>The tiles, the board and every picture in the game are drawn by the program itself.</p>"
                "<h3>Version history</h3>"
@@ -107,7 +102,6 @@ QString documentation(const QString& version) {
 
 QString lobby() {
     return QStringLiteral(
-        "<h2>The Lobby</h2>"
         "<p>The Vemko Lobby is a separate program by the makers of Rimbalo where players meet, chat and "
         "open games. When you host or join a Rimbalo game there, the lobby starts Rimbalo with your name, "
         "the host's address and your role, and Rimbalo tells the lobby that the game is running for as long "

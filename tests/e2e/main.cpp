@@ -7,9 +7,11 @@
 
 // Widgets need an application object. Listing the tests (at build time) needs none.
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
+    bool listing = false;
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--gtest_list_tests") == 0) return RUN_ALL_TESTS();
+        listing = listing || std::strcmp(argv[i], "--gtest_list_tests") == 0;
+    ::testing::InitGoogleTest(&argc, argv);
+    if (listing) return RUN_ALL_TESTS();
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
