@@ -6,8 +6,37 @@ using namespace server;
 
 void ComputerPlayer::computerplay(int seat) {
     if (!server_.isOnTurn(seat)) return;
-    // A fresh turn: no rack cell has been used yet.
-    server_.player(seat).botused.fill(false);
+    const bool laid = search_.playTurn(seat);
+    // The referee judges the turn: a finish may still be refused (too little for a first lay-down, an
+    // incomplete board), and then the turn is settled as for any computer seat.
+    const std::string args = protocol::encodeArgs(protocol::toserver::Finish{seat});
+    if (laid)
+        server_.finish(args);
+    else
+        server_.drawcard(args);
+}
+
+const rules::Board& ComputerPlayer::liveBoard() const {
+    return server_.board();
+}
+const rules::Rack& ComputerPlayer::rackOf(int seat) const {
+    return server_.player(seat).tiles;
+}
+std::array<bool, rules::kRackCells + 1>& ComputerPlayer::botused(int seat) {
+    return server_.player(seat).botused;
+}
+std::array<bool, 6>& ComputerPlayer::botsuits(int seat) {
+    return server_.player(seat).botsuits;
+}
+std::mt19937& ComputerPlayer::random() {
+    return server_.random();
+}
+void ComputerPlayer::placeTile(int seat, int cell, int column, int row) {
+    server_.placemytile(protocol::encodeArgs(protocol::toserver::PlaceMyTile{seat, cell, column, row}));
+}
+void ComputerPlayer::moveTile(int seat, int toColumn, int toRow, int fromColumn, int fromRow) {
+    server_.swaptiles(
+        protocol::encodeArgs(protocol::toserver::SwapTiles{seat, toColumn, toRow, fromColumn, fromRow}));
 }
 
 // The computer seat's delay has run out: play its turn unless a human has taken the seat meanwhile or

@@ -2,16 +2,30 @@
 // The computer player: plays the turn of a seat that no human plays, through the same referee
 // handlers that serve the clients' commands.
 
+#include "computersearch.h"
+
 class TServer;
 
-class ComputerPlayer {
+class ComputerPlayer : private server::ComputerTable {
 public:
-    explicit ComputerPlayer(TServer& server) : server_(server) {}
+    explicit ComputerPlayer(TServer& server) : server_(server), search_(*this) {}
 
-    // Plays the whole turn of `seat`, the seat on turn, and ends it before returning. Without a move
-    // search the seat lays nothing and its turn runs to the turn clock.
+    // Plays the whole turn of `seat`, the seat on turn, and ends it before returning: a finish when
+    // anything was laid, else a draw.
     void computerplay(int seat);
 
+    server::ComputerSearch& search() { return search_; }
+
 private:
+    // What the search sees of the server and does through its referee.
+    const rules::Board& liveBoard() const override;
+    const rules::Rack& rackOf(int seat) const override;
+    std::array<bool, rules::kRackCells + 1>& botused(int seat) override;
+    std::array<bool, 6>& botsuits(int seat) override;
+    std::mt19937& random() override;
+    void placeTile(int seat, int cell, int column, int row) override;
+    void moveTile(int seat, int toColumn, int toRow, int fromColumn, int fromRow) override;
+
     TServer& server_;
+    server::ComputerSearch search_;
 };

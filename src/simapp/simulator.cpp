@@ -1,0 +1,160 @@
+#include "simulator.h"
+
+#include "protocol/messages.h"
+#include "server/tserver.h"
+
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <map>
+
+namespace sim {
+
+namespace {
+
+namespace words = protocol::words;
+
+// Keeps count of what every seat sees, from the commands broadcast to slot 1.
+class Tally {
+public:
+    explicit Tally(SimReport& report) : report_(report) {}
+
+    void seen(const std::string& text) {
+        const std::string entry = text.substr(0, text.find(protocol::kEndMarker));
+        const protocol::Command c = protocol::splitCommand(entry);
+        if (c.word == words::nextplayer) {
+            closeTurn();
+            inTurn_ = true;
+            ++report_.turns;
+        } else if (c.word == words::placehistile) {
+            placed_ = true;
+        } else if (c.word == words::undothem) {
+            undone_ = true;
+        } else if (c.word == words::notime) {
+            clock_ = true;
+        } else if (c.word == words::movedtiles) {
+            accepted_ = true;
+        } else if (c.word == words::endround) {
+            closeTurn();
+            ++report_.rounds;
+            if (const auto m = protocol::decode<protocol::toclient::EndRound>(c.args)) lastRound_ = *m;
+        } else if (c.word == words::winner) {
+            if (const auto m = protocol::decode<protocol::toclient::Winner>(c.args)) winner_ = m->name;
+        }
+    }
+
+    void closeTurn() {
+        if (inTurn_) {
+            if (clock_)
+                ++report_.clockTurns;
+            else if (accepted_)
+                ++report_.laidTurns;
+            else if (placed_ && undone_)
+                ++report_.undoneTurns;
+        }
+        inTurn_ = placed_ = undone_ = clock_ = accepted_ = false;
+    }
+
+    std::string winner_;
+    protocol::toclient::EndRound lastRound_{};
+
+private:
+    SimReport& report_;
+    bool inTurn_ = false, placed_ = false, undone_ = false, clock_ = false, accepted_ = false;
+};
+
+std::string seatName(int seat) {
+    return "Seat" + std::to_string(seat);
+}
+
+} // namespace
+
+Simulator::Simulator(const SimOptions& options) : options_(options) {}
+
+SimReport Simulator::run() {
+    SimReport report;
+    QElapsedTimer clock;
+    clock.start();
+    TServer server;
+    server.setSeed(options_.seed);
+    server.setBotDelaySource([] { return 0; });
+    for (int seat = 1; seat <= options_.seats; ++seat) {
+        server.acceptConnection();
+        server.receivedlogininfo(
+            protocol::encodeArgs(protocol::toserver::LoginInfo{seat, "1.0.11", seatName(seat)}), seat);
+    }
+    for (int game = 0; game < options_.games; ++game)
+        playGame(server, report);
+    report.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    return report;
+}
+
+void Simulator::playGame(TServer& server, SimReport& report) {
+    Tally tally(report);
+    server.setSendObserver([&tally](int slot, const std::string& text) {
+        if (slot == 1) tally.seen(text);
+    });
+    const protocol::StartGame start{"Seat1",       options_.target, options_.seconds, options_.timepenalty,
+                                    options_.team, options_.tiles};
+    server.startgame(protocol::encodeArgs(start), 1);
+    // Every seat's player just watches, so the computer plays them all.
+    for (int seat = 1; seat <= options_.seats; ++seat) {
+        server.justwatch(protocol::encodeArgs(protocol::toserver::JustWatch{seat, 1}), seat);
+        if (observer_) observer_(server);
+    }
+    // A game ends within a few hundred turns; the bound only guards against a server that stalls.
+    constexpr long long kMostSteps = 2'000'000;
+    long long steps = 0;
+    while (server.gamestarted() && steps++ < kMostSteps) {
+        if (server.computertimerActive())
+            server.computertimerTimer();
+        else if (server.timer1Active())
+            server.timer1Timer();
+        else
+            break;
+        if (observer_) observer_(server);
+    }
+    tally.closeTurn();
+    server.setSendObserver({});
+    if (server.gamestarted()) {
+        ++report.stalledGames;
+        return;
+    }
+    ++report.games;
+    for (const auto& s : tally.lastRound_.seats)
+        if (s.seat >= 1 && s.seat <= 4) report.finalScore[static_cast<std::size_t>(s.seat)] += s.score;
+    for (int seat = 1; seat <= 4; ++seat) {
+        const bool teamWin = options_.team && ((tally.winner_ == "The Green Team" && seat % 2 == 1) ||
+                                               (tally.winner_ == "The Brown Team" && seat % 2 == 0));
+        if (teamWin || tally.winner_ == seatName(seat)) ++report.wins[static_cast<std::size_t>(seat)];
+    }
+}
+
+std::string Simulator::format(const SimOptions& options, const SimReport& r, bool withTiming) {
+    std::string out;
+    char line[160];
+    const auto add = [&](const char* fmt, auto... values) {
+        std::snprintf(line, sizeof line, fmt, values...);
+        out += line;
+    };
+    add("games %d  seats %d  seed %u  target %d  tiles %d%s\n", r.games, options.seats, options.seed,
+        options.target, options.tiles, options.team ? "  team" : "");
+    const int seats = options.team ? 4 : options.seats;
+    const double games = r.games > 0 ? r.games : 1;
+    for (int seat = 1; seat <= seats; ++seat)
+        add("seat %d: won %d  mean final score %.1f\n", seat, r.wins[static_cast<std::size_t>(seat)],
+            static_cast<double>(r.finalScore[static_cast<std::size_t>(seat)]) / games);
+    const double rounds = r.rounds > 0 ? static_cast<double>(r.rounds) : 1;
+    const double turns = r.turns > 0 ? static_cast<double>(r.turns) : 1;
+    add("rounds per game %.2f  turns per round %.1f\n", static_cast<double>(r.rounds) / games,
+        static_cast<double>(r.turns) / rounds);
+    add("turns that laid tiles %.1f%%  undone at finish %.1f%%  settled by the clock %.1f%%\n",
+        100.0 * static_cast<double>(r.laidTurns) / turns, 100.0 * static_cast<double>(r.undoneTurns) / turns,
+        100.0 * static_cast<double>(r.clockTurns) / turns);
+    if (r.stalledGames > 0) add("stalled games %lld\n", r.stalledGames);
+    if (withTiming)
+        add("%.3f s, %.1f games per second\n", r.seconds, r.seconds > 0 ? r.games / r.seconds : 0.0);
+    return out;
+}
+
+} // namespace sim

@@ -1,0 +1,59 @@
+#pragma once
+// Plays whole games between computer seats on the real server, with no sockets and no waiting: every
+// seat is held by a connection without a socket whose player just watches, the computer delay is 0,
+// and the clocks are advanced by calling their handlers when a turn would otherwise sit and wait.
+
+#include <QtGlobal>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class TServer;
+
+namespace sim {
+
+struct SimOptions {
+    int games = 1;
+    int seats = 4; // 2..4 seats hold a player; all four play in a team game
+    quint32 seed = 1;
+    bool team = false;
+    int target = 500;
+    int tiles = 14;
+    int seconds = 60;
+    bool timepenalty = true;
+};
+
+struct SimReport {
+    int games = 0;
+    long long rounds = 0;
+    long long turns = 0;
+    long long laidTurns = 0;               // turns accepted at finish
+    long long undoneTurns = 0;             // turns that laid tiles which the finish took back
+    long long clockTurns = 0;              // turns settled by the turn clock
+    long long stalledGames = 0;            // games stopped because nothing could move (should stay 0)
+    std::array<int, 5> wins{};             // by seat; a team win counts for both partners
+    std::array<long long, 5> finalScore{}; // summed over games, by seat
+    double seconds = 0;                    // wall time of the run
+};
+
+class Simulator {
+public:
+    explicit Simulator(const SimOptions& options);
+
+    // Called after every step of play (a computer turn, a clock tick) with the server.
+    void setStepObserver(std::function<void(const TServer&)> observer) { observer_ = std::move(observer); }
+
+    SimReport run();
+
+    // The report as text; the timing line only when asked, so that equal seeds give equal text.
+    static std::string format(const SimOptions& options, const SimReport& report, bool withTiming);
+
+private:
+    void playGame(TServer& server, SimReport& report);
+
+    SimOptions options_;
+    std::function<void(const TServer&)> observer_;
+};
+
+} // namespace sim
