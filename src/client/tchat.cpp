@@ -76,6 +76,7 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent), connection_(this), sock11_(
     buildPanel();
     buildMenu();
     buildDispatchTable();
+    connectTurnControls();
     connection_.setCommandHandler([this](std::string_view entry) { handleCommand(entry); });
     connection_.setSink({});
     // The game connection closing ends the program.

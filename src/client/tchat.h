@@ -123,6 +123,15 @@ private:
     void endround(std::string_view args);
     void winner(std::string_view args);
     void full();
+    void showdraw(std::string_view args);
+    void askpenalty(std::string_view args);
+    void notenough(std::string_view args);
+    void incomplete(std::string_view args);
+    void notime(std::string_view args);
+    void gamepause(std::string_view args);
+    void connectTurnControls();
+    // With a tile in hand: says so, plays "nocando" and returns true.
+    bool refuseWhileHolding(const char* message);
     void applyOptions(int seconds, bool asClock, bool timepenalty, bool teamgame);
 
     // Settings.

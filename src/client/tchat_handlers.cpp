@@ -88,8 +88,8 @@ void Tchat::buildDispatchTable() {
     d.add(w::freecard, later);
     d.add(w::swaptiles, later);
     d.add(w::undothem, later);
-    d.add(w::showdraw, later);
-    d.add(w::askpenalty, later);
+    d.add(w::showdraw, [this](std::string_view a) { showdraw(a); });
+    d.add(w::askpenalty, [this](std::string_view a) { askpenalty(a); });
     d.add(w::endround, [this](std::string_view a) { endround(a); });
     d.add(w::nomoreroom, line("You cannot hold anymore tiles"));
     d.add(w::nomoretiles, line("There are no tiles left"));
@@ -97,10 +97,10 @@ void Tchat::buildDispatchTable() {
     d.add(w::removetile, later);
     d.add(w::loadstats, [this](std::string_view a) { loadstats(a); });
     d.add(w::loadboard, later);
-    d.add(w::notime, later);
-    d.add(w::notenough, later);
-    d.add(w::incomplete, later);
-    d.add(w::gamepause, later);
+    d.add(w::notime, [this](std::string_view a) { notime(a); });
+    d.add(w::notenough, [this](std::string_view a) { notenough(a); });
+    d.add(w::incomplete, [this](std::string_view a) { incomplete(a); });
+    d.add(w::gamepause, [this](std::string_view a) { gamepause(a); });
     d.add(w::playasound, later);
 }
 

@@ -64,6 +64,9 @@ TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
     finish_ = button(panel, "button_finish", QStringLiteral("Finish"), QRect(282, 401, 50, 22), green);
     draw_ = button(panel, "button_draw", QStringLiteral("Draw"), QRect(334, 401, 48, 22), blue);
     hideTurnButtons();
+    connect(clear_, &QAbstractButton::clicked, this, &TurnControls::clearClicked);
+    connect(finish_, &QAbstractButton::clicked, this, &TurnControls::finishClicked);
+    connect(draw_, &QAbstractButton::clicked, this, &TurnControls::drawClicked);
 
     start_ = button(panel, "button_start", QStringLiteral("Start"), QRect(604, 393, 76, 27), green);
     start_->setGlyph(glyphs::playTriangle);
@@ -115,8 +118,10 @@ TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
                QRect(16, 12, 328, 36));
     promptText(penalty_, QStringLiteral("Would you like to take a 3 tile penalty and end your turn?"),
                QRect(16, 50, 328, 36));
-    button(penalty_, "button_yes", QStringLiteral("Yes"), QRect(90, 98, 80, 26), green);
-    button(penalty_, "button_edit", QStringLiteral("Edit"), QRect(190, 98, 80, 26), blue);
+    connect(button(penalty_, "button_yes", QStringLiteral("Yes"), QRect(90, 98, 80, 26), green),
+            &QAbstractButton::clicked, this, &TurnControls::yesClicked);
+    connect(button(penalty_, "button_edit", QStringLiteral("Edit"), QRect(190, 98, 80, 26), blue),
+            &QAbstractButton::clicked, this, &TurnControls::editClicked);
     penalty_->hide();
 
     laydown_ = new windows::Plaque(QStringLiteral("panel_laydown"), panel);
@@ -124,7 +129,8 @@ TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
     promptText(laydown_,
                QStringLiteral("The tiles you lay down on your first turn must equal at least 30 points."),
                QRect(16, 12, 328, 50));
-    button(laydown_, "image_edit2", QStringLiteral("Edit"), QRect(140, 70, 80, 26), blue);
+    connect(button(laydown_, "image_edit2", QStringLiteral("Edit"), QRect(140, 70, 80, 26), blue),
+            &QAbstractButton::clicked, this, &TurnControls::edit2Clicked);
     laydown_->hide();
 
     pauseImage_ = new PaintedImage(
@@ -223,6 +229,29 @@ void TurnControls::setTurnButtons(bool draw, bool clear, bool finish) {
     finish_->setVisible(finish);
 }
 
+void TurnControls::showDraw() {
+    draw_->show();
+}
+
+void TurnControls::showFinishAndClear() {
+    finish_->show();
+    clear_->show();
+}
+
+void TurnControls::showFinish() {
+    finish_->show();
+}
+
+void TurnControls::setPenaltyShown(bool shown) {
+    penalty_->setVisible(shown);
+    if (shown) penalty_->raise();
+}
+
+void TurnControls::setLaydownShown(bool shown) {
+    laydown_->setVisible(shown);
+    if (shown) laydown_->raise();
+}
+
 void TurnControls::hidePrompts() {
     penalty_->hide();
     laydown_->hide();
@@ -251,6 +280,10 @@ void TurnControls::startClock(int seconds) {
 
 void TurnControls::stopClock() {
     turntime_.stop();
+}
+
+void TurnControls::resumeClock() {
+    turntime_.start();
 }
 
 void TurnControls::resetClock() {

@@ -39,6 +39,11 @@ public:
     void setPausedLook(bool paused); // the cover over the board and the button row
     void setTurnButtons(bool draw, bool clear, bool finish);
     void hideTurnButtons() { setTurnButtons(false, false, false); }
+    void showDraw();
+    void showFinishAndClear();
+    void showFinish();
+    void setPenaltyShown(bool shown);
+    void setLaydownShown(bool shown);
     void hidePrompts();
 
     // The board indicator: shown during the own turn, blinking while the board is incomplete.
@@ -48,6 +53,8 @@ public:
     // The turn clock: counts down once a second from `seconds` until stopped.
     void startClock(int seconds);
     void stopClock();
+    // Starts the clock again from the seconds it had left.
+    void resumeClock();
     // Stops the clock at 0 seconds left.
     void resetClock();
     void setTimeLeft(int seconds) { timeleft_ = seconds; }
@@ -58,6 +65,12 @@ public:
 
 signals:
     void startClicked();
+    void clearClicked();
+    void finishClicked();
+    void drawClicked();
+    void yesClicked();
+    void editClicked();
+    void edit2Clicked();
     void pauseToggled(bool down);
     void logShownChanged(bool shown);
     // The clock has run 3 seconds past zero without the server ending the turn.
