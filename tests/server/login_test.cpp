@@ -179,11 +179,14 @@ TEST(Closing, CurrentPlayerLeavesMidTurn) {
     h.server.peerClosed(2);
     h.server.peerClosed(2); // the second notice finds the slot being closed already
     h.server.processQueue();
-    EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_playerdisconnected+2+Ann"});
+    // The computer takes the turn at once: with nothing to lay it takes the Green 1 back and draws.
+    EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_playerdisconnected", "CMD_undothem", "CMD_nextplayer"}));
+    EXPECT_EQ(h.to(1).front(), "CMD_playerdisconnected+2+Ann");
     EXPECT_TRUE(h.server.computerControlled(2));
     EXPECT_TRUE(h.server.player(2).name.empty());
-    EXPECT_EQ(h.server.player(2).tilecount(), 1); // the rack stays with the seat
-    EXPECT_EQ(h.server.board().at(4, 4), green(1));
+    EXPECT_EQ(h.server.player(2).tilecount(), 3); // the rack stays with the seat
+    EXPECT_EQ(h.server.board().at(4, 4), 0);
+    EXPECT_EQ(h.server.currentplayer(), 1);
 
     h.clear();
     h.server.peerClosed(2);
