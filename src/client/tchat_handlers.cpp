@@ -79,7 +79,7 @@ void Tchat::buildDispatchTable() {
     d.add(w::winner, [this](std::string_view a) { winner(a); });
     d.add(w::full, [this](std::string_view) { full(); });
     d.add(w::justwatching, [this](std::string_view a) { justwatching(a); });
-    // Rack, board, prompts and sound commands are handled by the parts that show them; the rows keep
+    // Rack, board and shared-sound commands belong to the rack, board and sound parts; the rows keep
     // the table's order so that every word has its place from the start.
     auto later = [](std::string_view) {};
     d.add(w::yourtiles, later);
