@@ -1,0 +1,109 @@
+// The computer player inside the real server: when it plays, what its turns look like to the clients.
+
+#include "harness.h"
+
+#include <QCoreApplication>
+
+using namespace testing_server;
+namespace in = protocol::toserver;
+
+namespace {
+
+// Host in seat 1, the computer in seat 2, seat 2 on turn with its delay running.
+void computerOnTurn(
+    Harness& h, std::function<int()> delay = [] { return 1000; }) {
+    h.server.setBotDelaySource(std::move(delay));
+    h.login("Host");
+    h.start();
+    h.say(1, in::DrawCard{1});
+    ASSERT_EQ(h.server.currentplayer(), 2);
+    ASSERT_TRUE(h.server.computertimerActive());
+}
+
+} // namespace
+
+TEST(ComputerTurn, AFirstLayDownOf29IsLaidThenTakenBackAndOneTileDrawn) {
+    Harness h;
+    computerOnTurn(h);
+    // Two runs worth 14 + 15: everything fits, but it is one point short.
+    h.setRack(2, {green(2), green(3), green(4), green(5), red(4), red(5), red(6)});
+    h.clear();
+    h.server.computertimerTimer();
+    std::vector<std::string> expected(7, "CMD_placehistile");
+    expected.insert(expected.end(), {"CMD_undothem", "CMD_nextplayer"});
+    EXPECT_EQ(h.words(1), expected);
+    EXPECT_TRUE(h.server.board().empty());
+    EXPECT_EQ(h.server.player(2).tilecount(), 8);
+    EXPECT_EQ(h.server.player(2).laidpoints, 0);
+    EXPECT_EQ(h.server.currentplayer(), 1);
+}
+
+TEST(ComputerTurn, AnAcceptedTurnIsAnnouncedLikeAHumansAndScores) {
+    Harness h;
+    computerOnTurn(h);
+    h.setRack(2, {green(10), orange(10), red(10), black(2)});
+    h.clear();
+    h.server.computertimerTimer();
+    EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_placehistile", "CMD_placehistile",
+                                                    "CMD_placehistile", "CMD_movedtiles", "CMD_nextplayer"}));
+    const auto moved = h.last<protocol::toclient::MovedTiles>(1);
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(moved->seat, 2);
+    EXPECT_EQ(moved->value, 30);
+    EXPECT_EQ(h.server.player(2).score, 30);
+    EXPECT_EQ(h.server.player(2).tilecount(), 1);
+}
+
+TEST(ComputerTurn, PausingDoesNotStopAPendingComputerMove) {
+    Harness h;
+    computerOnTurn(h);
+    h.say(1, in::Pause{1, 1});
+    EXPECT_FALSE(h.server.timer1Active());
+    EXPECT_TRUE(h.server.computertimerActive());
+    h.server.computertimerTimer();
+    EXPECT_EQ(h.server.currentplayer(), 1);
+}
+
+TEST(ComputerTurn, AChangedDelayTakesEffectAtTheNextWait) {
+    int delay = 500;
+    Harness h;
+    computerOnTurn(h, [&delay] { return delay; });
+    EXPECT_EQ(h.server.computertimerInterval(), 500);
+    delay = 2000;
+    EXPECT_EQ(h.server.computertimerInterval(), 500);
+    h.server.computertimerTimer();
+    ASSERT_EQ(h.server.currentplayer(), 1);
+    h.say(1, in::DrawCard{1});
+    EXPECT_EQ(h.server.computertimerInterval(), 2000);
+}
+
+TEST(ComputerTurn, AHumanWhoStartsToWatchOnTurnHasItPlayedAtOnce) {
+    Harness h;
+    h.login("Host");
+    h.login("Ann");
+    h.start();
+    h.say(1, in::DrawCard{1});
+    ASSERT_EQ(h.server.currentplayer(), 2);
+    EXPECT_FALSE(h.server.computertimerActive()); // a human plays seat 2
+    h.say(2, in::JustWatch{2, 1});
+    EXPECT_EQ(h.server.currentplayer(), 1);
+}
+
+TEST(ComputerTurn, TheHostLeavingOnTurnIsNotPlayedAtOnce) {
+    Harness h;
+    h.login("Host");
+    h.login("Ann");
+    h.start();
+    ASSERT_EQ(h.server.currentplayer(), 1);
+    h.server.peerClosed(1);
+    h.server.processQueue();
+    EXPECT_TRUE(h.server.computerControlled(1));
+    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_FALSE(h.server.computertimerActive());
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
