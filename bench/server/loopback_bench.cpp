@@ -1,0 +1,205 @@
+// Loopback benchmark of rimbalo-server: the time from a client's "CMD_placemytile" to its
+// "CMD_placehistile" echo, the time to handle a 20-command burst, and the CPU the idle server uses.
+//
+//   server_loopback_bench [--server PATH] [--samples N] [--bursts N] [--idle-seconds N]
+
+#include "protocol/framebuffer.h"
+#include "protocol/messages.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTcpSocket>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+namespace in = protocol::toserver;
+namespace msg = protocol::toclient;
+
+constexpr int kWaitMs = 5000;
+
+// A blocking client: no event loop needed, the server runs in its own process.
+class Client {
+public:
+    bool open(quint16 port) {
+        socket_.connectToHost(QHostAddress::LocalHost, port);
+        if (!socket_.waitForConnected(kWaitMs)) return false;
+        socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        return true;
+    }
+    template <class M> void send(const M& m) { write(protocol::encode(m)); }
+    void write(const std::string& bytes) {
+        socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        socket_.flush();
+    }
+    // Reads until `count` commands starting with `word` have arrived; returns them.
+    std::vector<std::string> waitFor(std::string_view word, int count = 1) {
+        std::vector<std::string> found;
+        while (true) {
+            while (next_ < entries_.size()) {
+                std::string& e = entries_[next_++];
+                if (e.rfind(word, 0) == 0) found.push_back(e);
+                if (static_cast<int>(found.size()) == count) return found;
+            }
+            if (!socket_.waitForReadyRead(kWaitMs)) return found;
+            const QByteArray bytes = socket_.readAll();
+            buffer_.append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                           entries_);
+        }
+    }
+
+private:
+    QTcpSocket socket_;
+    protocol::FrameBuffer buffer_;
+    std::vector<std::string> entries_;
+    std::size_t next_ = 0;
+};
+
+// CPU time of a process in seconds, from /proc (Linux).
+std::optional<double> cpuSeconds(qint64 pid) {
+    QFile sched(QStringLiteral("/proc/%1/schedstat").arg(pid));
+    if (sched.open(QIODevice::ReadOnly)) return sched.readAll().split(' ').value(0).toDouble() / 1e9;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QList<QByteArray> f = stat.readAll().split(')').value(1).trimmed().split(' ');
+    return (f.value(11).toDouble() + f.value(12).toDouble()) / 100.0; // utime + stime in ticks
+}
+
+std::optional<long> contextSwitches(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return std::nullopt;
+    long total = 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.contains("ctxt_switches:")) total += line.split(':').value(1).trimmed().toLong();
+    return total;
+}
+
+double percentile(std::vector<double> v, double p) {
+    std::sort(v.begin(), v.end());
+    const auto i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
+    return v[std::min(i, v.size() - 1)];
+}
+
+struct Options {
+    QString server = QStringLiteral(RIMBALO_SERVER_BIN);
+    int samples = 2000;
+    int bursts = 200;
+    int idleSeconds = 30;
+};
+
+Options parse(const QStringList& args) {
+    Options o;
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--server") o.server = args[i + 1];
+        if (args[i] == "--samples") o.samples = std::max(1, args[i + 1].toInt());
+        if (args[i] == "--bursts") o.bursts = std::max(1, args[i + 1].toInt());
+        if (args[i] == "--idle-seconds") o.idleSeconds = std::max(1, args[i + 1].toInt());
+    }
+    return o;
+}
+
+quint16 startServer(QProcess& server, const QString& path) {
+    server.start(path, {"--port", "0"});
+    if (!server.waitForStarted(kWaitMs) || !server.waitForReadyRead(kWaitMs)) return 0;
+    const QString line = QString::fromUtf8(server.readLine());
+    return static_cast<quint16>(line.section(' ', -1).trimmed().toUInt());
+}
+
+void measureIdle(qint64 pid, int seconds) {
+    const auto cpu0 = cpuSeconds(pid);
+    const auto cs0 = contextSwitches(pid);
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    const auto cpu1 = cpuSeconds(pid);
+    const auto cs1 = contextSwitches(pid);
+    if (!cpu0 || !cpu1) {
+        std::printf("idle CPU: not measurable on this system\n");
+        return;
+    }
+    std::printf("idle CPU over %d s (one client logged in, no game): %.4f s  [budget < 0.05 s: %s]\n",
+                seconds, *cpu1 - *cpu0, *cpu1 - *cpu0 < 0.05 ? "ok" : "OVER");
+    if (cs0 && cs1) std::printf("  context switches while idle: %ld\n", *cs1 - *cs0);
+}
+
+// Places rack cell 1 and takes it back, timing place -> echo.
+std::vector<double> measureEcho(Client& host, int samples) {
+    std::vector<double> micros;
+    QElapsedTimer t;
+    for (int i = 0; i < samples; ++i) {
+        const int col = 1 + i % 20;
+        t.start();
+        host.send(in::PlaceMyTile{1, 1, col, 5});
+        if (host.waitFor(msg::PlaceHisTile::word).empty()) break;
+        micros.push_back(static_cast<double>(t.nsecsElapsed()) / 1000.0);
+        host.waitFor(msg::FreeCard::word);
+        host.send(in::ReplaceTile{1, col, 5});
+        host.waitFor(msg::RemoveTile::word);
+    }
+    return micros;
+}
+
+// Ten placements and ten take-backs in one write; timed until the twentieth echo.
+std::vector<double> measureBursts(Client& host, int bursts) {
+    std::vector<double> millis;
+    std::string burst;
+    for (int i = 0; i < 10; ++i) {
+        burst += protocol::encode(in::PlaceMyTile{1, 1 + i, 1 + 2 * i, 7});
+        burst += protocol::encode(in::ReplaceTile{1, 1 + 2 * i, 7});
+    }
+    QElapsedTimer t;
+    for (int b = 0; b < bursts; ++b) {
+        t.start();
+        host.write(burst);
+        if (host.waitFor(msg::RemoveTile::word, 10).size() != 10) break;
+        millis.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    }
+    return millis;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const Options o = parse(app.arguments());
+    QProcess server;
+    const quint16 port = startServer(server, o.server);
+    if (port == 0) {
+        std::fprintf(stderr, "could not start %s\n", qPrintable(o.server));
+        return 1;
+    }
+    Client host;
+    if (!host.open(port) || host.waitFor(msg::SendLoginInfo::word).empty()) return 1;
+    host.send(in::LoginInfo{1, "1.0.11", "Bench"});
+    host.waitFor(msg::NewPlayerInfo::word);
+
+    measureIdle(server.processId(), o.idleSeconds);
+
+    host.send(protocol::StartGame{"Bench", 1500, 180, true, false, 14});
+    host.waitFor(msg::NextPlayer::word);
+    host.send(in::Pause{1, 1}); // the clock stands still: the turn never runs out
+    host.waitFor(msg::GamePause::word);
+
+    const std::vector<double> echo = measureEcho(host, o.samples);
+    const std::vector<double> burst = measureBursts(host, o.bursts);
+    if (echo.empty() || burst.empty()) {
+        std::fprintf(stderr, "the server stopped answering\n");
+        return 1;
+    }
+    std::printf("place -> echo over %zu samples: median %.1f us, p99 %.1f us  [budget median < 1 ms: %s]\n",
+                echo.size(), percentile(echo, 0.5), percentile(echo, 0.99),
+                percentile(echo, 0.5) < 1000 ? "ok" : "OVER");
+    std::printf(
+        "20-command burst over %zu bursts: median %.3f ms, p99 %.3f ms, worst %.3f ms  [budget < 5 ms: %s]\n",
+        burst.size(), percentile(burst, 0.5), percentile(burst, 0.99), percentile(burst, 1.0),
+        percentile(burst, 0.99) < 5 ? "ok" : "OVER");
+    server.terminate();
+    server.waitForFinished(kWaitMs);
+    return 0;
+}

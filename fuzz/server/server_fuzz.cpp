@@ -1,0 +1,194 @@
+// Feeds arbitrary byte streams from several connections into the server's receive path, mixed with
+// clock ticks, closes and game starts. Besides crashes and sanitizer reports it stops on a malformed
+// command sent or a tile that is not held exactly twice by the pool, the racks and the board.
+
+#include "server/tserver.h"
+#include "wirecheck.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool more() const { return pos_ < size_; }
+    int byte() { return more() ? data_[pos_++] : 0; }
+    std::string bytes(std::size_t n) {
+        n = std::min(n, size_ - pos_);
+        std::string out(reinterpret_cast<const char*>(data_ + pos_), n);
+        pos_ += n;
+        return out;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+constexpr std::array<const char*, 17> kWords = {
+    "CMD_logininfo",   "CMD_kickhim",   "CMD_chat",       "CMD_action",   "CMD_startgame", "CMD_justwatch",
+    "CMD_placemytile", "CMD_swaptiles", "CMD_undothem",   "CMD_finish",   "CMD_drawcard",  "CMD_clickyes",
+    "CMD_replacetile", "CMD_pause",     "CMD_playasound", "CMD_botspeed", "CMD_unknown"};
+
+void fail(const char* what, const std::string& detail) {
+    std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
+    std::abort();
+}
+
+void checkTiles(const TServer& server) {
+    std::array<int, 54> count{};
+    const rules::Pool& pool = server.pool();
+    for (int i = pool.poolnext; i < rules::kTileSetSize; ++i)
+        ++count.at(static_cast<std::size_t>(pool.tiles[static_cast<std::size_t>(i)]));
+    for (int seat = 1; seat <= 4; ++seat)
+        for (int cell = 1; cell <= rules::kRackCells; ++cell)
+            ++count.at(
+                static_cast<std::size_t>(server.player(seat).tiles.cells[static_cast<std::size_t>(cell)]));
+    for (int col = 0; col < rules::kColumns; ++col)
+        for (int row = 0; row < rules::kRows; ++row)
+            ++count.at(static_cast<std::size_t>(server.board().at(col, row)));
+    for (int code = 1; code <= rules::kJoker; ++code)
+        if (count[static_cast<std::size_t>(code)] != 2) fail("tile count", std::to_string(code));
+}
+
+// A command built from a word of the protocol and small fields, so that inputs reach the referee.
+// Most name the sending slot first, as a client's own commands do.
+std::string shapedCommand(Input& in, int slot) {
+    std::string text = kWords[static_cast<std::size_t>(in.byte()) % kWords.size()];
+    if (in.byte() % 4 != 0) text += "+" + std::to_string(slot);
+    const int fields = in.byte() % 8;
+    for (int i = 0; i < fields; ++i) {
+        const int b = in.byte();
+        if (b >= 240)
+            text += b % 2 ? "+t" : "+f";
+        else
+            text += "+" + std::to_string(b % 70 - 5);
+    }
+    return text + '\xff';
+}
+
+// A move of the seat on turn that is mostly legal: it names a rack cell that holds a tile and board
+// cells that hold one, so that inputs get deep into turns and rounds.
+void turnMove(TServer& server, Input& in) {
+    namespace ts = protocol::toserver;
+    const int seat = server.currentplayer();
+    if (seat < 1 || seat > 4) return;
+    const auto rackCell = [&] {
+        std::vector<int> cells;
+        for (int cell = 1; cell <= rules::kRackCells; ++cell)
+            if (server.player(seat).tiles.cells[static_cast<std::size_t>(cell)] != 0) cells.push_back(cell);
+        return cells.empty() ? 1 : cells[static_cast<std::size_t>(in.byte()) % cells.size()];
+    };
+    const auto boardTile = [&] {
+        const auto tiles = server.board().list();
+        return tiles.empty() ? rules::BoardItem{} : tiles[static_cast<std::size_t>(in.byte()) % tiles.size()];
+    };
+    std::string text;
+    switch (in.byte() % 8) {
+    case 0:
+    case 1:
+    case 2:
+        text = protocol::encode(ts::PlaceMyTile{seat, rackCell(), 1 + in.byte() % 22, 1 + in.byte() % 12});
+        break;
+    case 3: {
+        const rules::BoardItem from = boardTile();
+        text = protocol::encode(
+            ts::SwapTiles{seat, 1 + in.byte() % 22, 1 + in.byte() % 12, from.column, from.row});
+        break;
+    }
+    case 4: {
+        const rules::BoardItem at = boardTile();
+        text = protocol::encode(ts::ReplaceTile{seat, at.column, at.row});
+        break;
+    }
+    case 5:
+        text = protocol::encode(ts::Finish{seat});
+        break;
+    case 6:
+        text = protocol::encode(ts::DrawCard{seat});
+        break;
+    default:
+        text = in.byte() % 2 ? protocol::encode(ts::UndoThem{seat}) : protocol::encode(ts::ClickYes{seat});
+        break;
+    }
+    server.receive(seat, text);
+    server.processQueue();
+}
+
+// Seats up to four logged-in players and starts a game from the host's slot.
+void startGame(TServer& server, Input& in) {
+    const int seats = 1 + in.byte() % 4;
+    while (server.slotcount() < seats && server.acceptConnection() != server::kFullSlot) {
+    }
+    for (int slot = 1; slot <= server.slotcount(); ++slot)
+        server.receive(slot, protocol::encode(protocol::toserver::LoginInfo{slot, "1.0.11", "P"}));
+    server.receive(1,
+                   protocol::encode(protocol::StartGame{"Host", 100 * (in.byte() % 3), 20, in.byte() % 2 == 1,
+                                                        in.byte() % 2 == 1, in.byte()}));
+    server.processQueue();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    TServer server;
+    server.setSeed(1);
+    server.setSendObserver([](int, const std::string& text) {
+        if (!wirecheck::isValidServerCommand(text)) fail("malformed command", text);
+    });
+    bool dealt = false;
+    Input in(data, size);
+    while (in.more()) {
+        const int slot = 1 + in.byte() % 9;
+        switch (in.byte() % 10) {
+        case 0:
+            server.acceptConnection();
+            break;
+        case 1:
+            server.receive(slot, in.bytes(static_cast<std::size_t>(in.byte())));
+            break;
+        case 2:
+            server.receive(slot, shapedCommand(in, slot));
+            break;
+        case 3:
+            server.peerClosed(slot);
+            break;
+        case 4:
+            for (int n = in.byte() % 40; n > 0; --n)
+                server.timer1Timer();
+            break;
+        case 5:
+            server.computertimerTimer();
+            break;
+        case 6:
+            startGame(server, in);
+            break;
+        case 7:
+        case 8:
+            turnMove(server, in);
+            break;
+        default:
+            server.processQueue();
+            break;
+        }
+        dealt = dealt || server.gamestarted();
+        if (dealt) checkTiles(server);
+    }
+    server.processQueue();
+    if (dealt) checkTiles(server);
+    return 0;
+}
