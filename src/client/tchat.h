@@ -106,6 +106,14 @@ protected:
 private:
     void buildPanel();
     void buildMenu();
+    void buildGameMenu();
+    void buildViewMenu();
+    void buildOptionsMenu();
+    void buildOptionSubmenus(QMenu* options);
+    void buildHelpMenu();
+    void buildSeatPopup();
+    template <class Handler>
+    QAction* addAction(QMenu* menu, const char* name, const QString& text, Handler handler);
     void buildDispatchTable();
     void send(const std::string& command);
     void systemLine(const QString& text);

@@ -18,20 +18,38 @@
 
 namespace client {
 
-void Tchat::buildMenu() {
-    auto add = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        actions_[a->objectName()] = a;
-        connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
-    auto submenu = [this](QMenu* parent, const char* name, const QString& text) {
-        QMenu* m = parent->addMenu(text);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
+namespace {
 
+QMenu* submenu(QMenu* parent, const char* name, const QString& text) {
+    QMenu* m = parent->addMenu(text);
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
+} // namespace
+
+template <class Handler>
+QAction* Tchat::addAction(QMenu* menu, const char* name, const QString& text, Handler handler) {
+    QAction* a = menu->addAction(text);
+    a->setObjectName(QString::fromLatin1(name));
+    actions_[a->objectName()] = a;
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+}
+
+void Tchat::buildMenu() {
+    buildGameMenu();
+    buildViewMenu();
+    buildOptionsMenu();
+    buildHelpMenu();
+    buildSeatPopup();
+    setBotSpeed(1000);
+    setTurnSound(0);
+    setTextSize(8);
+}
+
+void Tchat::buildGameMenu() {
+    auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("Game1"));
     add(game, "StartGame1", QStringLiteral("Start Game"), [this] { startGame(); })->setEnabled(false);
@@ -46,6 +64,10 @@ void Tchat::buildMenu() {
     add(game, "ResetScreenLocation1", QStringLiteral("Reset Screen Location"),
         [this] { resetScreenLocation(); });
     add(game, "Exit1", QStringLiteral("Exit"), [this] { close(); });
+}
+
+void Tchat::buildViewMenu() {
+    auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("View1"));
@@ -59,6 +81,10 @@ void Tchat::buildMenu() {
     log->setCheckable(true);
     connect(turn_, &TurnControls::logShownChanged, log, &QAction::setChecked);
     add(view, "PhraseList1", QStringLiteral("Phrase List"), [] {})->setEnabled(false);
+}
+
+void Tchat::buildOptionsMenu() {
+    auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -91,6 +117,11 @@ void Tchat::buildMenu() {
     scroll->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     add(options, "ClearMainChat1", QStringLiteral("Clear Main Chat"), [this] { chat_->clear(); });
     options->addSeparator();
+    buildOptionSubmenus(options);
+}
+
+void Tchat::buildOptionSubmenus(QMenu* options) {
+    auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
 
     QMenu* speed = submenu(options, "BotSpeed1", QStringLiteral("Bot Speed"));
     auto* speeds = new QActionGroup(this);
@@ -117,6 +148,10 @@ void Tchat::buildMenu() {
     }
     QMenu* tiles = submenu(options, "tiles1", QStringLiteral("Tile Sets"));
     tiles->setEnabled(false); // filled from the tile folder by the tile sets
+}
+
+void Tchat::buildHelpMenu() {
+    auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -126,7 +161,10 @@ void Tchat::buildMenu() {
     add(help, "About1", QStringLiteral("About"), [this] {
         if (windows_.about) windows_.about->showOver(this);
     });
+}
 
+void Tchat::buildSeatPopup() {
+    auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
     popupKick_ = new QMenu(this);
     popupKick_->setObjectName(QStringLiteral("popup_kick"));
     add(popupKick_, "RemoveFromGame1", QStringLiteral("Remove From Game"),
@@ -138,10 +176,6 @@ void Tchat::buildMenu() {
     };
     add(popupKick_, "SettoJustWatch1", QStringLiteral("Set to Just Watch"), [watch] { watch(1); });
     add(popupKick_, "UnsetJustWatch1", QStringLiteral("Unset Just Watch"), [watch] { watch(2); });
-
-    setBotSpeed(1000);
-    setTurnSound(0);
-    setTextSize(8);
 }
 
 } // namespace client

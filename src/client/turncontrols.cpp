@@ -48,9 +48,20 @@ void paintIndicator(QPainter& p, const QRect& r, bool lit) {
     p.drawEllipse(c);
 }
 
+const QColor kBlue(64, 112, 150);
+const QColor kGreen(46, 140, 70);
+const QColor kRed(170, 60, 50);
 } // namespace
 
 TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
+    buildButtons(panel);
+    buildClock(panel);
+    buildPrompts(panel);
+    buildOverlays(panel);
+    buildLog(panel);
+}
+
+void TurnControls::buildButtons(QWidget* panel) {
     status_ = style::label(panel, QStringLiteral("label_status"),
                            QStringLiteral("Welcome to Rimbalo By Vemko Software!"), 13, true);
     status_->setGeometry(6, 384, 376, 17);
@@ -59,30 +70,31 @@ TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
     played_->setToolTip(QStringLiteral("Click here to view the Game Log"));
     style::setTextColour(played_, QColor(200, 215, 200));
 
-    const QColor blue(64, 112, 150), green(46, 140, 70), red(170, 60, 50);
-    clear_ = button(panel, "button_clear", QStringLiteral("Clear"), QRect(232, 401, 48, 22), red);
-    finish_ = button(panel, "button_finish", QStringLiteral("Finish"), QRect(282, 401, 50, 22), green);
-    draw_ = button(panel, "button_draw", QStringLiteral("Draw"), QRect(334, 401, 48, 22), blue);
+    clear_ = button(panel, "button_clear", QStringLiteral("Clear"), QRect(232, 401, 48, 22), kRed);
+    finish_ = button(panel, "button_finish", QStringLiteral("Finish"), QRect(282, 401, 50, 22), kGreen);
+    draw_ = button(panel, "button_draw", QStringLiteral("Draw"), QRect(334, 401, 48, 22), kBlue);
     hideTurnButtons();
     connect(clear_, &QAbstractButton::clicked, this, &TurnControls::clearClicked);
     connect(finish_, &QAbstractButton::clicked, this, &TurnControls::finishClicked);
     connect(draw_, &QAbstractButton::clicked, this, &TurnControls::drawClicked);
 
-    start_ = button(panel, "button_start", QStringLiteral("Start"), QRect(604, 393, 76, 27), green);
+    start_ = button(panel, "button_start", QStringLiteral("Start"), QRect(604, 393, 76, 27), kGreen);
     start_->setGlyph(glyphs::playTriangle);
     start_->hide();
     connect(start_, &QAbstractButton::clicked, this, &TurnControls::startClicked);
-    pause_ = button(panel, "button_pause", QString(), QRect(684, 393, 27, 27), blue);
+    pause_ = button(panel, "button_pause", QString(), QRect(684, 393, 27, 27), kBlue);
     pause_->setGlyph(glyphs::pauseBars);
     pause_->setCheckable(true);
     pause_->setToolTip(QStringLiteral("Pause the game"));
     pause_->setEnabled(false);
     connect(pause_, &QAbstractButton::clicked, this, [this](bool down) { emit pauseToggled(down); });
-    log_ = button(panel, "button_log", QString(), QRect(715, 393, 27, 27), blue);
+    log_ = button(panel, "button_log", QString(), QRect(715, 393, 27, 27), kBlue);
     log_->setGlyph(glyphs::logLines);
     log_->setToolTip(QStringLiteral("Game Log"));
     connect(log_, &QAbstractButton::clicked, this, [this] { setLogShown(true); });
+}
 
+void TurnControls::buildClock(QWidget* panel) {
     indicator_ = new PaintedImage(
         QStringLiteral("animated_incomplete"),
         [this](QPainter& p, const QRect& r) { paintIndicator(p, r, frame2_); }, panel);
@@ -111,16 +123,18 @@ TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
     bar_->setGeometry(742 - kBarWidth, 119, 0, 5);
     turntime_.setInterval(1000);
     connect(&turntime_, &QTimer::timeout, this, &TurnControls::tick);
+}
 
+void TurnControls::buildPrompts(QWidget* panel) {
     penalty_ = new windows::Plaque(QStringLiteral("panel_penalty"), panel);
     penalty_->setGeometry(50, 120, 360, 140);
     promptText(penalty_, QStringLiteral("There are incomplete or incorrect groups on the board."),
                QRect(16, 12, 328, 36));
     promptText(penalty_, QStringLiteral("Would you like to take a 3 tile penalty and end your turn?"),
                QRect(16, 50, 328, 36));
-    connect(button(penalty_, "button_yes", QStringLiteral("Yes"), QRect(90, 98, 80, 26), green),
+    connect(button(penalty_, "button_yes", QStringLiteral("Yes"), QRect(90, 98, 80, 26), kGreen),
             &QAbstractButton::clicked, this, &TurnControls::yesClicked);
-    connect(button(penalty_, "button_edit", QStringLiteral("Edit"), QRect(190, 98, 80, 26), blue),
+    connect(button(penalty_, "button_edit", QStringLiteral("Edit"), QRect(190, 98, 80, 26), kBlue),
             &QAbstractButton::clicked, this, &TurnControls::editClicked);
     penalty_->hide();
 
@@ -129,10 +143,12 @@ TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
     promptText(laydown_,
                QStringLiteral("The tiles you lay down on your first turn must equal at least 30 points."),
                QRect(16, 12, 328, 50));
-    connect(button(laydown_, "image_edit2", QStringLiteral("Edit"), QRect(140, 70, 80, 26), blue),
+    connect(button(laydown_, "image_edit2", QStringLiteral("Edit"), QRect(140, 70, 80, 26), kBlue),
             &QAbstractButton::clicked, this, &TurnControls::edit2Clicked);
     laydown_->hide();
+}
 
+void TurnControls::buildOverlays(QWidget* panel) {
     pauseImage_ = new PaintedImage(
         QStringLiteral("image_pause"),
         [](QPainter& p, const QRect& r) {
@@ -155,7 +171,9 @@ TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
         panel);
     cover_->setGeometry(230, 399, 156, 26);
     cover_->hide();
+}
 
+void TurnControls::buildLog(QWidget* panel) {
     logPanel_ = new windows::Plaque(QStringLiteral("panel_log"), panel);
     logPanel_->setGeometry(40, 30, 380, 320);
     QLabel* title =
@@ -166,7 +184,7 @@ TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
     memo_->setReadOnly(true);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setGeometry(14, 38, 352, 268);
-    auto* close = button(logPanel_, "button_x", QString(), QRect(340, 8, 26, 24), red);
+    auto* close = button(logPanel_, "button_x", QString(), QRect(340, 8, 26, 24), kRed);
     close->setGlyph(glyphs::cross);
     connect(close, &QAbstractButton::clicked, this, [this] { setLogShown(false); });
     logPanel_->hide();

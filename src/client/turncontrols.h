@@ -78,6 +78,11 @@ signals:
     void cue(const QString& name);
 
 private:
+    void buildButtons(QWidget* panel);
+    void buildClock(QWidget* panel);
+    void buildPrompts(QWidget* panel);
+    void buildOverlays(QWidget* panel);
+    void buildLog(QWidget* panel);
     void showTime();
 
     QLabel* status_;
