@@ -1,26 +1,17 @@
 #include "rules/boardcheck.h"
 
+#include "tilecodes.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 using namespace rules;
+using namespace tilecodes;
 
 namespace {
 
 constexpr int J = kJoker;
-constexpr int Green(int n) {
-    return n;
-}
-constexpr int Orange(int n) {
-    return 13 + n;
-}
-constexpr int Red(int n) {
-    return 26 + n;
-}
-constexpr int Black(int n) {
-    return 39 + n;
-}
 constexpr int Of(int suit, int n) {
     return (suit - 1) * 13 + n;
 }

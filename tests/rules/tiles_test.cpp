@@ -1,5 +1,7 @@
 #include "rules/tiles.h"
 
+#include "tilecodes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,21 +9,10 @@
 #include <set>
 
 using namespace rules;
+using namespace tilecodes;
 
 namespace {
 
-constexpr int Green(int n) {
-    return n;
-}
-constexpr int Orange(int n) {
-    return 13 + n;
-}
-constexpr int Red(int n) {
-    return 26 + n;
-}
-constexpr int Black(int n) {
-    return 39 + n;
-}
 
 Pool shuffled(unsigned seed) {
     std::mt19937 rng(seed);
