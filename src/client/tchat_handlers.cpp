@@ -24,37 +24,7 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// Peels fields from the front of an argument text. A number that is not a number ends the handler:
-// every read after a failed one fails too.
-class Fields {
-public:
-    explicit Fields(std::string_view args) : reader_(args) {}
-    bool more() const { return ok_ && !reader_.atEnd(); }
-    bool number(int& out) {
-        if (!ok_) return false;
-        const auto v = reader_.intField();
-        ok_ = v.has_value();
-        if (ok_) out = *v;
-        return ok_;
-    }
-    bool field(QString& out) {
-        if (!ok_) return false;
-        out = text(reader_.field());
-        return true;
-    }
-    // "t" is yes; anything else is no.
-    bool flag(bool& out) {
-        QString f;
-        if (!field(f)) return false;
-        out = f == QLatin1String("t");
-        return true;
-    }
-    QString rest() { return ok_ ? text(reader_.rest()) : QString(); }
-
-private:
-    protocol::FieldReader reader_;
-    bool ok_ = true;
-};
+namespace in = protocol::toclient;
 
 } // namespace
 
@@ -120,11 +90,13 @@ void Tchat::sendloginfo(std::string_view args) {
     send(protocol::encode(login));
 }
 
+// A login announced to all, or the list of those already there: the same slot, name, watching triples.
 void Tchat::newplayerinfo(std::string_view args) {
-    Fields f(args);
-    int slot = 0;
-    QString name, flag;
-    while (f.more() && f.number(slot) && f.field(name) && f.field(flag)) {
+    const auto m = protocol::decode<in::ExistingPlayers>(args);
+    if (!m) return;
+    for (const protocol::PlayerEntry& player : m->players) {
+        const int slot = player.slot;
+        const QString name = text(player.name);
         if (slot == state_.myslot) {
             systemLine(QStringLiteral("You are Connected."));
             loadinifile();
@@ -133,7 +105,7 @@ void Tchat::newplayerinfo(std::string_view args) {
         }
         if (state_.isSeat(slot)) {
             seats_->setName(slot, name);
-            if (flag == QLatin1String("1")) seats_->setEyes(slot, true);
+            if (player.justwatching == 1) seats_->setEyes(slot, true);
         } else {
             if (windows_.spylist) windows_.spylist->addEntry(slot, name);
             systemLine(slot == state_.myslot ? QStringLiteral("You are spying.")
@@ -144,10 +116,10 @@ void Tchat::newplayerinfo(std::string_view args) {
 }
 
 void Tchat::playerdisconnected(std::string_view args) {
-    Fields f(args);
-    int slot = 0;
-    if (!f.number(slot)) return;
-    const QString name = f.rest();
+    const auto m = protocol::decode<in::PlayerDisconnected>(args);
+    if (!m) return;
+    const int slot = m->slot;
+    const QString name = text(m->name);
     if (state_.isSeat(slot)) {
         if (!seats_->showsWaiting(slot))
             systemLine(seats_->shownName(slot) + QStringLiteral(" disconnected."));
@@ -175,11 +147,10 @@ void Tchat::applyOptions(int seconds, bool asClock, bool timepenalty, bool teamg
 }
 
 void Tchat::startthegame(std::string_view args) {
-    Fields f(args);
-    QString starter;
-    int score = 0, seconds = 0, tiles = 0;
-    bool tp = false, tg = false;
-    if (!f.field(starter) || !f.number(score) || !f.number(seconds) || !f.flag(tp) || !f.flag(tg)) return;
+    const auto m = protocol::decode<in::StartGame>(args);
+    if (!m) return;
+    const QString starter = text(m->hostname);
+    const bool tg = m->teamgame;
     for (int seat : {3, 4})
         if (seats_->showsHint(seat)) seats_->setName(seat, SeatDisplay::kWaiting);
     turn_->setPauseDown(false);
@@ -191,8 +162,8 @@ void Tchat::startthegame(std::string_view args) {
     if (QAction* a = action("JustWatch1")) a->setChecked(false);
     info_->hideWinner();
     clearall();
-    info_->setPlayToScore(score);
-    applyOptions(seconds, true, tp, tg);
+    info_->setPlayToScore(m->target);
+    applyOptions(m->seconds, true, m->timepenalty, tg);
     if (tg) {
         for (int seat : {3, 4})
             if (seats_->showsWaiting(seat)) seats_->showHint(seat);
@@ -203,18 +174,15 @@ void Tchat::startthegame(std::string_view args) {
         systemLine(QStringLiteral("You have started a game."));
     else
         systemLine(starter + QStringLiteral(" has started a game."));
-    if (!f.number(tiles)) return;
-    systemLine(QStringLiteral("Starting with %1 tiles.").arg(tiles));
+    systemLine(QStringLiteral("Starting with %1 tiles.").arg(m->tiles));
     if (seats_->showsWaiting(2)) seats_->showHint(2);
 }
 
 void Tchat::startround(std::string_view args) {
-    Fields f(args);
-    for (int seat = 1; seat <= 4; ++seat) {
-        int score = 0;
-        if (!f.number(score)) return;
-        seats_->setScore(seat, QString::number(score));
-    }
+    const auto m = protocol::decode<in::StartRound>(args);
+    if (!m) return;
+    for (int seat = 1; seat <= 4; ++seat)
+        seats_->setScore(seat, QString::number(m->scores[static_cast<std::size_t>(seat - 1)]));
     for (int seat : {3, 4})
         seats_->setSitout(seat, seats_->showsWaiting(seat));
     rack_->setSitoutShown(false);
@@ -223,16 +191,15 @@ void Tchat::startround(std::string_view args) {
 }
 
 void Tchat::getnextplayer(std::string_view args) {
-    Fields f(args);
-    int turn = 0, left = 0;
-    if (!f.number(turn) || !f.number(left)) return;
+    const auto m = protocol::decode<in::NextPlayer>(args);
+    if (!m) return;
+    const int turn = m->seat;
     state_.turnslot = turn;
-    state_.tilesleft = left;
-    info_->setTilesLeft(left);
-    int slot = 0, score = 0, count = 0;
-    while (f.more() && f.number(slot) && f.number(score) && f.number(count)) {
-        seats_->setScore(slot, QString::number(score));
-        seats_->setCards(slot, QString::number(count));
+    state_.tilesleft = m->tilesleft;
+    info_->setTilesLeft(m->tilesleft);
+    for (const protocol::SeatCount& seat : m->seats) {
+        seats_->setScore(seat.seat, QString::number(seat.score));
+        seats_->setCards(seat.seat, QString::number(seat.tilecount));
     }
     seats_->markTurn(turn);
     // Whose turn it is follows the slot numbers: two players may share a name.
@@ -255,10 +222,10 @@ void Tchat::getnextplayer(std::string_view args) {
 }
 
 void Tchat::justwatching(std::string_view args) {
-    Fields f(args);
-    int slot = 0;
-    if (!f.number(slot) || !state_.isSeat(slot)) return;
-    const bool watching = f.rest() == QLatin1String("1");
+    const auto m = protocol::decode<in::JustWatching>(args);
+    if (!m || !state_.isSeat(m->slot)) return;
+    const int slot = m->slot;
+    const bool watching = m->flag == 1;
     QAction* own = action("JustWatch1");
     if (slot == state_.myslot && own) own->setChecked(watching);
     systemLine(seats_->shownName(slot) +
@@ -267,43 +234,35 @@ void Tchat::justwatching(std::string_view args) {
 }
 
 void Tchat::loadstats(std::string_view args) {
-    Fields f(args);
-    int addressed = 0, turn = 0, score = 0, seconds = 0;
-    bool tp = false, tg = false;
-    if (!f.number(addressed) || !f.number(turn) || !f.number(score) || !f.number(seconds) || !f.flag(tp) ||
-        !f.flag(tg))
-        return;
-    state_.turnslot = turn;
-    info_->setPlayToScore(score);
-    applyOptions(seconds, false, tp, tg);
-    int slot = 0, seatScore = 0, count = 0;
-    bool watching = false, sitting = false;
-    while (f.more() && f.number(slot) && f.number(seatScore) && f.number(count) && f.flag(watching) &&
-           f.flag(sitting)) {
-        seats_->setScore(slot, QString::number(seatScore));
-        seats_->setCards(slot, QString::number(count));
-        if (watching) seats_->setEyes(slot, true);
-        if (sitting) {
-            seats_->setSitout(slot, true);
-            if (slot == state_.myslot) rack_->setSitoutShown(true);
+    const auto m = protocol::decode<in::LoadStats>(args);
+    if (!m) return;
+    state_.turnslot = m->turnseat;
+    info_->setPlayToScore(m->target);
+    applyOptions(m->seconds, false, m->timepenalty, m->teamgame);
+    for (const protocol::SeatStats& seat : m->seats) {
+        seats_->setScore(seat.seat, QString::number(seat.score));
+        seats_->setCards(seat.seat, QString::number(seat.tilecount));
+        if (seat.justwatching) seats_->setEyes(seat.seat, true);
+        if (seat.notplaying) {
+            seats_->setSitout(seat.seat, true);
+            if (seat.seat == state_.myslot) rack_->setSitoutShown(true);
         }
     }
 }
 
 void Tchat::endround(std::string_view args) {
-    Fields f(args);
-    int out = 0;
-    if (!f.number(out)) return;
+    const auto m = protocol::decode<in::EndRound>(args);
+    if (!m) return;
+    const int out = m->winner;
     turn_->hideTurnButtons();
     turn_->hidePrompts();
     turn_->setIndicatorShown(false);
     turn_->resetClock();
     state_.turnslot = 0;
-    int slot = 0, score = 0, result = 0, count = 0;
-    while (f.more() && f.number(slot) && f.number(score) && f.number(result) && f.number(count)) {
-        seats_->setScore(slot, QString::number(score));
-        seats_->setBonus(slot, QString::number(result));
-        seats_->setCards(slot, QString::number(count));
+    for (const protocol::SeatResult& seat : m->seats) {
+        seats_->setScore(seat.seat, QString::number(seat.score));
+        seats_->setBonus(seat.seat, QString::number(seat.points));
+        seats_->setCards(seat.seat, QString::number(seat.tilecount));
     }
     seats_->markTurn(0);
     if (out == 0)
@@ -316,9 +275,9 @@ void Tchat::endround(std::string_view args) {
 }
 
 void Tchat::winner(std::string_view args) {
-    Fields f(args);
-    QString name;
-    f.field(name);
+    const auto m = protocol::decode<in::Winner>(args);
+    if (!m) return;
+    const QString name = text(m->name);
     play(QStringLiteral("winner"));
     turn_->hideTurnButtons();
     turn_->setIndicatorShown(false);

@@ -111,12 +111,14 @@ TEST(NewPlayerInfo, OnlookersAreListedAndAnnounced) {
     EXPECT_EQ(own.lastLine(), "You are spying.");
 }
 
-TEST(NewPlayerInfo, MalformedGroupStopsTheHandlerThere) {
+TEST(NewPlayerInfo, AMalformedListIsDroppedWhole) {
     Harness h;
     h.login(1);
     h.feed("CMD_existingplayers+2+Bob+0+x+Cy+0+3+Dee+0");
-    EXPECT_EQ(h.text("label_playername2"), "Bob");
+    EXPECT_EQ(h.text("label_playername2"), "<Waiting>");
     EXPECT_EQ(h.text("label_playername3"), "<Waiting>");
+    h.feed("CMD_existingplayers+2+Bob+0+3+Dee+0");
+    EXPECT_EQ(h.text("label_playername3"), "Dee");
 }
 
 TEST(PlayerDisconnected, SeatsFallBackToComputerOrWaiting) {
@@ -173,7 +175,9 @@ TEST(StartGame, OptionsAndAnnouncements) {
     EXPECT_EQ(lines[lines.size() - 2].trimmed(), "You have started a game.");
     EXPECT_EQ(lines.last().trimmed(), "Starting with 14 tiles.");
 
-    h.feed("CMD_startgame+Bob+1000+125+x+t+12+");
+    h.feed("CMD_startgame+Bob+1000+125+yes+t+12+"); // not a flag: dropped
+    EXPECT_EQ(h.text("label_playtoscore"), "Play To Score: 500");
+    h.feed("CMD_startgame+Bob+1000+125+f+t+12+");
     EXPECT_EQ(h.text("label_timeperturn"), "Time Per Turn: 2:05");
     EXPECT_EQ(h.text("label_tp"), "Time Penalty: OFF");
     EXPECT_EQ(h.text("label_Tg"), "Team Game");
