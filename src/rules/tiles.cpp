@@ -140,11 +140,6 @@ void givetiles(Pool& pool, std::array<Rack, 5>& racks, const std::array<bool, 5>
 
 // ---- Board ------------------------------------------------------------------
 
-int Board::at(int column, int row) const {
-    if (column < 0 || column >= kColumns || row < 0 || row >= kRows) return 0;
-    return cells_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
-}
-
 void Board::set(int column, int row, int code) {
     if (!inPlay(column, row)) return;
     cells_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;

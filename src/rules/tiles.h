@@ -84,7 +84,11 @@ struct RackItem {
 // board[column][row], 24 x 13, 0 = empty.
 class Board {
 public:
-    int at(int column, int row) const;       // 0 outside the grid
+    // 0 outside the grid. Inline: the board check and the computer's search read cells by the thousand.
+    int at(int column, int row) const {
+        if (column < 0 || column >= kColumns || row < 0 || row >= kRows) return 0;
+        return cells_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
+    }
     void set(int column, int row, int code); // ignored outside 0..22 x 0..12
     bool inPlay(int column, int row) const {
         return column >= 0 && column <= kLastColumn && row >= 0 && row <= kLastRow;
