@@ -2,8 +2,6 @@
 
 #include "harness.h"
 
-#include <QCoreApplication>
-
 using namespace testing_server;
 namespace in = protocol::toserver;
 
@@ -100,10 +98,4 @@ TEST(ComputerTurn, TheHostLeavingOnTurnIsNotPlayedAtOnce) {
     EXPECT_TRUE(h.server.computerControlled(1));
     EXPECT_EQ(h.server.currentplayer(), 1);
     EXPECT_FALSE(h.server.computertimerActive());
-}
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

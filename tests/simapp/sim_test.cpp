@@ -3,8 +3,6 @@
 #include "rules/boardcheck.h"
 #include "server/tserver.h"
 
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,10 +91,4 @@ TEST(Simulator, TheSameSeedGivesTheSameReport) {
     options.seed = 100;
     const sim::SimReport c = sim::Simulator(options).run();
     EXPECT_NE(sim::Simulator::format(options, a, false), sim::Simulator::format(options, c, false));
-}
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -1,3 +1,4 @@
+// The one main of the widget test programs.
 #include <QApplication>
 #include <QStandardPaths>
 

@@ -1,3 +1,4 @@
+// The one main of the test programs that need a Qt event loop but no widgets.
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
