@@ -69,3 +69,11 @@ void BoardView::cleartheboard() {
 }
 
 } // namespace client
+
+namespace client {
+
+void BoardView::redrawTiles() {
+    board_->update();
+}
+
+} // namespace client

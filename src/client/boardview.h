@@ -20,6 +20,8 @@ public:
     // Empties every cell of the mirror and repaints.
     void cleartheboard();
     QWidget* paintArea() const { return board_; }
+    // Repaints every tile from the current pictures (after a tile set was picked).
+    void redrawTiles();
 
     // The board picture: a wooden frame around green felt with a light line along each cell's
     // last pixel column and row.

@@ -76,6 +76,12 @@ void RackView::clearallcards() {
         if (w->objectName().startsWith(QLatin1String("card"))) delete w;
 }
 
+void RackView::redrawTiles() {
+    strip_->update();
+    for (QWidget* w : strip_->findChildren<QWidget*>())
+        w->update();
+}
+
 int RackView::occupiedSlots() const {
     int n = 0;
     for (int s = 1; s <= kSlots; ++s)

@@ -21,6 +21,8 @@ public:
     // Frees every display slot and removes every tile picture.
     void clearallcards();
     int occupiedSlots() const;
+    // Repaints every tile picture from the current pictures (after a tile set was picked).
+    void redrawTiles();
 
     // 1: by numbers, 2: by suits, 0: neither button down.
     int sortChoice() const;

@@ -6,6 +6,7 @@
 #include "rackview.h"
 #include "seatdisplay.h"
 #include "soundcues.h"
+#include "tileimages.h"
 #include "turncontrols.h"
 
 #include "protocol/messages.h"
@@ -63,7 +64,8 @@ protected:
 
 } // namespace
 
-Tchat::Tchat(QWidget* parent) : QMainWindow(parent), connection_(this), sock11_(this) {
+Tchat::Tchat(QWidget* parent)
+    : QMainWindow(parent), connection_(this), sock11_(this), tiles_(std::make_unique<TileImages>()) {
     setObjectName(QStringLiteral("Tchat"));
     setWindowTitle(QStringLiteral("Rimbalo"));
     sock11_.setObjectName(QStringLiteral("Sock11"));

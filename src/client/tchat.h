@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string_view>
 
 class QAction;
@@ -37,6 +38,7 @@ class BoardView;
 class RackView;
 class ChatView;
 class SoundCues;
+class TileImages;
 
 class Tchat : public QMainWindow {
     Q_OBJECT
@@ -93,6 +95,11 @@ public:
     void prepareSeatPopup(int seat);
     void startGame();
     void sendStartGame(int playtoscore, int seconds, bool timepenalty, bool teamgame, int tiles);
+    // Tile sets: the menu from the tile folder, and loading one by name.
+    void tilemenu();
+    void loadtile(const QString& name);
+    void tilemenuClick(const QString& name);
+    QString currentTileSet() const { return currenttileset_; }
 
 signals:
     void closed();
@@ -179,6 +186,7 @@ private:
     RackView* rack_ = nullptr;
     ChatView* chat_ = nullptr;
     SoundCues* sounds_ = nullptr;
+    std::unique_ptr<TileImages> tiles_;
 
     std::map<QString, QAction*> actions_;
     QMenu* popupKick_ = nullptr;

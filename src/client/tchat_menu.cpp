@@ -146,8 +146,8 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
         a->setProperty("Tag", choice);
         turnSounds->addAction(a);
     }
-    QMenu* tiles = submenu(options, "tiles1", QStringLiteral("Tile Sets"));
-    tiles->setEnabled(false); // filled from the tile folder by the tile sets
+    submenu(options, "tiles1", QStringLiteral("Tile Sets"));
+    tilemenu();
 }
 
 void Tchat::buildHelpMenu() {

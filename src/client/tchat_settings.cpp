@@ -2,6 +2,7 @@
 
 #include "tchat.h"
 
+#include "boardview.h"
 #include "chatview.h"
 #include "rackview.h"
 #include "soundcues.h"
@@ -54,7 +55,11 @@ void Tchat::applyPreferences(const Preferences& p) {
         windows_.gamestart->restore(p.playtoscore, p.timeperturn, p.tilestostart, p.timepenalty);
     setTurnSound(p.turnsound);
     setBotSpeed(p.botspeed);
-    currenttileset_ = p.tiles;
+    if (!p.tiles.isEmpty() && p.tiles != currenttileset_) {
+        loadtile(p.tiles);
+        board_->redrawTiles();
+        rack_->redrawTiles();
+    }
     action("PlayChatterSounds1")->setChecked(p.chattersounds);
 }
 
