@@ -1,18 +1,59 @@
 // The program: creates the windows in their order, wires the host's server to the main window, and
 // runs until the main window closes.
 
+#include "client/filelocations.h"
+#include "client/seatdisplay.h"
+#include "client/settingsfile.h"
 #include "client/tchat.h"
 #include "windows/tabout.h"
 #include "windows/tdownload.h"
 #include "windows/tgamestart.h"
 #include "windows/thelp.h"
 #include "windows/tspylist.h"
+#include "windows/ttallylist.h"
 
 #ifdef RIMBALO_HAS_SERVER
 #include "server/tserver.h"
 #endif
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
+
+namespace {
+
+// The names on the other seats of the current game, as the main window shows them.
+QStringList otherSeatNames(const client::Tchat& tchat) {
+    QStringList names;
+    for (int seat = 1; seat <= client::SeatDisplay::kSeats; ++seat) {
+        const auto* label = tchat.findChild<QLabel*>(QStringLiteral("label_playername%1").arg(seat));
+        if (seat == tchat.state().myslot || !label) continue;
+        const QString name = label->text();
+        if (!name.isEmpty() && name != client::SeatDisplay::kWaiting) names << name;
+    }
+    return names;
+}
+
+windows::Ttallylist::Files tallyFiles() {
+    using client::FileLocations;
+    const QString name = QString::fromLatin1(client::SettingsFile::kSection) + QStringLiteral("tally.tld");
+    return {FileLocations::readPath(name), FileLocations::readPath(QStringLiteral("agametally.tld")),
+            FileLocations::writePath(name)};
+}
+
+// The tally list hears of every recorded game and opens from the main window's "View Tally".
+void wireTally(client::Tchat& tchat, windows::Ttallylist& tally) {
+    QObject::connect(
+        &tchat, &client::Tchat::gameRecorded, &tally,
+        [t = &tchat, w = &tally](const QString& winner) { w->addgame(winner, otherSeatNames(*t)); });
+    if (auto* view = tchat.findChild<QAction*>(QStringLiteral("ViewTally1"))) {
+        view->setEnabled(true);
+        QObject::connect(view, &QAction::triggered, &tally,
+                         [t = &tchat, w = &tally] { w->showWith(otherSeatNames(*t), t); });
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -21,6 +62,9 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     client::Tchat tchat;
+    windows::Ttallylist tally(tallyFiles());
+    tally.load();
+    wireTally(tchat, tally);
     windows::Tabout about;
     windows::Tgamestart gamestart;
     windows::Thelp help(about.versionText());

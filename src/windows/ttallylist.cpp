@@ -280,7 +280,9 @@ void Ttallylist::showRow(int row) {
         counts_[static_cast<std::size_t>(c - 1)]->setText(QString::number(shown.count(c)));
     const QString name = valid ? fromStd(shown.name) : QStringLiteral("XX");
     hisname_->setText(name + QStringLiteral(" Wins:"));
-    hisnametop_->setText(name + QStringLiteral("'s Tally"));
+    // With nobody selected the title asks for a choice instead of naming a placeholder.
+    hisnametop_->setText(valid ? name + QStringLiteral("'s Tally")
+                               : QStringLiteral("Select a player to tally"));
 }
 
 void Ttallylist::resetTally() {
