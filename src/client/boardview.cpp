@@ -1,16 +1,71 @@
 #include "boardview.h"
 
+#include "clientstate.h"
+#include "heldpicture.h"
+#include "rackview.h"
+#include "seatdisplay.h"
+#include "tileimages.h"
+#include "turncontrols.h"
+
+#include "rules/boardcheck.h"
 #include "windows/artwork.h"
 
+#include <QCursor>
+#include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace client {
 
 namespace {
 
-constexpr int kCellWidth = 20;
-constexpr int kCellHeight = 30;
+constexpr int kCellWidth = BoardView::kCellWidth;
+constexpr int kCellHeight = BoardView::kCellHeight;
 constexpr int kFrame = 10;
+constexpr int kLastColumn = rules::kLastColumn;
+constexpr int kLastRow = rules::kLastRow;
+
+// The paint area: draws the mirror's tiles over the board picture and takes the presses.
+class BoardArea : public QWidget {
+public:
+    BoardArea(BoardView* view, QWidget* parent) : QWidget(parent), view_(view) {
+        setObjectName(QStringLiteral("board"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        view_->paintTiles(p);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        view_->boardMouseDown(e->button(), e->position().toPoint());
+    }
+
+private:
+    BoardView* view_;
+};
+
+// A tile's number for the order check: 1..13, the joker reading as 1.
+int number(int code) {
+    const int n = code % 13;
+    return n == 0 ? 13 : n;
+}
+
+// A cell of the board that can be drawn, holding a tile or (0) nothing.
+bool validItem(int column, int row, int tile) {
+    return column >= 0 && column <= kLastColumn && row >= 0 && row <= kLastRow && tile >= 0 &&
+           tile <= rules::kJoker;
+}
+
+bool validItems(const std::vector<rules::BoardItem>& items) {
+    return std::all_of(items.begin(), items.end(),
+                       [](const rules::BoardItem& i) { return validItem(i.column, i.row, i.tile); });
+}
+
+QString tileName(int code) {
+    return QString::fromStdString(rules::gettilename(code));
+}
 
 } // namespace
 
@@ -50,30 +105,288 @@ void BoardView::paintBoardPicture(QPainter& p, const QRect& r) {
     p.restore();
 }
 
-BoardView::BoardView(QWidget* panel) : QObject(panel) {
+BoardView::BoardView(QWidget* panel) : QObject(panel), panel_(panel) {
     image_ = new windows::PaintedImage(QStringLiteral("boardimage"), &BoardView::paintBoardPicture, panel);
     image_->setGeometry(1, 1, 460, 380);
-    board_ = new QWidget(panel);
-    board_->setObjectName(QStringLiteral("board"));
+    board_ = new BoardArea(this, panel);
     board_->setGeometry(11, 11, 441, 361);
     board_->setCursor(Qt::UpArrowCursor);
-    dragging_ = new QWidget(panel);
-    dragging_->setObjectName(QStringLiteral("draggingimage"));
-    dragging_->setGeometry(0, 0, kCellWidth, kCellHeight);
-    dragging_->hide();
+}
+
+void BoardView::attach(Parts parts) {
+    parts_ = std::move(parts);
+}
+
+void BoardView::send(const std::string& command) {
+    if (parts_.state->loggedin && parts_.send) parts_.send(command);
+}
+
+void BoardView::paintTiles(QPainter& p) const {
+    for (int c = 1; c <= kLastColumn; ++c) {
+        for (int r = 1; r <= kLastRow; ++r) {
+            const QRectF cell((c - 1) * kCellWidth, (r - 1) * kCellHeight, kCellWidth, kCellHeight);
+            if (mirror_.at(c, r) != 0) parts_.tiles->drawSmall(p, cell, mirror_.at(c, r));
+            if (!marksclean_ && marks_.at(c, r) == TileImages::kMoveFrame)
+                parts_.tiles->drawSmall(p, cell, TileImages::kMoveFrame);
+        }
+    }
 }
 
 void BoardView::cleartheboard() {
+    // A tile lifted off the board has no cell to go back to.
+    if (parts_.state && parts_.state->held.heldtile == HeldTile::kFromBoard) releaseHeld();
     mirror_.clear();
     board_->update();
 }
 
-} // namespace client
-
-namespace client {
-
 void BoardView::redrawTiles() {
     board_->update();
+}
+
+void BoardView::setCell(int column, int row, int code) {
+    mirror_.set(column, row, code);
+    board_->update(QRect((column - 1) * kCellWidth, (row - 1) * kCellHeight, kCellWidth, kCellHeight));
+}
+
+bool BoardView::chatboardok() const {
+    return rules::boardok(mirror_);
+}
+
+void BoardView::refreshIndicator() {
+    parts_.turn->setIndicatorBlinking(!chatboardok());
+}
+
+void BoardView::clearthisturn() {
+    if (marksclean_) return;
+    marksclean_ = true;
+    board_->update();
+}
+
+bool BoardView::orderOk(int code, int column, int row) const {
+    if (code == rules::kJoker) return true;
+    const int left = mirror_.at(column - 1, row);
+    const int right = column + 1 <= kLastColumn ? mirror_.at(column + 1, row) : 0;
+    if (left != 0 && left != rules::kJoker) {
+        if (number(left) == 13 && number(code) != 13) return false;
+        if (number(code) != 13 && number(code) < number(left)) return false;
+    }
+    if (right != 0 && right != rules::kJoker && number(right) != 13)
+        if (number(code) == 13 || number(code) > number(right)) return false;
+    return true;
+}
+
+void BoardView::releaseHeld() {
+    HeldTile& held = parts_.state->held;
+    held.clear();
+    held.placemode = 'n';
+    parts_.held->hide();
+    board_->setCursor(Qt::ArrowCursor);
+}
+
+void BoardView::putBack() {
+    const HeldTile& held = parts_.state->held;
+    if (held.heldtile != HeldTile::kFromBoard) return;
+    setCell(held.heldcol, held.heldrow, held.heldcode);
+    releaseHeld();
+}
+
+void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
+    ClientState& state = *parts_.state;
+    if (state.isSeat(state.myslot)) parts_.turn->hidePrompts();
+    if (!state.myTurn()) return;
+    const int c = (pos.x() + 5) / kCellWidth + 1;
+    const int r = (pos.y() + 5) / kCellHeight + 1;
+    const bool inside = pos.x() >= 0 && pos.y() >= 0 && c <= kLastColumn && r <= kLastRow;
+    const int here = inside ? mirror_.at(c, r) : 0;
+    HeldTile& held = state.held;
+    const bool right = button == Qt::RightButton;
+    const bool fromBoard = held.heldtile == HeldTile::kFromBoard;
+    if (right && !held.holding()) {
+        if (here != 0)
+            send(protocol::encode(
+                protocol::toserver::ReplaceTile{.seat = state.myslot, .column = c, .row = r}));
+        return;
+    }
+    if (right && !fromBoard) {
+        parts_.rack->dropHeld();
+        releaseHeld();
+        emit cue(QStringLiteral("clearcard"));
+        refreshIndicator();
+        return;
+    }
+    if (fromBoard && (right || (c == held.heldcol && r == held.heldrow))) {
+        putBack();
+        emit cue(QStringLiteral("clearcard"));
+        refreshIndicator();
+        return;
+    }
+    if (!inside || button != Qt::LeftButton) return;
+    if (!held.holding()) {
+        if (here != 0) liftFrom(c, r);
+        refreshIndicator();
+        return;
+    }
+    if (here != 0 || !orderOk(held.heldcode, c, r)) return;
+    if (fromBoard) {
+        moveHeldTo(c, r);
+    } else {
+        const int cell = held.heldtile;
+        const int code = held.heldcode;
+        placeFromRack(cell, c, r);
+        const char mode = held.placemode;
+        held.clear();
+        held.placemode = mode; // a drop where nothing completes keeps the mode for the next one
+        parts_.held->hide();
+        board_->setCursor(Qt::ArrowCursor);
+        if (c + 2 <= kLastColumn && mirror_.at(c + 1, r) == 0 && mirror_.at(c + 2, r) == 0)
+            complete(code, c, r, cell);
+    }
+    refreshIndicator();
+    emit cue(QStringLiteral("placecard"));
+}
+
+void BoardView::liftFrom(int column, int row) {
+    HeldTile& held = parts_.state->held;
+    held.heldtile = HeldTile::kFromBoard;
+    held.heldcode = mirror_.at(column, row);
+    held.heldcol = column;
+    held.heldrow = row;
+    parts_.held->showAt(held.heldcode, board_->mapTo(panel_, board_->mapFromGlobal(QCursor::pos())));
+    board_->setCursor(Qt::PointingHandCursor);
+    setCell(column, row, 0);
+    emit cue(QStringLiteral("clickcard"));
+}
+
+void BoardView::moveHeldTo(int column, int row) {
+    const HeldTile& held = parts_.state->held;
+    send(protocol::encode(protocol::toserver::SwapTiles{.seat = parts_.state->myslot,
+                                                        .tocolumn = column,
+                                                        .torow = row,
+                                                        .fromcolumn = held.heldcol,
+                                                        .fromrow = held.heldrow}));
+    setCell(column, row, held.heldcode);
+    setCell(held.heldcol, held.heldrow, 0);
+    releaseHeld();
+}
+
+void BoardView::placeFromRack(int cell, int column, int row) {
+    send(protocol::encode(protocol::toserver::PlaceMyTile{
+        .seat = parts_.state->myslot, .cell = cell, .column = column, .row = row}));
+    setCell(column, row, parts_.rack->codeOf(cell));
+    parts_.rack->hideTile(cell);
+}
+
+// Lays two more rack tiles to the right of the one just laid: the next two of its run ('s') or two
+// more of its number in other suits ('c').
+void BoardView::complete(int code, int column, int row, int laidCell) {
+    HeldTile& held = parts_.state->held;
+    const char mode = held.placemode;
+    if (mode == 'n') return;
+    held.placemode = 'n';
+    int first = 0;
+    int second = 0;
+    for (int cell : parts_.rack->cellsInOrder()) {
+        if (first != 0 && second != 0) break;
+        // Tiles already on the board (hidden until the server confirms them) are not in the rack.
+        const QWidget* picture = parts_.rack->picture(cell);
+        if (cell == laidCell || cell == first || cell == second || !picture || picture->isHidden()) continue;
+        const int other = parts_.rack->codeOf(cell);
+        if (mode == 's') {
+            if (first == 0 && other == code + 1)
+                first = cell;
+            else if (second == 0 && other == code + 2)
+                second = cell;
+        } else if (other % 13 == code % 13 && other != code) {
+            if (first == 0)
+                first = cell;
+            else if (second == 0 && other != parts_.rack->codeOf(first))
+                second = cell;
+        }
+    }
+    if (first == 0 || second == 0) return;
+    placeFromRack(first, column + 1, row);
+    placeFromRack(second, column + 2, row);
+}
+
+void BoardView::showPlayed(int seat, const char* verb, int code, bool log) {
+    const QString name = tileName(code);
+    if (name.isEmpty()) return;
+    const QString text = parts_.seats->shownName(seat) + QLatin1String(verb) + name + QLatin1Char('.');
+    parts_.turn->setPlayed(text);
+    if (log) parts_.turn->addLog(text);
+}
+
+// A command naming a cell off the board or a code that is no tile is dropped whole.
+void BoardView::loadboard(const std::vector<rules::BoardItem>& items) {
+    if (!validItems(items)) return;
+    for (const rules::BoardItem& item : items)
+        setCell(item.column, item.row, item.tile);
+}
+
+void BoardView::placehistile(const protocol::toclient::PlaceHisTile& m) {
+    if (!validItem(m.column, m.row, m.tile)) return;
+    clearthisturn();
+    if (m.seat == parts_.state->myslot) parts_.turn->setTurnButtons(false, true, true);
+    if (mirror_.at(m.column, m.row) == m.tile) return;
+    setCell(m.column, m.row, m.tile);
+    emit cue(QStringLiteral("placecard"));
+    showPlayed(m.seat, " played a ", m.tile, true);
+}
+
+void BoardView::swaptiles(const protocol::toclient::SwapTiles& m) {
+    if (!validItem(m.tocolumn, m.torow, m.tile) || !validItem(m.fromcolumn, m.fromrow, 0)) return;
+    clearthisturn();
+    const bool mine = m.seat == parts_.state->myslot;
+    if (mine) parts_.turn->showClear();
+    if (mirror_.at(m.tocolumn, m.torow) != m.tile) {
+        setCell(m.tocolumn, m.torow, m.tile);
+        emit cue(QStringLiteral("placecard"));
+    }
+    if (mirror_.at(m.tocolumn, m.torow) != 0) setCell(m.fromcolumn, m.fromrow, 0);
+    showPlayed(m.seat, " moved a ", m.tile, !mine);
+}
+
+void BoardView::removetile(int column, int row) {
+    if (!validItem(column, row, 0)) return;
+    const ClientState& state = *parts_.state;
+    showPlayed(state.turnslot, " removed a ", mirror_.at(column, row), !state.myTurn());
+    setCell(column, row, 0);
+    if (state.myTurn()) refreshIndicator();
+    emit cue(QStringLiteral("clearcard"));
+}
+
+void BoardView::undothem(const protocol::toclient::UndoThem& m) {
+    if (!validItems(m.cells)) return;
+    const bool mine = m.seat == parts_.state->myslot;
+    if (mine) {
+        parts_.turn->setTurnButtons(true, false, false);
+        parts_.turn->hidePrompts();
+        HeldTile& held = parts_.state->held;
+        if (held.heldtile == HeldTile::kFromBoard)
+            putBack();
+        else if (held.holding())
+            parts_.rack->dropHeld();
+        releaseHeld();
+    }
+    for (const rules::BoardItem& item : m.cells)
+        setCell(item.column, item.row, item.tile);
+    if (mine) refreshIndicator();
+    emit cue(QStringLiteral("clear"));
+    const QString text = parts_.seats->shownName(m.seat) + QStringLiteral(" cleared tiles.");
+    parts_.turn->setPlayed(text);
+    if (!mine) parts_.turn->addLog(text);
+}
+
+void BoardView::movedtiles(const protocol::toclient::MovedTiles& m) {
+    if (!validItems(m.cells)) return;
+    clearthisturn();
+    parts_.seats->setScore(m.seat, QStringLiteral("+") + QString::number(m.score));
+    parts_.seats->setBonus(m.seat, QStringLiteral("+") + QString::number(m.value));
+    for (const rules::BoardItem& item : m.cells)
+        marks_.set(item.column, item.row, TileImages::kMoveFrame);
+    marksclean_ = false;
+    board_->update();
+    emit cue(QStringLiteral("placecard"));
 }
 
 } // namespace client

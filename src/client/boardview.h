@@ -1,20 +1,47 @@
 #pragma once
-// The shared board: its painted picture, the paint area for the tiles, and the client's mirror of
-// the server's board.
+// The shared board: its painted picture, the paint area for the tiles, the client's mirror of the
+// server's board, the player's moves on it and the moves the server reports.
 
+#include "protocol/messages.h"
 #include "rules/tiles.h"
 
 #include <QObject>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 class QPainter;
+class QPoint;
 class QRect;
 class QWidget;
 
 namespace client {
 
+struct ClientState;
+class HeldPicture;
+class RackView;
+class SeatDisplay;
+class TileImages;
+class TurnControls;
+
 class BoardView : public QObject {
+    Q_OBJECT
 public:
+    static constexpr int kCellWidth = 20;
+    static constexpr int kCellHeight = 30;
+
     explicit BoardView(QWidget* panel);
+    struct Parts {
+        ClientState* state = nullptr;
+        const TileImages* tiles = nullptr;
+        HeldPicture* held = nullptr;
+        RackView* rack = nullptr;
+        TurnControls* turn = nullptr;
+        SeatDisplay* seats = nullptr;
+        std::function<void(const std::string&)> send;
+    };
+    void attach(Parts parts);
 
     const rules::Board& mirror() const { return mirror_; }
     // Empties every cell of the mirror and repaints.
@@ -23,15 +50,52 @@ public:
     // Repaints every tile from the current pictures (after a tile set was picked).
     void redrawTiles();
 
+    // A press on the paint area at `pos` (its own coordinates).
+    void boardMouseDown(Qt::MouseButton button, const QPoint& pos);
+    // The commands the server sends about the board.
+    void loadboard(const std::vector<rules::BoardItem>& items);
+    void placehistile(const protocol::toclient::PlaceHisTile& m);
+    void swaptiles(const protocol::toclient::SwapTiles& m);
+    void removetile(int column, int row);
+    void undothem(const protocol::toclient::UndoThem& m);
+    void movedtiles(const protocol::toclient::MovedTiles& m);
+
+    // Wipes the frames of the last move summary.
+    void clearthisturn();
+    bool marksShown() const { return !marksclean_; }
+    bool chatboardok() const;
+    // Shows the board check of the mirror on the blinking indicator.
+    void refreshIndicator();
+    // A tile lifted off the board goes back to its cell; nothing is held afterwards.
+    void putBack();
+    // Whether `code` may be put down at (column, row) next to its neighbours in the row.
+    bool orderOk(int code, int column, int row) const;
+
     // The board picture: a wooden frame around green felt with a light line along each cell's
     // last pixel column and row.
     static void paintBoardPicture(QPainter& p, const QRect& r);
+    void paintTiles(QPainter& p) const;
+
+signals:
+    void cue(const QString& name);
 
 private:
+    void send(const std::string& command);
+    void setCell(int column, int row, int code);
+    void placeFromRack(int cell, int column, int row);
+    void complete(int code, int column, int row, int laidCell);
+    void moveHeldTo(int column, int row);
+    void liftFrom(int column, int row);
+    void releaseHeld();
+    void showPlayed(int seat, const char* verb, int code, bool log);
+
+    Parts parts_;
     rules::Board mirror_;
+    rules::Board marks_; // 54 where a move summary named the cell; never cleared
+    bool marksclean_ = true;
+    QWidget* panel_;
     QWidget* image_;
     QWidget* board_;
-    QWidget* dragging_;
 };
 
 } // namespace client

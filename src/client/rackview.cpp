@@ -1,15 +1,65 @@
 #include "rackview.h"
 
+#include "clientstate.h"
+#include "heldpicture.h"
 #include "panelstyle.h"
+#include "tileimages.h"
 
 #include "windows/artwork.h"
 
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace client {
 
-RackView::RackView(QWidget* panel) : QObject(panel) {
+namespace {
+
+constexpr int kResting = 8;
+constexpr int kRaised = 4;
+constexpr int kWidth = TileImages::kBigWidth;
+
+// One tile of the rack: named "card" and its rack cell, the cell in its Tag, the code in its Hint.
+class TilePicture : public QWidget {
+public:
+    using Press = std::function<void(int, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint&)>;
+    TilePicture(QWidget* strip, int cell, int code, const TileImages* tiles, Press press)
+        : QWidget(strip), tiles_(tiles), press_(std::move(press)) {
+        setObjectName(QStringLiteral("card") + QString::number(cell));
+        setProperty("Tag", cell);
+        setProperty("Hint", QString::number(code));
+        setToolTip(QString::fromStdString(rules::gettilename(code)));
+        resize(TileImages::kBigWidth, TileImages::kBigHeight);
+        setCursor(Qt::PointingHandCursor);
+    }
+    int cell() const { return property("Tag").toInt(); }
+    int code() const { return property("Hint").toString().toInt(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        tiles_->drawBig(p, QRectF(rect()), code());
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        press_(cell(), e->button(), e->modifiers(), e->globalPosition().toPoint());
+    }
+
+private:
+    const TileImages* tiles_;
+    Press press_;
+};
+
+TilePicture* asTile(QWidget* w) {
+    return dynamic_cast<TilePicture*>(w);
+}
+
+} // namespace
+
+RackView::RackView(QWidget* panel) : QObject(panel), panel_(panel) {
     slots_.fill(-1);
     area_ = new QScrollArea(panel);
     area_->setObjectName(QStringLiteral("panel_cards"));
@@ -60,17 +110,31 @@ RackView::RackView(QWidget* panel) : QObject(panel) {
     connect(bynumber_, &QAbstractButton::clicked, this, [this] {
         bynumber_->setChecked(true);
         bysuit_->setChecked(false);
+        sortthem();
         emit sortChosen();
     });
     connect(bysuit_, &QAbstractButton::clicked, this, [this] {
         bysuit_->setChecked(true);
         bynumber_->setChecked(false);
+        sortthem();
         emit sortChosen();
     });
 }
 
+void RackView::attach(ClientState* state, const TileImages* tiles, HeldPicture* held) {
+    state_ = state;
+    tiles_ = tiles;
+    held_ = held;
+}
+
 void RackView::clearallcards() {
     slots_.fill(-1);
+    // A rack tile in hand goes with its picture.
+    if (state_ && state_->held.heldtile != HeldTile::kFromBoard && state_->held.holding()) {
+        state_->held.clear();
+        state_->held.placemode = 'n';
+        if (held_) held_->hide();
+    }
     const auto pictures = strip_->findChildren<QWidget*>();
     for (QWidget* w : pictures)
         if (w->objectName().startsWith(QLatin1String("card"))) delete w;
@@ -102,6 +166,171 @@ void RackView::setSortChoice(int choice) {
 
 void RackView::setSitoutShown(bool shown) {
     sitout_->setVisible(shown);
+}
+
+} // namespace client
+
+namespace client {
+
+int RackView::slotOf(int cell) const {
+    for (int s = 1; s <= kSlots; ++s)
+        if (slots_[at(s)] == cell) return s;
+    return 0;
+}
+
+QWidget* RackView::picture(int cell) const {
+    return strip_->findChild<QWidget*>(QStringLiteral("card") + QString::number(cell),
+                                       Qt::FindDirectChildrenOnly);
+}
+
+int RackView::codeOf(int cell) const {
+    const TilePicture* t = asTile(picture(cell));
+    return t ? t->code() : 0;
+}
+
+std::vector<int> RackView::cellsInOrder() const {
+    std::vector<int> cells;
+    for (int s = 1; s <= kSlots; ++s)
+        if (slots_[at(s)] != -1) cells.push_back(slots_[at(s)]);
+    return cells;
+}
+
+void RackView::placeInSlot(int slot) {
+    if (QWidget* w = picture(slots_[at(slot)])) w->move((slot - 1) * kWidth, w->y());
+}
+
+void RackView::raiseInSlotOrder(int from) {
+    for (int s = from; s <= kSlots; ++s)
+        if (QWidget* w = picture(slots_[at(s)])) w->raise();
+}
+
+void RackView::updateStripWidth() {
+    const int needed = occupiedSlots() * kWidth + 4;
+    strip_->resize(std::max(area_->viewport()->width(), needed), strip_->height());
+}
+
+void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
+    for (const rules::RackItem& item : items) {
+        if (item.cell < 1 || item.cell > rules::kRackCells || !rules::isTile(item.tile)) continue;
+        // A cell already shown (the same tile sent again) keeps its slot and takes the code sent.
+        if (auto* shown = asTile(picture(item.cell))) {
+            shown->setProperty("Hint", QString::number(item.tile));
+            shown->update();
+            continue;
+        }
+        int slot = 1;
+        while (slot <= kSlots && slots_[at(slot)] != -1)
+            ++slot;
+        if (slot > kSlots) break; // the server's rack has 60 cells: does not happen in play
+        slots_[at(slot)] = item.cell;
+        auto* t =
+            new TilePicture(strip_, item.cell, item.tile, tiles_,
+                            [this](int cell, Qt::MouseButton b, Qt::KeyboardModifiers k, const QPoint& g) {
+                                cardimagesMouseDown(cell, b, k, panel_->mapFromGlobal(g));
+                            });
+        t->move((slot - 1) * kWidth, kResting);
+        if (held_) {
+            t->setMouseTracking(true);
+            t->installEventFilter(held_);
+        }
+        t->show();
+        raiseInSlotOrder(slot);
+    }
+    updateStripWidth();
+    emit cue(QStringLiteral("getcard"));
+}
+
+void RackView::freecard(int cell) {
+    delete picture(cell);
+    const int slot = slotOf(cell);
+    if (slot == 0) return;
+    slots_[at(slot)] = -1;
+    for (int s = slot + 1; s <= kSlots && slots_[at(s)] != -1; ++s) {
+        slots_[at(s - 1)] = slots_[at(s)];
+        slots_[at(s)] = -1;
+        placeInSlot(s - 1);
+        if (QWidget* w = picture(slots_[at(s - 1)])) {
+            w->raise();
+            w->show();
+        }
+    }
+    for (int c : cellsInOrder())
+        if (QWidget* w = picture(c); w && w->y() != kResting) w->move(w->x(), kResting);
+    updateStripWidth();
+}
+
+void RackView::sortthem() {
+    const bool bynumber = sortChoice() == 1;
+    auto key = [this, bynumber](int cell) {
+        const int code = codeOf(cell);
+        if (!bynumber) return code;
+        if (code == rules::kJoker) return 15;
+        return code % 13 == 0 ? 14 : code % 13;
+    };
+    std::vector<int> cells = cellsInOrder();
+    std::stable_sort(cells.begin(), cells.end(), [&key](int a, int b) { return key(a) < key(b); });
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        slots_[at(static_cast<int>(i) + 1)] = cells[i];
+        placeInSlot(static_cast<int>(i) + 1);
+    }
+    raiseInSlotOrder();
+}
+
+void RackView::hideTile(int cell) {
+    if (QWidget* w = picture(cell)) w->hide();
+}
+
+void RackView::dropHeld() {
+    if (QWidget* w = picture(state_->held.heldtile)) w->move(w->x(), kResting);
+    state_->held.clear();
+    held_->hide();
+}
+
+void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers keys,
+                                   const QPoint& panelPos) {
+    HeldTile& held = state_->held;
+    if (button == Qt::RightButton) {
+        sortthem();
+        emit cue(QStringLiteral("sort"));
+        return;
+    }
+    if (held.heldtile == HeldTile::kFromBoard) {
+        emit systemLine(
+            QStringLiteral("You cannot select a new tile when you have a tile from the board in your hand."));
+        emit cue(QStringLiteral("nocando"));
+        return;
+    }
+    if (button != Qt::LeftButton || !state_->loggedin || !state_->myTurn()) return;
+    QWidget* t = picture(cell);
+    if (!t) return;
+    if (t->y() == kRaised) {
+        dropHeld();
+        held.placemode = 'n';
+        emit cue(QStringLiteral("clearcard"));
+        return;
+    }
+    if (held.holding()) {
+        // A second tile: the two change places.
+        const int a = slotOf(held.heldtile);
+        const int b = slotOf(cell);
+        dropHeld();
+        held.placemode = 'n';
+        if (a != 0 && b != 0) {
+            std::swap(slots_[at(a)], slots_[at(b)]);
+            placeInSlot(a);
+            placeInSlot(b);
+        }
+        raiseInSlotOrder();
+        emit cue(QStringLiteral("sort"));
+        return;
+    }
+    if (keys & Qt::ShiftModifier) held.placemode = 's';
+    if (keys & Qt::ControlModifier) held.placemode = 'c';
+    t->move(t->x(), kRaised);
+    held.heldtile = cell;
+    held.heldcode = codeOf(cell);
+    held_->showAt(held.heldcode, panelPos);
+    emit cue(QStringLiteral("clickcard"));
 }
 
 } // namespace client

@@ -1,9 +1,12 @@
 #pragma once
 // The rack strip under the board, the sort buttons, and the display slots of the player's tiles.
 
+#include "rules/tiles.h"
+
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 class QAbstractButton;
 class QLabel;
@@ -12,11 +15,35 @@ class QWidget;
 
 namespace client {
 
+struct ClientState;
+class HeldPicture;
+class TileImages;
+
 class RackView : public QObject {
     Q_OBJECT
 public:
     static constexpr int kSlots = 60;
     explicit RackView(QWidget* panel);
+    void attach(ClientState* state, const TileImages* tiles, HeldPicture* held);
+
+    // "CMD_yourtiles" for this seat: each tile takes the lowest free slot.
+    void yourtiles(const std::vector<rules::RackItem>& items);
+    // "CMD_freecard" for this seat: the tile of `cell` leaves; the later slots close the gap.
+    void freecard(int cell);
+    // Sorts by the sort button that is down: by numbers, or (by suits or neither) by tile code.
+    void sortthem();
+    // A press on the picture of rack cell `cell` (`panelPos` in the board panel).
+    void cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers keys,
+                             const QPoint& panelPos);
+
+    // For the board: the rack cells in slot order, a cell's tile code (0 when not shown), hiding the
+    // picture of a tile laid on the board, and putting the held rack tile down again.
+    std::vector<int> cellsInOrder() const;
+    int codeOf(int cell) const;
+    QWidget* picture(int cell) const;
+    void hideTile(int cell);
+    // Lowers the held rack tile's picture and forgets the held tile (hiding its picture in hand).
+    void dropHeld();
 
     // Frees every display slot and removes every tile picture.
     void clearallcards();
@@ -33,8 +60,20 @@ public:
 signals:
     // A sort button was pressed (the settings remember the choice).
     void sortChosen();
+    void cue(const QString& name);
+    void systemLine(const QString& text);
 
 private:
+    int slotOf(int cell) const;
+    void placeInSlot(int slot);
+    void raiseInSlotOrder(int from = 1);
+    void updateStripWidth();
+    std::size_t at(int slot) const { return static_cast<std::size_t>(slot); }
+
+    ClientState* state_ = nullptr;
+    const TileImages* tiles_ = nullptr;
+    HeldPicture* held_ = nullptr;
+    QWidget* panel_;
     QScrollArea* area_;
     QWidget* strip_;
     QLabel* sitout_;

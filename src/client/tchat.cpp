@@ -3,6 +3,7 @@
 #include "boardview.h"
 #include "chatview.h"
 #include "gameinfo.h"
+#include "heldpicture.h"
 #include "rackview.h"
 #include "seatdisplay.h"
 #include "soundcues.h"
@@ -101,6 +102,19 @@ void Tchat::buildPanel() {
     rack_ = new RackView(panel_);
     turn_ = new TurnControls(panel_);
     sounds_ = new SoundCues(this);
+    held_ = new HeldPicture(panel_, &state_, tiles_.get());
+    held_->trackPanel();
+    rack_->attach(&state_, tiles_.get(), held_);
+    connect(rack_, &RackView::cue, sounds_, &SoundCues::play);
+    connect(rack_, &RackView::systemLine, this, &Tchat::systemLine);
+    board_->attach({.state = &state_,
+                    .tiles = tiles_.get(),
+                    .held = held_,
+                    .rack = rack_,
+                    .turn = turn_,
+                    .seats = seats_,
+                    .send = [this](const std::string& command) { send(command); }});
+    connect(board_, &BoardView::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::startClicked, this, &Tchat::startGame);
     connect(turn_, &TurnControls::clockOverrun, this, [this] {

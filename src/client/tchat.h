@@ -6,6 +6,7 @@
 #include "commandline.h"
 #include "dispatcher.h"
 #include "gameconnection.h"
+#include "protocol/messages.h"
 #include "settingsfile.h"
 
 #include <QMainWindow>
@@ -39,6 +40,7 @@ class RackView;
 class ChatView;
 class SoundCues;
 class TileImages;
+class HeldPicture;
 
 class Tchat : public QMainWindow {
     Q_OBJECT
@@ -144,9 +146,14 @@ private:
     void incomplete(std::string_view args);
     void notime(std::string_view args);
     void gamepause(std::string_view args);
+    void yourtiles(std::string_view args);
+    void freecard(std::string_view args);
+    void loadboard(const protocol::toclient::LoadBoard& m);
     void connectTurnControls();
     // With a tile in hand: says so, plays "nocando" and returns true.
     bool refuseWhileHolding(const char* message);
+    // Puts the tile in hand back where it was picked up; nothing is held afterwards.
+    void putBackHeld();
     void applyOptions(int seconds, bool asClock, bool timepenalty, bool teamgame);
 
     // Settings.
@@ -187,6 +194,7 @@ private:
     ChatView* chat_ = nullptr;
     SoundCues* sounds_ = nullptr;
     std::unique_ptr<TileImages> tiles_;
+    HeldPicture* held_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     QMenu* popupKick_ = nullptr;

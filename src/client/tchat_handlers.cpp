@@ -52,21 +52,33 @@ void Tchat::buildDispatchTable() {
     // Rack, board and shared-sound commands belong to the rack, board and sound parts; the rows keep
     // the table's order so that every word has its place from the start.
     auto later = [](std::string_view) {};
-    d.add(w::yourtiles, later);
+    d.add(w::yourtiles, [this](std::string_view a) { yourtiles(a); });
     d.add(w::startround, [this](std::string_view a) { startround(a); });
-    d.add(w::placehistile, later);
-    d.add(w::freecard, later);
-    d.add(w::swaptiles, later);
-    d.add(w::undothem, later);
+    d.add(w::placehistile, [this](std::string_view a) {
+        if (const auto m = protocol::decode<in::PlaceHisTile>(a)) board_->placehistile(*m);
+    });
+    d.add(w::freecard, [this](std::string_view a) { freecard(a); });
+    d.add(w::swaptiles, [this](std::string_view a) {
+        if (const auto m = protocol::decode<in::SwapTiles>(a)) board_->swaptiles(*m);
+    });
+    d.add(w::undothem, [this](std::string_view a) {
+        if (const auto m = protocol::decode<in::UndoThem>(a)) board_->undothem(*m);
+    });
     d.add(w::showdraw, [this](std::string_view a) { showdraw(a); });
     d.add(w::askpenalty, [this](std::string_view a) { askpenalty(a); });
     d.add(w::endround, [this](std::string_view a) { endround(a); });
     d.add(w::nomoreroom, line("You cannot hold anymore tiles"));
     d.add(w::nomoretiles, line("There are no tiles left"));
-    d.add(w::movedtiles, later);
-    d.add(w::removetile, later);
+    d.add(w::movedtiles, [this](std::string_view a) {
+        if (const auto m = protocol::decode<in::MovedTiles>(a)) board_->movedtiles(*m);
+    });
+    d.add(w::removetile, [this](std::string_view a) {
+        if (const auto m = protocol::decode<in::RemoveTile>(a)) board_->removetile(m->column, m->row);
+    });
     d.add(w::loadstats, [this](std::string_view a) { loadstats(a); });
-    d.add(w::loadboard, later);
+    d.add(w::loadboard, [this](std::string_view a) {
+        if (const auto m = protocol::decode<in::LoadBoard>(a)) loadboard(*m);
+    });
     d.add(w::notime, [this](std::string_view a) { notime(a); });
     d.add(w::notenough, [this](std::string_view a) { notenough(a); });
     d.add(w::incomplete, [this](std::string_view a) { incomplete(a); });
@@ -76,6 +88,22 @@ void Tchat::buildDispatchTable() {
 
 void Tchat::handleCommand(std::string_view entry) {
     dispatcher_.dispatch(entry);
+}
+
+void Tchat::yourtiles(std::string_view args) {
+    const auto m = protocol::decode<in::YourTiles>(args);
+    if (!m || m->seat != state_.myslot) return;
+    rack_->yourtiles(m->cells);
+}
+
+void Tchat::freecard(std::string_view args) {
+    const auto m = protocol::decode<in::FreeCard>(args);
+    if (!m || m->seat != state_.myslot) return;
+    rack_->freecard(m->cell);
+}
+
+void Tchat::loadboard(const protocol::toclient::LoadBoard& m) {
+    if (m.slot == state_.myslot) board_->loadboard(m.cells);
 }
 
 void Tchat::sendloginfo(std::string_view args) {
@@ -186,6 +214,7 @@ void Tchat::startround(std::string_view args) {
     for (int seat : {3, 4})
         seats_->setSitout(seat, seats_->showsWaiting(seat));
     rack_->setSitoutShown(false);
+    board_->clearthisturn();
     rack_->clearallcards();
     cleartheboard();
 }

@@ -2,7 +2,10 @@
 
 #include "tchat.h"
 
+#include "boardview.h"
 #include "chatview.h"
+#include "heldpicture.h"
+#include "rackview.h"
 #include "seatdisplay.h"
 #include "soundcues.h"
 #include "turncontrols.h"
@@ -79,6 +82,16 @@ bool Tchat::refuseWhileHolding(const char* message) {
     return true;
 }
 
+void Tchat::putBackHeld() {
+    if (state_.held.heldtile == HeldTile::kFromBoard)
+        board_->putBack();
+    else if (state_.held.holding())
+        rack_->dropHeld();
+    state_.held.clear();
+    state_.held.placemode = 'n';
+    held_->hide();
+}
+
 void Tchat::showdraw(std::string_view args) {
     protocol::FieldReader r(args);
     const auto slot = r.intField();
@@ -122,8 +135,7 @@ void Tchat::notime(std::string_view args) {
     turn_->addLog(text);
     if (own) {
         // The server takes the turn back; a tile in hand goes back where it came from with it.
-        state_.held.clear();
-        state_.held.placemode = 'n';
+        putBackHeld();
     }
 }
 

@@ -256,6 +256,10 @@ void TurnControls::showFinishAndClear() {
     clear_->show();
 }
 
+void TurnControls::showClear() {
+    clear_->show();
+}
+
 void TurnControls::showFinish() {
     finish_->show();
 }

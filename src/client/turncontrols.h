@@ -42,6 +42,7 @@ public:
     void showDraw();
     void showFinishAndClear();
     void showFinish();
+    void showClear();
     void setPenaltyShown(bool shown);
     void setLaydownShown(bool shown);
     void hidePrompts();

@@ -1,0 +1,214 @@
+// The rack and the board under the player's hands, and the moves the server reports on them.
+
+#include "harness.h"
+
+#include "client/boardview.h"
+#include "client/rackview.h"
+
+#include <QAbstractButton>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+
+using namespace testing_client;
+using client::BoardView;
+using client::RackView;
+
+namespace {
+
+struct Table : Harness {
+    RackView* rack = tchat.findChild<RackView*>();
+    BoardView* board = tchat.findChild<BoardView*>();
+
+    explicit Table(bool myTurn = true) {
+        login(1);
+        feed("CMD_newplayerinfo+2+Bob+0");
+        feed(std::string("CMD_nextplayer+") + (myTurn ? "1" : "2") + "+70+1+0+14+2+0+14+3+0+0+4+0+0");
+        cues.clear();
+    }
+    // Deals `codes` into rack cells 1, 2, ...
+    void deal(const std::vector<int>& codes) {
+        std::string cmd = "CMD_yourtiles+1";
+        for (std::size_t i = 0; i < codes.size(); ++i)
+            cmd += "+" + std::to_string(i + 1) + "," + std::to_string(codes[i]);
+        feed(cmd);
+        cues.clear();
+    }
+    QWidget* card(int cell) const { return rack->picture(cell); }
+    // The codes shown from left to right.
+    std::vector<int> rackCodes() const {
+        std::vector<int> codes;
+        for (int cell : rack->cellsInOrder())
+            codes.push_back(rack->codeOf(cell));
+        return codes;
+    }
+    void clickCard(int cell, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers k = {}) {
+        rack->cardimagesMouseDown(cell, b, k, QPoint(50, 50));
+    }
+    // A press in the middle of board cell (c, r).
+    void clickCell(int c, int r, Qt::MouseButton b = Qt::LeftButton) {
+        board->boardMouseDown(b, QPoint((c - 1) * 20 + 8, (r - 1) * 30 + 12));
+    }
+    int at(int c, int r) const { return board->mirror().at(c, r); }
+    std::string lastSent() const { return sent.empty() ? std::string() : sent.back(); }
+};
+
+} // namespace
+
+TEST(Rack, SortsByNumbersOrBySuitsStablyAndOnRightClickOutOfTurn) {
+    Table t(false);
+    t.deal({39, 53, 2, 52, 14}); // Red 13, joker, Green 2, Black 13, Orange 1
+    ASSERT_NE(t.card(1), nullptr);
+    EXPECT_EQ(t.card(1)->property("Hint").toString(), "39");
+    EXPECT_EQ(t.card(5)->objectName(), "card5");
+    t.clickCard(3, Qt::RightButton); // by numbers is the default choice
+    EXPECT_EQ(t.rackCodes(), (std::vector<int>{14, 2, 39, 52, 53}));
+    EXPECT_EQ(t.card(1)->x(), 80); // Red 13 now in slot 3
+    EXPECT_EQ(t.cues, QStringList{"sort"});
+    t.tchat.findChild<QAbstractButton*>("button_bysuit")->click();
+    EXPECT_EQ(t.rackCodes(), (std::vector<int>{2, 14, 39, 52, 53}));
+    // Left clicks out of turn do nothing.
+    t.clickCard(1);
+    EXPECT_FALSE(t.tchat.state().held.holding());
+}
+
+TEST(Rack, PickLowerSwapAndTheGapClosingAfterATileLeaves) {
+    Table t;
+    t.deal({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    t.clickCard(2);
+    EXPECT_EQ(t.card(2)->y(), 4);
+    EXPECT_EQ(t.tchat.state().held.heldtile, 2);
+    EXPECT_EQ(t.tchat.state().held.heldcode, 2);
+    t.clickCard(2);
+    EXPECT_EQ(t.card(2)->y(), 8);
+    EXPECT_FALSE(t.tchat.state().held.holding());
+    t.clickCard(2);
+    t.clickCard(5);
+    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_EQ(t.rackCodes(), (std::vector<int>{1, 5, 3, 4, 2, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(t.cues, (QStringList{"clickcard", "clearcard", "clickcard", "sort"}));
+
+    t.feed("CMD_freecard+1+3+");
+    EXPECT_EQ(t.card(3), nullptr);
+    EXPECT_EQ(t.rackCodes(), (std::vector<int>{1, 5, 4, 2, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(t.card(10)->x(), 8 * 40);
+    t.feed("CMD_freecard+2+4+"); // another seat's rack
+    EXPECT_EQ(t.rack->occupiedSlots(), 9);
+}
+
+TEST(Board, DropsFromTheRackAreSentAndTheOrderCheckRefusesMisplacedOnes) {
+    Table t;
+    t.deal({5, 4, 31, 13, 53});
+    t.clickCard(1);
+    t.clickCell(3, 2);
+    EXPECT_EQ(t.lastSent(), "CMD_placemytile+1+1+3+2+" + E);
+    EXPECT_EQ(t.at(3, 2), 5);
+    EXPECT_TRUE(t.card(1)->isHidden());
+    EXPECT_FALSE(t.tchat.state().held.holding());
+    t.feed("CMD_placehistile+1+5+3+2+"); // the echo: already there
+    EXPECT_EQ(t.cues, (QStringList{"clickcard", "placecard"}));
+
+    t.sent.clear();
+    t.clickCard(2); // Green 4 right of a Green 5: refused, still held
+    t.clickCell(4, 2);
+    EXPECT_TRUE(t.sent.empty());
+    EXPECT_EQ(t.tchat.state().held.heldtile, 2);
+    t.clickCard(2);
+    for (int cell : {3, 4}) { // Red 5 and Green 13 may follow a 5
+        t.clickCard(cell);
+        t.clickCell(4, 2);
+        EXPECT_EQ(t.at(4, 2), t.rack->codeOf(cell));
+        t.board->putBack();
+        t.feed("CMD_removetile+4+2+");
+    }
+    // Right of a 13 only a 13; next to a joker anything.
+    t.feed("CMD_placehistile+1+13+6+4+");
+    t.clickCard(2);
+    t.clickCell(7, 4);
+    EXPECT_EQ(t.at(7, 4), 0);
+    t.clickCell(5, 4);
+    EXPECT_EQ(t.at(5, 4), 4);
+    // Presses past the last column or row count for nothing; a press at x 15 is column 2.
+    t.feed("CMD_placehistile+1+9+2+2+");
+    t.board->boardMouseDown(Qt::LeftButton, QPoint(436, 40));
+    t.board->boardMouseDown(Qt::LeftButton, QPoint(15, 40));
+    EXPECT_EQ(t.tchat.state().held.heldcol, 2);
+}
+
+TEST(Board, ShiftAndCtrlPicksLayARunOrAGroupOfThree) {
+    Table t;
+    t.deal({30, 31, 27, 32, 40, 53});
+    t.clickCard(1, Qt::LeftButton, Qt::ShiftModifier); // Red 4 with Red 5 and Red 6
+    t.clickCell(2, 3);
+    EXPECT_EQ(t.sent,
+              (std::vector<std::string>{"CMD_placemytile+1+1+2+3+" + E, "CMD_placemytile+1+2+3+3+" + E,
+                                        "CMD_placemytile+1+4+4+3+" + E}));
+    EXPECT_EQ(t.tchat.state().held.placemode, 'n');
+
+    t.sent.clear();
+    t.clickCard(6, Qt::LeftButton, Qt::ControlModifier); // the joker pulls two 1s of other codes
+    t.clickCell(2, 6);
+    EXPECT_EQ(t.at(3, 6), 27);
+    EXPECT_EQ(t.at(4, 6), 40);
+    EXPECT_EQ(t.sent.size(), 3u);
+
+    // With the cells to the right taken only the one tile is laid and the mode stays.
+    Table u;
+    u.deal({30, 31, 32});
+    u.feed("CMD_placehistile+2+1+4+5+");
+    u.clickCard(1, Qt::LeftButton, Qt::ShiftModifier);
+    u.clickCell(2, 5);
+    EXPECT_EQ(u.sent.size(), 1u);
+    EXPECT_EQ(u.tchat.state().held.placemode, 's');
+}
+
+TEST(Board, BoardTilesAreLiftedMovedPutBackAndTakenBack) {
+    Table t;
+    t.feed("CMD_placehistile+1+7+5+5+");
+    t.sent.clear();
+    t.clickCell(5, 5, Qt::RightButton);
+    EXPECT_EQ(t.lastSent(), "CMD_replacetile+1+5+5+" + E);
+    EXPECT_EQ(t.at(5, 5), 7); // only the server's answer takes it away
+
+    t.clickCell(5, 5);
+    EXPECT_EQ(t.at(5, 5), 0);
+    EXPECT_EQ(t.tchat.state().held.heldtile, 100);
+    t.clickCell(8, 5);
+    EXPECT_EQ(t.lastSent(), "CMD_swaptiles+1+8+5+5+5+" + E);
+    EXPECT_EQ(t.at(8, 5), 7);
+    EXPECT_FALSE(t.tchat.state().held.holding());
+
+    t.clickCell(8, 5);
+    t.clickCell(1, 1, Qt::RightButton); // put back
+    EXPECT_EQ(t.at(8, 5), 7);
+    t.clickCell(8, 5);
+    t.feed("CMD_undothem+1+8+5+0+9+9+12"); // taken back while held: back first, then the undo
+    EXPECT_EQ(t.at(8, 5), 0);
+    EXPECT_EQ(t.at(9, 9), 12);
+    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_EQ(t.text("label_played"), "Ann cleared tiles.");
+}
+
+TEST(Board, OtherSeatsMovesAndSummariesAreDrawnAndBadCellsDropped) {
+    Table t(false);
+    t.feed("CMD_placehistile+2+44+3+3+");
+    EXPECT_EQ(t.at(3, 3), 44);
+    EXPECT_EQ(t.text("label_played"), "Bob played a Black 5.");
+    EXPECT_TRUE(t.tchat.findChild<QPlainTextEdit*>()->toPlainText().contains("Bob played a Black 5."));
+    t.feed("CMD_swaptiles+2+4+3+3+3+44+");
+    EXPECT_EQ(t.at(3, 3), 0);
+    EXPECT_EQ(t.at(4, 3), 44);
+    t.feed("CMD_movedtiles+2+25+5+4+3+44");
+    EXPECT_TRUE(t.board->marksShown());
+    EXPECT_EQ(t.text("label_score2"), "+25");
+    t.feed("CMD_placehistile+2+45+5+3+");
+    EXPECT_FALSE(t.board->marksShown());
+
+    t.feed("CMD_placehistile+2+45+23+3+"); // column 23 is off the board
+    t.feed("CMD_undothem+2+4+3+0+1+1+99"); // one bad code: nothing of it is applied
+    t.feed("CMD_loadboard+1+2+2+60");
+    EXPECT_EQ(t.at(4, 3), 44);
+    EXPECT_EQ(t.at(2, 2), 0);
+    t.feed("CMD_loadboard+1+2+2+6+3+2+7");
+    EXPECT_EQ(t.at(3, 2), 7);
+}
