@@ -56,12 +56,20 @@ QPainterPath textPath(const QString& text) {
     return path;
 }
 
-// The suit symbol in a unit box; circles and triangles overlap, so it is filled with the winding rule.
+// The suit symbol in a unit box: circles and triangles joined into one outline.
 QPainterPath suitPath(int suit) {
     QPainterPath s;
-    s.setFillRule(Qt::WindingFill);
-    auto circle = [&s](qreal x, qreal y, qreal r) { s.addEllipse(QPointF(x, y), r, r); };
-    auto triangle = [&s](QPointF a, QPointF b, QPointF c) { s.addPolygon(QPolygonF({a, b, c, a})); };
+    auto add = [&s](const QPainterPath& piece) { s = s.isEmpty() ? piece : s.united(piece); };
+    auto circle = [&add](qreal x, qreal y, qreal r) {
+        QPainterPath c;
+        c.addEllipse(QPointF(x, y), r, r);
+        add(c);
+    };
+    auto triangle = [&add](QPointF a, QPointF b, QPointF c) {
+        QPainterPath t;
+        t.addPolygon(QPolygonF({a, b, c, a}));
+        add(t);
+    };
     switch (suit) {
     case 1: // clubs
         circle(0.5, 0.26, 0.22);
