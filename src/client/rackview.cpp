@@ -210,8 +210,12 @@ void RackView::updateStripWidth() {
 }
 
 void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
+    // A list naming a cell outside the rack or a code that is no tile is dropped whole.
+    const bool valid = std::all_of(items.begin(), items.end(), [](const rules::RackItem& i) {
+        return i.cell >= 1 && i.cell <= rules::kRackCells && rules::isTile(i.tile);
+    });
+    if (!valid) return;
     for (const rules::RackItem& item : items) {
-        if (item.cell < 1 || item.cell > rules::kRackCells || !rules::isTile(item.tile)) continue;
         // A cell already shown (the same tile sent again) keeps its slot and takes the code sent.
         if (auto* shown = asTile(picture(item.cell))) {
             shown->setProperty("Hint", QString::number(item.tile));

@@ -94,6 +94,8 @@ TEST(Rack, PickLowerSwapAndTheGapClosingAfterATileLeaves) {
     EXPECT_EQ(t.card(10)->x(), 8 * 40);
     t.feed("CMD_freecard+2+4+"); // another seat's rack
     EXPECT_EQ(t.rack->occupiedSlots(), 9);
+    t.feed("CMD_yourtiles+1+20,5+21,54"); // one code that is no tile: none of it arrives
+    EXPECT_EQ(t.rack->occupiedSlots(), 9);
 }
 
 TEST(Board, DropsFromTheRackAreSentAndTheOrderCheckRefusesMisplacedOnes) {
