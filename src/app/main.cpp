@@ -2,7 +2,6 @@
 // runs until the main window closes.
 
 #include "client/filelocations.h"
-#include "client/seatdisplay.h"
 #include "client/settingsfile.h"
 #include "client/tchat.h"
 #include "windows/tabout.h"
@@ -16,23 +15,9 @@
 #include "server/tserver.h"
 #endif
 
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
 
 namespace {
-
-// The names on the other seats of the current game, as the main window shows them.
-QStringList otherSeatNames(const client::Tchat& tchat) {
-    QStringList names;
-    for (int seat = 1; seat <= client::SeatDisplay::kSeats; ++seat) {
-        const auto* label = tchat.findChild<QLabel*>(QStringLiteral("label_playername%1").arg(seat));
-        if (seat == tchat.state().myslot || !label) continue;
-        const QString name = label->text();
-        if (!name.isEmpty() && name != client::SeatDisplay::kWaiting) names << name;
-    }
-    return names;
-}
 
 windows::Ttallylist::Files tallyFiles() {
     using client::FileLocations;
@@ -45,12 +30,9 @@ windows::Ttallylist::Files tallyFiles() {
 void wireTally(client::Tchat& tchat, windows::Ttallylist& tally) {
     QObject::connect(
         &tchat, &client::Tchat::gameRecorded, &tally,
-        [t = &tchat, w = &tally](const QString& winner) { w->addgame(winner, otherSeatNames(*t)); });
-    if (auto* view = tchat.findChild<QAction*>(QStringLiteral("ViewTally1"))) {
-        view->setEnabled(true);
-        QObject::connect(view, &QAction::triggered, &tally,
-                         [t = &tchat, w = &tally] { w->showWith(otherSeatNames(*t), t); });
-    }
+        [t = &tchat, w = &tally](const QString& winner) { w->addgame(winner, t->otherSeatNames()); });
+    QObject::connect(&tchat, &client::Tchat::tallyRequested, &tally,
+                     [t = &tchat, w = &tally] { w->showWith(t->otherSeatNames(), t); });
 }
 
 } // namespace

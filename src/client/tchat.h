@@ -102,11 +102,15 @@ public:
     void loadtile(const QString& name);
     void tilemenuClick(const QString& name);
     QString currentTileSet() const { return currenttileset_; }
+    // The names shown on the other seats (not this client's own, nor empty or waiting seats).
+    QStringList otherSeatNames() const;
 
 signals:
     void closed();
     // A game ended while this client held a seat: "addtomine" for a win of one's own, else the winner.
     void gameRecorded(const QString& winner);
+    // "View Tally" was chosen.
+    void tallyRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

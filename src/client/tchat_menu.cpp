@@ -4,6 +4,7 @@
 
 #include "chatview.h"
 #include "rackview.h"
+#include "seatdisplay.h"
 #include "soundcues.h"
 #include "turncontrols.h"
 
@@ -71,8 +72,8 @@ void Tchat::buildViewMenu() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("View1"));
-    // The tally list and the phrase editor arrive with their own windows.
-    add(view, "ViewTally1", QStringLiteral("View Tally"), [] {})->setEnabled(false);
+    // The tally list is a window of its own: the program opens it on this request.
+    add(view, "ViewTally1", QStringLiteral("View Tally"), [this] { emit tallyRequested(); });
     add(view, "SpyList1", QStringLiteral("Spy List"), [this] {
         if (windows_.spylist) windows_.spylist->showOver(this);
     });
@@ -80,6 +81,7 @@ void Tchat::buildViewMenu() {
                        [this](bool checked) { turn_->setLogShown(checked); });
     log->setCheckable(true);
     connect(turn_, &TurnControls::logShownChanged, log, &QAction::setChecked);
+    // The phrase editor arrives with its own window.
     add(view, "PhraseList1", QStringLiteral("Phrase List"), [] {})->setEnabled(false);
 }
 
@@ -176,6 +178,15 @@ void Tchat::buildSeatPopup() {
     };
     add(popupKick_, "SettoJustWatch1", QStringLiteral("Set to Just Watch"), [watch] { watch(1); });
     add(popupKick_, "UnsetJustWatch1", QStringLiteral("Unset Just Watch"), [watch] { watch(2); });
+}
+
+QStringList Tchat::otherSeatNames() const {
+    QStringList names;
+    for (int seat = 1; seat <= SeatDisplay::kSeats; ++seat) {
+        const QString name = seats_->shownName(seat);
+        if (seat != state_.myslot && !name.isEmpty() && name != SeatDisplay::kWaiting) names << name;
+    }
+    return names;
 }
 
 } // namespace client

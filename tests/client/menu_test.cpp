@@ -89,3 +89,14 @@ TEST(StartButton, NeedsAConnectionAndSendsTheDialogsOptions) {
     h.tchat.sendStartGame(1000, 180, false, true, 48);
     EXPECT_EQ(h.sent.back(), "CMD_startgame+Ann+1000+180+f+t+48+" + E);
 }
+
+TEST(ViewTally, AsksForTheTallyListWithTheOtherSeatsNames) {
+    Harness h;
+    h.login(2, QStringLiteral("Bob"));
+    h.feed("CMD_existingplayers+1+Ann+0");
+    EXPECT_EQ(h.tchat.otherSeatNames(), QStringList{QStringLiteral("Ann")}); // not Bob, not the waiting seats
+    int requests = 0;
+    QObject::connect(&h.tchat, &client::Tchat::tallyRequested, [&requests] { ++requests; });
+    h.action("ViewTally1")->trigger();
+    EXPECT_EQ(requests, 1);
+}
