@@ -26,10 +26,12 @@ Tspylist::Tspylist(QWidget* parent)
     kick_ = popup_->addAction(QStringLiteral("Remove From Game"));
     kick_->setObjectName(QStringLiteral("popup_kickhim"));
     kick_->setEnabled(false);
-    connect(kick_, &QAction::triggered, this, [this] { kickAt(menuRow_); });
+    // The menu acts on the entry it was opened over, wherever that entry has moved since (onlookers may
+    // come and go while the menu is open); none when it was opened over an empty part of the list.
+    connect(kick_, &QAction::triggered, this,
+            [this] { kickAt(menuEntry_.isValid() ? menuEntry_.row() : -1); });
     connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        QListWidgetItem* item = list_->itemAt(pos);
-        menuRow_ = item ? list_->row(item) : -1;
+        menuEntry_ = QPersistentModelIndex(list_->indexAt(pos));
         popup_->popup(list_->viewport()->mapToGlobal(pos));
     });
 

@@ -3,6 +3,8 @@
 
 #include "auxwindow.h"
 
+#include <QPersistentModelIndex>
+
 class QListWidget;
 class QMenu;
 class QAction;
@@ -34,7 +36,7 @@ private:
     QListWidget* list_;
     QMenu* popup_;
     QAction* kick_;
-    int menuRow_ = -1;
+    QPersistentModelIndex menuEntry_;
 };
 
 } // namespace windows
