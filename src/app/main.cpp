@@ -8,6 +8,7 @@
 #include "windows/tdownload.h"
 #include "windows/tgamestart.h"
 #include "windows/thelp.h"
+#include "windows/tphrases.h"
 #include "windows/tspylist.h"
 #include "windows/ttallylist.h"
 
@@ -35,6 +36,14 @@ void wireTally(client::Tchat& tchat, windows::Ttallylist& tally) {
                      [t = &tchat, w = &tally] { w->showWith(t->otherSeatNames(), t); });
 }
 
+// The phrase editor opens with the buttons' phrases and hands the edited ones back.
+void wirePhrases(client::Tchat& tchat, windows::Tphrases& phrases) {
+    QObject::connect(&tchat, &client::Tchat::phraseListRequested, &phrases,
+                     [t = &tchat, w = &phrases] { w->showWith(t->phrases(), t); });
+    QObject::connect(&phrases, &windows::Tphrases::phrasesChosen, &tchat,
+                     [t = &tchat](const windows::Tphrases::Phrases& p) { t->setPhrases(p); });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -50,6 +59,8 @@ int main(int argc, char* argv[]) {
     windows::Tabout about;
     windows::Tgamestart gamestart;
     windows::Thelp help(about.versionText());
+    windows::Tphrases phrases;
+    wirePhrases(tchat, phrases);
 #ifdef RIMBALO_HAS_SERVER
     TServer server;
     server.setVersionText(about.versionText());
@@ -67,9 +78,6 @@ int main(int argc, char* argv[]) {
 #endif
     windows::Tspylist spylist;
     windows::Tdownload download;
-    download.setSavePath(&client::FileLocations::writePath);
-    // Once the lobby or its installer runs, the game ends as through "Exit".
-    QObject::connect(&download, &windows::Tdownload::exitRequested, &tchat, &QWidget::close);
 
     tchat.setVersionText(about.versionText());
     tchat.attachWindows({&gamestart, &help, &about, &spylist, &download});

@@ -1,13 +1,19 @@
 #include "chatview.h"
 
 #include "colourtext.h"
+#include "smilies.h"
 
 #include "protocol/text.h"
 #include "windows/artwork.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
 #include <QFrame>
-#include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 
@@ -15,10 +21,31 @@ namespace client {
 
 namespace {
 
-const char* const kDefaultPhrases[ChatView::kPhrases] = {
-    "Way To Go!", "Good One!", "Nice Try!",         "Excellent!",         "Brilliant!",
-    "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!"};
-const int kPhraseX[10] = {474, 501, 528, 554, 581, 608, 634, 661, 688, 715};
+constexpr int kStyleProperty = QTextFormat::UserProperty + 1;
+const QString kSmileyScheme = QStringLiteral("smiley");
+
+// The view shows only what the program puts in it: its own smiley pictures, never a resource
+// named by the text.
+class ChatBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::ImageResource && name.scheme() == kSmileyScheme)
+            return smilies::picture(name.path().toInt());
+        return {};
+    }
+};
+
+// Control characters (line breaks among them) would let one chat line pass for several.
+QString singleLine(QString text) {
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    return text;
+}
 
 } // namespace
 
@@ -28,100 +55,203 @@ ChatView::ChatView(QWidget* panel) : QObject(panel) {
     frame->setFrameShape(QFrame::Panel);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(466, 150, 279, 171);
-    view_ = new QTextBrowser(frame);
+    view_ = new ChatBrowser(frame);
     view_->setObjectName(QStringLiteral("mainchat"));
     view_->setGeometry(2, 2, 275, 167);
     view_->setFrameShape(QFrame::NoFrame);
     view_->setOpenLinks(false);
+    view_->setOpenExternalLinks(false);
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
     QPalette pal = view_->palette();
     pal.setColor(QPalette::Base, windows::palette::cream);
     pal.setColor(QPalette::Text, Qt::black);
     view_->setPalette(pal);
     view_->document()->setDocumentMargin(5);
+    connect(view_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        bool ok = false;
+        const int link = url.fragment().toInt(&ok);
+        if (ok) mainchatJump(link);
+    });
 
-    input_ = new QLineEdit(kPrompt, panel);
-    input_->setObjectName(QStringLiteral("mychat"));
-    input_->setGeometry(465, 324, 224, 22);
-
-    for (int i = 0; i < 10; ++i) {
-        auto* b = new windows::ImageButton(QStringLiteral("b_phrase%1").arg(i + 1), QString(), panel);
-        b->setGeometry(kPhraseX[i], 128, 25, 19);
-        b->setBaseColour(i < kPhrases ? QColor(80, 120, 160) : QColor(150, 110, 50));
-        b->setGlyph(windows::glyphs::speech);
-        b->setToolTip(i < kPhrases ? QString::fromLatin1(kDefaultPhrases[i])
-                                   : QStringLiteral("/me waves \"Good-Bye\""));
-        phraseButtons_[static_cast<std::size_t>(i)] = b;
-    }
-    auto* smilies = new windows::ImageButton(QStringLiteral("button_smilies"), QString(), panel);
-    smilies->setGeometry(691, 325, 25, 19);
-    smilies->setBaseColour(QColor(150, 110, 50));
-    smilies->setGlyph([](QPainter& p, const QRectF& r, const QColor&) { windows::glyphs::smiley(p, r); });
-    smilies->setToolTip(QStringLiteral("See ya!"));
+    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    styles_ = {QColor(Qt::blue),
+               QColor(Qt::blue),
+               QColor(0, 0, 128),
+               QColor(128, 0, 0),
+               kSystemColour,
+               kSystemColour,
+               QColor(192, 192, 192),
+               QColor(192, 192, 192),
+               text,
+               text,
+               text,
+               text,
+               text,
+               text,
+               text};
+    open_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    buildPopup();
     setTextSize(8);
+}
+
+void ChatView::buildPopup() {
+    popup_ = new QMenu(view_);
+    popup_->setObjectName(QStringLiteral("popup_mainchat"));
+    auto add = [this](const char* name, const QString& text, auto handler) {
+        QAction* a = popup_->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    add("SelectAll1", QStringLiteral("Select All"), [this] { selectAll(); });
+    add("Copy1", QStringLiteral("Copy"), [this] { copy(); })->setShortcut(QKeySequence::Copy);
+    add("ClearMainChat2", QStringLiteral("Clear Main Chat"), [this] { clear(); });
+    popup_->addSeparator();
+    scrollItem_ = add("ScrollChatOff2", QStringLiteral("Scroll Chat Off"), [this](bool on) {
+        scrollOff_ = on;
+        emit scrollOffChanged(on);
+    });
+    scrollItem_->setCheckable(true);
+    // The key itself belongs to the main menu's item; the popup only shows it.
+    scrollItem_->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    scrollItem_->setShortcutContext(Qt::WidgetShortcut);
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popup_->popup(view_->viewport()->mapToGlobal(at)); });
+}
+
+void ChatView::setStyleColour(int style, const QColor& colour) {
+    QColor& current = styles_[static_cast<std::size_t>(style)];
+    if (current == colour) return;
+    current = colour;
+    // A style is shared by every line that uses it: earlier lines of the same sender follow along.
+    QTextCharFormat recolour;
+    recolour.setForeground(colour);
+    QTextCursor cursor(view_->document());
+    for (QTextBlock block = view_->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().intProperty(kStyleProperty) != style || f.charFormat().isImageFormat())
+                continue;
+            cursor.setPosition(f.position());
+            cursor.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(recolour);
+        }
+    }
 }
 
 void ChatView::addlinetochat(const QString& line, const QColor& colour) {
     const qsizetype plus = line.indexOf(QLatin1Char('+'));
-    QString text = plus < 0 ? line : line.mid(plus + 1);
+    bool ok = false;
+    const int n = line.left(plus < 0 ? 0 : plus).toInt(&ok);
+    if (!ok || n < 0 || n > 9) return;
+    const int style = n == 0 ? 0 : n + 5;
+    QString text = singleLine(line.mid(plus + 1));
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     const QString head = colon < 0 ? QString() : text.left(colon + 1);
-    if (colon >= 0) text = text.mid(colon + 1);
+    text = text.mid(colon + 1);
+    // The head is followed by one blank: the blank the sender put after its ":" is that blank.
+    if (colon >= 0 && text.startsWith(QLatin1Char(' '))) text.remove(0, 1);
 
-    QTextCursor cursor(view_->document());
-    cursor.movePosition(QTextCursor::End);
-    if (!view_->document()->isEmpty()) cursor.insertBlock();
+    setStyleColour(style, colour);
     QTextCharFormat format;
     format.setForeground(colour);
     format.setFontWeight(QFont::Bold);
-    cursor.insertText(head + QLatin1Char(' ') + text.trimmed(), format);
+    format.setProperty(kStyleProperty, style);
+    QTextCursor cursor(view_->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!view_->document()->isEmpty()) cursor.insertBlock(QTextBlockFormat(), format);
+    cursor.insertText(head + QLatin1Char(' '), format);
+    for (qsizetype at = text.indexOf(smilies::kMarker); at >= 0; at = text.indexOf(smilies::kMarker)) {
+        addWords(cursor, text.left(at), style);
+        const QString digits = text.mid(at + smilies::kMarker.size(), 2);
+        text = text.mid(at + smilies::kMarker.size() + digits.size());
+        addSmiley(cursor, smilies::indexOf(digits));
+    }
+    if (!text.isEmpty()) addWords(cursor, text, style);
     if (!scrollOff_) view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
 }
 
+void ChatView::addWords(QTextCursor& cursor, const QString& text, int style) {
+    QTextCharFormat plain;
+    plain.setForeground(styles_[static_cast<std::size_t>(style)]);
+    plain.setFontWeight(QFont::Bold);
+    plain.setProperty(kStyleProperty, style);
+    // Words are cut after each blank, the blank going with the word before it.
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype blank = text.indexOf(QLatin1Char(' '), start);
+        const qsizetype end = blank < 0 ? text.size() : blank + 1;
+        const QString piece = text.mid(start, end - start);
+        start = end;
+        if (!LinkTable::isLink(piece)) {
+            cursor.insertText(piece, plain);
+            continue;
+        }
+        QTextCharFormat link;
+        link.setForeground(styles_[kLinkStyle]);
+        link.setFontUnderline(true);
+        link.setAnchor(true);
+        link.setAnchorHref(QStringLiteral("#%1").arg(links_.store(piece)));
+        link.setProperty(kStyleProperty, kLinkStyle);
+        cursor.insertText(piece, link);
+    }
+}
+
+void ChatView::addSmiley(QTextCursor& cursor, int index) {
+    QTextImageFormat image;
+    image.setName(kSmileyScheme + QStringLiteral(":%1").arg(index));
+    image.setWidth(smilies::kWidth);
+    image.setHeight(smilies::kHeight);
+    image.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+    cursor.insertImage(image);
+}
+
 void ChatView::chatrecieved(std::string_view args) {
-    const QString all = QString::fromUtf8(args.data(), static_cast<qsizetype>(args.size()));
-    const qsizetype bar = all.indexOf(QLatin1Char('|'));
-    if (bar < 0) {
-        addlinetochat(all, QColor(255, 0, 0));
+    // The sender's colour follows the last "|": a "|" the player typed stays part of the line.
+    const protocol::ColouredText parts = protocol::splitColour(args);
+    const QString line = QString::fromUtf8(parts.text.data(), static_cast<qsizetype>(parts.text.size()));
+    if (args.find('|') == std::string_view::npos) {
+        addlinetochat(line, kUnreadableColour);
         return;
     }
-    addlinetochat(all.left(bar), colourFromText(all.mid(bar + 1)).value_or(QColor(255, 0, 0)));
+    addlinetochat(line, colourFromText(QString::fromUtf8(parts.colour)).value_or(kUnreadableColour));
 }
 
-QString ChatView::phrase(int button) const {
-    if (button < 1 || button > kPhrases) return {};
-    return phraseButtons_[static_cast<std::size_t>(button - 1)]->toolTip();
+void ChatView::mainchatJump(int link) {
+    const std::optional<QUrl> url = LinkTable::address(links_.entry(link));
+    if (url && open_ && open_(*url)) return;
+    if (notice_) notice_(QStringLiteral("Cannot open Webpage"));
 }
 
-void ChatView::setPhrase(int button, const QString& phrase) {
-    if (button < 1 || button > kPhrases) return;
-    phraseButtons_[static_cast<std::size_t>(button - 1)]->setToolTip(phrase);
-}
-
-std::array<QString, ChatView::kPhrases> ChatView::phrases() const {
-    std::array<QString, kPhrases> out;
-    for (int i = 0; i < kPhrases; ++i)
-        out[static_cast<std::size_t>(i)] = phrase(i + 1);
-    return out;
-}
-
-void ChatView::setTextSize(int size) {
-    textsize_ = size;
+void ChatView::setTextSize(int points) {
+    textsize_ = points > 0 ? points : 8;
     QFont f = view_->font();
     f.setFamily(QStringLiteral("Arial"));
-    f.setPointSize(size > 0 ? size : 8);
+    f.setPointSize(textsize_);
     view_->document()->setDefaultFont(f);
 }
 
-void ChatView::setTextColour(const QColor& colour) {
-    textcolour_ = colour;
-    QPalette pal = input_->palette();
-    pal.setColor(QPalette::Text, colour);
-    input_->setPalette(pal);
+void ChatView::setScrollOff(bool off) {
+    scrollOff_ = off;
+    scrollItem_->setChecked(off);
 }
 
 void ChatView::clear() {
     view_->clear();
+    emit cleared();
+}
+
+void ChatView::selectAll() {
+    view_->selectAll();
+}
+
+void ChatView::copy() {
+    const QString text = view_->textCursor().selectedText();
+    if (text.isEmpty()) return;
+    QString copied = text;
+    copied.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).remove(QChar::ObjectReplacementCharacter);
+    QApplication::clipboard()->setText(copied);
 }
 
 QString ChatView::plainText() const {

@@ -1,59 +1,85 @@
 #pragma once
-// The chat: the view of chat lines and system lines, the input line, the phrase buttons and the
-// smiley button.
+// The chat view: chat lines, actions and system lines in per-sender colours, with clickable web links
+// and smiley pictures, and its context menu.
+
+#include "linktable.h"
 
 #include <QColor>
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <string_view>
 
-class QAbstractButton;
-class QLineEdit;
+class QAction;
+class QMenu;
 class QTextBrowser;
+class QTextCursor;
+class QUrl;
 class QWidget;
 
 namespace client {
 
 class ChatView : public QObject {
+    Q_OBJECT
 public:
-    static constexpr int kPhrases = 9;
+    static constexpr int kStyles = 15; // 0 system lines, 4 links, 6..14 the lines of slots 1..9
+    static constexpr int kLinkStyle = 4;
     static inline const QColor kSystemColour{0, 128, 0};
-    static inline const QString kPrompt = QStringLiteral("<Enter Chat Here>");
+    static inline const QColor kUnreadableColour{255, 0, 0};
 
     explicit ChatView(QWidget* panel);
 
-    // Adds one line: a number (0 for a system line, else the sender's slot), "+", then the text; the
-    // text up to its first ":" is the line's head.
+    // Adds one line: a number (0 for a system line, else the sender's slot 1..9), "+", then the text;
+    // the text up to its first ":" is the line's head. A line with any other number is dropped.
     void addlinetochat(const QString& line, const QColor& colour);
     void addSystemLine(const QString& text) { addlinetochat(QStringLiteral("0+") + text, kSystemColour); }
     // "CMD_chat" and "CMD_action": slot, "+", the text, "|", the colour text.
     void chatrecieved(std::string_view args);
-
-    QString phrase(int button) const; // 1..9
-    void setPhrase(int button, const QString& phrase);
-    std::array<QString, kPhrases> phrases() const;
+    // Opens the address stored under a link's number.
+    void mainchatJump(int link);
 
     int textSize() const { return textsize_; }
-    void setTextSize(int pixelPoints);
-    QColor textColour() const { return textcolour_; }
-    void setTextColour(const QColor& colour);
-    void setScrollOff(bool off) { scrollOff_ = off; }
+    void setTextSize(int points);
+    bool scrollOff() const { return scrollOff_; }
+    void setScrollOff(bool off);
     void clear();
+    void selectAll();
+    void copy();
+
+    // How a web address is opened (the desktop's default program unless replaced), and how a failure
+    // is told to the player.
+    void setOpener(std::function<bool(const QUrl&)> open) { open_ = std::move(open); }
+    void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
 
     QTextBrowser* view() const { return view_; }
-    QLineEdit* input() const { return input_; }
-    // Plain text of the whole view, line by line (for tests and copying).
+    const LinkTable& links() const { return links_; }
+    QColor styleColour(int style) const { return styles_[static_cast<std::size_t>(style)]; }
+    // Plain text of the whole view, line by line.
     QString plainText() const;
 
+signals:
+    // The view's own "Scroll Chat Off" item was toggled.
+    void scrollOffChanged(bool off);
+    // The view was emptied (the input line takes the focus then).
+    void cleared();
+
 private:
+    void buildPopup();
+    void setStyleColour(int style, const QColor& colour);
+    void addWords(QTextCursor& cursor, const QString& text, int style);
+    void addSmiley(QTextCursor& cursor, int index);
+
     QTextBrowser* view_;
-    QLineEdit* input_;
-    std::array<QAbstractButton*, 10> phraseButtons_{};
+    QMenu* popup_ = nullptr;
+    QAction* scrollItem_ = nullptr;
+    std::array<QColor, kStyles> styles_{};
+    LinkTable links_;
     int textsize_ = 8;
-    QColor textcolour_ = Qt::black;
     bool scrollOff_ = false;
+    std::function<bool(const QUrl&)> open_;
+    std::function<void(const QString&)> notice_;
 };
 
 } // namespace client

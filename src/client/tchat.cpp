@@ -1,9 +1,11 @@
 #include "tchat.h"
 
 #include "boardview.h"
+#include "chatinput.h"
 #include "chatview.h"
 #include "gameinfo.h"
 #include "heldpicture.h"
+#include "phrasebuttons.h"
 #include "rackview.h"
 #include "seatdisplay.h"
 #include "soundcues.h"
@@ -20,7 +22,9 @@
 #include "windows/version.h"
 
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -72,6 +76,11 @@ Tchat::Tchat(QWidget* parent)
     sock11_.setObjectName(QStringLiteral("Sock11"));
     version_ = QString::fromLatin1(windows::kVersionText);
     messageBox_ = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
+    chooseColour_ = [this](const QColor& current) -> std::optional<QColor> {
+        const QColor chosen = QColorDialog::getColor(current, this, QStringLiteral("Text Color"));
+        if (!chosen.isValid()) return std::nullopt;
+        return chosen;
+    };
     workArea_ = [this] {
         const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
         return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -99,6 +108,8 @@ void Tchat::buildPanel() {
     seats_ = new SeatDisplay(panel_);
     info_ = new GameInfo(panel_);
     chat_ = new ChatView(panel_);
+    input_ = new ChatInput(panel_, &state_, [this](const std::string& command) { send(command); });
+    phrases_ = new PhraseButtons(panel_);
     rack_ = new RackView(panel_);
     turn_ = new TurnControls(panel_);
     sounds_ = new SoundCues(this);
@@ -126,6 +137,9 @@ void Tchat::buildPanel() {
         play(QStringLiteral("sort"));
         saveinifile();
     });
+    connect(phrases_, &PhraseButtons::phraseChosen, input_, &ChatInput::sendPhrase);
+    connect(chat_, &ChatView::cleared, input_->input(), [this] { input_->input()->setFocus(); });
+    chat_->setNotice([this](const QString& text) { messageBox_(text); });
     connect(seats_, &SeatDisplay::seatMenuRequested, this, [this](int seat, const QPoint& pos) {
         prepareSeatPopup(seat);
         popupKick_->popup(pos);
@@ -161,6 +175,17 @@ void Tchat::systemLine(const QString& text) {
 
 void Tchat::play(const QString& cue) {
     sounds_->play(cue);
+}
+
+std::array<QString, 9> Tchat::phrases() const {
+    return phrases_->phrases();
+}
+
+void Tchat::setPhrases(const std::array<QString, 9>& phrases) {
+    for (int i = 0; i < PhraseButtons::kPhrases; ++i)
+        phrases_->setPhrase(i + 1, phrases[static_cast<std::size_t>(i)]);
+    if (!settings_.savePhrases(phrases))
+        systemLine(QStringLiteral("Your phrases could not be saved: %1").arg(settings_.lastError()));
 }
 
 void Tchat::processparams(const QStringList& args) {

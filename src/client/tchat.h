@@ -14,9 +14,11 @@
 #include <QRect>
 #include <QTcpSocket>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class QAction;
@@ -38,6 +40,8 @@ class TurnControls;
 class BoardView;
 class RackView;
 class ChatView;
+class ChatInput;
+class PhraseButtons;
 class SoundCues;
 class TileImages;
 class HeldPicture;
@@ -66,6 +70,10 @@ public:
     void setLobbyPort(quint16 port) { lobbyPort_ = port; }
     // Shows a notice; a message box unless replaced.
     void setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
+    // Asks the player for a chat colour, starting from the current one; a colour dialog unless replaced.
+    void setColourChooser(std::function<std::optional<QColor>(const QColor&)> choose) {
+        chooseColour_ = std::move(choose);
+    }
     // The desktop's work area, used when the window's placement is saved.
     void setWorkArea(std::function<QRect()> area) { workArea_ = std::move(area); }
     // The command line, read when the window is first shown.
@@ -104,6 +112,9 @@ public:
     QString currentTileSet() const { return currenttileset_; }
     // The names shown on the other seats (not this client's own, nor empty or waiting seats).
     QStringList otherSeatNames() const;
+    // The nine phrase buttons' texts; setting them also writes them to the settings file.
+    std::array<QString, 9> phrases() const;
+    void setPhrases(const std::array<QString, 9>& phrases);
 
 signals:
     void closed();
@@ -111,6 +122,8 @@ signals:
     void gameRecorded(const QString& winner);
     // "View Tally" was chosen.
     void tallyRequested();
+    // "Phrase List" was chosen: the phrase editor opens with phrases().
+    void phraseListRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -168,6 +181,7 @@ private:
     void setBotSpeed(int ms);
     void setTurnSound(int choice);
     void setTextSize(int size);
+    void chooseTextColour();
 
     ClientState state_;
     GameConnection connection_;
@@ -185,6 +199,7 @@ private:
     quint16 lobbyPort_ = 9001;
     std::function<void(const QString&)> messageBox_;
     std::function<QRect()> workArea_;
+    std::function<std::optional<QColor>(const QColor&)> chooseColour_;
     QStringList args_;
     bool shownOnce_ = false;
     Windows windows_;
@@ -196,6 +211,8 @@ private:
     BoardView* board_ = nullptr;
     RackView* rack_ = nullptr;
     ChatView* chat_ = nullptr;
+    ChatInput* input_ = nullptr;
+    PhraseButtons* phrases_ = nullptr;
     SoundCues* sounds_ = nullptr;
     std::unique_ptr<TileImages> tiles_;
     HeldPicture* held_ = nullptr;

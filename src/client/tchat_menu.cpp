@@ -81,8 +81,7 @@ void Tchat::buildViewMenu() {
                        [this](bool checked) { turn_->setLogShown(checked); });
     log->setCheckable(true);
     connect(turn_, &TurnControls::logShownChanged, log, &QAction::setChecked);
-    // The phrase editor arrives with its own window.
-    add(view, "PhraseList1", QStringLiteral("Phrase List"), [] {})->setEnabled(false);
+    add(view, "PhraseList1", QStringLiteral("Phrase List"), [this] { emit phraseListRequested(); });
 }
 
 void Tchat::buildOptionsMenu() {
@@ -101,6 +100,7 @@ void Tchat::buildOptionsMenu() {
     chatter->setCheckable(true);
     chatter->setChecked(true);
     options->addSeparator();
+    add(options, "TextColor1", QStringLiteral("Text Color"), [this] { chooseTextColour(); });
     QMenu* size = submenu(options, "TextSize1", QStringLiteral("Text Size"));
     auto* sizes = new QActionGroup(this);
     for (int s : {8, 10, 12, 14}) {
@@ -117,6 +117,7 @@ void Tchat::buildOptionsMenu() {
                           [this](bool on) { chat_->setScrollOff(on); });
     scroll->setCheckable(true);
     scroll->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    connect(chat_, &ChatView::scrollOffChanged, scroll, &QAction::setChecked);
     add(options, "ClearMainChat1", QStringLiteral("Clear Main Chat"), [this] { chat_->clear(); });
     options->addSeparator();
     buildOptionSubmenus(options);

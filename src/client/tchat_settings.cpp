@@ -3,7 +3,9 @@
 #include "tchat.h"
 
 #include "boardview.h"
+#include "chatinput.h"
 #include "chatview.h"
+#include "phrasebuttons.h"
 #include "rackview.h"
 #include "soundcues.h"
 
@@ -20,8 +22,8 @@ Preferences Tchat::collectPreferences() const {
     Preferences p = lastPrefs_;
     p.bounds = QRect(pos(), size());
     p.textsize = chat_->textSize();
-    p.textcolor = chat_->textColour();
-    p.phrases = chat_->phrases();
+    p.textcolor = input_->textColour();
+    p.phrases = phrases_->phrases();
     p.playsounds = action("PlaySounds1")->isChecked();
     p.sortby = rack_->sortChoice() == 2 ? 2 : 1;
     if (windows_.gamestart) {
@@ -43,10 +45,10 @@ void Tchat::applyPreferences(const Preferences& p) {
     placeWindow(p.bounds);
     saved_ = QRect(pos(), size());
     setTextSize(p.textsize);
-    chat_->setTextColour(p.textcolor);
-    for (int i = 0; i < ChatView::kPhrases; ++i) {
+    input_->setTextColour(p.textcolor);
+    for (int i = 0; i < PhraseButtons::kPhrases; ++i) {
         const QString& phrase = p.phrases[static_cast<std::size_t>(i)];
-        if (!phrase.isEmpty()) chat_->setPhrase(i + 1, phrase);
+        if (!phrase.isEmpty()) phrases_->setPhrase(i + 1, phrase);
     }
     action("PlaySounds1")->setChecked(p.playsounds);
     sounds_->setEnabled(p.playsounds);
@@ -117,6 +119,13 @@ void Tchat::setTextSize(int size) {
         for (const char* n : {"N8", "N10", "N12", "N14"})
             action(n)->setChecked(false);
     }
+}
+
+void Tchat::chooseTextColour() {
+    const std::optional<QColor> chosen = chooseColour_(input_->textColour());
+    if (!chosen) return;
+    input_->setTextColour(*chosen);
+    saveinifile();
 }
 
 } // namespace client

@@ -1,0 +1,123 @@
+#include "chatinput.h"
+
+#include "clientstate.h"
+#include "colourtext.h"
+#include "smilies.h"
+
+#include "protocol/messages.h"
+#include "protocol/text.h"
+#include "windows/artwork.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPixmap>
+
+namespace client {
+
+ChatInput::ChatInput(QWidget* panel, const ClientState* state, Send send)
+    : QObject(panel), state_(state), send_(std::move(send)) {
+    input_ = new QLineEdit(kPrompt, panel);
+    input_->setObjectName(QStringLiteral("mychat"));
+    input_->setGeometry(465, 324, 224, 22);
+    input_->installEventFilter(this);
+    connect(input_, &QLineEdit::returnPressed, this, &ChatInput::sendit);
+
+    auto* button = new windows::ImageButton(QStringLiteral("button_smilies"), QString(), panel);
+    button->setGeometry(691, 325, 25, 19);
+    button->setBaseColour(QColor(150, 110, 50));
+    button->setGlyph([](QPainter& p, const QRectF& r, const QColor&) { windows::glyphs::smiley(p, r); });
+    button->setToolTip(QStringLiteral("See ya!"));
+    buildSmileyMenu(button);
+    buildInputMenu();
+}
+
+void ChatInput::buildSmileyMenu(QAbstractButton* button) {
+    smilies_ = new QMenu(button);
+    smilies_->setObjectName(QStringLiteral("popup_smilies"));
+    for (int i = 0; i < smilies::kCount; ++i) {
+        QAction* a = smilies_->addAction(QIcon(QPixmap::fromImage(smilies::picture(i))), smilies::code(i));
+        a->setObjectName(QStringLiteral("smiley%1").arg(smilies::kFirstCode + i));
+        connect(a, &QAction::triggered, this, [this, i] { addSmiley(i); });
+    }
+    connect(button, &QAbstractButton::clicked, this, [this, button] {
+        smilies_->popup(button->mapToGlobal(QPoint(button->width(), button->height())));
+    });
+}
+
+void ChatInput::buildInputMenu() {
+    popup_ = new QMenu(input_);
+    popup_->setObjectName(QStringLiteral("popup_mychat"));
+    QAction* paste = popup_->addAction(QStringLiteral("Paste"));
+    paste->setObjectName(QStringLiteral("Paste1"));
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setShortcutContext(Qt::WidgetShortcut);
+    connect(paste, &QAction::triggered, this, &ChatInput::paste);
+    input_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(input_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popup_->popup(input_->mapToGlobal(at)); });
+}
+
+bool ChatInput::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == input_ && event->type() == QEvent::KeyPress && input_->text() == kPrompt) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->text().isEmpty() && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            input_->clear();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ChatInput::sendit() {
+    if (!state_->loggedin) return;
+    const QString text = input_->text();
+    if (text.isEmpty()) return;
+    if (!text.startsWith(QLatin1Char('/'))) {
+        const std::string colour = colourToText(textcolour_).toStdString();
+        send_(protocol::encode(protocol::toserver::Chat{
+            .slot = state_->myslot, .text = protocol::joinColour(text.toStdString(), colour)}));
+    } else if (text.startsWith(QLatin1String("/me"))) {
+        sendAction(text.mid(4));
+    }
+    input_->clear();
+}
+
+void ChatInput::sendPhrase(const QString& phrase) {
+    if (!state_->loggedin) return;
+    if (phrase.startsWith(QLatin1String("/me ")))
+        sendAction(phrase.mid(4));
+    else
+        sendAction(QStringLiteral("says: ") + phrase);
+}
+
+void ChatInput::sendAction(const QString& text) {
+    const std::string colour = colourToText(textcolour_).toStdString();
+    send_(protocol::encode(protocol::toserver::Action{
+        .slot = state_->myslot, .text = protocol::joinColour(text.toStdString(), colour)}));
+}
+
+void ChatInput::addSmiley(int index) {
+    if (input_->text() == kPrompt) input_->clear();
+    input_->setText(input_->text() + smilies::code(index));
+    input_->setCursorPosition(static_cast<int>(input_->text().size()));
+}
+
+void ChatInput::paste() {
+    QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) return;
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+    input_->setText(input_->text() + text);
+    input_->setCursorPosition(static_cast<int>(input_->text().size()));
+}
+
+void ChatInput::setTextColour(const QColor& colour) {
+    textcolour_ = colour;
+    QPalette pal = input_->palette();
+    pal.setColor(QPalette::Text, colour);
+    input_->setPalette(pal);
+}
+
+} // namespace client
