@@ -78,6 +78,9 @@ int main(int argc, char* argv[]) {
 #endif
     windows::Tspylist spylist;
     windows::Tdownload download;
+    download.setSavePath(&client::FileLocations::writePath);
+    // Once the lobby or its installer runs, the game ends as through "Exit".
+    QObject::connect(&download, &windows::Tdownload::exitRequested, &tchat, &QWidget::close);
 
     tchat.setVersionText(about.versionText());
     tchat.attachWindows({&gamestart, &help, &about, &spylist, &download});
