@@ -2,6 +2,7 @@
 
 #include "boardview.h"
 #include "chatinput.h"
+#include "chattersounds.h"
 #include "chatview.h"
 #include "gameinfo.h"
 #include "heldpicture.h"
@@ -113,6 +114,14 @@ void Tchat::buildPanel() {
     rack_ = new RackView(panel_);
     turn_ = new TurnControls(panel_);
     sounds_ = new SoundCues(this);
+    chatter_ = new ChatterSounds(
+        this,
+        {.state = &state_,
+         .sounds = sounds_,
+         .send = [this](const std::string& command) { send(command); },
+         .chatterOn = [this] { return action("PlayChatterSounds1")->isChecked(); },
+         .nameOf = [this](int slot) { return state_.isSeat(slot) ? seats_->shownName(slot) : QString(); },
+         .systemLine = [this](const QString& text) { systemLine(text); }});
     held_ = new HeldPicture(panel_, &state_, tiles_.get());
     held_->trackPanel();
     rack_->attach(&state_, tiles_.get(), held_);
@@ -138,6 +147,7 @@ void Tchat::buildPanel() {
         saveinifile();
     });
     connect(phrases_, &PhraseButtons::phraseChosen, input_, &ChatInput::sendPhrase);
+    connect(phrases_, &PhraseButtons::soundMenuRequested, chatter_, &ChatterSounds::popup);
     connect(chat_, &ChatView::cleared, input_->input(), [this] { input_->input()->setFocus(); });
     chat_->setNotice([this](const QString& text) { messageBox_(text); });
     connect(seats_, &SeatDisplay::seatMenuRequested, this, [this](int seat, const QPoint& pos) {

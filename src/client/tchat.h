@@ -41,6 +41,7 @@ class BoardView;
 class RackView;
 class ChatView;
 class ChatInput;
+class ChatterSounds;
 class PhraseButtons;
 class SoundCues;
 class TileImages;
@@ -214,6 +215,7 @@ private:
     ChatInput* input_ = nullptr;
     PhraseButtons* phrases_ = nullptr;
     SoundCues* sounds_ = nullptr;
+    ChatterSounds* chatter_ = nullptr;
     std::unique_ptr<TileImages> tiles_;
     HeldPicture* held_ = nullptr;
 

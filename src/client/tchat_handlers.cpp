@@ -3,6 +3,7 @@
 #include "tchat.h"
 
 #include "boardview.h"
+#include "chattersounds.h"
 #include "chatview.h"
 #include "gameinfo.h"
 #include "rackview.h"
@@ -49,9 +50,6 @@ void Tchat::buildDispatchTable() {
     d.add(w::winner, [this](std::string_view a) { winner(a); });
     d.add(w::full, [this](std::string_view) { full(); });
     d.add(w::justwatching, [this](std::string_view a) { justwatching(a); });
-    // Rack, board and shared-sound commands belong to the rack, board and sound parts; the rows keep
-    // the table's order so that every word has its place from the start.
-    auto later = [](std::string_view) {};
     d.add(w::yourtiles, [this](std::string_view a) { yourtiles(a); });
     d.add(w::startround, [this](std::string_view a) { startround(a); });
     d.add(w::placehistile, [this](std::string_view a) {
@@ -83,7 +81,7 @@ void Tchat::buildDispatchTable() {
     d.add(w::notenough, [this](std::string_view a) { notenough(a); });
     d.add(w::incomplete, [this](std::string_view a) { incomplete(a); });
     d.add(w::gamepause, [this](std::string_view a) { gamepause(a); });
-    d.add(w::playasound, later);
+    d.add(w::playasound, [this](std::string_view a) { chatter_->playasound(a); });
 }
 
 void Tchat::handleCommand(std::string_view entry) {
