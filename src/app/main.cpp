@@ -17,6 +17,8 @@
 #endif
 
 #include <QApplication>
+#include <QDir>
+#include <QLockFile>
 
 namespace {
 
@@ -51,6 +53,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Rimbalo"));
     // The main window alone decides when the program ends (help or the spy list may still be open).
     QApplication::setQuitOnLastWindowClosed(false);
+    // The marker an installer looks for to see that the game is running (held until the program ends).
+    // A second copy of the game starts all the same, so whether the lock was had is not checked.
+    QLockFile running(QDir(QDir::tempPath()).filePath(QStringLiteral("rimbalo.lock")));
+    running.setStaleLockTime(0);
+    (void)running.tryLock(0);
 
     client::Tchat tchat;
     windows::Ttallylist tally(tallyFiles());
