@@ -22,23 +22,14 @@ template <class M> void check(std::string_view word, std::string_view args) {
     if (again.word != M::word || !second || !(second->fields() == first->fields())) std::abort();
 }
 
-template <class... M> void checkAll(std::string_view word, std::string_view args) {
-    (check<M>(word, args), ...);
-}
-
 void readEntry(std::string_view entry) {
-    using namespace protocol::toserver;
-    using namespace protocol::toclient;
     const protocol::Command c = protocol::splitCommand(entry);
-    checkAll<LoginInfo, KickHim, protocol::toserver::Chat, protocol::toserver::Action, protocol::StartGame,
-             JustWatch, PlaceMyTile, protocol::toserver::SwapTiles, ReplaceTile, protocol::toserver::UndoThem,
-             Finish, DrawCard, ClickYes, Pause, protocol::toserver::PlayASound, BotSpeed>(c.word, c.args);
-    checkAll<SendLoginInfo, Full, NewPlayerInfo, ExistingPlayers, HaveWrongVersion, WrongVersion, LoadStats,
-             LoadBoard, YourTiles, PlayerDisconnected, JustWatching, protocol::toclient::Chat,
-             protocol::toclient::Action, protocol::toclient::PlayASound, GamePause, StartRound, NextPlayer,
-             PlaceHisTile, FreeCard, protocol::toclient::SwapTiles, RemoveTile, protocol::toclient::UndoThem,
-             MovedTiles, NotEnough, AskPenalty, Incomplete, NoMoreTiles, NoMoreRoom, NoTime, EndRound, Winner,
-             NoUse, TeamScore, ShowDraw>(c.word, c.args);
+    const auto checkOne = [&c](auto type) {
+        check<typename decltype(type)::type>(c.word, c.args);
+        return false;
+    };
+    protocol::anyMessage(protocol::ClientMessages{}, checkOne);
+    protocol::anyMessage(protocol::ServerMessages{}, checkOne);
     // Names are cleaned before they are sent: the result never holds a separator or the end marker.
     const std::string name = protocol::cleanName(entry);
     if (name.find('+') != std::string::npos || name.find(protocol::kEndMarker) != std::string::npos)

@@ -5,6 +5,8 @@
 #include "codec.h"
 #include "words.h"
 
+#include <type_traits>
+
 namespace protocol {
 
 #define RIMBALO_WORD(Word, TailKind)                                                                         \
@@ -360,5 +362,28 @@ struct ShowDraw {
 };
 
 } // namespace toclient
+
+// Every message type of one direction, for code that must treat them all alike (checks, fuzzing).
+template <class... M> struct MessageList {};
+using ClientMessages =
+    MessageList<toserver::LoginInfo, toserver::KickHim, toserver::Chat, toserver::Action, toserver::StartGame,
+                toserver::JustWatch, toserver::PlaceMyTile, toserver::SwapTiles, toserver::ReplaceTile,
+                toserver::UndoThem, toserver::Finish, toserver::DrawCard, toserver::ClickYes, toserver::Pause,
+                toserver::PlayASound, toserver::BotSpeed>;
+using ServerMessages =
+    MessageList<toclient::SendLoginInfo, toclient::Full, toclient::NewPlayerInfo, toclient::ExistingPlayers,
+                toclient::HaveWrongVersion, toclient::WrongVersion, toclient::LoadStats, toclient::LoadBoard,
+                toclient::YourTiles, toclient::PlayerDisconnected, toclient::JustWatching, toclient::Chat,
+                toclient::Action, toclient::PlayASound, toclient::GamePause, toclient::StartGame,
+                toclient::StartRound, toclient::NextPlayer, toclient::PlaceHisTile, toclient::FreeCard,
+                toclient::SwapTiles, toclient::RemoveTile, toclient::UndoThem, toclient::MovedTiles,
+                toclient::NotEnough, toclient::AskPenalty, toclient::Incomplete, toclient::NoMoreTiles,
+                toclient::NoMoreRoom, toclient::NoTime, toclient::EndRound, toclient::Winner, toclient::NoUse,
+                toclient::TeamScore, toclient::ShowDraw>;
+
+// Calls `f(std::type_identity<M>{})` for each message type M of the list in order, until one returns true.
+template <class... M, class F> bool anyMessage(MessageList<M...>, F&& f) {
+    return (f(std::type_identity<M>{}) || ...);
+}
 
 } // namespace protocol
