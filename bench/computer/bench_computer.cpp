@@ -2,8 +2,8 @@
 // server. Each iteration plays a seeded game forward, untimed, until the board holds at least 60 tiles
 // and a computer seat is about to play; only that turn is timed.
 
-#include "protocol/messages.h"
 #include "server/tserver.h"
+#include "simapp/simulator.h"
 
 #include <QCoreApplication>
 
@@ -13,30 +13,21 @@
 
 namespace {
 
-// A server with four seats whose players just watch, advanced until the board is crowded.
+// A four-seat computer game played forward until the board holds `tilesOnBoard` tiles and a computer
+// turn is due; nothing when the game ends first.
 std::unique_ptr<TServer> crowdedGame(quint32 seed, int tilesOnBoard) {
     auto server = std::make_unique<TServer>();
     server->setSeed(seed);
-    server->setBotDelaySource([] { return 0; });
-    for (int seat = 1; seat <= 4; ++seat) {
-        server->acceptConnection();
-        server->receivedlogininfo(protocol::encodeArgs(protocol::toserver::LoginInfo{seat, "1.0.11", "B"}),
-                                  seat);
-    }
-    server->startgame(protocol::encodeArgs(protocol::StartGame{"B", 1500, 60, true, false, 20}), 1);
-    server->justwatch(protocol::encodeArgs(protocol::toserver::JustWatch{2, 1}), 2);
-    server->justwatch(protocol::encodeArgs(protocol::toserver::JustWatch{3, 1}), 3);
-    server->justwatch(protocol::encodeArgs(protocol::toserver::JustWatch{4, 1}), 4);
-    server->justwatch(protocol::encodeArgs(protocol::toserver::JustWatch{1, 1}), 1);
-    for (int step = 0; step < 100'000 && server->gamestarted(); ++step) {
-        if (server->computertimerActive()) {
-            if (static_cast<int>(server->board().list().size()) >= tilesOnBoard) return server;
-            server->computertimerTimer();
-        } else if (server->timer1Active()) {
-            server->timer1Timer();
-        } else {
-            break;
-        }
+    sim::SimOptions options;
+    options.seats = 4;
+    options.target = 1500;
+    options.tiles = 20;
+    sim::seatPlayers(*server, options.seats);
+    sim::startComputerGame(*server, options);
+    for (int steps = 0; steps < 100'000 && server->gamestarted(); ++steps) {
+        if (server->computertimerActive() && static_cast<int>(server->board().list().size()) >= tilesOnBoard)
+            return server;
+        if (!sim::step(*server)) break;
     }
     return nullptr;
 }

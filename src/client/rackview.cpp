@@ -268,8 +268,7 @@ void RackView::sortthem() {
     auto key = [this, bynumber](int cell) {
         const int code = codeOf(cell);
         if (!bynumber) return code;
-        if (code == rules::kJoker) return 15;
-        return code % 13 == 0 ? 14 : code % 13;
+        return code == rules::kJoker ? 14 : rules::tilenumber(code); // jokers after the 13s
     };
     std::vector<int> cells = cellsInOrder();
     std::stable_sort(cells.begin(), cells.end(), [&key](int a, int b) { return key(a) < key(b); });

@@ -69,6 +69,35 @@ std::string seatName(int seat) {
 
 } // namespace
 
+void seatPlayers(TServer& server, int seats) {
+    server.setBotDelaySource([] { return 0; });
+    for (int seat = 1; seat <= seats; ++seat) {
+        server.acceptConnection();
+        server.receivedlogininfo(
+            protocol::encodeArgs(protocol::toserver::LoginInfo{seat, "1.0.11", seatName(seat)}), seat);
+    }
+}
+
+void startComputerGame(TServer& server, const SimOptions& options, const std::function<void()>& afterEach) {
+    const protocol::StartGame start{seatName(1),         options.target, options.seconds,
+                                    options.timepenalty, options.team,   options.tiles};
+    server.startgame(protocol::encodeArgs(start), 1);
+    for (int seat = 1; seat <= options.seats; ++seat) {
+        server.justwatch(protocol::encodeArgs(protocol::toserver::JustWatch{seat, 1}), seat);
+        if (afterEach) afterEach();
+    }
+}
+
+bool step(TServer& server) {
+    if (server.computertimerActive())
+        server.computertimerTimer();
+    else if (server.timer1Active())
+        server.timer1Timer();
+    else
+        return false;
+    return true;
+}
+
 Simulator::Simulator(const SimOptions& options) : options_(options) {}
 
 SimReport Simulator::run() {
@@ -77,12 +106,7 @@ SimReport Simulator::run() {
     clock.start();
     TServer server;
     server.setSeed(options_.seed);
-    server.setBotDelaySource([] { return 0; });
-    for (int seat = 1; seat <= options_.seats; ++seat) {
-        server.acceptConnection();
-        server.receivedlogininfo(
-            protocol::encodeArgs(protocol::toserver::LoginInfo{seat, "1.0.11", seatName(seat)}), seat);
-    }
+    seatPlayers(server, options_.seats);
     for (int game = 0; game < options_.games; ++game)
         playGame(server, report);
     report.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
@@ -94,26 +118,14 @@ void Simulator::playGame(TServer& server, SimReport& report) {
     server.setSendObserver([&tally](int slot, const std::string& text) {
         if (slot == 1) tally.seen(text);
     });
-    const protocol::StartGame start{"Seat1",       options_.target, options_.seconds, options_.timepenalty,
-                                    options_.team, options_.tiles};
-    server.startgame(protocol::encodeArgs(start), 1);
-    // Every seat's player just watches, so the computer plays them all.
-    for (int seat = 1; seat <= options_.seats; ++seat) {
-        server.justwatch(protocol::encodeArgs(protocol::toserver::JustWatch{seat, 1}), seat);
+    const auto observe = [this, &server] {
         if (observer_) observer_(server);
-    }
+    };
+    startComputerGame(server, options_, observe);
     // A game ends within a few hundred turns; the bound only guards against a server that stalls.
     constexpr long long kMostSteps = 2'000'000;
-    long long steps = 0;
-    while (server.gamestarted() && steps++ < kMostSteps) {
-        if (server.computertimerActive())
-            server.computertimerTimer();
-        else if (server.timer1Active())
-            server.timer1Timer();
-        else
-            break;
-        if (observer_) observer_(server);
-    }
+    for (long long steps = 0; server.gamestarted() && steps < kMostSteps && step(server); ++steps)
+        observe();
     tally.closeTurn();
     server.setSendObserver({});
     if (server.gamestarted()) {

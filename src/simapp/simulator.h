@@ -37,6 +37,16 @@ struct SimReport {
     double seconds = 0;                    // wall time of the run
 };
 
+// Gives the server a computer delay of 0 and `seats` connections without sockets in seats 1..seats, logged in
+// as "Seat1", "Seat2", ...
+void seatPlayers(TServer& server, int seats);
+// Starts a game with the options' settings and hands every seat to the computer (its player just watches);
+// `afterEach` runs after each seat is handed over. The seat on turn plays at once.
+void startComputerGame(TServer& server, const SimOptions& options,
+                       const std::function<void()>& afterEach = {});
+// One step of play: the pending computer turn, else one second of the turn clock. False when nothing waits.
+bool step(TServer& server);
+
 class Simulator {
 public:
     explicit Simulator(const SimOptions& options);
