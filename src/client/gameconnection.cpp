@@ -13,6 +13,12 @@ GameConnection::GameConnection(QObject* parent) : QObject(parent), sock_(this) {
     // Connect errors are not reported to the player: the window stays open and unconnected.
 }
 
+GameConnection::~GameConnection() {
+    // The socket is destroyed after this body; its last "disconnected" must not reach us then.
+    sock_.disconnect(this);
+    sock_.abort();
+}
+
 void GameConnection::open(const QString& host, quint16 port) {
     sock_.abort();
     buffer_.clear();

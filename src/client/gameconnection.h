@@ -21,6 +21,8 @@ public:
     using Sink = std::function<void(const std::string& command)>;
 
     explicit GameConnection(QObject* parent = nullptr);
+    // Drops the connection quietly: no closed() from a connection that is being destroyed.
+    ~GameConnection() override;
 
     // Receives every queued command, one per event-loop pass, in arrival order.
     void setCommandHandler(CommandHandler handler) { handler_ = std::move(handler); }

@@ -98,7 +98,14 @@ Tchat::Tchat(QWidget* parent)
     clearall();
 }
 
-Tchat::~Tchat() = default;
+Tchat::~Tchat() {
+    // The connections close with their sockets while the window is being taken apart: neither may
+    // close the window (and save its settings) from inside its own destruction.
+    disconnect(&connection_, nullptr, this, nullptr);
+    connection_.setCommandHandler({});
+    sock11_.disconnect(this);
+    sock11_.abort();
+}
 
 void Tchat::buildPanel() {
     auto* host = new PanelHost(this);

@@ -21,25 +21,32 @@ namespace testing_client {
 
 inline const std::string E(1, '\xff');
 
-struct Harness {
+// The program's files go to two temporary folders for as long as this lives.
+struct TempFolders {
     QTemporaryDir dir;
     QTemporaryDir userDir;
+    TempFolders() {
+        client::FileLocations::setProgramFolder(dir.path());
+        client::FileLocations::setUserFolder(userDir.path());
+    }
+    ~TempFolders() {
+        client::FileLocations::setProgramFolder({});
+        client::FileLocations::setUserFolder({});
+    }
+};
+
+// The window is declared after the folders, so it is gone before they are.
+struct Harness : TempFolders {
     client::Tchat tchat;
     std::vector<std::string> sent;
     QStringList notices;
     QStringList cues;
 
     Harness() {
-        client::FileLocations::setProgramFolder(dir.path());
-        client::FileLocations::setUserFolder(userDir.path());
         tchat.connection().setSink([this](const std::string& s) { sent.push_back(s); });
         tchat.setMessageBox([this](const QString& t) { notices << t; });
         auto* sounds = tchat.findChild<client::SoundCues*>();
         QObject::connect(sounds, &client::SoundCues::played, [this](const QString& c) { cues << c; });
-    }
-    ~Harness() {
-        client::FileLocations::setProgramFolder({});
-        client::FileLocations::setUserFolder({});
     }
 
     // One received command, without its end marker.

@@ -5,6 +5,10 @@
 #include "client/commandline.h"
 #include "windows/tdownload.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QTcpServer>
 #include <QTest>
 
@@ -119,4 +123,36 @@ TEST(StartUp, AHostWhoseServerCannotListenConnectsNowhere) {
     h.tchat.processparams({});
     EXPECT_EQ(h.tchat.connection().socket().state(), QAbstractSocket::UnconnectedState);
     EXPECT_EQ(h.lastLine(), "The game could not be hosted: The bound address is already in use");
+}
+
+// Taking the window down closes its sockets; that must not run the window's own close (which saves the
+// settings) on a window half taken apart, nor write anything beside the test program.
+TEST(StartUp, AConnectedWindowIsTakenDownWithoutClosingItself) {
+    const QFileInfo besideProgram(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vemkolobby.ini")));
+    const bool existed = besideProgram.exists();
+    const QDateTime modified = besideProgram.lastModified();
+
+    auto h = std::make_unique<Harness>();
+    Listener game, lobby;
+    h->tchat.setLobbyPort(lobby.port());
+    h->tchat.setServerStarter([&](QString*) -> quint16 { return game.port(); });
+    h->tchat.processparams({"Ann", "10.0.0.5", "true"});
+    ASSERT_TRUE(game.waitForConnection());
+    ASSERT_TRUE(lobby.waitForConnection());
+    for (int i = 0; i < 200 && !(h->tchat.connection().isConnected() &&
+                                 h->tchat.lobbyLink().state() == QAbstractSocket::ConnectedState);
+         ++i)
+        QTest::qWait(10);
+    ASSERT_TRUE(h->tchat.connection().isConnected());
+    int closes = 0;
+    QObject::connect(&h->tchat, &client::Tchat::closed, [&closes] { ++closes; });
+    h.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(closes, 0);
+    const QFileInfo after(besideProgram.filePath());
+    EXPECT_EQ(after.exists(), existed);
+    if (existed) {
+        EXPECT_EQ(after.lastModified(), modified);
+    }
 }
