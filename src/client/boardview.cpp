@@ -126,8 +126,7 @@ void BoardView::paintTiles(QPainter& p) const {
         for (int r = 1; r <= kLastRow; ++r) {
             const QRectF cell((c - 1) * kCellWidth, (r - 1) * kCellHeight, kCellWidth, kCellHeight);
             if (mirror_.at(c, r) != 0) parts_.tiles->drawSmall(p, cell, mirror_.at(c, r));
-            if (!marksclean_ && marks_.at(c, r) == TileImages::kMoveFrame)
-                parts_.tiles->drawSmall(p, cell, TileImages::kMoveFrame);
+            if (framed(c, r)) parts_.tiles->drawSmall(p, cell, TileImages::kMoveFrame);
         }
     }
 }
@@ -136,6 +135,8 @@ void BoardView::cleartheboard() {
     // A tile lifted off the board has no cell to go back to.
     if (parts_.state && parts_.state->held.heldtile == HeldTile::kFromBoard) releaseHeld();
     mirror_.clear();
+    marks_.clear();
+    marksclean_ = true;
     board_->update();
 }
 
@@ -156,10 +157,16 @@ void BoardView::refreshIndicator() {
     parts_.turn->setIndicatorBlinking(!chatboardok());
 }
 
+// Only the latest summary's cells are kept: once wiped, a frame never comes back.
 void BoardView::clearthisturn() {
     if (marksclean_) return;
     marksclean_ = true;
+    marks_.clear();
     board_->update();
+}
+
+bool BoardView::framed(int column, int row) const {
+    return !marksclean_ && marks_.at(column, row) == TileImages::kMoveFrame;
 }
 
 bool BoardView::orderOk(int code, int column, int row) const {
@@ -253,6 +260,8 @@ void BoardView::liftFrom(int column, int row) {
     held.heldrow = row;
     parts_.held->showAt(held.heldcode, board_->mapTo(panel_, board_->mapFromGlobal(QCursor::pos())));
     board_->setCursor(Qt::PointingHandCursor);
+    // The board changes under the player's hands: the last summary no longer describes it.
+    clearthisturn();
     setCell(column, row, 0);
     emit cue(QStringLiteral("clickcard"));
 }

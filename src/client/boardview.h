@@ -44,7 +44,7 @@ public:
     void attach(Parts parts);
 
     const rules::Board& mirror() const { return mirror_; }
-    // Empties every cell of the mirror and repaints.
+    // Empties every cell of the mirror, drops the move frames and repaints.
     void cleartheboard();
     QWidget* paintArea() const { return board_; }
     // Repaints every tile from the current pictures (after a tile set was picked).
@@ -63,6 +63,8 @@ public:
     // Wipes the frames of the last move summary.
     void clearthisturn();
     bool marksShown() const { return !marksclean_; }
+    // Whether cell (column, row) shows the move frame now.
+    bool framed(int column, int row) const;
     bool chatboardok() const;
     // Shows the board check of the mirror on the blinking indicator.
     void refreshIndicator();
@@ -91,7 +93,7 @@ private:
 
     Parts parts_;
     rules::Board mirror_;
-    rules::Board marks_; // 54 where a move summary named the cell; never cleared
+    rules::Board marks_; // 54 where the latest move summary named the cell
     bool marksclean_ = true;
     QWidget* panel_;
     QWidget* image_;

@@ -6,6 +6,7 @@
 #include "client/rackview.h"
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QPlainTextEdit>
 
 #include <algorithm>
@@ -213,4 +214,52 @@ TEST(Board, OtherSeatsMovesAndSummariesAreDrawnAndBadCellsDropped) {
     EXPECT_EQ(t.at(2, 2), 0);
     t.feed("CMD_loadboard+1+2+2+6+3+2+7");
     EXPECT_EQ(t.at(3, 2), 7);
+}
+
+// The red move frames show what the last finished turn laid, and nothing older: a later summary, a
+// lifted tile, a new round or a new game leaves no frame behind, on the screen or after a repaint.
+TEST(Board, MoveFramesShowOnlyTheLatestSummary) {
+    Table t(false);
+    auto framedCells = [&t] {
+        const QImage shown = t.board->paintArea()->grab().toImage();
+        std::vector<std::pair<int, int>> cells;
+        for (int c = 1; c <= 22; ++c)
+            for (int r = 1; r <= 12; ++r)
+                if (shown.pixelColor((c - 1) * 20, (r - 1) * 30) == QColor(255, 0, 0))
+                    cells.emplace_back(c, r);
+        return cells;
+    };
+    using Cells = std::vector<std::pair<int, int>>;
+    t.feed("CMD_placehistile+2+44+3+3+");
+    t.feed("CMD_placehistile+2+45+4+3+");
+    t.feed("CMD_placehistile+2+46+5+3+");
+    t.feed("CMD_movedtiles+2+15+15+3+3+44+4+3+45+5+3+46");
+    EXPECT_EQ(framedCells(), (Cells{{3, 3}, {4, 3}, {5, 3}}));
+
+    t.feed("CMD_nextplayer+3+60+1+0+14+2+15+11+3+0+14+4+0+0");
+    t.feed("CMD_placehistile+3+1+3+6+");
+    EXPECT_EQ(framedCells(), Cells{});
+    t.feed("CMD_placehistile+3+2+4+6+");
+    t.feed("CMD_placehistile+3+3+5+6+");
+    t.feed("CMD_movedtiles+3+6+6+3+6+1+4+6+2+5+6+3");
+    EXPECT_EQ(framedCells(), (Cells{{3, 6}, {4, 6}, {5, 6}}));
+    t.board->redrawTiles();
+    EXPECT_EQ(framedCells(), (Cells{{3, 6}, {4, 6}, {5, 6}}));
+
+    t.feed("CMD_nextplayer+1+59+1+0+14+2+15+11+3+6+11+4+0+0");
+    t.clickCell(4, 6); // lifted: the board is changing, the summary is gone
+    EXPECT_EQ(framedCells(), Cells{});
+    t.clickCell(4, 6); // put back
+    EXPECT_EQ(framedCells(), Cells{});
+
+    t.feed("CMD_movedtiles+3+6+6+3+6+1");
+    t.feed("CMD_startround+15+6+0+0+");
+    EXPECT_EQ(framedCells(), Cells{});
+    t.feed("CMD_placehistile+2+9+8+8+");
+    t.feed("CMD_movedtiles+2+1+1+8+8+9");
+    EXPECT_EQ(framedCells(), (Cells{{8, 8}}));
+    t.feed("CMD_startgame+Ann+500+60+t+f+14+");
+    EXPECT_EQ(framedCells(), Cells{});
+    t.feed("CMD_movedtiles+2+1+1+9+9+10");
+    EXPECT_EQ(framedCells(), (Cells{{9, 9}}));
 }
