@@ -20,7 +20,11 @@ QString oneLine(QString value) {
 
 } // namespace
 
-void IniFile::setText(const QByteArray& text) {
+void IniFile::setText(const QByteArray& whole) {
+    // Editors on some desktops put a byte-order mark in front; it is not part of the first line.
+    const QByteArray mark("\xEF\xBB\xBF");
+    bom_ = whole.startsWith(mark) ? mark : QByteArray();
+    const QByteArray text = whole.mid(bom_.size());
     sections_.clear();
     sections_.push_back(Section{});
     eol_ = text.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
@@ -60,7 +64,7 @@ bool IniFile::load(const QString& path) {
 }
 
 QByteArray IniFile::text() const {
-    QByteArray out;
+    QByteArray out = bom_;
     bool first = true;
     auto emitLine = [&](const QByteArray& line) {
         if (!first) out += eol_;

@@ -48,6 +48,7 @@ private:
     static const Line* findKey(const Section& s, const QString& key);
 
     std::vector<Section> sections_;
+    QByteArray bom_; // a UTF-8 byte-order mark the file began with, written back in front
     QByteArray eol_ = "\n";
     bool endsWithEol_ = true;
 };

@@ -88,15 +88,21 @@ SettingsFile::Loaded SettingsFile::load(const Preferences& current) {
     result.prefs = current;
     IniFile ini;
     result.readFailed = !ini.load(FileLocations::readPath(key(kFileName)));
-    const bool migrate = ini.hasKeys(kOldSectionName);
-    read(ini, migrate ? kOldSectionName : kSectionName, result.prefs);
-    if (migrate) {
-        ini.eraseSection(kOldSectionName);
-        write(ini, result.prefs);
-        writePhrases(ini, result.prefs.phrases);
-        result.migrated = commit(ini);
-    }
+    result.fromOldSection = ini.hasKeys(kOldSectionName);
+    read(ini, result.fromOldSection ? kOldSectionName : kSectionName, result.prefs);
     return result;
+}
+
+bool SettingsFile::takeOver(const Preferences& shown) {
+    IniFile ini;
+    if (!ini.load(FileLocations::readPath(key(kFileName)))) {
+        error_ = QStringLiteral("the settings file could not be read");
+        return false;
+    }
+    ini.eraseSection(kOldSectionName);
+    write(ini, shown);
+    writePhrases(ini, shown.phrases);
+    return commit(ini);
 }
 
 bool SettingsFile::save(const Preferences& prefs) {

@@ -38,13 +38,15 @@ public:
 
     struct Loaded {
         Preferences prefs;
-        bool migrated = false; // the old section was taken over (and is gone from the file)
+        bool fromOldSection = false; // read from the old section: takeOver() should follow
         bool readFailed = false;
     };
 
-    // Reads the preferences. When the old section holds keys they are read from it instead, and it
-    // is moved into this program's section on disk at once (with every preference and phrase).
+    // Reads the preferences. When the old section holds keys they are read from it instead.
     Loaded load(const Preferences& current);
+    // Moves the old section into this program's: erases it and writes `shown` (every preference and
+    // phrase, as the controls show them after reading) in one go.
+    bool takeOver(const Preferences& shown);
     // Writes every preference but the phrases. Returns false (and the file is unchanged) on failure.
     bool save(const Preferences& prefs);
     // Writes Phrase1..Phrase9.

@@ -179,6 +179,7 @@ private:
     void applyPreferences(const Preferences& prefs);
     void placeWindow(const QRect& bounds);
     void saveinifile(const QRect& bounds);
+    void tellIfNotSaved(bool saved);
     void setBotSpeed(int ms);
     void setTurnSound(int choice);
     void setTextSize(int size);
@@ -190,7 +191,8 @@ private:
     Dispatcher dispatcher_;
     SettingsFile settings_;
     Preferences lastPrefs_;
-    QRect saved_; // window bounds as last loaded or saved (empty before)
+    QRect saved_;               // window bounds as last loaded or saved (empty before)
+    bool settingsRead_ = false; // nothing is saved before the settings file was read
     int botspeed_ = 1000;
     int turnsound_ = 0;
     QString currenttileset_;

@@ -66,7 +66,8 @@ void Tchat::applyPreferences(const Preferences& p) {
 }
 
 void Tchat::placeWindow(const QRect& bounds) {
-    QRect r = bounds;
+    // No bigger than the desktop's work area (a damaged file may ask for any size).
+    QRect r(bounds.topLeft(), bounds.size().boundedTo(workArea_().size()));
     // A window placed where no screen shows it (settings from another desktop) comes back at 3, 3.
     bool visible = QGuiApplication::screens().isEmpty();
     for (const QScreen* s : QGuiApplication::screens())
@@ -81,6 +82,13 @@ void Tchat::loadinifile() {
     if (loaded.readFailed)
         systemLine(QStringLiteral("The settings file could not be read; the usual settings are used."));
     applyPreferences(loaded.prefs);
+    settingsRead_ = true;
+    if (loaded.fromOldSection) {
+        // What the controls show now is taken over: a value they cannot show is not kept.
+        Preferences shown = collectPreferences();
+        shown.phrases = phrases_->phrases();
+        tellIfNotSaved(settings_.takeOver(shown));
+    }
     if (state_.myslot == 1 && state_.loggedin)
         send(protocol::encode(protocol::toserver::BotSpeed{.slot = state_.myslot, .delay = botspeed_}));
 }
@@ -90,11 +98,17 @@ void Tchat::saveinifile() {
 }
 
 void Tchat::saveinifile(const QRect& bounds) {
+    // Until the file was read the controls show the design values, not the player's: writing them
+    // would wipe the saved settings of a program that never got connected.
+    if (!settingsRead_) return;
     Preferences p = collectPreferences();
     p.bounds = bounds;
     lastPrefs_ = p;
-    if (!settings_.save(p))
-        systemLine(QStringLiteral("Your settings could not be saved: %1").arg(settings_.lastError()));
+    tellIfNotSaved(settings_.save(p));
+}
+
+void Tchat::tellIfNotSaved(bool saved) {
+    if (!saved) systemLine(QStringLiteral("Your settings could not be saved: %1").arg(settings_.lastError()));
 }
 
 void Tchat::setBotSpeed(int ms) {

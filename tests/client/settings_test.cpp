@@ -213,14 +213,67 @@ TEST(Settings, WindowPlacementIsSavedOnlyWhenItChanged) {
     EXPECT_FALSE(QFile::exists(next.ini()));
 }
 
-TEST(Settings, ClosingBeforeTheFirstConnectionSavesAndShrinksToTheWorkArea) {
+TEST(Settings, ClosingShrinksTheSavedSizeToTheWorkArea) {
     SettingsHarness h;
+    h.login(1);
     h.tchat.setWorkArea([] { return QRect(0, 0, 1024, 740); });
     h.tchat.resize(1030, 745);
     h.tchat.close();
     const client::IniFile ini = readIni(h.ini());
     EXPECT_EQ(ini.value("rimbalo", "Width").value_or(""), "1015");
     EXPECT_EQ(ini.value("rimbalo", "Height").value_or(""), "730");
+}
+
+// A program that never got connected (its host was down) never read the settings: what its controls
+// show are the design values, and neither closing nor an option chosen may write them over the file.
+TEST(Settings, NothingIsWrittenBeforeTheFileWasRead) {
+    SettingsHarness h;
+    const QByteArray saved = "[rimbalo]\nTop=100\nLeft=50\nWidth=900\nHeight=700\nTextsize=14\n"
+                             "Botspeed=2000\nPlaytoscore=1000\n";
+    writeFile(h.ini(), saved);
+    h.tchat.move(10, 10);
+    h.action("Fast1")->trigger();
+    h.action("PlaySounds1")->trigger();
+    h.tchat.close();
+    EXPECT_EQ(readFile(h.ini()), saved);
+
+    h.login(1); // read now: later changes are saved
+    EXPECT_EQ(h.tchat.botspeed(), 2000);
+    h.action("Fast1")->trigger();
+    const client::IniFile ini = readIni(h.ini());
+    EXPECT_EQ(ini.value("rimbalo", "Botspeed").value_or(""), "500");
+    EXPECT_EQ(ini.value("rimbalo", "Textsize").value_or(""), "14");
+    EXPECT_EQ(ini.value("rimbalo", "Playtoscore").value_or(""), "1000");
+}
+
+// A damaged or foreign file: a size beyond the desktop, a byte-order mark in front of the section,
+// old values the game start dialog cannot show.
+TEST(Settings, StoredValuesAreKeptWithinWhatTheProgramCanShow) {
+    SettingsHarness h;
+    h.tchat.setWorkArea([] { return QRect(0, 0, 1024, 740); });
+    const QByteArray bom("\xEF\xBB\xBF");
+    writeFile(h.ini(), bom + "[rimbalo]\r\nWidth=30000\r\nHeight=20000\r\nBotspeed=500\r\n");
+    h.login(1);
+    EXPECT_EQ(h.tchat.botspeed(), 500);
+    EXPECT_LE(h.tchat.width(), 1024);
+    EXPECT_LE(h.tchat.height(), 740);
+    h.action("Slow1")->trigger();
+    const QByteArray after = readFile(h.ini());
+    EXPECT_TRUE(after.startsWith(bom + "[rimbalo]\r\n")) << after.toStdString();
+    EXPECT_EQ(after.count("[rimbalo]"), 1);
+    EXPECT_EQ(readIni(h.ini()).value("rimbalo", "Botspeed").value_or(""), "2000");
+
+    SettingsHarness old;
+    writeFile(old.ini(), "[agame]\nPlaytoscore=30\nTimeperturn=1\nTilestostart=20\n");
+    old.login(1);
+    EXPECT_EQ(old.dialog.options().playtoscore, 500);
+    EXPECT_EQ(old.dialog.options().creationtime, 60);
+    EXPECT_EQ(old.dialog.options().tiles, 20);
+    const client::IniFile taken = readIni(old.ini());
+    EXPECT_FALSE(taken.hasKeys("agame"));
+    EXPECT_EQ(taken.value("rimbalo", "Playtoscore").value_or(""), "500");
+    EXPECT_EQ(taken.value("rimbalo", "Timeperturn").value_or(""), "60");
+    EXPECT_EQ(taken.value("rimbalo", "Tilestostart").value_or(""), "20");
 }
 
 TEST(Settings, TheGameStartDialogsStartSavesItsValues) {
