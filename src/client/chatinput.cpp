@@ -23,6 +23,7 @@ ChatInput::ChatInput(QWidget* panel, const ClientState* state, Send send)
     input_ = new QLineEdit(kPrompt, panel);
     input_->setObjectName(QStringLiteral("mychat"));
     input_->setGeometry(465, 324, 224, 22);
+    input_->setMaxLength(static_cast<int>(protocol::kMaxChatLength)); // typing, pasting and smilies alike
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::returnPressed, this, &ChatInput::sendit);
 

@@ -2,6 +2,7 @@
 
 #include "panelstyle.h"
 
+#include "protocol/facts.h"
 #include "windows/artwork.h"
 
 #include <QLabel>
@@ -32,11 +33,11 @@ SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
         l->setAlignment(h.align | Qt::AlignVCenter);
         style::setTextColour(l, QColor(170, 190, 170));
     }
-    const char* hints[kSeats] = {"", "Klot", "Klick", "Kling"};
     for (int seat = 1; seat <= kSeats; ++seat) {
         Row& row = rows_[index(seat)];
         row.y = kTop + (seat - 1) * kRowHeight;
-        row.hint = QString::fromLatin1(hints[seat - 1]);
+        const std::string_view computer = protocol::computerName(seat);
+        row.hint = QString::fromLatin1(computer.data(), static_cast<qsizetype>(computer.size()));
         row.name = style::label(panel, QStringLiteral("label_playername%1").arg(seat), kWaiting, 13, true);
         row.name->setGeometry(484, row.y, 116, 18);
         row.name->setProperty("Tag", seat);

@@ -24,7 +24,8 @@ public:
     // Seat numbers outside 1..4 are ignored by every setter and read as empty.
     QString shownName(int seat) const;
     void setName(int seat, const QString& name);
-    // The computer player's name for the seat: "Klot", "Klick", "Kling"; empty for seat 1.
+    // The computer player's name for the seat: "Klot", "Klock", "Kling" (the server's names); empty for
+    // seat 1.
     QString hint(int seat) const;
     bool showsWaiting(int seat) const { return shownName(seat) == kWaiting; }
     bool showsHint(int seat) const;

@@ -87,4 +87,11 @@ std::string joinColour(std::string_view text, std::string_view colour) {
     return out;
 }
 
+std::string boundChatText(std::string_view text) {
+    const std::size_t bar = text.rfind('|');
+    if (bar != std::string_view::npos && text.size() - bar - 1 <= kMaxColourLength)
+        return joinColour(truncateUtf8(text.substr(0, bar), kMaxChatLength), text.substr(bar + 1));
+    return truncateUtf8(text, kMaxChatLength);
+}
+
 } // namespace protocol

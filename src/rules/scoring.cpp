@@ -90,14 +90,17 @@ void endround(SeatRecords& seats, int winner, bool teamgame) {
 
 WinResult checkforwin(const SeatRecords& seats, int playtoscore, bool teamgame) {
     WinResult result;
+    // Only seats that took part count: an empty seat keeps its score of 0, which must not beat
+    // players whose scores went below a target of 0.
+    const auto counts = [&](int seat) { return seatAt(seats, seat).playing; };
+    int best = 0;
     bool reached = false;
-    for (int seat = 1; seat <= 4; ++seat)
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (!counts(seat)) continue;
         if (seatAt(seats, seat).score >= playtoscore) reached = true;
+        if (best == 0 || seatAt(seats, seat).score > seatAt(seats, best).score) best = seat;
+    }
     if (!reached) return result;
-
-    int best = 1;
-    for (int seat = 2; seat <= 4; ++seat)
-        if (seatAt(seats, seat).score > seatAt(seats, best).score) best = seat;
     result.bestseat = best;
 
     const int top = seatAt(seats, best).score;
@@ -106,7 +109,7 @@ WinResult checkforwin(const SeatRecords& seats, int playtoscore, bool teamgame) 
         result.text = (best == 1 || best == 3) ? kGreenTeam : kBrownTeam;
     } else {
         for (int seat = 1; seat <= 4; ++seat)
-            if (seat != best && seatAt(seats, seat).score == top) return result;
+            if (seat != best && counts(seat) && seatAt(seats, seat).score == top) return result;
         const SeatRecord& winner = seatAt(seats, best);
         result.text = winner.name.empty() ? winner.botname : winner.name;
     }

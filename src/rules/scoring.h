@@ -13,6 +13,7 @@ struct SeatRecord {
     int score = 0;       // cumulative game score
     int points = 0;      // during a turn the value played; after a round the round result
     int rackvalue = 0;   // sum of the tile values still in the rack (input to endround)
+    bool playing = true; // took part in the round; a seat that did not can never win the game
 };
 using SeatRecords = std::array<SeatRecord, 5>;
 

@@ -2,15 +2,19 @@
 
 #include "tserver.h"
 
+#include "rules/boardcheck.h"
+
 using namespace server;
 
 void ComputerPlayer::computerplay(int seat) {
     if (!server_.isOnTurn(seat)) return;
     const bool laid = search_.playTurn(seat);
-    // The referee judges the turn: a finish may still be refused (too little for a first lay-down, an
-    // incomplete board), and then the turn is settled as for any computer seat.
+    // The referee judges the turn: a finish may still be refused as too little for a first lay-down,
+    // and then the turn is settled as for any computer seat. A board the search left incomplete is never
+    // offered: the computer takes its placements back and draws at once, as the clock would make it do
+    // a minute later.
     const std::string args = protocol::encodeArgs(protocol::toserver::Finish{seat});
-    if (laid)
+    if (laid && rules::boardok(server_.board()))
         server_.finish(args);
     else
         server_.drawcard(args);
@@ -49,6 +53,9 @@ void TServer::computertimerTimer() {
 
 void TServer::computerplay(int seat) {
     if (!isOnTurn(seat)) return;
+    // A human who left the turn half done (a lost connection, "just watch") leaves tiles on the board
+    // that the computer would otherwise have to build around: they go back to the rack first.
+    undo(seat);
     computer_.computerplay(seat);
 }
 

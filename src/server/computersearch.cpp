@@ -282,7 +282,8 @@ bool ComputerSearch::computerrun3(int seat, int anchor) {
 // Adds the anchor to an end of a run of its suit on the board. At each candidate tile the right end
 // is tried first, then the left end. The left end is the mirror image of the right: a run 6-7-8 takes
 // a rack 5 just as a run 2-3-4 takes it, and a run that lies too close to the edge or to its
-// neighbours is rebuilt elsewhere around the anchor in both cases.
+// neighbours is rebuilt elsewhere around the anchor in both cases. A right end that fits but finds no
+// room to be rebuilt ends the search with a failure; a left end without room lets it go on.
 bool ComputerSearch::computerrun2(int seat, int anchor) {
     const rules::Board& board = t_.liveBoard();
     const int suit = getsuit(t_.rackOf(seat).cells[anchor]);
@@ -290,7 +291,9 @@ bool ComputerSearch::computerrun2(int seat, int anchor) {
         for (int x = 0; x <= kLastColumn; ++x) {
             const int code = board.at(x, row);
             if (code == 0 || code == kJoker || getsuit(code) != suit) continue;
-            if (extendRight(seat, anchor, x, row) || extendLeft(seat, anchor, x, row)) return true;
+            const Extended right = extendRight(seat, anchor, x, row);
+            if (right != Extended::NotHere) return right == Extended::Laid;
+            if (extendLeft(seat, anchor, x, row)) return true;
         }
     }
     return false;
@@ -299,18 +302,18 @@ bool ComputerSearch::computerrun2(int seat, int anchor) {
 // The tile at x ends a run n-3 (or an empty cell), n-2, n-1 with nothing to its right. The anchor goes
 // right after it when the cell beyond is free too; otherwise the run (its last two tiles when it has
 // five or more) is moved with the anchor to a new place.
-bool ComputerSearch::extendRight(int seat, int anchor, int x, int row) {
+ComputerSearch::Extended ComputerSearch::extendRight(int seat, int anchor, int x, int row) {
     const rules::Board& board = t_.liveBoard();
     const int n = numberOf(t_.rackOf(seat).cells[anchor]);
     // The tile left of the end must be a tile: an empty cell has the 13s' face and would let a lone
     // tile pass for the end of a run.
     if (x < 4 || face(x, row) != n - 1 || board.at(x - 1, row) == 0 || face(x - 1, row) != n - 2 ||
         (board.at(x - 2, row) != 0 && face(x - 2, row) != n - 3) || board.at(x + 1, row) != 0)
-        return false;
+        return Extended::NotHere;
     if (x <= kLastColumn - 1 && board.at(x + 2, row) == 0) {
         t_.botused(seat)[anchor] = true;
         t_.placeTile(seat, anchor, x + 1, row);
-        return true;
+        return Extended::Laid;
     }
     int k = 0;
     while (x - k >= 0 && board.at(x - k, row) != 0)
@@ -328,9 +331,9 @@ bool ComputerSearch::extendRight(int seat, int anchor, int x, int row) {
         t_.placeTile(seat, anchor, right - 1, r);
         for (int i = 0; i < moved; ++i)
             t_.moveTile(seat, right - 2 - i, r, x - i, row);
-        return true;
+        return Extended::Laid;
     }
-    return false;
+    return Extended::NoRoom;
 }
 
 // The tile at x begins a run n+1, n+2, n+3 with nothing to its left. The anchor goes right before it

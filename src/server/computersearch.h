@@ -64,7 +64,8 @@ private:
     Partners partnerTable(int seat, int anchor) const;
     bool layRun(int seat, std::array<int, 3> cells);
     bool tryPlainRuns(int seat, int anchor, const Partners& t);
-    bool extendRight(int seat, int anchor, int x, int row);
+    enum class Extended { NotHere, Laid, NoRoom };
+    Extended extendRight(int seat, int anchor, int x, int row);
     bool extendLeft(int seat, int anchor, int x, int row);
     Cell groupStretch(int row, int face, int& last) const;
 

@@ -2,6 +2,7 @@
 
 #include "tserver.h"
 
+#include "protocol/facts.h"
 #include "protocol/framebuffer.h"
 #include "protocol/words.h"
 #include "rules/scoring.h"
@@ -21,13 +22,14 @@ struct TServer::Link {
     QTcpSocket* socket = nullptr; // null for a connection without a socket (tests, fuzzing)
     protocol::FrameBuffer buffer;
     int queued = 0;          // its commands waiting in the queue
+    qint64 openedAt = 0;     // when it was accepted
+    bool loggedIn = false;   // its login arrived
+    qint64 fullSince = -1;   // since when its queue has been full; -1 while it has room
     bool closing = false;    // closed or being closed: nothing more is read from it or sent to it
     bool dropQueued = false; // removed by the server: what it sent and is still queued is not handled
 };
 
 namespace {
-
-constexpr std::array<const char*, 7> kBotNames = {"", "", "Klot", "Klock", "Kling", "Klick", "Krazy"};
 
 quint32 clockSeed() {
     return static_cast<quint32>(std::chrono::steady_clock::now().time_since_epoch().count() ^
@@ -40,9 +42,11 @@ TServer::TServer(QObject* parent)
     : QObject(parent), sock1_(new QTcpServer(this)), rng_(clockSeed()), computer_(*this) {
     for (int seat = 1; seat <= kSeats; ++seat)
         player(seat).partner = rules::partnerOf(seat);
-    for (int slot = 2; slot < static_cast<int>(kBotNames.size()); ++slot)
-        player(slot).botname = kBotNames[static_cast<std::size_t>(slot)];
+    for (int slot = 1; slot <= kLastSlot; ++slot)
+        player(slot).botname = protocol::computerName(slot);
 
+    watchTimer_.setInterval(kWatchIntervalMs);
+    connect(&watchTimer_, &QTimer::timeout, this, &TServer::checkConnections);
     timer1_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, &TServer::timer1Timer);
     computertimer_.setSingleShot(true);
@@ -81,6 +85,17 @@ void TServer::setVersionText(const QString& version) {
 
 void TServer::setSeed(quint32 seed) {
     rng_.seed(seed);
+}
+
+void TServer::setClock(std::function<qint64()> nowMs) {
+    clock_ = std::move(nowMs);
+}
+
+qint64 TServer::now() const {
+    if (clock_) return clock_();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 void TServer::setSendObserver(SendObserver observer) {
@@ -162,6 +177,7 @@ void TServer::openSlot(int slot, QTcpSocket* socket) {
     auto link = std::make_unique<Link>();
     link->id = nextLinkId_++;
     link->socket = socket;
+    link->openedAt = now();
     links_[static_cast<std::size_t>(slot)] = std::move(link);
     player(slot).connected = true;
     QString peer = QStringLiteral("local");
@@ -172,22 +188,69 @@ void TServer::openSlot(int slot, QTcpSocket* socket) {
         peer = v4 ? QHostAddress(ipv4).toString() : socket->peerAddress().toString();
     }
     send(slot, msg::SendLoginInfo{slot});
+    updateWatchTimer();
     emit slotConnected(slot, peer);
 }
 
 void TServer::attachSocket(int slot, QTcpSocket* socket) {
     const quint64 id = links_[static_cast<std::size_t>(slot)]->id;
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    connect(socket, &QTcpSocket::readyRead, this, [this, slot, id, socket] {
+    // What we do not read stays with the network, which then holds the sender back.
+    socket->setReadBufferSize(protocol::FrameBuffer::kDefaultCapacity);
+    connect(socket, &QTcpSocket::readyRead, this, [this, slot, id] {
         const Link* link = links_[static_cast<std::size_t>(slot)].get();
-        if (!link || link->id != id) return;
-        const QByteArray bytes = socket->readAll();
-        receive(slot, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (link && link->id == id) readSocket(slot);
     });
     connect(socket, &QAbstractSocket::disconnected, this, [this, slot, id] {
         const Link* link = links_[static_cast<std::size_t>(slot)].get();
         if (link && link->id == id) peerClosed(slot);
     });
+}
+
+// Reads what the slot's socket holds while its queue has room; the rest waits in the socket and is read
+// when the queue has drained (handle).
+void TServer::readSocket(int slot) {
+    Link* link = links_[static_cast<std::size_t>(slot)].get();
+    while (link && !link->closing && link->socket && link->queued < kMaxQueuedPerConnection &&
+           link->socket->bytesAvailable() > 0) {
+        const QByteArray bytes = link->socket->read(kReadChunk);
+        receive(slot, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        link = links_[static_cast<std::size_t>(slot)].get();
+    }
+}
+
+void TServer::queueFilled(Link& link) {
+    if (link.fullSince < 0) link.fullSince = now();
+    updateWatchTimer();
+}
+
+void TServer::markLoggedIn(int slot) {
+    if (Link* link = links_[static_cast<std::size_t>(slot)].get()) link->loggedIn = true;
+    updateWatchTimer();
+}
+
+// The watch runs only while a connection is waiting to log in or has a full queue.
+void TServer::updateWatchTimer() {
+    bool needed = false;
+    for (const auto& link : links_)
+        needed = needed || (link && !link->closing && (!link->loggedIn || link->fullSince >= 0));
+    if (needed && !watchTimer_.isActive())
+        watchTimer_.start();
+    else if (!needed)
+        watchTimer_.stop();
+}
+
+void TServer::checkConnections() {
+    const qint64 t = now();
+    for (int slot = 1; slot <= kLastSlot; ++slot) {
+        const Link* link = links_[static_cast<std::size_t>(slot)].get();
+        if (!link || link->closing) continue;
+        if (!link->loggedIn && t - link->openedAt >= kLoginTimeoutMs)
+            requestClose(slot, CloseReason::Kicked);
+        else if (link->fullSince >= 0 && t - link->fullSince >= kFullQueueTimeoutMs)
+            requestClose(slot, CloseReason::Flooded);
+    }
+    updateWatchTimer();
 }
 
 void TServer::peerClosed(int slot) {
@@ -238,6 +301,7 @@ void TServer::closeNotice(int slot, quint64 linkId) {
     p.name.clear();
     p.justwatching = false;
     link.reset();
+    updateWatchTimer();
     emit slotClosed(slot, QString::fromStdString(name));
     // The host's own seat is never taken over at once; any other seat on turn is played now.
     if (wasConnected && slot != 1 && isOnTurn(slot)) computerplay(slot);
@@ -257,11 +321,9 @@ void TServer::receive(int slot, std::string_view bytes) {
     for (std::string& entry : entries) {
         if (entry.empty()) continue; // e.g. the second end marker of a login
         queue_.push_back(Queued{std::move(entry), slot, link->id, false});
-        if (++link->queued > kMaxQueuedPerConnection) {
-            requestClose(slot, CloseReason::Flooded);
-            return;
-        }
+        ++link->queued;
     }
+    if (link->queued >= kMaxQueuedPerConnection) queueFilled(*link);
     if (!queue_.empty()) scheduleDispatch();
 }
 
@@ -274,6 +336,7 @@ void TServer::scheduleDispatch() {
 // One queued entry per event-loop turn, so that socket events and timers get their turn in between.
 void TServer::dispatchOne() {
     dispatchPosted_ = false;
+
     if (queue_.empty()) return;
     const Queued entry = std::move(queue_.front());
     queue_.pop_front();
@@ -296,7 +359,11 @@ void TServer::handle(const Queued& entry) {
     }
     Link* link = links_[static_cast<std::size_t>(entry.slot)].get();
     if (!link || link->id != entry.link) return;
-    --link->queued;
+    if (--link->queued < kMaxQueuedPerConnection && link->fullSince >= 0) {
+        link->fullSince = -1;
+        updateWatchTimer();
+        readSocket(entry.slot); // what waited in the socket
+    }
     if (link->dropQueued) return;
     dispatch(entry.text, entry.slot);
 }

@@ -19,6 +19,7 @@ void TServer::receivedlogininfo(std::string_view args, int fromSlot) {
     std::string name = protocol::cleanName(m->name);
     if (name.empty()) name = "Player" + std::to_string(slot);
     p.name = name;
+    markLoggedIn(slot);
 
     sendAll(msg::NewPlayerInfo{slot, name, 0});
     sendExistingPlayers(slot);
@@ -94,18 +95,20 @@ void TServer::kickhim(std::string_view args, int fromSlot) {
 void TServer::chat(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::Chat>(args);
     if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
-    sendAll(msg::Chat{m->slot, player(m->slot).name + " chats: " + m->text});
+    sendAll(msg::Chat{m->slot, player(m->slot).name + " chats: " + protocol::boundChatText(m->text)});
 }
 
 void TServer::action(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::Action>(args);
     if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
-    sendAll(msg::Action{m->slot, player(m->slot).name + " " + m->text});
+    sendAll(msg::Action{m->slot, player(m->slot).name + " " + protocol::boundChatText(m->text)});
 }
 
 void TServer::playasound(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::PlayASound>(args);
     if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
+    // A sound's name is short ("wave7"); anything longer is no sound a client has.
+    if (m->sound.size() > protocol::kMaxSoundLength) return;
     sendAll(msg::PlayASound{m->slot, m->sound});
 }
 

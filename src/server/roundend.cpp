@@ -19,18 +19,13 @@ void TServer::endround(int winner) {
     playedlist_.clear();
     if (!isSeat(winner)) winner = 0;
 
-    rules::SeatRecords records;
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        const tplayer& p = player(seat);
-        records[static_cast<std::size_t>(seat)] = {p.name, p.botname, p.score, p.points, p.tiles.value()};
-    }
+    rules::SeatRecords records = seatRecords();
     rules::endround(records, winner, options_.teamgame);
+    takeScores(records);
 
     msg::EndRound result{winner, {}};
     for (int seat = 1; seat <= kSeats; ++seat) {
-        tplayer& p = player(seat);
-        p.score = records[static_cast<std::size_t>(seat)].score;
-        p.points = records[static_cast<std::size_t>(seat)].points;
+        const tplayer& p = player(seat);
         result.seats[static_cast<std::size_t>(seat - 1)] = {seat, p.score, p.points, p.tilecount()};
     }
     sendAll(result);
@@ -42,13 +37,26 @@ void TServer::endround(int winner) {
     timer1_.start();
 }
 
-bool TServer::checkforwin() {
+rules::SeatRecords TServer::seatRecords() const {
     rules::SeatRecords records;
     for (int seat = 1; seat <= kSeats; ++seat) {
         const tplayer& p = player(seat);
-        records[static_cast<std::size_t>(seat)] = {p.name, p.botname, p.score, p.points, 0};
+        records[static_cast<std::size_t>(seat)] = {p.name,   p.botname,       p.score,
+                                                   p.points, p.tiles.value(), p.playing};
     }
-    const rules::WinResult result = rules::checkforwin(records, options_.playtoscore, options_.teamgame);
+    return records;
+}
+
+void TServer::takeScores(const rules::SeatRecords& records) {
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        player(seat).score = records[static_cast<std::size_t>(seat)].score;
+        player(seat).points = records[static_cast<std::size_t>(seat)].points;
+    }
+}
+
+bool TServer::checkforwin() {
+    const rules::WinResult result =
+        rules::checkforwin(seatRecords(), options_.playtoscore, options_.teamgame);
     if (!result.over) return false;
     // A seat that nobody holds and that has no computer name (the host's seat) still gets a name.
     const std::string text = result.text.empty() ? "Player" + std::to_string(result.bestseat) : result.text;

@@ -9,6 +9,7 @@
 
 #include "computerplayer.h"
 #include "protocol/messages.h"
+#include "rules/scoring.h"
 #include "rules/tiles.h"
 #include "tplayer.h"
 
@@ -53,8 +54,14 @@ public:
     using GameOptions = server::GameOptions;
     using ClockPhase = server::ClockPhase;
 
+    // A connection's commands wait in the queue up to this many; past it, what it sends stays in its
+    // socket (and the network holds the sender back) until the queue has room again.
     static constexpr int kMaxQueuedPerConnection = 256;
+    static constexpr qint64 kReadChunk = 4096; // bytes read from a socket at a time
     static constexpr qint64 kMaxUnsentBytes = 4 * 1024 * 1024;
+    static constexpr qint64 kLoginTimeoutMs = 30'000;    // to send the login after connecting
+    static constexpr qint64 kFullQueueTimeoutMs = 5'000; // a sender keeping its queue full this long
+    static constexpr int kWatchIntervalMs = 1000;
     static constexpr int kDefaultBotDelay = 1000;
 
     explicit TServer(QObject* parent = nullptr);
@@ -67,6 +74,8 @@ public:
     void setBotDelaySource(std::function<int()> source); // the host's computer delay in ms
     void setVersionText(const QString& version);         // compared with a newcomer's version
     void setSeed(quint32 seed);
+    // The clock of the connection limits, in milliseconds (a steady clock unless a test sets one).
+    void setClock(std::function<qint64()> nowMs);
 
     // ---- Send path: everything the server sends passes through sendToSlot ----
     using SendObserver = std::function<void(int slot, const std::string& text)>;
@@ -90,6 +99,11 @@ public:
     std::size_t queuedCommands() const { return queue_.size(); }
     // One received command (without its end marker) from the connection in `fromSlot`.
     void dispatch(std::string_view entry, int fromSlot);
+    // Closes the connections that have not logged in within kLoginTimeoutMs of connecting, and those
+    // whose queue has stayed full for kFullQueueTimeoutMs. Runs once a second while any connection is
+    // waiting for either; a test may call it directly.
+    void checkConnections();
+    bool watchTimerActive() const { return watchTimer_.isActive(); }
 
     // ---- Command handlers (argument text after the command word) ----
     void receivedlogininfo(std::string_view args, int fromSlot);
@@ -174,6 +188,11 @@ private:
     int allocateSlot();
     void openSlot(int slot, QTcpSocket* socket);
     enum class CloseReason { PeerClosed, Kicked, Flooded };
+    void readSocket(int slot);
+    void queueFilled(Link& link);
+    void updateWatchTimer();
+    void markLoggedIn(int slot);
+    qint64 now() const;
     void requestClose(int slot, CloseReason reason);
     void closeNotice(int slot, quint64 link);
     void scheduleDispatch();
@@ -194,6 +213,8 @@ private:
     void takeBackAndDraw(int seat, int count);
     void acceptTurn(int seat);
     void returnToRack(int seat, const rules::RackItem& item, std::vector<rules::RackItem>& returned);
+    rules::SeatRecords seatRecords() const;             // what scoring needs of seats 1..4
+    void takeScores(const rules::SeatRecords& records); // score and points back from scoring
 
     std::array<tplayer, server::kFullSlot + 1> players_{}; // index 0 unused
     std::array<std::unique_ptr<Link>, server::kFullSlot + 1> links_;
@@ -215,6 +236,8 @@ private:
     QTcpServer* sock1_ = nullptr;
     QTimer timer1_;
     QTimer computertimer_;
+    QTimer watchTimer_;
+    std::function<qint64()> clock_;
     std::mt19937 rng_;
     std::function<int()> botDelaySource_;
     std::string version_ = "1.0.11";

@@ -3,6 +3,7 @@
 #include "tserver.h"
 
 #include "rules/boardcheck.h"
+#include "rules/scoring.h"
 
 using namespace server;
 namespace in = protocol::toserver;
@@ -68,14 +69,16 @@ void TServer::replacetile(std::string_view args, int fromSlot) {
     sendAll(msg::RemoveTile{m->column, m->row});
 }
 
-// Puts a played tile back into its rack cell, or into the first free cell should that one be taken.
+// Puts a played tile back into its rack cell, or where a draw would put it should that one be taken,
+// or into cell 60 as the last resort.
 void TServer::returnToRack(int seat, const rules::RackItem& item, std::vector<rules::RackItem>& returned) {
     rules::Rack& rack = player(seat).tiles;
     int cell = item.cell;
-    if (!isCell(cell) || rack.cells[static_cast<std::size_t>(cell)] != 0) cell = rack.firstFreeCell();
-    if (cell == 0 && rack.cells[rules::kRackCells] == 0) cell = rules::kRackCells;
+    if (isCell(cell) && rack.cells[static_cast<std::size_t>(cell)] == 0)
+        rack.cells[static_cast<std::size_t>(cell)] = item.tile;
+    else if ((cell = rack.draw(item.tile)) == 0 && rack.cells[rules::kRackCells] == 0)
+        rack.cells[static_cast<std::size_t>(cell = rules::kRackCells)] = item.tile;
     if (cell == 0) return;
-    rack.cells[static_cast<std::size_t>(cell)] = item.tile;
     returned.push_back({cell, item.tile});
 }
 
@@ -122,14 +125,12 @@ bool TServer::draw(int seat, int count) {
             pool_.poolnext = rules::kPoolExhausted;
             continue;
         }
-        const int cell = p.tiles.firstFreeCell();
+        const int cell = rules::drawFromPool(pool_, p.tiles);
         if (cell == 0) {
             send(seat, msg::NoMoreRoom{});
             continue;
         }
-        const int tile = pool_.take();
-        p.tiles.cells[static_cast<std::size_t>(cell)] = tile;
-        drawn.cells.push_back({cell, tile});
+        drawn.cells.push_back({cell, p.tiles.cells[static_cast<std::size_t>(cell)]});
     }
     if (!drawn.cells.empty()) send(seat, drawn);
     return true;
@@ -187,14 +188,15 @@ void TServer::acceptTurn(int seat) {
     tplayer& p = player(seat);
     std::vector<rules::BoardItem> laid = turnboard_.changedTiles(board_);
     turnboard_ = board_;
-    p.score += p.points;
+    rules::SeatRecords records = seatRecords();
+    rules::addTurnScore(records, seat, p.points, options_.teamgame);
+    takeScores(records);
     p.laidpoints += p.points;
     sendAll(msg::MovedTiles{seat, p.score, p.points, std::move(laid)});
 
     bool out = p.tilecount() == 0;
     if (options_.teamgame) {
         tplayer& partner = player(p.partner);
-        partner.score = p.score;
         partner.laidpoints = p.laidpoints;
         sendAll(msg::TeamScore{p.partner, partner.score});
         out = out && partner.tilecount() == 0;

@@ -5,6 +5,7 @@
 #include "client/chatview.h"
 #include "client/linktable.h"
 #include "client/settingsfile.h"
+#include "protocol/text.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -188,4 +189,15 @@ TEST(ChatInput, SmileyMenuPasteAndScrollItems) {
     EXPECT_TRUE(h.action("ScrollChatOff1")->isChecked());
     h.action("ScrollChatOff1")->trigger();
     EXPECT_FALSE(h.action("ScrollChatOff2")->isChecked());
+}
+
+TEST(ChatInput, TakesAtMostTheLengthTheServerRelays) {
+    Harness h;
+    h.login(2);
+    auto* input = h.tchat.findChild<QLineEdit*>(QStringLiteral("mychat"));
+    input->setText(QString(5000, QLatin1Char('w')));
+    EXPECT_EQ(input->text().size(), static_cast<qsizetype>(protocol::kMaxChatLength));
+    QTest::keyClick(input, Qt::Key_Return);
+    ASSERT_EQ(h.sent.size(), 1u);
+    EXPECT_EQ(h.sent[0], "CMD_chat+2+" + std::string(protocol::kMaxChatLength, 'w') + "|clBlack" + E);
 }

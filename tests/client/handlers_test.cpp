@@ -154,7 +154,7 @@ TEST(PlayerDisconnected, TeamGameSeatsShowTheirComputerPartner) {
     h.feed("CMD_startgame+Ann+500+60+t+t+14+");
     h.feed("CMD_playerdisconnected+3+Cy");
     h.feed("CMD_playerdisconnected+4+Dee");
-    EXPECT_EQ(h.text("label_playername3"), "Klick");
+    EXPECT_EQ(h.text("label_playername3"), "Klock");
     EXPECT_EQ(h.text("label_playername4"), "Kling");
 }
 
@@ -182,7 +182,7 @@ TEST(StartGame, OptionsAndAnnouncements) {
     EXPECT_EQ(h.text("label_tp"), "Time Penalty: OFF");
     EXPECT_EQ(h.text("label_Tg"), "Team Game");
     EXPECT_TRUE(h.visible("image_Tg"));
-    EXPECT_EQ(h.text("label_playername3"), "Klick");
+    EXPECT_EQ(h.text("label_playername3"), "Klock");
     EXPECT_EQ(h.text("label_playername4"), "Kling");
     EXPECT_EQ(h.chatLines()[h.chatLines().size() - 2].trimmed(), "Bob has started a game.");
 

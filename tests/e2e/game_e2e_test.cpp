@@ -155,7 +155,7 @@ TEST(EndToEnd, TwoWindowsHostAndJoinOneGame) {
     t.host.sendStartGame(1000, 30, false, true, 20);
     QTRY_COMPARE_WITH_TIMEOUT(label(joiner, "label_status"), QStringLiteral("Ann's turn."), 5000);
     EXPECT_EQ(label(joiner, "label_Tg"), "Team Game");
-    EXPECT_EQ(label(joiner, "label_playername3"), "Klick");
+    EXPECT_EQ(label(joiner, "label_playername3"), "Klock");
     EXPECT_EQ(label(joiner, "label_timeperturn"), "Time Per Turn: 0:30");
     EXPECT_TRUE(chat(joiner).contains("Ann has started a game."));
     QTRY_COMPARE_WITH_TIMEOUT(label(t.host, "label_status"), QStringLiteral("Your Turn."), 5000);

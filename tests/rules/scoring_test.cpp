@@ -130,3 +130,21 @@ TEST(CheckForWin, TeamGamesNameTheTeam) {
 
     EXPECT_FALSE(checkforwin(withScores({520, 520, 520, 520}), 500, true).over);
 }
+
+TEST(CheckForWin, OnlySeatsThatTookPartCanWinOrTie) {
+    // Target 0 after a round lost by everybody: the empty seat 4 kept its 0 but did not play.
+    SeatRecords seats = withScores({-12, -30, -5, 0});
+    seats[4].botname = "Kling";
+    EXPECT_TRUE(checkforwin(seats, 0, false).over); // were it playing, it would win
+    seats[4].playing = false;
+    EXPECT_FALSE(checkforwin(seats, 0, false).over);
+
+    // Nor does an empty seat's score tie with the best playing seat.
+    SeatRecords tied = withScores({510, 480, 300, 510});
+    tied[1].name = "Ann";
+    EXPECT_FALSE(checkforwin(tied, 500, false).over);
+    tied[4].playing = false;
+    const WinResult win = checkforwin(tied, 500, false);
+    EXPECT_TRUE(win.over);
+    EXPECT_EQ(win.text, "Ann");
+}

@@ -77,11 +77,7 @@ TEST(ComputerTurn, AChangedDelayTakesEffectAtTheNextWait) {
 
 TEST(ComputerTurn, AHumanWhoStartsToWatchOnTurnHasItPlayedAtOnce) {
     Harness h;
-    h.login("Host");
-    h.login("Ann");
-    h.start();
-    h.say(1, in::DrawCard{1});
-    ASSERT_EQ(h.server.currentplayer(), 2);
+    h.annOnTurn();
     EXPECT_FALSE(h.server.computertimerActive()); // a human plays seat 2
     h.say(2, in::JustWatch{2, 1});
     EXPECT_EQ(h.server.currentplayer(), 1);
@@ -98,4 +94,71 @@ TEST(ComputerTurn, TheHostLeavingOnTurnIsNotPlayedAtOnce) {
     EXPECT_TRUE(h.server.computerControlled(1));
     EXPECT_EQ(h.server.currentplayer(), 1);
     EXPECT_FALSE(h.server.computertimerActive());
+}
+
+TEST(ComputerTurn, AHalfDoneTurnLeftByItsHumanIsTakenBackBeforeTheComputerPlays) {
+    // Ann lays a lone tile and then leaves, once by losing her connection and once by watching.
+    for (const bool watch : {false, true}) {
+        Harness h;
+        h.annOnTurn();
+        h.setRack(2, {green(10), orange(10), red(10), black(5)});
+        h.place(2, 4, 10, 5);
+        ASSERT_EQ(h.server.board().at(10, 5), black(5));
+        h.clear();
+        if (watch) {
+            h.say(2, in::JustWatch{2, 1});
+        } else {
+            h.server.peerClosed(2);
+            h.server.processQueue();
+        }
+        // The computer's group of tens is accepted at once; the lone five went back to the rack.
+        const auto moved = h.last<protocol::toclient::MovedTiles>(1);
+        ASSERT_TRUE(moved) << "watch " << watch;
+        EXPECT_EQ(moved->seat, 2);
+        EXPECT_EQ(moved->value, 30);
+        EXPECT_EQ(h.server.board().at(10, 5), 0);
+        EXPECT_EQ(h.server.player(2).tiles.cells[4], black(5));
+        EXPECT_EQ(h.server.currentplayer(), 1);
+    }
+}
+
+TEST(ComputerTurn, ATurnTheSearchLeftIncompleteIsTakenBackAndADrawFollowsAtOnce) {
+    struct Position {
+        std::vector<int> laid; // by the host in row 1 from `column`
+        int column;
+        int computerTile;
+    };
+    // (a) A group with a joker next to a run: rebuilding the group moves three tiles and strands the
+    // joker. (b) A run 1-J-J-4: its first three tiles read as a group of aces, and the ace goes in front.
+    const std::vector<Position> positions = {
+        {{green(1), orange(1), red(1), kJoker, 0, green(5), green(6), green(7)}, 1, black(1)},
+        {{green(1), kJoker, kJoker, green(4)}, 3, orange(1)},
+    };
+    for (const Position& pos : positions) {
+        Harness h;
+        h.server.setBotDelaySource([] { return 1000; });
+        h.login("Host");
+        h.start();
+        std::vector<int> rack;
+        for (int tile : pos.laid)
+            if (tile != 0) rack.push_back(tile);
+        rack.push_back(black(13));
+        h.setRack(1, rack);
+        int cell = 1;
+        for (std::size_t i = 0; i < pos.laid.size(); ++i)
+            if (pos.laid[i] != 0) h.place(1, cell++, pos.column + static_cast<int>(i), 1);
+        h.finish(1);
+        ASSERT_EQ(h.server.currentplayer(), 2);
+        const rules::Board before = h.server.board();
+        h.setRack(2, {pos.computerTile});
+        h.server.player(2).laidpoints = 40; // past its first lay-down: one tile is a whole turn
+        h.clear();
+        h.server.computertimerTimer();
+        EXPECT_TRUE(h.all<protocol::toclient::MovedTiles>(1).empty());
+        EXPECT_EQ(h.server.board(), before);
+        EXPECT_EQ(h.server.player(2).tilecount(), 2);
+        EXPECT_EQ(h.server.currentplayer(), 1);
+        const std::vector<std::string> words = h.words(1);
+        EXPECT_NE(std::find(words.begin(), words.end(), "CMD_undothem"), words.end()); // it did lay first
+    }
 }

@@ -233,6 +233,30 @@ TEST_F(ComputerSearchTest, ARunIsExtendedAtItsLeftEnd) {
     EXPECT_TRUE(rules::boardok(table.board));
 }
 
+TEST_F(ComputerSearchTest, ARightEndWithNoRoomToMoveEndsTheRunSearch) {
+    // Rows 1..12 hold a tile in every third column, so no stretch of seven empty cells exists.
+    for (int r = 1; r <= rules::kLastRow; ++r)
+        for (int c = 0; c <= rules::kLastColumn; c += 3)
+            table.board.set(c, r, B + 9);
+    // The first candidate: a run at the right edge, which must move to take the anchor and cannot.
+    table.lay(20, 0, {G + 2, G + 3, G + 4});
+    // A later candidate that could take it in place is not looked at.
+    for (int c = 0; c <= rules::kLastColumn; ++c)
+        table.board.set(c, 5, 0);
+    table.lay(4, 5, {G + 2, G + 3, G + 4});
+    table.lay(10, 5, {B + 9});
+    table.lay(13, 5, {B + 9});
+    table.lay(16, 5, {B + 9});
+    table.lay(19, 5, {B + 9});
+    table.lay(22, 5, {B + 9});
+    table.rack(1, {G + 5});
+    const rules::Board before = table.board;
+    EXPECT_FALSE(search.computerrun2(1, 1));
+    EXPECT_EQ(table.board, before);
+    EXPECT_TRUE(table.moves.empty());
+    EXPECT_FALSE(table.used[1][1]);
+}
+
 TEST_F(ComputerSearchTest, JokerBelowAndJokerAbove) {
     table.rack(1, {G + 5, G + 6, J});
     EXPECT_FALSE(search.computermatches(1));

@@ -53,6 +53,15 @@ public:
         say(1, protocol::StartGame{"Host", target, seconds, timepenalty, teamgame, tiles});
     }
 
+    // Host in seat 1 and Ann in seat 2 logged in, a game started, and Ann (a human) on turn.
+    void annOnTurn() {
+        login("Host");
+        login("Ann");
+        start();
+        say(1, protocol::toserver::DrawCard{1});
+        ASSERT_EQ(server.currentplayer(), 2);
+    }
+
     // Commands sent to `slot`, in order, without end markers.
     std::vector<std::string> to(int slot) const {
         std::vector<std::string> out;

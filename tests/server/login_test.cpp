@@ -3,6 +3,7 @@
 #include "harness.h"
 
 #include "protocol/framebuffer.h"
+#include "protocol/text.h"
 
 using namespace testing_server;
 namespace in = protocol::toserver;
@@ -167,11 +168,7 @@ TEST(Permissions, KickAndJustWatch) {
 
 TEST(Closing, CurrentPlayerLeavesMidTurn) {
     Harness h;
-    h.login("Host");
-    h.login("Ann");
-    h.start();
-    h.say(1, in::DrawCard{1});
-    ASSERT_EQ(h.server.currentplayer(), 2);
+    h.annOnTurn();
     h.setRack(2, {green(1), green(2)});
     h.place(2, 1, 4, 4);
     h.clear();
@@ -180,7 +177,8 @@ TEST(Closing, CurrentPlayerLeavesMidTurn) {
     h.server.peerClosed(2); // the second notice finds the slot being closed already
     h.server.processQueue();
     // The computer takes the turn at once: with nothing to lay it takes the Green 1 back and draws.
-    EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_playerdisconnected", "CMD_undothem", "CMD_nextplayer"}));
+    EXPECT_EQ(h.words(1),
+              (std::vector<std::string>{"CMD_playerdisconnected", "CMD_undothem", "CMD_nextplayer"}));
     EXPECT_EQ(h.to(1).front(), "CMD_playerdisconnected+2+Ann");
     EXPECT_TRUE(h.server.computerControlled(2));
     EXPECT_TRUE(h.server.player(2).name.empty());
@@ -234,22 +232,35 @@ TEST(Receive, FramingOrderAndCase) {
                                                  "CMD_chat+2+Ann chats: e|x", "CMD_chat+1+Host chats: f|x"}));
 }
 
-TEST(Receive, FloodsCloseTheConnectionAndOthersPlayOn) {
+TEST(Receive, BurstsWaitInTheQueueAndOnlyAQueueFullForSecondsOrAnEndlessCommandCloses) {
     Harness h;
+    qint64 t = 0;
+    h.server.setClock([&t] { return t; });
     h.login("Host");
     h.login("Ann");
     h.login("Bo");
     h.clear();
 
+    // A burst far past the queue's bound is handled whole, in order.
+    const int many = 3 * TServer::kMaxQueuedPerConnection;
     std::string burst;
-    for (int i = 0; i < TServer::kMaxQueuedPerConnection; ++i)
-        burst += protocol::encode(in::Chat{2, "x|y"});
+    for (int i = 0; i < many; ++i)
+        burst += protocol::encode(in::Chat{2, std::to_string(i) + "|y"});
     h.raw(2, burst);
     EXPECT_TRUE(h.server.player(2).connected);
-    EXPECT_EQ(h.to(1).size(), static_cast<std::size_t>(TServer::kMaxQueuedPerConnection));
+    ASSERT_EQ(h.to(1).size(), static_cast<std::size_t>(many));
+    EXPECT_EQ(h.to(1).back(), "CMD_chat+2+Ann chats: " + std::to_string(many - 1) + "|y");
 
+    // A full queue that drains in time costs nothing; one that stays full for five seconds is closed,
+    // and nothing it still had waiting is handled.
     h.clear();
-    h.raw(2, burst + protocol::encode(in::Chat{2, "x|y"}));
+    h.server.receive(2, burst);
+    t += TServer::kFullQueueTimeoutMs - 1;
+    h.server.checkConnections();
+    EXPECT_TRUE(h.server.player(2).connected);
+    t += 1;
+    h.server.checkConnections();
+    h.server.processQueue();
     EXPECT_FALSE(h.server.player(2).connected);
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_playerdisconnected+2+Ann"});
 
@@ -262,6 +273,34 @@ TEST(Receive, FloodsCloseTheConnectionAndOthersPlayOn) {
     h.clear();
     h.say(1, in::Chat{1, "still here|y"});
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_chat+1+Host chats: still here|y"});
+}
+
+TEST(Receive, AConnectionThatDoesNotLogInWithinThirtySecondsIsClosed) {
+    Harness h;
+    qint64 t = 1000;
+    h.server.setClock([&t] { return t; });
+    h.login("Host");
+    EXPECT_FALSE(h.server.watchTimerActive()); // everybody logged in: nothing to watch
+    const int silent = h.connect();
+    const int late = h.connect();
+    EXPECT_TRUE(h.server.watchTimerActive());
+    t += 10'000;
+    h.say(late, protocol::toserver::LoginInfo{late, kVersion, "Late"});
+    h.clear();
+
+    t += TServer::kLoginTimeoutMs - 10'000 - 1;
+    h.server.checkConnections();
+    h.server.processQueue();
+    EXPECT_TRUE(h.server.player(silent).connected);
+    t += 1;
+    h.server.checkConnections();
+    h.server.processQueue();
+    EXPECT_FALSE(h.server.player(silent).connected);
+    EXPECT_TRUE(h.server.player(late).connected); // logged in in time, however long ago it connected
+    EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_playerdisconnected+" + std::to_string(silent) + "+"});
+    EXPECT_FALSE(h.server.watchTimerActive());
+    // Its slot is free for the next player.
+    EXPECT_EQ(h.connect(), silent);
 }
 
 TEST(Relay, ChatActionSoundAndBotSpeed) {
@@ -280,4 +319,32 @@ TEST(Relay, ChatActionSoundAndBotSpeed) {
     h.say(1, in::BotSpeed{1, 2000});
     EXPECT_EQ(requested, 2000);
     EXPECT_EQ(h.to(1), (std::vector<std::string>{"CMD_action+2+Ann waves|clRed", "CMD_playasound+2+wave7+"}));
+}
+
+TEST(Relay, NothingAClientSendsMakesARelayLongerThanTheBound) {
+    Harness h;
+    h.login("Host");
+    h.login(std::string(200, 'N')); // the name is cut to its own limit
+    h.clear();
+    const std::string line(protocol::FrameBuffer::kDefaultCapacity - 200, 'w'); // the frame limit takes it
+    h.say(2, in::Chat{2, line + "|clRed"});
+    h.say(2, in::Action{2, line + "|" + std::string(100, 'c')}); // no colour that long: all of it is text
+    h.say(2, in::PlayASound{2, "wave" + std::string(protocol::kMaxSoundLength, '7')});
+    h.say(2, in::Chat{2, "short|clBlue"});
+    const std::string name(protocol::kMaxNameLength, 'N');
+    EXPECT_EQ(h.to(1),
+              (std::vector<std::string>{
+                  "CMD_chat+2+" + name + " chats: " + std::string(protocol::kMaxChatLength, 'w') + "|clRed",
+                  "CMD_action+2+" + name + " " + std::string(protocol::kMaxChatLength, 'w'),
+                  "CMD_chat+2+" + name + " chats: short|clBlue"}));
+    EXPECT_TRUE(h.server.player(2).connected);
+    // Characters, not bytes: a line of four-byte characters keeps 1,000 of them, none split.
+    h.clear();
+    std::string wide;
+    for (int i = 0; i < 3000; ++i)
+        wide += "\xF0\x9F\x98\x80";
+    h.say(2, in::Chat{2, wide});
+    const auto relayed = h.last<protocol::toclient::Chat>(1);
+    ASSERT_TRUE(relayed);
+    EXPECT_EQ(relayed->text, name + " chats: " + wide.substr(0, 4 * protocol::kMaxChatLength));
 }

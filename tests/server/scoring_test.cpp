@@ -135,3 +135,22 @@ TEST(TeamGame, RoundEndsWhenBothPartnersAreOut) {
     h.finish(3);
     EXPECT_EQ(h.to(2).back(), "CMD_endround+3+1+70+30+0+2+-30+-30+1+3+70+30+0+4+-30+-30+4");
 }
+
+TEST(RoundEnd, AnEmptySeatNeverWinsARoundLostByEverybody) {
+    Harness h;
+    h.login("Host");
+    h.login("Ann");
+    h.login("Bo");
+    h.start(0);
+    // Everybody draws until the pool is dry and every playing seat has met it: nobody gains, and the
+    // empty seat 4, still at 0, is not the winner of a game with target 0.
+    for (int turns = 0; turns < 200 && h.all<msg::EndRound>(1).empty(); ++turns)
+        h.say(h.server.currentplayer(), in::DrawCard{h.server.currentplayer()});
+    const auto result = h.last<msg::EndRound>(1);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->winner, 0);
+    EXPECT_LT(result->seats[0].score, 0);
+    EXPECT_EQ(result->seats[3].score, 0);
+    EXPECT_TRUE(h.all<msg::Winner>(1).empty());
+    EXPECT_TRUE(h.server.gamestarted());
+}

@@ -2,10 +2,16 @@
 
 #include "harness.h"
 
+#include "protocol/framebuffer.h"
+#include "protocol/text.h"
+
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+
+#include <algorithm>
+#include <functional>
 
 using namespace testing_server;
 
@@ -28,7 +34,82 @@ Outcome runToEnd(const QStringList& args) {
     return run;
 }
 
+// A started rimbalo-server on an ephemeral port; stops it at the end.
+struct RunningServer {
+    QProcess process;
+    QString output;
+    quint16 port = 0;
+
+    bool start() {
+        process.start(QStringLiteral(RIMBALO_SERVER_BIN), {"--port", "0"});
+        if (!process.waitForStarted(kWaitMs) || !collect("Listening on port ")) return false;
+        port = static_cast<quint16>(output.section("Listening on port ", 1).section('\n', 0, 0).toUInt());
+        return port != 0;
+    }
+    bool collect(const QString& wanted) {
+        return QTest::qWaitFor(
+            [&] {
+                output += QString::fromUtf8(process.readAllStandardOutput());
+                return output.contains(wanted);
+            },
+            kWaitMs);
+    }
+    ~RunningServer() {
+        process.terminate();
+        process.waitForFinished(kWaitMs);
+    }
+};
+
+// A client that logs in and keeps every complete command it receives.
+struct WireClient {
+    QTcpSocket socket;
+    protocol::FrameBuffer buffer;
+    std::vector<std::string> received;
+
+    bool join(quint16 port, int slot, const std::string& name) {
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        if (!socket.waitForConnected(kWaitMs)) return false;
+        write(protocol::encode(protocol::toserver::LoginInfo{slot, kVersion, name}));
+        return waitFor([&](const std::string& e) {
+            return e.rfind("CMD_newplayerinfo+" + std::to_string(slot), 0) == 0;
+        });
+    }
+    void write(const std::string& bytes) { socket.write(bytes.data(), static_cast<qint64>(bytes.size())); }
+    bool waitFor(const std::function<bool(const std::string&)>& wanted) {
+        return QTest::qWaitFor(
+            [&] {
+                const QByteArray bytes = socket.readAll();
+                if (!buffer.append(
+                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                        received))
+                    return true; // over the frame limit: the caller's checks fail
+                return std::any_of(received.begin(), received.end(), wanted);
+            },
+            kWaitMs);
+    }
+};
+
 } // namespace
+
+TEST(ServerApp, AnOverlongChatLineReachesTheOthersCutAndNobodyIsDropped) {
+    RunningServer server;
+    ASSERT_TRUE(server.start());
+    WireClient host;
+    WireClient talker;
+    ASSERT_TRUE(host.join(server.port, 1, "Host"));
+    ASSERT_TRUE(talker.join(server.port, 2, "Talker"));
+    // Just under the frame limit, so the line itself is accepted; the relay adds the name in front.
+    talker.write(protocol::encode(protocol::toserver::Chat{
+        2, std::string(protocol::FrameBuffer::kDefaultCapacity - 20, 'x') + "|clRed"}));
+    talker.write(protocol::encode(protocol::toserver::Chat{2, "after|clRed"}));
+    ASSERT_TRUE(
+        host.waitFor([](const std::string& e) { return e == "CMD_chat+2+Talker chats: after|clRed"; }));
+    EXPECT_NE(std::find(host.received.begin(), host.received.end(),
+                        "CMD_chat+2+Talker chats: " + std::string(protocol::kMaxChatLength, 'x') + "|clRed"),
+              host.received.end());
+    EXPECT_EQ(host.socket.state(), QAbstractSocket::ConnectedState);
+    EXPECT_EQ(talker.socket.state(), QAbstractSocket::ConnectedState);
+}
 
 TEST(ServerApp, BadOptionsAndABusyPortExitWithTwo) {
     const Outcome bogus = runToEnd({"--bogus"});

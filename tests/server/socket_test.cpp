@@ -4,8 +4,12 @@
 
 #include "protocol/framebuffer.h"
 
+#include <QEventLoop>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include <memory>
 
@@ -15,6 +19,21 @@ namespace in = protocol::toserver;
 namespace {
 
 constexpr int kWaitMs = 5000;
+
+// Runs the event loop until `done` holds or the time is up. Unlike QTest::qWaitFor it does not sleep
+// between passes, so a server handling one command per pass is not slowed to a hundred a second.
+bool waitUntil(const std::function<bool()>& done, int ms = kWaitMs) {
+    if (done()) return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    poll.start(1);
+    loop.exec();
+    return done();
+}
 
 class TestClient {
 public:
@@ -37,10 +56,10 @@ public:
         socket.flush();
     }
     bool waitForCount(std::size_t n) {
-        return QTest::qWaitFor([&] { return received.size() >= n; }, kWaitMs);
+        return waitUntil([&] { return received.size() >= n; });
     }
     bool waitFor(const std::string& entry) {
-        return QTest::qWaitFor([&] { return has(entry); }, kWaitMs);
+        return waitUntil([&] { return has(entry); });
     }
     bool has(const std::string& entry) const {
         return std::find(received.begin(), received.end(), entry) != received.end();
@@ -160,6 +179,24 @@ TEST_F(Loopback, BurstsFromFourClientsAreEachHandledOnceInOrder) {
                                std::to_string(next[static_cast<std::size_t>(sender)]++) + "+x|c");
     }
     EXPECT_FALSE(server.queuedCommands());
+}
+
+TEST_F(Loopback, ABurstOfAThousandCommandsIsHandledWholeAndTheSenderStays) {
+    auto host = client();
+    auto talker = client();
+    ASSERT_EQ(host->join(port, "Host"), 1);
+    ASSERT_EQ(talker->join(port, "Talk"), 2);
+    host->received.clear();
+    constexpr int kBurst = 1000;
+    std::string burst;
+    for (int n = 0; n < kBurst; ++n)
+        burst += protocol::encode(in::Chat{2, std::to_string(n) + "|c"});
+    talker->write(burst);
+    ASSERT_TRUE(host->waitForCount(kBurst)) << host->received.size();
+    EXPECT_EQ(host->received.front(), "CMD_chat+2+Talk chats: 0|c");
+    EXPECT_EQ(host->received.back(), "CMD_chat+2+Talk chats: " + std::to_string(kBurst - 1) + "|c");
+    EXPECT_TRUE(server.player(2).connected);
+    EXPECT_EQ(talker->socket.state(), QAbstractSocket::ConnectedState);
 }
 
 TEST_F(Loopback, FloodingAndLeavingConnectionsAreClosedOthersPlayOn) {
