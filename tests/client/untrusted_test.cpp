@@ -1,0 +1,123 @@
+// What other players can send that must not spoil the game: very long chat lines and floods of them.
+
+#include "harness.h"
+
+#include "client/chatview.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+
+using namespace testing_client;
+
+namespace {
+
+// A chat view on screen (offscreen): lines off screen take their colour when scrolled into view.
+struct ChatPanel {
+    QWidget panel;
+    client::ChatView chat{&panel};
+    ChatPanel() {
+        panel.resize(750, 520);
+        panel.show();
+    }
+    QTextDocument* doc() const { return chat.view()->document(); }
+    // The colour of every piece of line `n` that is neither a link nor a picture.
+    std::vector<QColor> colours(int n) const {
+        std::vector<QColor> out;
+        for (auto it = doc()->findBlockByNumber(n).begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (!f.isAnchor() && !f.isImageFormat()) out.push_back(f.foreground().color());
+        }
+        return out;
+    }
+    bool allOf(int n, const QColor& c) const {
+        const std::vector<QColor> got = colours(n);
+        return !got.empty() && std::all_of(got.begin(), got.end(), [&](const QColor& x) { return x == c; });
+    }
+};
+
+} // namespace
+
+TEST(ChatFlood, AVeryLongLineShowsWholeWithItsLinksAndSmilies) {
+    ChatPanel p;
+    const QString words = QString(QStringLiteral("ab ")).repeated(11000); // 33,000 characters
+    p.chat.addlinetochat(QStringLiteral("3+Eve: ") + words + QStringLiteral("www.example.org :)#12") + words,
+                         Qt::red);
+    EXPECT_EQ(p.doc()->blockCount(), 1);
+    const QString shown = p.doc()->toPlainText();
+    EXPECT_EQ(shown.size(), 5 + 2 * words.size() + 16 + 1); // head, blank, words, link, picture
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Eve: ab ab")));
+    int links = 0, pictures = 0;
+    for (auto it = p.doc()->begin().begin(); !it.atEnd(); ++it) {
+        const QTextCharFormat f = it.fragment().charFormat();
+        links += f.isAnchor() && it.fragment().text() == QStringLiteral("www.example.org ");
+        pictures += f.isImageFormat();
+    }
+    EXPECT_EQ(links, 1);
+    EXPECT_EQ(pictures, 1);
+    EXPECT_TRUE(p.allOf(0, Qt::red));
+}
+
+TEST(ChatFlood, EarlierLinesFollowTheirSendersLatestColourOnly) {
+    ChatPanel p;
+    p.chat.addlinetochat(QStringLiteral("3+Cy: one www.a.org two"), Qt::red);
+    p.chat.addlinetochat(QStringLiteral("4+Dee: other"), Qt::blue);
+    p.chat.addSystemLine(QStringLiteral("Cy joined"));
+    p.chat.addlinetochat(QStringLiteral("3+Cy: three"), Qt::darkYellow);
+    EXPECT_TRUE(p.allOf(0, Qt::darkYellow));
+    EXPECT_TRUE(p.allOf(1, Qt::blue));
+    EXPECT_TRUE(p.allOf(2, client::ChatView::kSystemColour));
+    EXPECT_TRUE(p.allOf(3, Qt::darkYellow));
+    // The link keeps the link colour.
+    int links = 0;
+    for (auto it = p.doc()->begin().begin(); !it.atEnd(); ++it) {
+        if (!it.fragment().charFormat().isAnchor()) continue;
+        ++links;
+        EXPECT_EQ(it.fragment().charFormat().foreground().color(),
+                  p.chat.styleColour(client::ChatView::kLinkStyle));
+    }
+    EXPECT_EQ(links, 1);
+}
+
+TEST(ChatFlood, TheViewKeepsTheLatestLinesAndTheirColours) {
+    using client::ChatView;
+    ChatPanel p;
+    const int total = ChatView::kMaxLines + ChatView::kTrimStep + 50;
+    for (int i = 0; i < total; ++i) {
+        const int slot = i % 2 ? 4 : 3;
+        p.chat.addlinetochat(QStringLiteral("%1+P%1: line %2 www.x%2.org end").arg(slot).arg(i),
+                             slot == 3 ? QColor(Qt::red) : QColor(Qt::blue));
+    }
+    const int kept = p.doc()->blockCount();
+    EXPECT_LE(kept, ChatView::kMaxLines + ChatView::kTrimStep);
+    EXPECT_GE(kept, ChatView::kMaxLines);
+    EXPECT_EQ(p.doc()->lastBlock().text(), QStringLiteral("P4: line %1 www.x%1.org end").arg(total - 1));
+    EXPECT_EQ(
+        p.doc()->firstBlock().text(),
+        QStringLiteral("P%1: line %2 www.x%2.org end").arg((total - kept) % 2 ? 4 : 3).arg(total - kept));
+
+    // After old lines went, recolouring one sender still hits exactly that sender's text: at the
+    // bottom of the view, and at its top once it is scrolled there.
+    p.chat.addlinetochat(QStringLiteral("3+P3: again"), Qt::green);
+    auto checkShown = [&] {
+        const int first = p.chat.view()->cursorForPosition(QPoint(0, 0)).blockNumber();
+        const QWidget* port = p.chat.view()->viewport();
+        const int last =
+            p.chat.view()->cursorForPosition(QPoint(port->width(), port->height())).blockNumber();
+        ASSERT_LT(first, last);
+        for (int n = first; n <= last; ++n) {
+            const bool three = p.doc()->findBlockByNumber(n).text().startsWith(QStringLiteral("P3"));
+            ASSERT_TRUE(p.allOf(n, three ? QColor(Qt::green) : QColor(Qt::blue))) << n;
+        }
+    };
+    checkShown();
+    p.chat.view()->verticalScrollBar()->setValue(0);
+    checkShown();
+    p.chat.view()->verticalScrollBar()->setValue(p.chat.view()->verticalScrollBar()->maximum() / 2);
+    checkShown();
+    p.chat.clear();
+    p.chat.addlinetochat(QStringLiteral("4+P4: fresh"), Qt::black);
+    p.chat.addlinetochat(QStringLiteral("3+P3: after"), Qt::magenta);
+    EXPECT_EQ(p.doc()->toPlainText(), QStringLiteral("P4: fresh\nP3: after"));
+    EXPECT_TRUE(p.allOf(0, Qt::black));
+    EXPECT_TRUE(p.allOf(1, Qt::magenta));
+}
