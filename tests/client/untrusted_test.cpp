@@ -1,11 +1,17 @@
-// What other players can send that must not spoil the game: very long chat lines and floods of them.
+// What other players and servers can send that must not spoil the game: very long chat lines and
+// floods of them, and notices that pile up.
 
 #include "harness.h"
 
 #include "client/chatview.h"
 
+#include <QAbstractButton>
+#include <QEventLoop>
+#include <QMessageBox>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 using namespace testing_client;
 
@@ -120,4 +126,58 @@ TEST(ChatFlood, TheViewKeepsTheLatestLinesAndTheirColours) {
     EXPECT_EQ(p.doc()->toPlainText(), QStringLiteral("P4: fresh\nP3: after"));
     EXPECT_TRUE(p.allOf(0, Qt::black));
     EXPECT_TRUE(p.allOf(1, Qt::magenta));
+}
+
+TEST(Notices, AHandlerThatWaitsHoldsTheQueue) {
+    client::GameConnection c;
+    int depth = 0, deepest = 0;
+    std::vector<std::string> handled;
+    c.setCommandHandler([&](std::string_view e) {
+        deepest = std::max(deepest, ++depth);
+        handled.emplace_back(e);
+        if (handled.size() == 1) { // the first handler waits in an event loop of its own
+            QEventLoop wait;
+            QTimer::singleShot(20, &wait, &QEventLoop::quit);
+            wait.exec();
+        }
+        --depth;
+    });
+    std::string burst;
+    for (int i = 0; i < 50; ++i)
+        burst += "CMD_n+" + std::to_string(i) + E;
+    c.receive(burst);
+    QTRY_COMPARE_WITH_TIMEOUT(handled.size(), std::size_t{50}, 5000);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(handled.front(), "CMD_n+0");
+    EXPECT_EQ(handled.back(), "CMD_n+49");
+}
+
+TEST(Notices, GameIsFullShowsOneBoxAndEndsTheConnection) {
+    QTemporaryDir dir;
+    client::FileLocations::setProgramFolder(dir.path());
+    client::FileLocations::setUserFolder(dir.path());
+    {
+        client::Tchat tchat;
+        QSignalSpy closed(&tchat, &client::Tchat::closed);
+        std::string burst;
+        for (int i = 0; i < 300; ++i)
+            burst += "CMD_full+" + E + "CMD_chat+2+Bob: after the notice|clRed" + E;
+        tchat.connection().receive(burst);
+        QTRY_VERIFY_WITH_TIMEOUT(tchat.connection().halted(), 3000);
+        QCoreApplication::processEvents();
+        tchat.connection().receive("CMD_full+" + E);
+        QCoreApplication::processEvents();
+        const auto boxes = tchat.findChildren<QMessageBox*>(QStringLiteral("notice"));
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_EQ(boxes.front()->text(), "Game is full");
+        EXPECT_FALSE(tchat.findChild<QTextBrowser*>(QStringLiteral("mainchat"))
+                         ->toPlainText()
+                         .contains(QStringLiteral("after the notice")));
+        EXPECT_EQ(tchat.connection().queued(), 0u);
+        EXPECT_EQ(closed.size(), 0); // the player reads the notice first
+        boxes.front()->button(QMessageBox::Ok)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(closed.size(), 1, 3000);
+    }
+    client::FileLocations::setProgramFolder({});
+    client::FileLocations::setUserFolder({});
 }
