@@ -1,5 +1,5 @@
 // What other players and servers can send that must not spoil the game: very long chat lines and
-// floods of them, and notices that pile up.
+// floods of them, notices that pile up, and markup in names.
 
 #include "harness.h"
 
@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -180,4 +181,33 @@ TEST(Notices, GameIsFullShowsOneBoxAndEndsTheConnection) {
     }
     client::FileLocations::setProgramFolder({});
     client::FileLocations::setUserFolder({});
+}
+
+TEST(Markup, NamesAndServerTextsShowAsTheyAre) {
+    const QString heading = QStringLiteral("<h1><u>EVE</u></h1>");
+    const QString picture = QStringLiteral("<img src='file:///etc/passwd'>");
+    Harness h;
+    h.login(1, QStringLiteral("Ann"));
+    h.feed("CMD_existingplayers+1+Ann+0+2+" + heading.toStdString() + "+0+3+" + picture.toStdString() + "+0");
+    h.feed("CMD_startgame+Ann+500+60+t+f+14+");
+    h.feed("CMD_nextplayer+2+62+1+0+14+2+0+14+3+0+14+4+0+0");
+    EXPECT_EQ(h.text("label_playername2"), heading);
+    EXPECT_EQ(h.text("label_status"), heading + QStringLiteral("'s turn."));
+    h.feed("CMD_winner+" + picture.toStdString() + "+");
+    EXPECT_EQ(h.text("label_winner1"), picture + QStringLiteral(" has Won the Game!"));
+
+    // Every label that shows one of the names shows it as text, one line of its own font high.
+    Harness plain;
+    plain.login(1, QStringLiteral("Ann"));
+    plain.feed("CMD_existingplayers+1+Ann+0+2+EVE+0");
+    const int lineHigh =
+        plain.tchat.findChild<QLabel*>(QStringLiteral("label_playername2"))->sizeHint().height();
+    int shown = 0;
+    for (QLabel* l : h.tchat.findChildren<QLabel*>()) {
+        if (!l->text().contains(heading) && !l->text().contains(picture)) continue;
+        ++shown;
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
+    }
+    EXPECT_GE(shown, 4);
+    EXPECT_EQ(h.tchat.findChild<QLabel*>(QStringLiteral("label_playername2"))->sizeHint().height(), lineHigh);
 }
