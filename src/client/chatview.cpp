@@ -6,6 +6,7 @@
 #include "protocol/text.h"
 #include "windows/artwork.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +17,9 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
+
+#include <algorithm>
+#include <limits>
 
 namespace client {
 
@@ -68,6 +72,8 @@ ChatView::ChatView(QWidget* panel) : QObject(panel) {
     pal.setColor(QPalette::Text, Qt::black);
     view_->setPalette(pal);
     view_->document()->setDocumentMargin(5);
+    view_->document()->setUndoRedoEnabled(false);
+    connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { recolourVisible(); });
     connect(view_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         bool ok = false;
         const int link = url.fragment().toInt(&ok);
@@ -122,23 +128,59 @@ void ChatView::buildPopup() {
 }
 
 void ChatView::setStyleColour(int style, const QColor& colour) {
-    QColor& current = styles_[static_cast<std::size_t>(style)];
-    if (current == colour) return;
-    current = colour;
-    // A style is shared by every line that uses it: earlier lines of the same sender follow along.
-    QTextCharFormat recolour;
-    recolour.setForeground(colour);
+    // A style is shared by every line that uses it: earlier lines of the same sender follow along
+    // when they are drawn (recolourVisible), so a change costs nothing for lines off screen.
+    styles_[static_cast<std::size_t>(style)] = colour;
+}
+
+QTextBlock ChatView::lineAt(int y) const {
+    // Lines lie one below the other: the first whose bottom is below y, by halving.
+    const QTextDocument* doc = view_->document();
+    const QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (layout->blockBoundingRect(doc->findBlockByNumber(mid)).bottom() <= y)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return doc->findBlockByNumber(low);
+}
+
+void ChatView::recolourVisible() {
+    if (editing_) return;
+    // A view that is not shown has no screen: all of it is brought up to date.
+    qint64 top = dropped_;
+    qint64 bottom = std::numeric_limits<qint64>::max();
+    if (view_->isVisible()) {
+        const int y = view_->verticalScrollBar()->value();
+        top = lineAt(y).position() + dropped_;
+        const QTextBlock last = lineAt(y + view_->viewport()->height());
+        bottom = last.position() + last.length() + dropped_;
+    }
+    // One edit for all of them: the view lays out the lines on screen once.
     QTextCursor cursor(view_->document());
-    for (QTextBlock block = view_->document()->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            if (f.charFormat().intProperty(kStyleProperty) != style || f.charFormat().isImageFormat())
-                continue;
-            cursor.setPosition(f.position());
-            cursor.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
+    bool editing = false;
+    for (std::size_t style = 0; style < spans_.size(); ++style) {
+        std::deque<Span>& spans = spans_[style];
+        const QRgb wanted = styles_[style].rgba();
+        auto it = std::lower_bound(spans.begin(), spans.end(), top,
+                                   [](const Span& s, qint64 at) { return s.start + s.length <= at; });
+        for (; it != spans.end() && it->start <= bottom; ++it) {
+            if (it->drawn == wanted) continue;
+            it->drawn = wanted;
+            if (!editing) cursor.beginEditBlock();
+            editing = true;
+            QTextCharFormat recolour;
+            recolour.setForeground(styles_[style]);
+            cursor.setPosition(static_cast<int>(it->start - dropped_));
+            cursor.setPosition(static_cast<int>(it->start - dropped_ + it->length), QTextCursor::KeepAnchor);
             cursor.mergeCharFormat(recolour);
         }
     }
+    if (editing) cursor.endEditBlock();
 }
 
 void ChatView::addlinetochat(const QString& line, const QColor& colour) {
@@ -150,61 +192,106 @@ void ChatView::addlinetochat(const QString& line, const QColor& colour) {
     QString text = singleLine(line.mid(plus + 1));
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     const QString head = colon < 0 ? QString() : text.left(colon + 1);
-    text = text.mid(colon + 1);
+    text.remove(0, colon + 1);
     // The head is followed by one blank: the blank the sender put after its ":" is that blank.
     if (colon >= 0 && text.startsWith(QLatin1Char(' '))) text.remove(0, 1);
 
     setStyleColour(style, colour);
-    QTextCharFormat format;
-    format.setForeground(colour);
-    format.setFontWeight(QFont::Bold);
-    format.setProperty(kStyleProperty, style);
-    QTextCursor cursor(view_->document());
-    cursor.movePosition(QTextCursor::End);
-    if (!view_->document()->isEmpty()) cursor.insertBlock(QTextBlockFormat(), format);
-    cursor.insertText(head + QLatin1Char(' '), format);
-    for (qsizetype at = text.indexOf(smilies::kMarker); at >= 0; at = text.indexOf(smilies::kMarker)) {
-        addWords(cursor, text.left(at), style);
+    std::vector<Piece> pieces{{head + QLatin1Char(' '), false, -1}};
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(smilies::kMarker); at >= 0; at = text.indexOf(smilies::kMarker, from)) {
+        addWords(pieces, text.mid(from, at - from));
         const QString digits = text.mid(at + smilies::kMarker.size(), 2);
-        text = text.mid(at + smilies::kMarker.size() + digits.size());
-        addSmiley(cursor, smilies::indexOf(digits));
+        from = at + smilies::kMarker.size() + digits.size();
+        pieces.push_back({QString(), false, smilies::indexOf(digits)});
     }
-    if (!text.isEmpty()) addWords(cursor, text, style);
+    addWords(pieces, text.mid(from));
+    insertLine(pieces, style);
+    trimOldLines();
     if (!scrollOff_) view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
+    recolourVisible();
 }
 
-void ChatView::addWords(QTextCursor& cursor, const QString& text, int style) {
+void ChatView::addWords(std::vector<Piece>& pieces, const QString& text) {
+    // Words are cut after each blank, the blank going with the word before it; runs of words that
+    // are not links make one piece.
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype blank = text.indexOf(QLatin1Char(' '), start);
+        const qsizetype end = blank < 0 ? text.size() : blank + 1;
+        const QStringView word = QStringView(text).mid(start, end - start);
+        start = end;
+        const bool link = LinkTable::isLink(word.toString());
+        if (link || pieces.back().link || pieces.back().smiley >= 0)
+            pieces.push_back({word.toString(), link, -1});
+        else
+            pieces.back().text += word;
+    }
+}
+
+void ChatView::insertLine(const std::vector<Piece>& pieces, int style) {
     QTextCharFormat plain;
     plain.setForeground(styles_[static_cast<std::size_t>(style)]);
     plain.setFontWeight(QFont::Bold);
     plain.setProperty(kStyleProperty, style);
-    // Words are cut after each blank, the blank going with the word before it.
-    for (qsizetype start = 0; start < text.size();) {
-        const qsizetype blank = text.indexOf(QLatin1Char(' '), start);
-        const qsizetype end = blank < 0 ? text.size() : blank + 1;
-        const QString piece = text.mid(start, end - start);
-        start = end;
-        if (!LinkTable::isLink(piece)) {
-            cursor.insertText(piece, plain);
-            continue;
+    std::deque<Span>& spans = spans_[static_cast<std::size_t>(style)];
+
+    // The whole line goes in as one edit: the view lays it out once.
+    editing_ = true;
+    QTextCursor cursor(view_->document());
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::End);
+    if (!view_->document()->isEmpty()) cursor.insertBlock(QTextBlockFormat(), plain);
+    for (const Piece& piece : pieces) {
+        const qint64 at = cursor.position() + dropped_;
+        if (piece.smiley >= 0) {
+            QTextImageFormat image;
+            image.setName(kSmileyScheme + QStringLiteral(":%1").arg(piece.smiley));
+            image.setWidth(smilies::kWidth);
+            image.setHeight(smilies::kHeight);
+            image.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+            cursor.insertImage(image);
+        } else if (piece.link) {
+            QTextCharFormat link;
+            link.setForeground(styles_[kLinkStyle]);
+            link.setFontUnderline(true);
+            link.setAnchor(true);
+            link.setAnchorHref(QStringLiteral("#%1").arg(links_.store(piece.text)));
+            link.setProperty(kStyleProperty, kLinkStyle);
+            cursor.insertText(piece.text, link);
+        } else if (!piece.text.isEmpty()) {
+            cursor.insertText(piece.text, plain);
+            const QRgb drawn = styles_[static_cast<std::size_t>(style)].rgba();
+            if (!spans.empty() && spans.back().start + spans.back().length == at &&
+                spans.back().drawn == drawn)
+                spans.back().length += piece.text.size();
+            else
+                spans.push_back({at, piece.text.size(), drawn});
         }
-        QTextCharFormat link;
-        link.setForeground(styles_[kLinkStyle]);
-        link.setFontUnderline(true);
-        link.setAnchor(true);
-        link.setAnchorHref(QStringLiteral("#%1").arg(links_.store(piece)));
-        link.setProperty(kStyleProperty, kLinkStyle);
-        cursor.insertText(piece, link);
     }
+    cursor.endEditBlock();
+    editing_ = false;
 }
 
-void ChatView::addSmiley(QTextCursor& cursor, int index) {
-    QTextImageFormat image;
-    image.setName(kSmileyScheme + QStringLiteral(":%1").arg(index));
-    image.setWidth(smilies::kWidth);
-    image.setHeight(smilies::kHeight);
-    image.setVerticalAlignment(QTextCharFormat::AlignMiddle);
-    cursor.insertImage(image);
+void ChatView::trimOldLines() {
+    QTextDocument* doc = view_->document();
+    if (doc->blockCount() <= kMaxLines + kTrimStep) return;
+    const QTextBlock firstKept = doc->findBlockByNumber(doc->blockCount() - kMaxLines);
+    const int cut = firstKept.position();
+    editing_ = true;
+    QTextCursor cursor(doc);
+    cursor.setPosition(0);
+    cursor.setPosition(cut, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    dropped_ += cut;
+    for (std::deque<Span>& spans : spans_) {
+        while (!spans.empty() && spans.front().start + spans.front().length <= dropped_)
+            spans.pop_front();
+        if (!spans.empty() && spans.front().start < dropped_) {
+            spans.front().length -= dropped_ - spans.front().start;
+            spans.front().start = dropped_;
+        }
+    }
+    editing_ = false;
 }
 
 void ChatView::chatrecieved(std::string_view args) {
@@ -230,6 +317,7 @@ void ChatView::setTextSize(int points) {
     f.setFamily(QStringLiteral("Arial"));
     f.setPointSize(textsize_);
     view_->document()->setDefaultFont(f);
+    recolourVisible();
 }
 
 void ChatView::setScrollOff(bool off) {
@@ -238,7 +326,12 @@ void ChatView::setScrollOff(bool off) {
 }
 
 void ChatView::clear() {
+    editing_ = true;
     view_->clear();
+    editing_ = false;
+    for (std::deque<Span>& spans : spans_)
+        spans.clear();
+    dropped_ = 0;
     emit cleared();
 }
 

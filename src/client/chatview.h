@@ -9,11 +9,14 @@
 #include <QString>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QMenu;
+class QTextBlock;
 class QTextBrowser;
 class QTextCursor;
 class QUrl;
@@ -28,6 +31,9 @@ public:
     static constexpr int kLinkStyle = 4;
     static inline const QColor kSystemColour{0, 128, 0};
     static inline const QColor kUnreadableColour{255, 0, 0};
+    // The view keeps the latest lines: past kMaxLines + kTrimStep lines the oldest go, down to kMaxLines.
+    static constexpr int kMaxLines = 2000;
+    static constexpr int kTrimStep = 200;
 
     explicit ChatView(QWidget* panel);
 
@@ -66,15 +72,38 @@ signals:
     void cleared();
 
 private:
+    // One piece of a line: text in the line's style, a link, or a smiley picture (`smiley` >= 0).
+    struct Piece {
+        QString text;
+        bool link = false;
+        int smiley = -1;
+    };
+    // A stretch of the view in one style, by its position counted from the first character the view
+    // ever held (so dropping old lines leaves the other stretches' positions as they are), and the
+    // colour it is drawn in now.
+    struct Span {
+        qint64 start;
+        qint64 length;
+        QRgb drawn;
+    };
+
     void buildPopup();
     void setStyleColour(int style, const QColor& colour);
-    void addWords(QTextCursor& cursor, const QString& text, int style);
-    void addSmiley(QTextCursor& cursor, int index);
+    void addWords(std::vector<Piece>& pieces, const QString& text);
+    void insertLine(const std::vector<Piece>& pieces, int style);
+    void trimOldLines();
+    // Brings the stretches on screen to their style's colour.
+    void recolourVisible();
+    // The line at height y of the document (the last line below its end).
+    QTextBlock lineAt(int y) const;
 
     QTextBrowser* view_;
     QMenu* popup_ = nullptr;
     QAction* scrollItem_ = nullptr;
     std::array<QColor, kStyles> styles_{};
+    std::array<std::deque<Span>, kStyles> spans_{};
+    qint64 dropped_ = 0;   // characters dropped from the top of the view so far
+    bool editing_ = false; // the document is being changed: positions may not match the stretches
     LinkTable links_;
     int textsize_ = 8;
     bool scrollOff_ = false;

@@ -22,7 +22,9 @@ GameConnection::~GameConnection() {
 void GameConnection::open(const QString& host, quint16 port) {
     sock_.abort();
     buffer_.clear();
+    queue_.clear();
     closing_ = false;
+    halted_ = false;
     sock_.connectToHost(host, port);
 }
 
@@ -46,6 +48,7 @@ void GameConnection::readSocket() {
 }
 
 void GameConnection::receive(std::string_view bytes) {
+    if (halted_) return;
     std::vector<std::string> commands;
     if (!buffer_.append(bytes, commands)) {
         // A peer that sends this much without an end marker is broken or hostile.
@@ -57,6 +60,7 @@ void GameConnection::receive(std::string_view bytes) {
 }
 
 void GameConnection::socketClosed() {
+    if (halted_) return;
     closing_ = true;
     if (queue_.empty()) {
         emit closed();
@@ -73,16 +77,29 @@ void GameConnection::schedule() {
 
 void GameConnection::handleNext() {
     scheduled_ = false;
-    if (queue_.empty()) return;
+    // A handler runs to completion before the next one starts: if it waits in an event loop of its
+    // own, the queue waits with it and is resumed when it returns.
+    if (handling_ || halted_ || queue_.empty()) return;
     const std::string entry = std::move(queue_.front());
     queue_.pop_front();
+    handling_ = true;
     if (handler_) handler_(entry);
+    handling_ = false;
+    if (halted_) return;
     if (!queue_.empty()) {
         schedule();
     } else if (closing_) {
         closing_ = false;
         emit closed();
     }
+}
+
+void GameConnection::halt() {
+    halted_ = true;
+    queue_.clear();
+    buffer_.clear();
+    closing_ = false;
+    sock_.abort();
 }
 
 } // namespace client

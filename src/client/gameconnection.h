@@ -38,6 +38,10 @@ public:
     // Bytes as they arrive from the network: complete commands are queued, the rest kept.
     void receive(std::string_view bytes);
     std::size_t queued() const { return queue_.size(); }
+    // Handles nothing more from this connection: queued and later commands are dropped, the socket is
+    // dropped, and closed() is not emitted (the window decides when it closes).
+    void halt();
+    bool halted() const { return halted_; }
     QTcpSocket& socket() { return sock_; }
 
 signals:
@@ -55,6 +59,8 @@ private:
     std::deque<std::string> queue_;
     bool scheduled_ = false;
     bool closing_ = false;
+    bool handling_ = false; // a handler runs: another command waits for it, even if it spins an event loop
+    bool halted_ = false;
     CommandHandler handler_;
     Sink sink_;
 };

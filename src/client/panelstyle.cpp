@@ -9,6 +9,8 @@ namespace client::style {
 QLabel* label(QWidget* parent, const QString& name, const QString& text, int pixelSize, bool bold) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    // Names and server texts end up in these labels: markup in them is shown, never interpreted.
+    l->setTextFormat(Qt::PlainText);
     QFont f = l->font();
     if (pixelSize > 0) f.setPixelSize(pixelSize);
     f.setBold(bold);

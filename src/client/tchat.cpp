@@ -76,7 +76,7 @@ Tchat::Tchat(QWidget* parent)
     setWindowTitle(QStringLiteral("Rimbalo"));
     sock11_.setObjectName(QStringLiteral("Sock11"));
     version_ = QString::fromLatin1(windows::kVersionText);
-    messageBox_ = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
+    messageBox_ = [this](const QString& text) { showNotice(text); };
     chooseColour_ = [this](const QColor& current) -> std::optional<QColor> {
         const QColor chosen = QColorDialog::getColor(current, this, QStringLiteral("Text Color"));
         if (!chosen.isValid()) return std::nullopt;

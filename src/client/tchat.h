@@ -69,7 +69,8 @@ public:
     void setServerStarter(ServerStarter starter) { startServer_ = std::move(starter); }
     void setGamePort(quint16 port) { gamePort_ = port; }
     void setLobbyPort(quint16 port) { lobbyPort_ = port; }
-    // Shows a notice; a message box unless replaced.
+    // Shows a notice; unless replaced, a message box that does not wait for its answer (one box per
+    // text at a time).
     void setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
     // Asks the player for a chat colour, starting from the current one; a colour dialog unless replaced.
     void setColourChooser(std::function<std::optional<QColor>(const QColor&)> choose) {
@@ -158,6 +159,7 @@ private:
     void endround(std::string_view args);
     void winner(std::string_view args);
     void full();
+    void showNotice(const QString& text);
     void showdraw(std::string_view args);
     void askpenalty(std::string_view args);
     void notenough(std::string_view args);
@@ -201,6 +203,7 @@ private:
     quint16 gamePort_ = 7772;
     quint16 lobbyPort_ = 9001;
     std::function<void(const QString&)> messageBox_;
+    bool full_ = false;
     std::function<QRect()> workArea_;
     std::function<std::optional<QColor>(const QColor&)> chooseColour_;
     QStringList args_;

@@ -16,6 +16,7 @@
 #include "windows/tspylist.h"
 
 #include <QAction>
+#include <QMessageBox>
 
 namespace client {
 
@@ -322,8 +323,38 @@ void Tchat::winner(std::string_view args) {
 }
 
 void Tchat::full() {
-    messageBox_(QStringLiteral("Game is full"));
+    if (full_) return;
+    full_ = true;
+    // The server closes a refused connection at once; whatever else it sent is not for us.
+    connection_.halt();
+    const QString text = QStringLiteral("Game is full");
+    messageBox_(text);
+    // The window closes when the player has read the notice (at once when no box is shown).
+    for (QMessageBox* box :
+         findChildren<QMessageBox*>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly)) {
+        if (box->text() == text && box->isVisible()) {
+            connect(box, &QDialog::finished, this, &QWidget::close);
+            return;
+        }
+    }
     close();
+}
+
+void Tchat::showNotice(const QString& text) {
+    // Non-modal for the program: a box that waited for its answer would run every later command
+    // inside this one's handler.
+    for (QMessageBox* box :
+         findChildren<QMessageBox*>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly)) {
+        if (box->text() == text) {
+            box->raise();
+            return;
+        }
+    }
+    auto* box = new QMessageBox(QMessageBox::Information, windowTitle(), text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("notice"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 } // namespace client

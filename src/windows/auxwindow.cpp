@@ -41,6 +41,8 @@ void AuxWindow::paintEvent(QPaintEvent*) {
 QLabel* AuxWindow::makeLabel(const QString& name, const QString& text, int pixelSize, bool bold) {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
+    // Player names and downloaded file names are shown as they are; a label that wants links says so.
+    label->setTextFormat(Qt::PlainText);
     QFont f = label->font();
     f.setPixelSize(pixelSize);
     f.setBold(bold);
