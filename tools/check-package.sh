@@ -8,7 +8,8 @@
 # Needs root (debootstrap, chroot, a private network namespace), debootstrap, and the Debian archive
 # (RIMBALO_MIRROR, default http://deb.debian.org/debian). Downloaded packages are kept in
 # RIMBALO_DEBOOTSTRAP_CACHE (default /var/cache/rimbalo-check-package) for the next run.
-# --keep leaves the work folder (build, root, logs) in place and prints where it is.
+# The package is built in build-package/ (kept, so a second run is quick); the root and the logs go to a
+# temporary folder that --keep leaves in place.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,10 +32,14 @@ done
 
 work="$(mktemp -d /tmp/rimbalo-check-package.XXXXXX)"
 root="$work/root"
-build="$work/build"
+build="$PWD/build-package"
 failures=0
 
 cleanup() {
+    # Nothing started in the root outlives the check.
+    for proc in /proc/[0-9]*; do
+        if [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ]; then kill -KILL "${proc#/proc/}" 2>/dev/null || true; fi
+    done
     if mountpoint -q "$root/proc" 2>/dev/null; then umount "$root/proc"; fi
     if [ "$keep" -eq 1 ]; then
         echo "Kept: $work"
@@ -63,7 +68,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTAL
     -DRIMBALO_TESTS=OFF -DRIMBALO_BENCH=OFF "${launcher[@]}" >"$work/configure.log"
 cmake --build "$build" >"$work/build.log"
 (cd "$build" && cpack -G DEB >"$work/cpack.log")
-deb="$(ls "$build"/rimbalo_*.deb)"
+deb="$(ls -t "$build"/rimbalo_*.deb | head -n1)"
 echo "$(basename "$deb"): $(du -h "$deb" | cut -f1)"
 dpkg-deb -f "$deb" Depends | fold -s -w 110
 
@@ -87,13 +92,24 @@ files=(/usr/bin/rimbalo /usr/bin/rimbalo-server /usr/bin/rimbalo-sim
        /usr/share/icons/hicolor/scalable/apps/com.vemko.rimbalo.svg
        /usr/share/man/man6/rimbalo.6.gz /usr/share/man/man6/rimbalo-sim.6.gz
        /usr/share/man/man8/rimbalo-server.8.gz /usr/lib/systemd/system/rimbalo-server.service)
+unit="$root/usr/lib/systemd/system/rimbalo-server.service"
 missing=()
 for f in "${files[@]}"; do [ -e "$root$f" ] || missing+=("$f"); done
 if ((${#missing[@]})); then fail "installed files; missing: ${missing[*]}"; else pass "installed files (${#files[@]} checked)"; fi
-check "service unit installed but not enabled" \
-    test -z "$(find "$root/etc/systemd/system" -name 'rimbalo-server.service' 2>/dev/null)"
-check "service unit runs /usr/bin/rimbalo-server as a dynamic user" \
-    grep -q '^ExecStart=/usr/bin/rimbalo-server' "$root/usr/lib/systemd/system/rimbalo-server.service"
+check "service unit sets DynamicUser, NoNewPrivileges, Restart=on-failure" \
+    sh -c "grep -q '^DynamicUser=yes' '$unit' && grep -q '^NoNewPrivileges=yes' '$unit' \
+           && grep -q '^Restart=on-failure' '$unit' && grep -q '^ExecStart=/usr/bin/rimbalo-server' '$unit'"
+# systemd and man come after the package, so that nothing of theirs stands in for a missing dependency.
+chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    systemd man-db >>"$work/apt.log" 2>&1
+check "systemd-analyze verify rimbalo-server.service" \
+    chroot "$root" systemd-analyze verify /usr/lib/systemd/system/rimbalo-server.service
+enabled="$(chroot "$root" systemctl is-enabled rimbalo-server.service 2>&1 || true)"
+check "service unit installed but not enabled ($enabled)" test "$enabled" = disabled
+check "man finds rimbalo(6), rimbalo-sim(6), rimbalo-server(8)" \
+    chroot "$root" man -w rimbalo.6 rimbalo-sim.6 rimbalo-server.8
+warnings="$(chroot "$root" sh -c 'for p in rimbalo rimbalo-sim rimbalo-server; do MANWIDTH=80 man --warnings $p 2>&1 >/dev/null; done')"
+check "the manual pages format without warnings" test -z "$warnings"
 
 step "Running the programs in the root (private network, offscreen)"
 chroot "$root" useradd -m player
@@ -102,7 +118,8 @@ cat >"$root/tmp/run-checks.sh" <<'EOF'
 # Runs inside the root; prints one "ok"/"FAIL" line per check.
 port="$1"
 result() { if [ "$1" -eq 0 ]; then echo "ok   $2"; else echo "FAIL $2"; fi; }
-as_player() { setpriv --reuid=player --regid=player --init-groups env HOME=/home/player QT_QPA_PLATFORM=offscreen "$@"; }
+# A prefix, not a function: a backgrounded function runs in a subshell, and $! would name the subshell.
+as_player="setpriv --reuid=player --regid=player --init-groups env HOME=/home/player QT_QPA_PLATFORM=offscreen"
 wait_for() { # wait_for FILE TEXT: up to 20 s
     i=0
     while [ $i -lt 200 ]; do
@@ -121,13 +138,13 @@ out=$(rimbalo-server --version); result $? "rimbalo-server --version: $out"
 rimbalo-server --bogus 2>/tmp/bogus.err; code=$?
 [ $code -eq 2 ] && grep -q bogus /tmp/bogus.err; result $? "rimbalo-server --bogus exits $code: $(cat /tmp/bogus.err)"
 
-as_player rimbalo-server --port "$port" 2>/tmp/server.log &
+$as_player rimbalo-server --port "$port" 2>/tmp/server.log &
 server=$!
 wait_for /tmp/server.log "port $port"; result $? "server listening: $(head -n1 /tmp/server.log)"
 rimbalo-server --port "$port" 2>/tmp/busy.err; code=$?
 [ $code -eq 2 ]; result $? "a second server on a busy port exits $code: $(cat /tmp/busy.err)"
 
-as_player rimbalo Tester 127.0.0.1 false >/tmp/client.log 2>&1 &
+$as_player rimbalo Tester 127.0.0.1 false >/tmp/client.log 2>&1 &
 client=$!
 wait_for /tmp/server.log "logged in as Tester"; result $? "the game joined the server: $(grep 'logged in' /tmp/server.log)"
 stop $client; result $? "the game stops on SIGTERM"
@@ -136,14 +153,14 @@ stop $server; code=$?
 echo "     server log:"
 sed 's/^/       /' /tmp/server.log
 
-as_player rimbalo >/tmp/solo.log 2>&1 &
+$as_player rimbalo >/tmp/solo.log 2>&1 &
 solo=$!
 sleep 1
 kill -0 $solo 2>/dev/null; result $? "a solo game runs offscreen for a second"
 stop $solo; result $? "the solo game stops cleanly"
 
 # Closed before it connects, the game writes its settings: into the user's data folder, never /usr/bin.
-as_player rimbalo Tester >/dev/null 2>&1 &
+$as_player rimbalo Tester >/dev/null 2>&1 &
 waiting=$!
 sleep 2
 stop $waiting
