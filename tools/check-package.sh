@@ -107,7 +107,7 @@ check "systemd-analyze verify rimbalo-server.service" \
 enabled="$(chroot "$root" systemctl is-enabled rimbalo-server.service 2>&1 || true)"
 check "service unit installed but not enabled ($enabled)" test "$enabled" = disabled
 check "man finds rimbalo(6), rimbalo-sim(6), rimbalo-server(8)" \
-    chroot "$root" man -w rimbalo.6 rimbalo-sim.6 rimbalo-server.8
+    sh -c "chroot '$root' man -w rimbalo.6 rimbalo-sim.6 rimbalo-server.8 >/dev/null"
 warnings="$(chroot "$root" sh -c 'for p in rimbalo rimbalo-sim rimbalo-server; do MANWIDTH=80 man --warnings $p 2>&1 >/dev/null; done')"
 check "the manual pages format without warnings" test -z "$warnings"
 
