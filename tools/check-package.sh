@@ -153,6 +153,15 @@ stop $server; code=$?
 echo "     server log:"
 sed 's/^/       /' /tmp/server.log
 
+# Any port, one address: a bare TCP client is greeted with the login request.
+other=$((port + 1000))
+$as_player rimbalo-server --port "$other" --bind 127.0.0.1 2>/tmp/other.log &
+server=$!
+wait_for /tmp/other.log "port $other"; result $? "server on --port $other --bind 127.0.0.1: $(head -n1 /tmp/other.log)"
+greeting=$(timeout 10 bash -c "exec 3<>/dev/tcp/127.0.0.1/$other && head -c 17 <&3")
+[ "$greeting" = CMD_sendlogininfo ]; result $? "a bare TCP client there is asked to log in ($greeting)"
+stop $server; result $? "that server stops on SIGTERM"
+
 $as_player rimbalo >/tmp/solo.log 2>&1 &
 solo=$!
 sleep 1
