@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QLockFile>
 
 namespace {
@@ -65,6 +66,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rimbalo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(RIMBALO_APP_ID));
+    // The icon the install rules put in the desktop's icon theme (none when run from the build).
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(RIMBALO_APP_ID)));
     // The main window alone decides when the program ends (help or the spy list may still be open).
     QApplication::setQuitOnLastWindowClosed(false);
     // The marker an installer looks for to see that the game is running (held until the program ends).
