@@ -107,6 +107,8 @@ Options parse(const QStringList& args) {
 }
 
 quint16 startServer(QProcess& server, const QString& path) {
+    // The server logs to standard error; its first line ends with the port it listens on.
+    server.setReadChannel(QProcess::StandardError);
     server.start(path, {"--port", "0"});
     if (!server.waitForStarted(kWaitMs) || !server.waitForReadyRead(kWaitMs)) return 0;
     const QString line = QString::fromUtf8(server.readLine());

@@ -15,12 +15,26 @@
 #ifdef RIMBALO_HAS_SERVER
 #include "server/tserver.h"
 #endif
+#ifdef RIMBALO_HAS_STOPSIGNALS
+#include "stopsignals.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QLockFile>
 
 namespace {
+
+// An installed copy shares its folder with other programs and other users (and root could write
+// there): its settings, tally and tile sets live in the user's data folder instead. A copy counts as
+// installed when the desktop entry installed with it sits where the install rules put it.
+void useUserFolderWhenInstalled() {
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    if (QFile::exists(programFolder.filePath(QStringLiteral(RIMBALO_INSTALLED_MARKER))))
+        client::FileLocations::setProgramFolder(client::FileLocations::userFolder());
+}
 
 windows::Ttallylist::Files tallyFiles() {
     using client::FileLocations;
@@ -51,6 +65,9 @@ void wirePhrases(client::Tchat& tchat, windows::Tphrases& phrases) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rimbalo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(RIMBALO_APP_ID));
+    // The icon the install rules put in the desktop's icon theme (none when run from the build).
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(RIMBALO_APP_ID)));
     // The main window alone decides when the program ends (help or the spy list may still be open).
     QApplication::setQuitOnLastWindowClosed(false);
     // The marker an installer looks for to see that the game is running (held until the program ends).
@@ -58,6 +75,7 @@ int main(int argc, char* argv[]) {
     QLockFile running(QDir(QDir::tempPath()).filePath(QStringLiteral("rimbalo.lock")));
     running.setStaleLockTime(0);
     (void)running.tryLock(0);
+    useUserFolderWhenInstalled();
 
     client::Tchat tchat;
     windows::Ttallylist tally(tallyFiles());
@@ -94,5 +112,10 @@ int main(int argc, char* argv[]) {
     QObject::connect(&tchat, &client::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     tchat.setArguments(QApplication::arguments().mid(1));
     tchat.show();
+#ifdef RIMBALO_HAS_STOPSIGNALS
+    // Logging out or a service manager's stop closes the window as "Exit" does, so settings are kept.
+    StopSignals stop;
+    QObject::connect(&stop, &StopSignals::stopRequested, &tchat, &QWidget::close);
+#endif
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include <algorithm>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -326,6 +328,27 @@ void logo(QPainter& p, const QRectF& r) {
         p.drawText(tile.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(7 + i));
         p.restore();
     }
+    p.restore();
+}
+
+void appIcon(QPainter& p, const QRectF& square) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal side = std::min(square.width(), square.height());
+    p.translate(square.center().x() - side / 2, square.center().y() - side / 2);
+    const qreal frame = side * 0.05;
+    p.setPen(QPen(palette::wood, frame));
+    p.setBrush(palette::felt);
+    p.drawRoundedRect(QRectF(0, 0, side, side).adjusted(frame, frame, -frame, -frame), side * 0.16,
+                      side * 0.16);
+    // The logo is drawn at the height it has in the about box and scaled, so its outlines and numbers
+    // keep their proportions. Its tiles span 0.08 to 1.31 of that height across and are centred 0.08
+    // below the middle.
+    constexpr qreal kLogoHeight = 48;
+    const qreal scale = side * 0.70 / kLogoHeight;
+    p.translate(side / 2, side / 2);
+    p.scale(scale, scale);
+    logo(p, QRectF(-0.6975 * kLogoHeight, -0.58 * kLogoHeight, 1.5 * kLogoHeight, kLogoHeight));
     p.restore();
 }
 

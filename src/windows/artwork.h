@@ -89,6 +89,9 @@ void smiley(QPainter& p, const QRectF& r);
 void speech(QPainter& p, const QRectF& r, const QColor& colour);
 void cross(QPainter& p, const QRectF& r, const QColor& colour);
 void logo(QPainter& p, const QRectF& r);
+// The program's icon: the logo's fanned tiles on a framed square of board felt, the same picture at
+// every size (the lines and letters grow with it).
+void appIcon(QPainter& p, const QRectF& square);
 } // namespace glyphs
 
 } // namespace windows

@@ -1,11 +1,13 @@
 // The stand-alone server program: its options, its report lines and a clean stop.
 
 #include "harness.h"
+#include "rimbaloversion.h"
 
 #include "protocol/framebuffer.h"
 #include "protocol/text.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -118,29 +120,51 @@ TEST(ServerApp, BadOptionsAndABusyPortExitWithTwo) {
     EXPECT_EQ(runToEnd({"--port", "70000"}).code, 2);
     EXPECT_EQ(runToEnd({"--port", "12x"}).code, 2);
     EXPECT_EQ(runToEnd({"stray"}).code, 2);
+    const Outcome badAddress = runToEnd({"--bind", "300.1.2.3", "--port", "0"});
+    EXPECT_EQ(badAddress.code, 2);
+    EXPECT_TRUE(badAddress.err.contains("300.1.2.3")) << badAddress.err.toStdString();
 
     QTcpServer busy;
     ASSERT_TRUE(busy.listen(QHostAddress::Any, 0));
-    const Outcome taken = runToEnd({"--port", QString::number(busy.serverPort())});
-    EXPECT_EQ(taken.code, 2);
-    EXPECT_TRUE(taken.err.contains(QString::number(busy.serverPort()))) << taken.err.toStdString();
+    const QString port = QString::number(busy.serverPort());
+    for (const QStringList& args :
+         {QStringList{"--port", port}, QStringList{"--bind", "127.0.0.1", "--port", port}}) {
+        const Outcome taken = runToEnd(args);
+        EXPECT_EQ(taken.code, 2);
+        EXPECT_TRUE(taken.err.contains(port)) << taken.err.toStdString();
+    }
+}
+
+TEST(ServerApp, HelpAndVersionGoToStandardOutput) {
+    QProcess p;
+    p.start(QStringLiteral(RIMBALO_SERVER_BIN), {"--version"});
+    ASSERT_TRUE(p.waitForFinished(kWaitMs));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
+              QStringLiteral("rimbalo-server %1\n").arg(RIMBALO_VERSION));
+    p.start(QStringLiteral(RIMBALO_SERVER_BIN), {"--help"});
+    ASSERT_TRUE(p.waitForFinished(kWaitMs));
+    EXPECT_EQ(p.exitCode(), 0);
+    const QString help = QString::fromUtf8(p.readAllStandardOutput());
+    for (const char* option : {"--port", "--bind", "--version"})
+        EXPECT_TRUE(help.contains(QLatin1String(option))) << help.toStdString();
 }
 
 TEST(ServerApp, ReportsConnectionsAndLoginsAndStopsOnTerm) {
     QProcess p;
-    p.start(QStringLiteral(RIMBALO_SERVER_BIN), {"--port", "0"});
+    p.start(QStringLiteral(RIMBALO_SERVER_BIN), {"--bind", "127.0.0.1", "--port", "0"});
     ASSERT_TRUE(p.waitForStarted(kWaitMs));
     QString output;
     auto collect = [&](const QString& wanted) {
         return QTest::qWaitFor(
             [&] {
-                output += QString::fromUtf8(p.readAllStandardOutput());
+                output += QString::fromUtf8(p.readAllStandardError());
                 return output.contains(wanted);
             },
             kWaitMs);
     };
-    ASSERT_TRUE(collect("Listening on port "));
-    const QString portText = output.section("Listening on port ", 1).section('\n', 0, 0);
+    ASSERT_TRUE(collect("listening on 127.0.0.1, port "));
+    const QString portText = output.section("port ", 1).section('\n', 0, 0);
     const quint16 port = static_cast<quint16>(portText.toUInt());
     ASSERT_NE(port, 0);
 
@@ -159,6 +183,14 @@ TEST(ServerApp, ReportsConnectionsAndLoginsAndStopsOnTerm) {
     ASSERT_TRUE(p.waitForFinished(kWaitMs));
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 0);
-    output += QString::fromUtf8(p.readAllStandardOutput());
-    EXPECT_TRUE(output.endsWith("Stopped\n")) << output.toStdString();
+    output += QString::fromUtf8(p.readAllStandardError());
+    EXPECT_TRUE(output.endsWith(" Stopped\n")) << output.toStdString();
+    // Every line opens with its UTC time, to the millisecond.
+    const QRegularExpression stamped(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z \\S"));
+    const QStringList lines = output.split('\n', Qt::SkipEmptyParts);
+    EXPECT_GE(lines.size(), 5);
+    for (const QString& line : lines)
+        EXPECT_TRUE(stamped.match(line).hasMatch()) << line.toStdString();
+    EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
 }

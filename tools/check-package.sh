@@ -1,0 +1,194 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it into a clean Debian 12 root made with debootstrap, and checks
+# the installed programs there: the files are where the desktop looks for them, rimbalo-server serves a
+# real client, and rimbalo starts offscreen and keeps its files in the user's data folder.
+#
+#   sudo bash tools/check-package.sh [--keep]
+#
+# Needs root (debootstrap, chroot, a private network namespace), debootstrap, and the Debian archive
+# (RIMBALO_MIRROR, default http://deb.debian.org/debian). Downloaded packages are kept in
+# RIMBALO_DEBOOTSTRAP_CACHE (default /var/cache/rimbalo-check-package) for the next run.
+# The package is built in build-package/ (kept, so a second run is quick); the root and the logs go to a
+# temporary folder that --keep leaves in place.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+keep=0
+[ "${1:-}" = "--keep" ] && keep=1
+mirror="${RIMBALO_MIRROR:-http://deb.debian.org/debian}"
+cache="${RIMBALO_DEBOOTSTRAP_CACHE:-/var/cache/rimbalo-check-package}"
+port=7772 # the port a joining player's program connects to
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "check-package: run as root (sudo bash tools/check-package.sh)" >&2
+    exit 2
+fi
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps debootstrap chroot unshare ip; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "check-package: $tool is missing (apt-get install debootstrap dpkg-dev iproute2 cmake)" >&2
+        exit 2
+    fi
+done
+
+work="$(mktemp -d /tmp/rimbalo-check-package.XXXXXX)"
+root="$work/root"
+build="$PWD/build-package"
+failures=0
+
+cleanup() {
+    # Nothing started in the root outlives the check.
+    for proc in /proc/[0-9]*; do
+        if [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ]; then kill -KILL "${proc#/proc/}" 2>/dev/null || true; fi
+    done
+    if mountpoint -q "$root/proc" 2>/dev/null; then umount "$root/proc"; fi
+    if [ "$keep" -eq 1 ]; then
+        echo "Kept: $work"
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+step() { printf '\n== %s\n' "$*"; }
+pass() { printf 'ok   %s\n' "$*"; }
+fail() {
+    printf 'FAIL %s\n' "$*"
+    failures=$((failures + 1))
+}
+check() { # check DESCRIPTION COMMAND...
+    local what="$1"
+    shift
+    if "$@"; then pass "$what"; else fail "$what"; fi
+}
+
+step "Building the package"
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+    -DRIMBALO_TESTS=OFF -DRIMBALO_BENCH=OFF "${launcher[@]}" >"$work/configure.log"
+cmake --build "$build" >"$work/build.log"
+(cd "$build" && cpack -G DEB >"$work/cpack.log")
+deb="$(ls -t "$build"/rimbalo_*.deb | head -n1)"
+echo "$(basename "$deb"): $(du -h "$deb" | cut -f1)"
+dpkg-deb -f "$deb" Depends | fold -s -w 110
+
+step "Making a clean Debian 12 root (debootstrap, minbase)"
+mkdir -p "$cache"
+debootstrap --variant=minbase --cache-dir="$cache" bookworm "$root" "$mirror" >"$work/debootstrap.log"
+pass "debootstrap bookworm"
+
+step "Installing the package with apt"
+cp "$deb" "$root/tmp/rimbalo.deb"
+mount -t proc proc "$root/proc"
+chroot "$root" apt-get update -qq >"$work/apt.log"
+chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    /tmp/rimbalo.deb >>"$work/apt.log" 2>&1
+pass "apt-get install rimbalo ($(chroot "$root" dpkg-query -W -f='${Version}' rimbalo))"
+
+files=(/usr/bin/rimbalo /usr/bin/rimbalo-server /usr/bin/rimbalo-sim
+       /usr/share/applications/com.vemko.rimbalo.desktop /usr/share/metainfo/com.vemko.rimbalo.metainfo.xml
+       /usr/share/icons/hicolor/16x16/apps/com.vemko.rimbalo.png
+       /usr/share/icons/hicolor/256x256/apps/com.vemko.rimbalo.png
+       /usr/share/icons/hicolor/scalable/apps/com.vemko.rimbalo.svg
+       /usr/share/man/man6/rimbalo.6.gz /usr/share/man/man6/rimbalo-sim.6.gz
+       /usr/share/man/man8/rimbalo-server.8.gz /usr/lib/systemd/system/rimbalo-server.service)
+unit="$root/usr/lib/systemd/system/rimbalo-server.service"
+missing=()
+for f in "${files[@]}"; do [ -e "$root$f" ] || missing+=("$f"); done
+if ((${#missing[@]})); then fail "installed files; missing: ${missing[*]}"; else pass "installed files (${#files[@]} checked)"; fi
+check "service unit sets DynamicUser, NoNewPrivileges, Restart=on-failure" \
+    sh -c "grep -q '^DynamicUser=yes' '$unit' && grep -q '^NoNewPrivileges=yes' '$unit' \
+           && grep -q '^Restart=on-failure' '$unit' && grep -q '^ExecStart=/usr/bin/rimbalo-server' '$unit'"
+# systemd and man come after the package, so that nothing of theirs stands in for a missing dependency.
+chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    systemd man-db >>"$work/apt.log" 2>&1
+check "systemd-analyze verify rimbalo-server.service" \
+    chroot "$root" systemd-analyze verify /usr/lib/systemd/system/rimbalo-server.service
+enabled="$(chroot "$root" systemctl is-enabled rimbalo-server.service 2>&1 || true)"
+check "service unit installed but not enabled ($enabled)" test "$enabled" = disabled
+check "man finds rimbalo(6), rimbalo-sim(6), rimbalo-server(8)" \
+    sh -c "chroot '$root' man -w rimbalo.6 rimbalo-sim.6 rimbalo-server.8 >/dev/null"
+warnings="$(chroot "$root" sh -c 'for p in rimbalo rimbalo-sim rimbalo-server; do MANWIDTH=80 man --warnings $p 2>&1 >/dev/null; done')"
+check "the manual pages format without warnings" test -z "$warnings"
+
+step "Running the programs in the root (private network, offscreen)"
+chroot "$root" useradd -m player
+cat >"$root/tmp/run-checks.sh" <<'EOF'
+#!/bin/sh
+# Runs inside the root; prints one "ok"/"FAIL" line per check.
+port="$1"
+result() { if [ "$1" -eq 0 ]; then echo "ok   $2"; else echo "FAIL $2"; fi; }
+# A prefix, not a function: a backgrounded function runs in a subshell, and $! would name the subshell.
+as_player="setpriv --reuid=player --regid=player --init-groups env HOME=/home/player QT_QPA_PLATFORM=offscreen"
+wait_for() { # wait_for FILE TEXT: up to 20 s
+    i=0
+    while [ $i -lt 200 ]; do
+        grep -q "$2" "$1" 2>/dev/null && return 0
+        sleep 0.1
+        i=$((i + 1))
+    done
+    return 1
+}
+stop() { # stop PID: SIGTERM, then the exit code
+    kill -TERM "$1" 2>/dev/null
+    wait "$1"
+}
+
+out=$(rimbalo-server --version); result $? "rimbalo-server --version: $out"
+rimbalo-server --bogus 2>/tmp/bogus.err; code=$?
+[ $code -eq 2 ] && grep -q bogus /tmp/bogus.err; result $? "rimbalo-server --bogus exits $code: $(cat /tmp/bogus.err)"
+
+$as_player rimbalo-server --port "$port" 2>/tmp/server.log &
+server=$!
+wait_for /tmp/server.log "port $port"; result $? "server listening: $(head -n1 /tmp/server.log)"
+rimbalo-server --port "$port" 2>/tmp/busy.err; code=$?
+[ $code -eq 2 ]; result $? "a second server on a busy port exits $code: $(cat /tmp/busy.err)"
+
+$as_player rimbalo Tester 127.0.0.1 false >/tmp/client.log 2>&1 &
+client=$!
+wait_for /tmp/server.log "logged in as Tester"; result $? "the game joined the server: $(grep 'logged in' /tmp/server.log)"
+stop $client; result $? "the game stops on SIGTERM"
+stop $server; code=$?
+[ $code -eq 0 ] && tail -n1 /tmp/server.log | grep -q ' Stopped$'; result $? "the server stops on SIGTERM (exit $code)"
+echo "     server log:"
+sed 's/^/       /' /tmp/server.log
+
+# Any port, one address: a bare TCP client is greeted with the login request.
+other=$((port + 1000))
+$as_player rimbalo-server --port "$other" --bind 127.0.0.1 2>/tmp/other.log &
+server=$!
+wait_for /tmp/other.log "port $other"; result $? "server on --port $other --bind 127.0.0.1: $(head -n1 /tmp/other.log)"
+greeting=$(timeout 10 bash -c "exec 3<>/dev/tcp/127.0.0.1/$other && head -c 17 <&3")
+[ "$greeting" = CMD_sendlogininfo ]; result $? "a bare TCP client there is asked to log in ($greeting)"
+stop $server; result $? "that server stops on SIGTERM"
+
+$as_player rimbalo >/tmp/solo.log 2>&1 &
+solo=$!
+sleep 1
+kill -0 $solo 2>/dev/null; result $? "a solo game runs offscreen for a second"
+stop $solo; result $? "the solo game stops cleanly"
+
+# Closed before it connects, the game writes its settings: into the user's data folder, never /usr/bin.
+$as_player rimbalo Tester >/dev/null 2>&1 &
+waiting=$!
+sleep 2
+stop $waiting
+test -f /home/player/.local/share/Rimbalo/vemkolobby.ini; result $? "a user's settings go to ~/.local/share/Rimbalo"
+env HOME=/root QT_QPA_PLATFORM=offscreen rimbalo Tester >/dev/null 2>&1 &
+waiting=$!
+sleep 2
+stop $waiting
+test -f /root/.local/share/Rimbalo/vemkolobby.ini; result $? "root's settings go to /root/.local/share/Rimbalo"
+test -z "$(ls /usr/bin | grep -e vemkolobby -e tally -e rimbalotiles)"; result $? "nothing was written into /usr/bin"
+EOF
+unshare --net --fork sh -c "ip link set lo up && chroot '$root' sh /tmp/run-checks.sh $port" \
+    | tee "$work/run-checks.log"
+failures=$((failures + $(grep -c '^FAIL' "$work/run-checks.log" || true)))
+
+step "Summary"
+if [ "$failures" -eq 0 ]; then
+    echo "check-package: all checks passed"
+else
+    echo "check-package: $failures check(s) failed"
+    exit 1
+fi
