@@ -209,6 +209,7 @@ const QImage& TileImages::builtInImage(int index, bool big, qreal dpr) const {
         image.fill(Qt::transparent);
         QPainter p(&image);
         paintBuiltIn(p, QRectF(0, 0, width, height), index, big);
+        ++paintedPictures_;
     }
     return image;
 }

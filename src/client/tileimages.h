@@ -49,6 +49,9 @@ public:
     QImage smallImage(int index) const;
     QImage bigImage(int index) const;
 
+    // How many built-in pictures have been painted into images so far (each once per pixel ratio).
+    int paintedPictures() const { return paintedPictures_; }
+
     // The built-in artwork: a cream tile with the number over the suit symbol, or the joker.
     static void paintTile(QPainter& p, const QRectF& r, int code);
     static void paintMoveFrame(QPainter& p, const QRectF& r);
@@ -68,6 +71,7 @@ private:
         std::vector<QImage> images;
     };
     mutable std::vector<Painted> painted_;
+    mutable int paintedPictures_ = 0;
 };
 
 } // namespace client
