@@ -42,6 +42,8 @@ struct Table {
         tchat.connection().setSink([](const std::string&) {});
         tchat.setMessageBox([](const QString&) {});
         tchat.setPlayerName(QStringLiteral("Ann"));
+        // One argument: the window waits for the lobby's full command line and connects nowhere.
+        tchat.setArguments({QStringLiteral("Ann")});
         feed("CMD_sendlogininfo+1");
         feed("CMD_newplayerinfo+1+Ann+0");
         feed("CMD_newplayerinfo+2+Bob+0");
