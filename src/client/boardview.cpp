@@ -26,18 +26,18 @@ constexpr int kFrame = 10;
 constexpr int kLastColumn = rules::kLastColumn;
 constexpr int kLastRow = rules::kLastRow;
 
-// The paint area: draws the mirror's tiles over the board picture and takes the presses.
-class BoardArea : public QWidget {
+constexpr QSize kPictureSize(460, 380);
+
+// The paint area: draws the mirror's tiles over its piece of the board picture and takes the presses.
+class BoardArea : public PictureWidget {
 public:
-    BoardArea(BoardView* view, QWidget* parent) : QWidget(parent), view_(view) {
+    BoardArea(BoardView* view, CachedPicture* picture, QWidget* parent)
+        : PictureWidget(picture, kPictureSize, QPoint(kFrame, kFrame), parent), view_(view) {
         setObjectName(QStringLiteral("board"));
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        view_->paintTiles(p);
-    }
+    void paintOver(QPainter& p, const QRect& exposed) override { view_->paintTiles(p, exposed); }
     void mousePressEvent(QMouseEvent* e) override {
         view_->boardMouseDown(e->button(), e->position().toPoint());
     }
@@ -105,10 +105,12 @@ void BoardView::paintBoardPicture(QPainter& p, const QRect& r) {
     p.restore();
 }
 
-BoardView::BoardView(QWidget* panel) : QObject(panel), panel_(panel) {
-    image_ = new windows::PaintedImage(QStringLiteral("boardimage"), &BoardView::paintBoardPicture, panel);
-    image_->setGeometry(1, 1, 460, 380);
-    board_ = new BoardArea(this, panel);
+BoardView::BoardView(QWidget* panel)
+    : QObject(panel), backdrop_(&BoardView::paintBoardPicture, true), panel_(panel) {
+    image_ = new PictureWidget(&backdrop_, kPictureSize, QPoint(0, 0), panel);
+    image_->setObjectName(QStringLiteral("boardimage"));
+    image_->setGeometry(QRect(QPoint(1, 1), kPictureSize));
+    board_ = new BoardArea(this, &backdrop_, panel);
     board_->setGeometry(11, 11, 441, 361);
     board_->setCursor(Qt::UpArrowCursor);
 }
@@ -121,9 +123,14 @@ void BoardView::send(const std::string& command) {
     if (parts_.state->loggedin && parts_.send) parts_.send(command);
 }
 
-void BoardView::paintTiles(QPainter& p) const {
-    for (int c = 1; c <= kLastColumn; ++c) {
-        for (int r = 1; r <= kLastRow; ++r) {
+void BoardView::paintTiles(QPainter& p, const QRect& exposed) const {
+    // The cells the exposed area touches (a cell's tile is drawn whole; the painter clips it).
+    const int fromColumn = std::max(1, exposed.left() / kCellWidth + 1);
+    const int toColumn = std::min(kLastColumn, exposed.right() / kCellWidth + 1);
+    const int fromRow = std::max(1, exposed.top() / kCellHeight + 1);
+    const int toRow = std::min(kLastRow, exposed.bottom() / kCellHeight + 1);
+    for (int c = fromColumn; c <= toColumn; ++c) {
+        for (int r = fromRow; r <= toRow; ++r) {
             const QRectF cell((c - 1) * kCellWidth, (r - 1) * kCellHeight, kCellWidth, kCellHeight);
             if (mirror_.at(c, r) != 0) parts_.tiles->drawSmall(p, cell, mirror_.at(c, r));
             if (framed(c, r)) parts_.tiles->drawSmall(p, cell, TileImages::kMoveFrame);
@@ -141,6 +148,8 @@ void BoardView::cleartheboard() {
 }
 
 void BoardView::redrawTiles() {
+    backdrop_.invalidate();
+    image_->update();
     board_->update();
 }
 

@@ -2,6 +2,8 @@
 // The shared board: its painted picture, the paint area for the tiles, the client's mirror of the
 // server's board, the player's moves on it and the moves the server reports.
 
+#include "cachedpicture.h"
+
 #include "protocol/messages.h"
 #include "rules/tiles.h"
 
@@ -76,7 +78,11 @@ public:
     // The board picture: a wooden frame around green felt with a light line along each cell's
     // last pixel column and row.
     static void paintBoardPicture(QPainter& p, const QRect& r);
-    void paintTiles(QPainter& p) const;
+    // How many times the board picture was painted: once, then again only when the screen's pixel
+    // ratio changed or a tile set was picked (the paint area and the picture copy it a piece at a time).
+    int backdropPaints() const { return backdrop_.paintCount(); }
+    // Draws the tiles and move frames of the cells that `exposed` touches.
+    void paintTiles(QPainter& p, const QRect& exposed) const;
 
 signals:
     void cue(const QString& name);
@@ -95,6 +101,7 @@ private:
     rules::Board mirror_;
     rules::Board marks_; // 54 where the latest move summary named the cell
     bool marksclean_ = true;
+    CachedPicture backdrop_;
     QWidget* panel_;
     QWidget* image_;
     QWidget* board_;

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
+#include <QStyleHints>
+#include <QTimer>
 
 namespace client {
 
@@ -26,6 +28,11 @@ ChatInput::ChatInput(QWidget* panel, const ClientState* state, Send send)
     input_->setMaxLength(static_cast<int>(protocol::kMaxChatLength)); // typing, pasting and smilies alike
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::returnPressed, this, &ChatInput::sendit);
+    caretRest_ = new QTimer(this);
+    caretRest_->setObjectName(QStringLiteral("caretrest"));
+    caretRest_->setSingleShot(true);
+    caretRest_->setInterval(kCaretRestMs);
+    connect(caretRest_, &QTimer::timeout, this, &ChatInput::restCaret);
 
     auto* button = new windows::ImageButton(QStringLiteral("button_smilies"), QString(), panel);
     button->setGeometry(691, 325, 25, 19);
@@ -62,7 +69,39 @@ void ChatInput::buildInputMenu() {
             [this](const QPoint& at) { popup_->popup(input_->mapToGlobal(at)); });
 }
 
+// The blink period is the application's: no other text field blinks while the chat input has the
+// focus, and it is given back as soon as the input loses it.
+void ChatInput::restCaret() {
+    caretRest_->stop();
+    const int flashTime = QGuiApplication::styleHints()->cursorFlashTime();
+    if (caretResting() || flashTime <= 0) return;
+    restingFlashTime_ = flashTime;
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+}
+
+void ChatInput::wakeCaret() {
+    if (caretResting()) QGuiApplication::styleHints()->setCursorFlashTime(restingFlashTime_);
+    restingFlashTime_ = 0;
+}
+
 bool ChatInput::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == input_) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::InputMethod:
+        case QEvent::MouseButtonPress:
+        case QEvent::FocusIn:
+            wakeCaret();
+            caretRest_->start();
+            break;
+        case QEvent::FocusOut:
+            caretRest_->stop();
+            wakeCaret();
+            break;
+        default:
+            break;
+        }
+    }
     if (watched == input_ && event->type() == QEvent::KeyPress && input_->text() == kPrompt) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->text().isEmpty() && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)

@@ -12,6 +12,7 @@
 class QAbstractButton;
 class QLineEdit;
 class QMenu;
+class QTimer;
 class QWidget;
 
 namespace client {
@@ -39,6 +40,13 @@ public:
     QColor textColour() const { return textcolour_; }
     void setTextColour(const QColor& colour);
 
+    // The caret stops blinking this long after the last key, click or focus on the input, so a window
+    // left alone makes no wakeups of its own; typing, a click or coming back to the input restarts it.
+    static constexpr int kCaretRestMs = 5000;
+    // Stops the caret's blinking now (the rest timer's handler).
+    void restCaret();
+    bool caretResting() const { return restingFlashTime_ > 0; }
+
     QLineEdit* input() const { return input_; }
     QMenu* smileyMenu() const { return smilies_; }
 
@@ -47,6 +55,7 @@ private:
     void sendAction(const QString& text);
     void buildSmileyMenu(QAbstractButton* button);
     void buildInputMenu();
+    void wakeCaret();
 
     const ClientState* state_;
     Send send_;
@@ -54,6 +63,8 @@ private:
     QMenu* smilies_ = nullptr;
     QMenu* popup_ = nullptr;
     QColor textcolour_ = Qt::black;
+    QTimer* caretRest_;
+    int restingFlashTime_ = 0; // the blink period to go back to while the caret rests, else 0
 };
 
 } // namespace client

@@ -1,6 +1,7 @@
 #include "tchat.h"
 
 #include "boardview.h"
+#include "cachedpicture.h"
 #include "chatinput.h"
 #include "chattersounds.h"
 #include "chatview.h"
@@ -36,17 +37,16 @@ namespace client {
 namespace {
 
 // The game surface: 750 x 520, on the painted backdrop, with insets behind the groups of controls.
-class BoardPanel : public QWidget {
+class BoardPanel : public PictureWidget {
 public:
-    explicit BoardPanel(QWidget* parent) : QWidget(parent) {
+    explicit BoardPanel(QWidget* parent) : PictureWidget(&BoardPanel::paintSurface, parent) {
         setObjectName(QStringLiteral("panel_board"));
         setFixedSize(750, 520);
     }
 
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        windows::paintBackdrop(p, rect());
+private:
+    static void paintSurface(QPainter& p, const QRect& r) {
+        windows::paintBackdrop(p, r);
         windows::paintInset(p, QRectF(463, 1, 284, 124));  // seats, tiles left, clock
         windows::paintInset(p, QRectF(463, 349, 284, 40)); // game options
         windows::paintInset(p, QRectF(1, 382, 460, 41), 70);
@@ -54,17 +54,11 @@ protected:
 };
 
 // Holds the panel at its place and keeps the client area from shrinking below it.
-class PanelHost : public QWidget {
+class PanelHost : public PictureWidget {
 public:
-    explicit PanelHost(QWidget* parent) : QWidget(parent) {
+    explicit PanelHost(QWidget* parent) : PictureWidget(&windows::paintBackdrop, parent) {
         setObjectName(QStringLiteral("clientarea"));
         setMinimumSize(750 + 15, 520 + 12);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        windows::paintBackdrop(p, rect());
     }
 };
 

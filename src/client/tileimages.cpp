@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace client {
 
 namespace {
@@ -95,6 +97,19 @@ QPainterPath suitPath(int suit) {
     return s;
 }
 
+bool isWhole(qreal v) {
+    return qAbs(v - qRound(v)) < 1e-6;
+}
+
+// Whether `at`, in the painter's coordinates, falls on a whole pixel of its device and nothing but a
+// move lies between the two.
+bool onWholePixels(const QPainter& p, const QPointF& at) {
+    const QTransform& t = p.transform();
+    if (t.type() > QTransform::TxTranslate) return false;
+    const QPointF device = t.map(at) * p.device()->devicePixelRatioF();
+    return isWhole(device.x()) && isWhole(device.y());
+}
+
 void paintFace(QPainter& p, const QRectF& face) {
     const qreal radius = face.width() * 0.14;
     p.setPen(Qt::NoPen);
@@ -140,7 +155,10 @@ TileImages::Load TileImages::loadtile(const QString& name) {
         for (int x = 0; x < sheet.width(); ++x)
             if ((line[x] & 0xffffffu) == 0xffffffu) line[x] = 0;
     }
+    // Every pixel is now opaque or clear, so this changes none; it is the format blitted fastest.
+    sheet = sheet.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // Blocks past the sheet's edge come out transparent.
+    painted_.clear();
     small_.clear();
     big_.clear();
     for (int i = 0; i < kLoadedSmall; ++i) {
@@ -162,11 +180,45 @@ void TileImages::draw(QPainter& p, const QRectF& target, int index, bool big) co
         p.setRenderHint(QPainter::SmoothPixmapTransform, target.size() != QSizeF(image.size()));
         p.drawImage(target, image);
         p.restore();
-    } else if (index == kMoveFrame) {
-        paintMoveFrame(p, target);
-    } else {
-        paintTile(p, target, index);
+        return;
     }
+    const QSizeF own = big ? QSizeF(kBigWidth, kBigHeight) : QSizeF(kSmallWidth, kSmallHeight);
+    if (target.size() == own && onWholePixels(p, target.topLeft())) {
+        const QImage& image = builtInImage(index, big, p.device()->devicePixelRatioF());
+        if (!image.isNull()) {
+            p.drawImage(target.topLeft(), image);
+            return;
+        }
+    }
+    paintBuiltIn(p, target, index, big);
+}
+
+const QImage& TileImages::builtInImage(int index, bool big, qreal dpr) const {
+    static const QImage none;
+    const int width = big ? kBigWidth : kSmallWidth;
+    const int height = big ? kBigHeight : kSmallHeight;
+    if (!isWhole(width * dpr) || !isWhole(height * dpr)) return none;
+    auto list = std::find_if(painted_.begin(), painted_.end(),
+                             [dpr](const Painted& p) { return qFuzzyCompare(p.dpr, dpr); });
+    if (list == painted_.end())
+        list = painted_.insert(painted_.end(), {dpr, std::vector<QImage>(kBuiltInSmall + kBuiltInBig)});
+    QImage& image = list->images[static_cast<std::size_t>(big ? kBuiltInSmall + index : index)];
+    if (image.isNull()) {
+        image = QImage(qRound(width * dpr), qRound(height * dpr), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        paintBuiltIn(p, QRectF(0, 0, width, height), index, big);
+        ++paintedPictures_;
+    }
+    return image;
+}
+
+void TileImages::paintBuiltIn(QPainter& p, const QRectF& r, int index, bool big) {
+    if (!big && index == kMoveFrame)
+        paintMoveFrame(p, r);
+    else
+        paintTile(p, r, index);
 }
 
 void TileImages::drawSmall(QPainter& p, const QRectF& target, int index) const {

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QPainter>
+
+#include <algorithm>
 
 using namespace testing_client;
 using client::TileImages;
@@ -136,4 +139,78 @@ TEST(TileImages, MenuPicksASetAndTheSettingsRememberIt) {
     next.login(1);
     EXPECT_EQ(next.tchat.currentTileSet(), "Wood");
     EXPECT_TRUE(next.tchat.findChild<QAction*>("Wood3")->isChecked());
+}
+
+namespace {
+
+// A felt-coloured surface of 60 x 80 at `dpr`.
+QImage feltSurface(qreal dpr) {
+    QImage image(qRound(60 * dpr), qRound(80 * dpr), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(QColor(58, 95, 57));
+    return image;
+}
+
+// The largest difference of one colour channel between two images of one size.
+int largestDifference(const QImage& a, const QImage& b) {
+    EXPECT_EQ(a.size(), b.size());
+    int worst = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return worst;
+}
+
+// Picture `index` drawn at `target` through the lists, and painted from its outlines.
+std::pair<QImage, QImage> bothWays(const TileImages& tiles, int index, bool big, qreal dpr,
+                                   const QRectF& target) {
+    QImage listed = feltSurface(dpr);
+    QImage outlined = feltSurface(dpr);
+    {
+        QPainter p(&listed);
+        big ? tiles.drawBig(p, target, index) : tiles.drawSmall(p, target, index);
+        QPainter q(&outlined);
+        if (!big && index == TileImages::kMoveFrame)
+            TileImages::paintMoveFrame(q, target);
+        else
+            TileImages::paintTile(q, target, index);
+    }
+    return {listed, outlined};
+}
+
+} // namespace
+
+TEST(TileImages, ListedPicturesLookLikeTheirOutlinesAndArePaintedOncePerPixelRatio) {
+    const TileImages tiles;
+    int painted = 0;
+    for (const qreal dpr : {1.0, 2.0}) {
+        for (const bool big : {false, true}) {
+            const QRectF target(7, 9, big ? 40 : 20, big ? 60 : 30);
+            for (int index = 1; index <= (big ? 53 : TileImages::kMoveFrame); ++index) {
+                const auto [listed, outlined] = bothWays(tiles, index, big, dpr, target);
+                // Only the rounding of antialiased edges blended twice may differ.
+                EXPECT_LE(largestDifference(listed, outlined), 2) << dpr << " " << big << " " << index;
+                // A second draw takes the picture made by the first.
+                QImage again = feltSurface(dpr);
+                QPainter p(&again);
+                big ? tiles.drawBig(p, target, index) : tiles.drawSmall(p, target, index);
+                p.end();
+                EXPECT_EQ(again, listed);
+            }
+        }
+        painted += 54 + 53;
+        EXPECT_EQ(tiles.paintedPictures(), painted) << dpr;
+    }
+    // Sizes and ratios that give no whole pixels are painted from the outlines, exactly as before.
+    for (const auto& [dpr, target] : {std::pair{1.25, QRectF(7, 9, 20, 30)},
+                                      {1.0, QRectF(7, 9, 30, 45)},
+                                      {1.0, QRectF(7.5, 9, 20, 30)}}) {
+        const auto [listed, outlined] = bothWays(tiles, 29, false, dpr, target);
+        EXPECT_EQ(listed, outlined) << dpr;
+    }
+    EXPECT_EQ(tiles.paintedPictures(), painted);
 }
