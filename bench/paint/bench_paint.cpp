@@ -108,9 +108,10 @@ void BoardOneCellRepaint(benchmark::State& state) {
 }
 BENCHMARK(BoardOneCellRepaint)->Unit(benchmark::kMicrosecond);
 
-// A tile lifted off the board follows the pointer across the tiles, 5 pixels per move; each move is
-// painted before the next.
-void HeldTileMove(benchmark::State& state) {
+// A tile lifted off the board follows the pointer 5 pixels per move along the row `y` of the paint
+// area's coordinates (past its bottom: over the panel beneath the board); each move is painted before
+// the next.
+void moveHeldTile(benchmark::State& state, int y) {
     Table& t = table();
     t.view->boardMouseDown(Qt::LeftButton, QPoint(6 * 20 + 8, 2 * 30 + 12)); // lift (7, 3)
     Table::settle();
@@ -119,7 +120,7 @@ void HeldTileMove(benchmark::State& state) {
     for (auto _ : state) {
         x += step;
         if (x > 400 || x < 40) step = -step;
-        const QPointF at(x, 100);
+        const QPointF at(x, y);
         QMouseEvent move(QEvent::MouseMove, at, t.board->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(t.board, &move);
@@ -128,7 +129,16 @@ void HeldTileMove(benchmark::State& state) {
     t.view->putBack();
     Table::settle();
 }
+
+void HeldTileMove(benchmark::State& state) {
+    moveHeldTile(state, 100);
+}
 BENCHMARK(HeldTileMove)->Unit(benchmark::kMicrosecond);
+
+void HeldTileMoveOverPanel(benchmark::State& state) {
+    moveHeldTile(state, 385);
+}
+BENCHMARK(HeldTileMoveOverPanel)->Unit(benchmark::kMicrosecond);
 
 void RackFullRepaint(benchmark::State& state) {
     Table& t = table();

@@ -43,6 +43,10 @@ ChatInput::ChatInput(QWidget* panel, const ClientState* state, Send send)
     buildInputMenu();
 }
 
+ChatInput::~ChatInput() {
+    wakeCaret();
+}
+
 void ChatInput::buildSmileyMenu(QAbstractButton* button) {
     smilies_ = new QMenu(button);
     smilies_->setObjectName(QStringLiteral("popup_smilies"));

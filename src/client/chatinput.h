@@ -26,6 +26,8 @@ public:
     using Send = std::function<void(const std::string& command)>;
 
     ChatInput(QWidget* panel, const ClientState* state, Send send);
+    // Gives the application its caret blinking back if it rests.
+    ~ChatInput() override;
 
     // Enter in the input: a text not starting with "/" goes as a chat line, "/me ..." as an action,
     // any other "/" text nowhere; the input is emptied. Nothing at all happens while not logged in.

@@ -82,3 +82,13 @@ TEST(Caret, StopsBlinkingAfterTheLastKeyAndBlinksAgainOnTheNext) {
     EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), 20);
     qApp->removeEventFilter(&counter);
 }
+
+TEST(Caret, AWindowClosedWhileTheCaretRestsGivesTheBlinkingBack) {
+    const FlashTime normal(1000);
+    {
+        Harness h;
+        h.tchat.findChild<ChatInput*>()->restCaret();
+        EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), 0);
+    }
+    EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), 1000);
+}
