@@ -10,14 +10,21 @@ GameConnection::GameConnection(QObject* parent) : QObject(parent), sock_(this) {
     sock_.setObjectName(QStringLiteral("sock"));
     connect(&sock_, &QTcpSocket::readyRead, this, &GameConnection::readSocket);
     connect(&sock_, &QTcpSocket::disconnected, this, &GameConnection::socketClosed);
-    // Connect errors are not reported to the player: the window stays open and unconnected.
 }
 
 void GameConnection::open(const QString& host, quint16 port) {
-    sock_.abort();
-    buffer_.clear();
-    closing_ = false;
+    shut();
     sock_.connectToHost(host, port);
+}
+
+void GameConnection::shut() {
+    {
+        const QSignalBlocker quiet(sock_);
+        sock_.abort();
+    }
+    buffer_.clear();
+    queue_.clear();
+    closing_ = false;
 }
 
 bool GameConnection::isConnected() const {

@@ -73,7 +73,7 @@ struct Table {
         server.setBotDelaySource([this] { return host.botspeed(); });
         host.setMessageBox([](const QString&) {});
         host.setLobbyPort(1);
-        host.setServerStarter([this](QString* error) -> quint16 {
+        host.setServerStarter([this](quint16, QString* error) -> quint16 {
             if (server.listen(0, QHostAddress::LocalHost)) return server.serverPort();
             *error = server.errorString();
             return 0;

@@ -1,0 +1,239 @@
+// Playing with others from the window: hosting and joining, connects that fail, connections that end.
+
+#include "harness.h"
+
+#include "windows/hostdialog.h"
+#include "windows/joindialog.h"
+#include "windows/tgamestart.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+using namespace testing_client;
+
+namespace {
+
+// A port on the loopback address that nothing listens on (found free, then let go).
+quint16 closedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// The game's side of the connection: accepts one client and sends what it is told to.
+struct FakeHost {
+    QTcpServer server;
+    QTcpSocket* socket = nullptr;
+    bool listen(quint16 port = 0) { return server.listen(QHostAddress::LocalHost, port); }
+    quint16 port() const { return server.serverPort(); }
+    bool accept() {
+        if (!QTest::qWaitFor([this] { return server.hasPendingConnections(); }, 5000)) return false;
+        socket = server.nextPendingConnection();
+        return true;
+    }
+    void send(const std::string& entry) {
+        socket->write(QByteArray::fromStdString(entry + E));
+        socket->flush();
+    }
+};
+
+// `h` joins `game` as Bob, on the network (nothing captured), and the game accepts the connection.
+bool joinOnTheNetwork(Harness& h, FakeHost& game) {
+    h.tchat.connection().setSink({});
+    if (!game.listen()) return false;
+    h.tchat.joinGame(QStringLiteral("Bob"), QStringLiteral("127.0.0.1"), game.port());
+    return game.accept();
+}
+
+QMessageBox* box(const Harness& h, const char* name) {
+    return h.tchat.findChild<QMessageBox*>(QString::fromLatin1(name));
+}
+
+void clickBox(QMessageBox* b, QMessageBox::StandardButton which) {
+    b->button(which)->click();
+}
+
+QByteArray settingsText(const Harness& h) {
+    QFile f(h.dir.filePath(QStringLiteral("vemkolobby.ini")));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeSettings(const Harness& h, const QByteArray& text) {
+    QFile f(h.dir.filePath(QStringLiteral("vemkolobby.ini")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+} // namespace
+
+TEST(Joining, AClosedPortShowsTheFailureAndRetryConnectsOnceTheGameListens) {
+    Harness h;
+    writeSettings(h, "[other]\r\nkey=1\r\n[rimbalo]\r\nBotspeed=500\r\n");
+    const quint16 port = closedPort();
+    h.tchat.joinGame(QStringLiteral("Bob"), QStringLiteral("127.0.0.1"), port);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box(h, "message_connect") != nullptr; }, 5000));
+    const QString prefix = QStringLiteral("Could not connect to 127.0.0.1:%1: ").arg(port);
+    QMessageBox* failure = box(h, "message_connect");
+    EXPECT_TRUE(failure->text().startsWith(prefix)) << failure->text().toStdString();
+    EXPECT_GT(failure->text().size(), prefix.size()) << "the reason is given";
+    EXPECT_FALSE(failure->isModal());
+    EXPECT_EQ(h.lastLine().toStdString(), "Not connected: " + failure->text().toStdString());
+
+    // The host is remembered, and nothing else of the file changes.
+    const QByteArray saved = settingsText(h);
+    EXPECT_TRUE(saved.startsWith("[other]\r\nkey=1\r\n[rimbalo]\r\nBotspeed=500\r\n")) << saved.constData();
+    EXPECT_TRUE(saved.contains("PlayerName=Bob\r\n"));
+    EXPECT_TRUE(saved.contains(QStringLiteral("RecentHost1=127.0.0.1:%1\r\n").arg(port).toUtf8()));
+
+    FakeHost game;
+    ASSERT_TRUE(game.listen(port));
+    clickBox(failure, QMessageBox::Retry);
+    ASSERT_TRUE(game.accept());
+    game.send("CMD_sendlogininfo+2");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.tchat.state().loggedin; }, 5000));
+    EXPECT_EQ(h.tchat.state().myslot, 2);
+    EXPECT_FALSE(h.tchat.findChild<QTimer*>(QStringLiteral("logintimer"))->isActive());
+    EXPECT_EQ(box(h, "message_connect"), nullptr);
+    ASSERT_FALSE(h.sent.empty());
+    EXPECT_EQ(h.sent.back(), "CMD_logininfo+2+1.0.11+Bob" + E + E);
+}
+
+TEST(Joining, AGameThatNeverGreetsFailsAfterTheLoginTime) {
+    Harness h;
+    FakeHost game;
+    ASSERT_TRUE(game.listen());
+    h.tchat.joinGame(QStringLiteral("Bob"), QStringLiteral("127.0.0.1"), game.port());
+    ASSERT_TRUE(game.accept());
+    auto* timer = h.tchat.findChild<QTimer*>(QStringLiteral("logintimer"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 10000);
+    h.tchat.logintimerTimer();
+    QMessageBox* failure = box(h, "message_connect");
+    ASSERT_NE(failure, nullptr);
+    EXPECT_EQ(failure->text(), QStringLiteral("Could not connect to 127.0.0.1:%1: no answer from the game "
+                                              "within 10 seconds")
+                                   .arg(game.port()));
+    EXPECT_EQ(h.tchat.connection().socket().state(), QAbstractSocket::UnconnectedState);
+    // Cancel leaves the window open and unconnected.
+    QSignalSpy closed(&h.tchat, &client::Tchat::closed);
+    clickBox(failure, QMessageBox::Cancel);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(closed.size(), 0);
+    EXPECT_FALSE(h.tchat.state().loggedin);
+}
+
+TEST(Joining, AnEndedConnectionSaysWhyAndTheWindowClosesOnlyOnceRead) {
+    // The host ends the game cleanly; a connection that turns hostile is dropped: lost.
+    for (const bool hostEnds : {true, false}) {
+        Harness h;
+        FakeHost game;
+        ASSERT_TRUE(joinOnTheNetwork(h, game));
+        game.send("CMD_sendlogininfo+2");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return h.tchat.state().loggedin; }, 5000));
+        QSignalSpy closed(&h.tchat, &client::Tchat::closed);
+        if (hostEnds)
+            game.socket->disconnectFromHost();
+        else
+            game.socket->write(QByteArray(70 * 1024, 'x'));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return box(h, "message_closed") != nullptr; }, 5000));
+        QMessageBox* notice = box(h, "message_closed");
+        const QString why = hostEnds ? QStringLiteral("The host has closed the game.")
+                                     : QStringLiteral("The connection to the host was lost.");
+        EXPECT_EQ(notice->text(), why);
+        EXPECT_EQ(h.lastLine().toStdString(), why.toStdString());
+        EXPECT_FALSE(notice->isModal());
+        EXPECT_EQ(closed.size(), 0);
+        clickBox(notice, QMessageBox::Ok);
+        EXPECT_EQ(closed.size(), 1);
+    }
+}
+
+TEST(Joining, AFullGameSaysSoOnceAndCloses) {
+    Harness h;
+    FakeHost game;
+    ASSERT_TRUE(joinOnTheNetwork(h, game));
+    QSignalSpy closed(&h.tchat, &client::Tchat::closed);
+    game.send("CMD_full+");
+    game.socket->disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closed.size() == 1; }, 5000));
+    QTest::qWait(20);
+    EXPECT_EQ(h.notices, QStringList{"Game is full"});
+    EXPECT_EQ(box(h, "message_connect"), nullptr);
+    EXPECT_EQ(box(h, "message_closed"), nullptr);
+}
+
+TEST(Hosting, FromASoloGameTheServerRestartsOnTheChosenPortUnderTheChosenName) {
+    Harness h;
+    windows::HostDialog host;
+    windows::Tgamestart gamestart;
+    h.tchat.attachWindows({.gamestart = &gamestart, .hostDialog = &host});
+    FakeHost game;
+    ASSERT_TRUE(game.listen());
+    std::vector<quint16> asked;
+    int stopped = 0;
+    bool busy = false;
+    h.tchat.setServerStarter([&](quint16 port, QString* error) -> quint16 {
+        asked.push_back(port);
+        if (busy) {
+            *error = QStringLiteral("The bound address is already in use");
+            return 0;
+        }
+        return game.port();
+    });
+    h.tchat.setServerStopper([&] { ++stopped; });
+    h.tchat.processparams({});
+    ASSERT_TRUE(game.accept());
+    // Before the first game the panel shows what the start dialog will send.
+    EXPECT_EQ(h.text("label_playtoscore"), "Play To Score: 500");
+    EXPECT_EQ(h.text("label_timeperturn"), "Time Per Turn: 1:00");
+    gamestart.restore(1000, 90, 14, false);
+    EXPECT_EQ(h.text("label_playtoscore"), "Play To Score: 1000");
+    EXPECT_EQ(h.text("label_timeperturn"), "Time Per Turn: 1:30");
+    EXPECT_EQ(h.text("label_tp"), "Time Penalty: OFF");
+
+    host.findChild<QLineEdit*>(QStringLiteral("edit_name"))->setText(QStringLiteral("Ann"));
+    host.host();
+    EXPECT_EQ(asked, (std::vector<quint16>{7772, 7772}));
+    EXPECT_EQ(stopped, 1);
+    EXPECT_EQ(h.tchat.state().playername, "Ann");
+    EXPECT_TRUE(h.tchat.state().ishost);
+    ASSERT_TRUE(game.accept()) << "the client connects again, to the new server";
+    auto* list = host.findChild<QListWidget*>(QStringLiteral("list_addresses"));
+    ASSERT_GT(list->count(), 0);
+    EXPECT_TRUE(host.addressText().contains(QStringLiteral("127.0.0.1:%1").arg(game.port())));
+    EXPECT_TRUE(h.lastLine().startsWith("Friends can join this game at: ")) << h.lastLine().toStdString();
+    EXPECT_TRUE(settingsText(h).contains("PlayerName=Ann"));
+
+    // A port that cannot be had: the dialog says so and offers another; the window has no game.
+    busy = true;
+    host.findChild<QSpinBox*>(QStringLiteral("edit_port"))->setValue(7790);
+    host.host();
+    EXPECT_FALSE(h.tchat.state().ishost);
+    EXPECT_EQ(stopped, 2);
+    EXPECT_EQ(list->count(), 0);
+    const QString status = host.findChild<QLabel*>(QStringLiteral("label_status"))->text();
+    EXPECT_TRUE(status.startsWith("Port 7790 cannot be used: The bound address is already in use."))
+        << status.toStdString();
+    EXPECT_EQ(h.tchat.connection().socket().state(), QAbstractSocket::UnconnectedState);
+}
+
+TEST(Hosting, AJoinerDoesNotClaimToKnowTheNextGame) {
+    Harness h;
+    windows::Tgamestart gamestart;
+    h.tchat.attachWindows({.gamestart = &gamestart});
+    h.tchat.setGamePort(closedPort());
+    h.tchat.processparams({"Bob", "127.0.0.1", "false"});
+    EXPECT_EQ(h.text("label_playtoscore"), "Play To Score: -");
+    EXPECT_EQ(h.text("label_timeperturn"), "Time Per Turn: -");
+    gamestart.restore(1000, 90, 14, false);
+    EXPECT_EQ(h.text("label_playtoscore"), "Play To Score: -");
+}
