@@ -143,10 +143,15 @@ bool SettingsFile::saveNetwork(const NetworkSettings& n) {
         return false;
     }
     const QString& s = kSectionName;
-    ini.setValue(s, key("PlayerName"), n.playername);
-    ini.setValue(s, key("HostPort"), QString::number(n.hostport));
+    // A key with nothing to say is not added (an existing one is emptied).
+    const auto set = [&ini, &s](const QString& name, const QString& value) {
+        if (!value.isEmpty() || ini.value(s, name)) ini.setValue(s, name, value);
+    };
+    set(key("PlayerName"), n.playername);
+    if (n.hostport != NetworkSettings{}.hostport || ini.value(s, key("HostPort")))
+        ini.setValue(s, key("HostPort"), QString::number(n.hostport));
     for (int i = 1; i <= NetworkSettings::kRecentHosts; ++i)
-        ini.setValue(s, QStringLiteral("RecentHost%1").arg(i), n.recenthosts.value(i - 1));
+        set(QStringLiteral("RecentHost%1").arg(i), n.recenthosts.value(i - 1));
     ini.setValue(s, key("ShowLobby"), n.showlobby ? QStringLiteral("true") : QStringLiteral("false"));
     return commit(ini);
 }

@@ -189,10 +189,9 @@ void Tdownload::getbuttonClick() {
     received_ = 0;
     // The installer is written under a temporary name and takes its own name only once it is complete,
     // so neither a broken download nor an error page is ever left where it would be run.
-    file_ = std::make_unique<QSaveFile>(name.isEmpty() ? QString() : savePath_(name));
-    if (name.isEmpty() || !file_->open(QIODevice::WriteOnly)) {
-        infolabel3_->setText(name.isEmpty() ? QStringLiteral("The download address names no file.")
-                                            : file_->errorString());
+    file_ = std::make_unique<QSaveFile>(savePath_(name));
+    if (!file_->open(QIODevice::WriteOnly)) {
+        infolabel3_->setText(file_->errorString());
         file_.reset();
         setState(Aborted);
         infolabel_->setText(QStringLiteral("Download Aborted"));

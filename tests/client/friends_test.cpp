@@ -2,11 +2,15 @@
 
 #include "harness.h"
 
+#include "client/commandline.h"
+
 #include "windows/hostdialog.h"
 #include "windows/joindialog.h"
+#include "windows/tdownload.h"
 #include "windows/tgamestart.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -236,4 +240,56 @@ TEST(Hosting, AJoinerDoesNotClaimToKnowTheNextGame) {
     EXPECT_EQ(h.text("label_timeperturn"), "Time Per Turn: -");
     gamestart.restore(1000, 90, 14, false);
     EXPECT_EQ(h.text("label_playtoscore"), "Play To Score: -");
+}
+
+TEST(Lobby, TheDialogFollowsTheSettingsAndItsBoxIsSaved) {
+    Harness h;
+    writeSettings(h, "[rimbalo]\nLobbyUrl=https://example.org/get/Setup.exe\n");
+    windows::Tdownload download;
+    h.tchat.attachWindows({.download = &download});
+    h.tchat.setServerStarter([](quint16, QString*) -> quint16 { return closedPort(); });
+    h.tchat.processparams({});
+    EXPECT_TRUE(download.isVisible());
+    auto* get = download.findChild<QAbstractButton*>(QStringLiteral("getbutton"));
+    EXPECT_TRUE(get->isEnabled());
+    EXPECT_EQ(get->toolTip(), "https://example.org/get/Setup.exe");
+    download.findChild<QCheckBox*>(QStringLiteral("checkbox_dontshow"))->click();
+    EXPECT_EQ(settingsText(h).toStdString(),
+              "[rimbalo]\nLobbyUrl=https://example.org/get/Setup.exe\nShowLobby=false\n");
+
+    // The next solo start shows no lobby dialog.
+    client::Tchat next;
+    windows::Tdownload nextDownload;
+    next.attachWindows({.download = &nextDownload});
+    next.setServerStarter([](quint16, QString*) -> quint16 { return closedPort(); });
+    next.processparams({});
+    EXPECT_FALSE(nextDownload.isVisible());
+    EXPECT_TRUE(nextDownload.findChild<QCheckBox*>(QStringLiteral("checkbox_dontshow"))->isChecked());
+}
+
+TEST(CommandLine, TheHostAddressMayCarryAPort) {
+    using client::readArguments;
+    const client::StartRole join = readArguments({"Bob", "192.0.2.7:7800", "false"});
+    EXPECT_EQ(join.hostaddress, "192.0.2.7");
+    EXPECT_EQ(join.port, 7800);
+    const client::StartRole v6 = readArguments({"Bob", "[2001:db8::7]:7801", "false"});
+    EXPECT_EQ(v6.hostaddress, "2001:db8::7");
+    EXPECT_EQ(v6.port, 7801);
+    const client::StartRole plain = readArguments({"Bob", "2001:db8::7", "false"}, 7772);
+    EXPECT_EQ(plain.hostaddress, "2001:db8::7");
+    EXPECT_EQ(plain.port, 7772);
+    EXPECT_EQ(readArguments({"Ann", "x:7802", "true"}).port, 7802);
+    // What does not read is passed on as given, for the connect to report.
+    EXPECT_EQ(readArguments({"Bob", "bad host:1", "false"}).hostaddress, "bad host:1");
+
+    // A host given a port listens there.
+    Harness h;
+    std::vector<quint16> asked;
+    h.tchat.setServerStarter([&](quint16 port, QString*) -> quint16 {
+        asked.push_back(port);
+        return closedPort();
+    });
+    h.tchat.setLobbyPort(1);
+    h.tchat.processparams({"Ann", "0.0.0.0:7803", "true"});
+    EXPECT_EQ(asked, std::vector<quint16>{7803});
 }
