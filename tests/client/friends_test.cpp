@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -96,6 +97,14 @@ TEST(Joining, AClosedPortShowsTheFailureAndRetryConnectsOnceTheGameListens) {
     EXPECT_TRUE(saved.startsWith("[other]\r\nkey=1\r\n[rimbalo]\r\nBotspeed=500\r\n")) << saved.constData();
     EXPECT_TRUE(saved.contains("PlayerName=Bob\r\n"));
     EXPECT_TRUE(saved.contains(QStringLiteral("RecentHost1=127.0.0.1:%1\r\n").arg(port).toUtf8()));
+    // The Join dialog offers them next time.
+    windows::JoinDialog join;
+    h.tchat.attachWindows({.joinDialog = &join});
+    h.action("JoinGame1")->trigger();
+    EXPECT_TRUE(join.isVisible());
+    EXPECT_EQ(join.findChild<QLineEdit*>(QStringLiteral("edit_name"))->text(), "Bob");
+    EXPECT_EQ(join.findChild<QComboBox*>(QStringLiteral("combo_host"))->currentText(),
+              QStringLiteral("127.0.0.1:%1").arg(port));
 
     FakeHost game;
     ASSERT_TRUE(game.listen(port));
@@ -216,6 +225,11 @@ TEST(Hosting, FromASoloGameTheServerRestartsOnTheChosenPortUnderTheChosenName) {
     EXPECT_TRUE(host.addressText().contains(QStringLiteral("127.0.0.1:%1").arg(game.port())));
     EXPECT_TRUE(h.lastLine().startsWith("Friends can join this game at: ")) << h.lastLine().toStdString();
     EXPECT_TRUE(settingsText(h).contains("PlayerName=Ann"));
+    // Reopened from the menu while hosting, the dialog still shows where to find the game.
+    host.close();
+    h.action("HostGame1")->trigger();
+    EXPECT_TRUE(host.isVisible());
+    EXPECT_TRUE(host.addressText().contains(QStringLiteral("127.0.0.1:%1").arg(game.port())));
 
     // A port that cannot be had: the dialog says so and offers another; the window has no game.
     busy = true;
