@@ -103,7 +103,6 @@ public:
     void joinGame(const QString& name, const QString& host, quint16 port);
     // No "CMD_sendlogininfo" within the login time after a connect: the connect has failed.
     void logintimerTimer();
-    void setLoginTimeout(int ms);
 
     // One received command, handled at once (the connection calls this from its queue).
     void handleCommand(std::string_view entry);

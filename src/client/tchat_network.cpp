@@ -3,10 +3,8 @@
 
 #include "tchat.h"
 
-#include "chatview.h"
 #include "gameinfo.h"
 #include "heldpicture.h"
-#include "rackview.h"
 #include "seatdisplay.h"
 #include "turncontrols.h"
 
@@ -18,9 +16,9 @@
 #include "windows/tgamestart.h"
 #include "windows/tspylist.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace client {
 
@@ -60,10 +58,6 @@ void Tchat::attachNetworkWindows() {
     }
     if (w.gamestart)
         connect(w.gamestart, &windows::Tgamestart::optionsChanged, this, &Tchat::showNextGameOptions);
-}
-
-void Tchat::setLoginTimeout(int ms) {
-    logintimer_.setInterval(ms);
 }
 
 void Tchat::processparams(const QStringList& args) {
