@@ -173,6 +173,12 @@ void Tchat::openJoinDialog() {
 }
 
 void Tchat::hostGame(const QString& name, quint16 port) {
+    // A port something else holds is found before the game in progress is given up for it.
+    const bool ownPort = state_.ishost && port == hostPort_;
+    if (const QString problem = ownPort ? QString() : windows::listenProblem(port); !problem.isEmpty()) {
+        if (windows_.hostDialog) windows_.hostDialog->showBusy(port, problem, windows::freePortAfter(port));
+        return;
+    }
     const QString player = cleanPlayerName(name);
     NetworkSettings n = settings_.loadNetwork();
     n.playername = player;

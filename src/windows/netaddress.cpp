@@ -100,11 +100,15 @@ QStringList withRecentHost(const QStringList& recent, const QString& entry, int 
     return list.mid(0, keep);
 }
 
+QString listenProblem(quint16 port) {
+    // Where the game's server listens: every address of this computer.
+    QTcpServer probe;
+    return probe.listen(QHostAddress::Any, port) ? QString() : probe.errorString();
+}
+
 quint16 freePortAfter(quint16 busy) {
-    for (uint port = uint(busy) + 1; port <= uint(busy) + 50 && port <= 65535; ++port) {
-        QTcpServer probe;
-        if (probe.listen(QHostAddress::Any, static_cast<quint16>(port))) return static_cast<quint16>(port);
-    }
+    for (uint port = uint(busy) + 1; port <= uint(busy) + 50 && port <= 65535; ++port)
+        if (listenProblem(static_cast<quint16>(port)).isEmpty()) return static_cast<quint16>(port);
     return 0;
 }
 

@@ -26,6 +26,8 @@ QString hostPortText(const QString& host, quint16 port);
 QStringList localAddresses();
 // `recent` with `entry` put first, an older copy of it dropped, at most `keep` entries.
 QStringList withRecentHost(const QStringList& recent, const QString& entry, int keep);
+// Why a game could not listen on `port` now (empty when it could).
+QString listenProblem(quint16 port);
 // The first port after `busy` that a game could listen on now; 0 when none of the next few is free.
 quint16 freePortAfter(quint16 busy);
 

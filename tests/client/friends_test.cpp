@@ -233,13 +233,15 @@ TEST(Hosting, FromASoloGameTheServerRestartsOnTheChosenPortUnderTheChosenName) {
 
     // A port that cannot be had: the dialog says so and offers another; the window has no game.
     busy = true;
-    host.findChild<QSpinBox*>(QStringLiteral("edit_port"))->setValue(7790);
+    const quint16 free = closedPort();
+    host.findChild<QSpinBox*>(QStringLiteral("edit_port"))->setValue(free);
     host.host();
     EXPECT_FALSE(h.tchat.state().ishost);
     EXPECT_EQ(stopped, 2);
     EXPECT_EQ(list->count(), 0);
     const QString status = host.findChild<QLabel*>(QStringLiteral("label_status"))->text();
-    EXPECT_TRUE(status.startsWith("Port 7790 cannot be used: The bound address is already in use."))
+    EXPECT_TRUE(status.startsWith(
+        QStringLiteral("Port %1 cannot be used: The bound address is already in use.").arg(free)))
         << status.toStdString();
     EXPECT_EQ(h.tchat.connection().socket().state(), QAbstractSocket::UnconnectedState);
 }
