@@ -4,6 +4,8 @@
 #include "client/filelocations.h"
 #include "client/settingsfile.h"
 #include "client/tchat.h"
+#include "windows/hostdialog.h"
+#include "windows/joindialog.h"
 #include "windows/tabout.h"
 #include "windows/tdownload.h"
 #include "windows/tgamestart.h"
@@ -24,6 +26,8 @@
 #include <QFile>
 #include <QIcon>
 #include <QLockFile>
+
+#include <memory>
 
 namespace {
 
@@ -87,16 +91,24 @@ int main(int argc, char* argv[]) {
     windows::Tphrases phrases;
     wirePhrases(tchat, phrases);
 #ifdef RIMBALO_HAS_SERVER
-    TServer server;
-    server.setVersionText(about.versionText());
-    server.setBotDelaySource([&tchat] { return tchat.botspeed(); });
-    tchat.setServerStarter([&server](QString* error) -> quint16 {
-        if (server.listen(7772)) return server.serverPort();
-        if (error) *error = server.errorString();
-        return 0;
+    // Every hosted game gets a fresh server: hosting again (another port, after a solo game) or joining
+    // someone else's game ends the one this program served.
+    std::unique_ptr<TServer> server;
+    tchat.setServerStarter([&](quint16 port, QString* error) -> quint16 {
+        server.reset();
+        auto fresh = std::make_unique<TServer>();
+        fresh->setVersionText(about.versionText());
+        fresh->setBotDelaySource([&tchat] { return tchat.botspeed(); });
+        if (!fresh->listen(port)) {
+            if (error) *error = fresh->errorString();
+            return 0;
+        }
+        server = std::move(fresh);
+        return server->serverPort();
     });
+    tchat.setServerStopper([&server] { server.reset(); });
 #else
-    tchat.setServerStarter([](QString* error) -> quint16 {
+    tchat.setServerStarter([](quint16, QString* error) -> quint16 {
         if (error) *error = QStringLiteral("this build has no game server");
         return 0;
     });
@@ -107,8 +119,11 @@ int main(int argc, char* argv[]) {
     // Once the lobby or its installer runs, the game ends as through "Exit".
     QObject::connect(&download, &windows::Tdownload::exitRequested, &tchat, &QWidget::close);
 
+    windows::HostDialog hostDialog;
+    windows::JoinDialog joinDialog;
+
     tchat.setVersionText(about.versionText());
-    tchat.attachWindows({&gamestart, &help, &about, &spylist, &download});
+    tchat.attachWindows({&gamestart, &help, &about, &spylist, &download, &hostDialog, &joinDialog});
     QObject::connect(&tchat, &client::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     tchat.setArguments(QApplication::arguments().mid(1));
     tchat.show();

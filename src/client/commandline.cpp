@@ -1,11 +1,13 @@
 #include "commandline.h"
 
 #include "protocol/text.h"
+#include "windows/netaddress.h"
 
 namespace client {
 
-StartRole readArguments(const QStringList& args) {
+StartRole readArguments(const QStringList& args, quint16 defaultPort) {
     StartRole role;
+    role.port = defaultPort;
     if (args.isEmpty()) {
         role.kind = StartRole::Solo;
         role.playername = QStringLiteral("You");
@@ -20,6 +22,11 @@ StartRole readArguments(const QStringList& args) {
     role.playername = QString::fromStdString(protocol::cleanName(args[0].toStdString()));
     if (role.playername.isEmpty()) role.playername = QStringLiteral("Player");
     role.hostaddress = args[1].trimmed();
+    // An address that does not read is left as given: connecting to it reports what is wrong.
+    if (const auto target = windows::parseHostPort(role.hostaddress, defaultPort)) {
+        role.hostaddress = target->host;
+        role.port = target->port;
+    }
     role.kind = args[2] == QLatin1String("true") ? StartRole::Host : StartRole::Join;
     role.opensLobbyLink = true;
     return role;

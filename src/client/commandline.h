@@ -15,11 +15,13 @@ struct StartRole {
     };
     Kind kind = Solo;
     QString playername;
-    QString hostaddress;
+    QString hostaddress; // without a ":PORT" it was given with
+    quint16 port = 7772; // from "HOST:PORT" or "[v6-address]:PORT", else the default
     bool opensLobbyLink = false;
 };
 
-// `args` without the program's own name. Arguments after the third are ignored.
-StartRole readArguments(const QStringList& args);
+// `args` without the program's own name. Arguments after the third are ignored. The host address may
+// carry a port; a host listens on it, a joiner connects to it.
+StartRole readArguments(const QStringList& args, quint16 defaultPort = 7772);
 
 } // namespace client

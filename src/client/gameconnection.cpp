@@ -10,7 +10,6 @@ GameConnection::GameConnection(QObject* parent) : QObject(parent), sock_(this) {
     sock_.setObjectName(QStringLiteral("sock"));
     connect(&sock_, &QTcpSocket::readyRead, this, &GameConnection::readSocket);
     connect(&sock_, &QTcpSocket::disconnected, this, &GameConnection::socketClosed);
-    // Connect errors are not reported to the player: the window stays open and unconnected.
 }
 
 GameConnection::~GameConnection() {
@@ -20,12 +19,19 @@ GameConnection::~GameConnection() {
 }
 
 void GameConnection::open(const QString& host, quint16 port) {
-    sock_.abort();
+    shut();
+    sock_.connectToHost(host, port);
+}
+
+void GameConnection::shut() {
+    {
+        const QSignalBlocker quiet(sock_);
+        sock_.abort();
+    }
     buffer_.clear();
     queue_.clear();
     closing_ = false;
     halted_ = false;
-    sock_.connectToHost(host, port);
 }
 
 bool GameConnection::isConnected() const {

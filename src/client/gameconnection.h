@@ -31,6 +31,8 @@ public:
 
     // Starts a non-blocking connect; success or failure arrives later.
     void open(const QString& host, quint16 port);
+    // Drops the connection and everything received on it, without reporting it as closed.
+    void shut();
     bool isConnected() const;
     // Sends one complete command (end marker included). Nothing is sent while not connected.
     bool send(const std::string& command);

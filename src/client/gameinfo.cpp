@@ -9,11 +9,9 @@
 namespace client {
 
 GameInfo::GameInfo(QWidget* panel) : QObject(panel) {
-    playtoscore_ =
-        style::label(panel, QStringLiteral("label_playtoscore"), QStringLiteral("Play To Score: 30"));
+    playtoscore_ = style::label(panel, QStringLiteral("label_playtoscore"), QString());
     playtoscore_->setGeometry(472, 353, 128, 16);
-    timeperturn_ =
-        style::label(panel, QStringLiteral("label_timeperturn"), QStringLiteral("Time Per Turn: 2 min"));
+    timeperturn_ = style::label(panel, QStringLiteral("label_timeperturn"), QString());
     timeperturn_->setGeometry(604, 353, 138, 16);
     tp_ = style::label(panel, QStringLiteral("label_tp"), QStringLiteral("Time Penalty"));
     tp_->setGeometry(472, 370, 128, 16);
@@ -46,6 +44,7 @@ GameInfo::GameInfo(QWidget* panel) : QObject(panel) {
     winner1_->setWordWrap(true);
     style::setTextColour(winner1_, windows::palette::gold);
     winnerPanel_->hide();
+    setOptionsUnknown();
 }
 
 void GameInfo::setPlayToScore(int score) {
@@ -65,6 +64,12 @@ void GameInfo::setTimePerTurn(int seconds, bool asClock) {
 
 void GameInfo::setTimePenalty(bool on) {
     tp_->setText(on ? QStringLiteral("Time Penalty: ON") : QStringLiteral("Time Penalty: OFF"));
+}
+
+void GameInfo::setOptionsUnknown() {
+    playtoscore_->setText(QStringLiteral("Play To Score: -"));
+    timeperturn_->setText(QStringLiteral("Time Per Turn: -"));
+    tp_->setText(QStringLiteral("Time Penalty"));
 }
 
 void GameInfo::setTeamGame(bool on) {

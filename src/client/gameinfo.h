@@ -18,6 +18,8 @@ public:
     // "Time Per Turn: 1:05" after a game start, plain seconds ("Time Per Turn: 65") for a late joiner.
     void setTimePerTurn(int seconds, bool asClock);
     void setTimePenalty(bool on);
+    // Before a game chosen by someone else: its options are not known yet.
+    void setOptionsUnknown();
     void setTeamGame(bool on);
     void setTilesLeft(int tiles);
     void showWinner(const QString& text);

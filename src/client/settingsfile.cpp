@@ -125,6 +125,43 @@ bool SettingsFile::savePhrases(const std::array<QString, 9>& phrases) {
     return commit(ini);
 }
 
+NetworkSettings SettingsFile::loadNetwork() const {
+    IniFile ini;
+    ini.load(FileLocations::readPath(key(kFileName))); // unreadable: every default
+    const QString& s = kSectionName;
+    NetworkSettings n;
+    n.playername = ini.value(s, key("PlayerName"), QString());
+    const int port = ini.intValue(s, key("HostPort"), n.hostport);
+    if (port > 0 && port <= 65535) n.hostport = static_cast<quint16>(port);
+    for (int i = 1; i <= NetworkSettings::kRecentHosts; ++i) {
+        const QString host = ini.value(s, QStringLiteral("RecentHost%1").arg(i), QString()).trimmed();
+        if (!host.isEmpty()) n.recenthosts << host;
+    }
+    n.lobbyurl = ini.value(s, key("LobbyUrl"), QString()).trimmed();
+    n.showlobby = ini.value(s, key("ShowLobby"), QStringLiteral("true")) != QLatin1String("false");
+    return n;
+}
+
+bool SettingsFile::saveNetwork(const NetworkSettings& n) {
+    IniFile ini;
+    if (!ini.load(FileLocations::readPath(key(kFileName)))) {
+        error_ = QStringLiteral("the settings file could not be read");
+        return false;
+    }
+    const QString& s = kSectionName;
+    // A key with nothing to say is not added (an existing one is emptied).
+    const auto set = [&ini, &s](const QString& name, const QString& value) {
+        if (!value.isEmpty() || ini.value(s, name)) ini.setValue(s, name, value);
+    };
+    set(key("PlayerName"), n.playername);
+    if (n.hostport != NetworkSettings{}.hostport || ini.value(s, key("HostPort")))
+        ini.setValue(s, key("HostPort"), QString::number(n.hostport));
+    for (int i = 1; i <= NetworkSettings::kRecentHosts; ++i)
+        set(QStringLiteral("RecentHost%1").arg(i), n.recenthosts.value(i - 1));
+    ini.setValue(s, key("ShowLobby"), n.showlobby ? QStringLiteral("true") : QStringLiteral("false"));
+    return commit(ini);
+}
+
 bool SettingsFile::commit(IniFile& ini) {
     error_.clear();
     return ini.save(FileLocations::writePath(key(kFileName)), &error_);

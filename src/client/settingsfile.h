@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -30,6 +31,17 @@ struct Preferences {
     bool chattersounds = true;
 };
 
+// Playing with others: what the host and join dialogs remember, and the lobby dialog's settings. Kept
+// apart from Preferences: these keys are read when a dialog opens, not when the server confirms a login.
+struct NetworkSettings {
+    static constexpr int kRecentHosts = 5;
+    QString playername;      // PlayerName: the name last used to host or join
+    quint16 hostport = 7772; // HostPort: the port last hosted on
+    QStringList recenthosts; // RecentHost1..5: "HOST:PORT", newest first
+    QString lobbyurl;        // LobbyUrl: the lobby installer's address; never written by the program
+    bool showlobby = true;   // ShowLobby: "false" when the lobby dialog is not to be shown
+};
+
 class SettingsFile {
 public:
     static constexpr const char* kFileName = "vemkolobby.ini";
@@ -51,6 +63,10 @@ public:
     bool save(const Preferences& prefs);
     // Writes Phrase1..Phrase9.
     bool savePhrases(const std::array<QString, 9>& phrases);
+
+    NetworkSettings loadNetwork() const;
+    // Writes PlayerName, HostPort, RecentHost1..5 and ShowLobby; every other key stays as it is.
+    bool saveNetwork(const NetworkSettings& settings);
 
     QString lastError() const { return error_; }
 

@@ -86,8 +86,7 @@ Tchat::Tchat(QWidget* parent)
     connectTurnControls();
     connection_.setCommandHandler([this](std::string_view entry) { handleCommand(entry); });
     connection_.setSink({});
-    // The game connection closing ends the program.
-    connect(&connection_, &GameConnection::closed, this, &QWidget::close);
+    setUpConnection();
     resize(775, 580);
     clearall();
 }
@@ -159,6 +158,7 @@ void Tchat::buildPanel() {
 
 void Tchat::attachWindows(const Windows& w) {
     windows_ = w;
+    attachNetworkWindows();
     if (w.help && w.about)
         connect(w.help, &windows::Thelp::aboutRequested, this, [this] { windows_.about->showOver(this); });
     if (w.spylist) connect(w.spylist, &windows::Tspylist::kickRequested, this, &Tchat::kicking);
@@ -197,59 +197,6 @@ void Tchat::setPhrases(const std::array<QString, 9>& phrases) {
         phrases_->setPhrase(i + 1, phrases[static_cast<std::size_t>(i)]);
     if (!settings_.savePhrases(phrases))
         systemLine(QStringLiteral("Your phrases could not be saved: %1").arg(settings_.lastError()));
-}
-
-void Tchat::processparams(const QStringList& args) {
-    turn_->setStartShown(false);
-    if (QAction* a = action("StartGame1")) a->setEnabled(false);
-    const StartRole role = readArguments(args);
-    switch (role.kind) {
-    case StartRole::Solo:
-        systemLine(QStringLiteral("Loading Solo Game..Please wait."));
-        if (windows_.download) windows_.download->showCentred();
-        break;
-    case StartRole::Waiting:
-        systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
-        return;
-    case StartRole::Host:
-    case StartRole::Join:
-        systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
-        break;
-    }
-    state_.playername = role.playername;
-    state_.hostaddress = role.hostaddress;
-    if (role.kind == StartRole::Join)
-        joinpress();
-    else
-        hostpress();
-    if (role.opensLobbyLink)
-        sock11_.connectToHost(QStringLiteral("127.0.0.1"), lobbyPort_); // failure ignored
-}
-
-void Tchat::hostpress() {
-    quint16 port = gamePort_;
-    if (startServer_) {
-        QString error;
-        port = startServer_(&error);
-        if (port == 0) {
-            // Connecting anyway would seat this player in whatever game holds the port.
-            systemLine(QStringLiteral("The game could not be hosted: %1").arg(error));
-            return;
-        }
-    }
-    state_.ishost = true;
-    connection_.open(QStringLiteral("127.0.0.1"), port);
-    turn_->setStartShown(true);
-    if (QAction* a = action("StartGame1")) a->setEnabled(true);
-    if (windows_.spylist) windows_.spylist->setKickEnabled(true);
-    turn_->setPauseEnabled(true);
-}
-
-void Tchat::joinpress() {
-    state_.ishost = false;
-    connection_.open(state_.hostaddress, gamePort_);
-    turn_->setStartShown(false);
-    if (QAction* a = action("StartGame1")) a->setEnabled(false);
 }
 
 void Tchat::startGame() {
@@ -315,6 +262,7 @@ void Tchat::closeEvent(QCloseEvent* event) {
         saveinifile(bounds);
     }
     event->accept();
+    windowClosed_ = true;
     emit closed();
 }
 

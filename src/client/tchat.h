@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -30,6 +31,8 @@ class Thelp;
 class Tabout;
 class Tspylist;
 class Tdownload;
+class HostDialog;
+class JoinDialog;
 } // namespace windows
 
 namespace client {
@@ -60,13 +63,18 @@ public:
         windows::Tabout* about = nullptr;
         windows::Tspylist* spylist = nullptr;
         windows::Tdownload* download = nullptr;
+        windows::HostDialog* hostDialog = nullptr;
+        windows::JoinDialog* joinDialog = nullptr;
     };
     void attachWindows(const Windows& w);
     // The version text sent at login.
     void setVersionText(const QString& version) { version_ = version; }
-    // Starts this process's game server for a host; returns the port it listens on, 0 on failure.
-    using ServerStarter = std::function<quint16(QString* error)>;
+    // Starts this process's game server for a host on `port` (a fresh server, any earlier one stopped);
+    // returns the port it listens on, 0 on failure.
+    using ServerStarter = std::function<quint16(quint16 port, QString* error)>;
     void setServerStarter(ServerStarter starter) { startServer_ = std::move(starter); }
+    // Stops this process's game server, if one runs (before joining another game).
+    void setServerStopper(std::function<void()> stopper) { stopServer_ = std::move(stopper); }
     void setGamePort(quint16 port) { gamePort_ = port; }
     void setLobbyPort(quint16 port) { lobbyPort_ = port; }
     // Shows a notice; unless replaced, a message box that does not wait for its answer (one box per
@@ -87,6 +95,15 @@ public:
     void processparams(const QStringList& args);
     void hostpress();
     void joinpress();
+
+    // Playing with others from the window: the dialogs, and what they ask for. Hosting or joining
+    // leaves the game this window is in (and stops its server) first.
+    void openHostDialog();
+    void openJoinDialog();
+    void hostGame(const QString& name, quint16 port);
+    void joinGame(const QString& name, const QString& host, quint16 port);
+    // No "CMD_sendlogininfo" within the login time after a connect: the connect has failed.
+    void logintimerTimer();
 
     // One received command, handled at once (the connection calls this from its queue).
     void handleCommand(std::string_view entry);
@@ -176,6 +193,20 @@ private:
     void putBackHeld();
     void applyOptions(int seconds, bool asClock, bool timepenalty, bool teamgame);
 
+    // The game connection's life (tchat_network.cpp).
+    void setUpConnection();
+    void attachNetworkWindows();
+    bool startHosting(quint16 port);
+    void hostConnect();
+    void openConnection(const QString& host, quint16 port);
+    void socketError(QAbstractSocket::SocketError error);
+    void connectFailed(const QString& reason);
+    void connectionClosed();
+    void leaveGame();
+    void showGameAddresses();
+    void showNextGameOptions();
+    void saveNetwork(const NetworkSettings& settings);
+
     // Settings.
     Preferences collectPreferences() const;
     void applyPreferences(const Preferences& prefs);
@@ -200,7 +231,18 @@ private:
     QString currenttileset_;
     QString version_;
     ServerStarter startServer_;
+    std::function<void()> stopServer_;
     quint16 gamePort_ = 7772;
+    quint16 hostPort_ = 7772; // the port this host listens on
+    QString hostError_;       // why hosting failed last
+    QString targetHost_;      // where the game connection goes
+    quint16 targetPort_ = 7772;
+    QTimer logintimer_;         // runs from a connect until the server's first command
+    bool remoteClosed_ = false; // the server closed the connection (rather than it being lost)
+    bool windowClosed_ = false;
+    bool gameOn_ = false; // a game runs (its options are on the panel)
+    bool solo_ = false;   // the game started without arguments, for this player alone
+    QPointer<QWidget> connectBox_;
     quint16 lobbyPort_ = 9001;
     std::function<void(const QString&)> messageBox_;
     bool full_ = false;

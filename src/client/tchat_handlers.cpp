@@ -108,6 +108,7 @@ void Tchat::loadboard(const protocol::toclient::LoadBoard& m) {
 void Tchat::sendloginfo(std::string_view args) {
     const auto slot = protocol::parseInt(args);
     if (!slot) return;
+    logintimer_.stop();
     state_.myslot = *slot;
     state_.loggedin = true;
     protocol::toserver::LoginInfo login;
@@ -189,6 +190,7 @@ void Tchat::startthegame(std::string_view args) {
     if (QAction* a = action("JustWatch1")) a->setChecked(false);
     info_->hideWinner();
     clearall();
+    gameOn_ = true;
     info_->setPlayToScore(m->target);
     applyOptions(m->seconds, true, m->timepenalty, tg);
     if (tg) {
@@ -265,6 +267,7 @@ void Tchat::loadstats(std::string_view args) {
     const auto m = protocol::decode<in::LoadStats>(args);
     if (!m) return;
     state_.turnslot = m->turnseat;
+    gameOn_ = true;
     info_->setPlayToScore(m->target);
     applyOptions(m->seconds, false, m->timepenalty, m->teamgame);
     for (const protocol::SeatStats& seat : m->seats) {
@@ -319,6 +322,7 @@ void Tchat::winner(std::string_view args) {
     info_->showWinner(banner);
     systemLine(banner);
     if (state_.ishost) turn_->setStartShown(true);
+    gameOn_ = false;
     if (state_.seated()) emit gameRecorded(ownWin ? QStringLiteral("addtomine") : name);
 }
 

@@ -62,6 +62,9 @@ void Tchat::buildGameMenu() {
     });
     justWatch->setCheckable(true);
     game->addSeparator();
+    add(game, "HostGame1", QStringLiteral("Host a Game…"), [this] { openHostDialog(); });
+    add(game, "JoinGame1", QStringLiteral("Join a Game…"), [this] { openJoinDialog(); });
+    game->addSeparator();
     add(game, "ResetScreenLocation1", QStringLiteral("Reset Screen Location"),
         [this] { resetScreenLocation(); });
     add(game, "Exit1", QStringLiteral("Exit"), [this] { close(); });

@@ -4,8 +4,10 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QSpinBox>
 
 namespace windows {
 
@@ -51,6 +53,32 @@ QLabel* AuxWindow::makeLabel(const QString& name, const QString& text, int pixel
     pal.setColor(QPalette::WindowText, palette::text);
     label->setPalette(pal);
     return label;
+}
+
+QLabel* AuxWindow::makeHeading(const QString& text) {
+    QLabel* heading = makeLabel(QStringLiteral("label_heading"), text, 20, true);
+    heading->setGeometry(0, 10, width(), 30);
+    heading->setAlignment(Qt::AlignCenter);
+    return heading;
+}
+
+QLineEdit* AuxWindow::makeNameField(int y) {
+    makeLabel(QStringLiteral("label_name"), QStringLiteral("Your name:"))->setGeometry(24, y, 100, 24);
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QStringLiteral("edit_name"));
+    edit->setMaxLength(24);
+    edit->setGeometry(130, y, 160, 24);
+    return edit;
+}
+
+QSpinBox* AuxWindow::makePortField(int y, quint16 port) {
+    makeLabel(QStringLiteral("label_port"), QStringLiteral("Port:"))->setGeometry(24, y, 100, 24);
+    auto* spin = new QSpinBox(this);
+    spin->setObjectName(QStringLiteral("edit_port"));
+    spin->setRange(1, 65535);
+    spin->setValue(port);
+    spin->setGeometry(130, y, 90, 24);
+    return spin;
 }
 
 } // namespace windows

@@ -4,6 +4,8 @@
 #include <QDialog>
 
 class QLabel;
+class QLineEdit;
+class QSpinBox;
 
 namespace windows {
 
@@ -19,6 +21,11 @@ protected:
     void paintEvent(QPaintEvent*) override;
     // A label in the backdrop's text colour.
     QLabel* makeLabel(const QString& name, const QString& text, int pixelSize = 12, bool bold = false);
+    // The large title across the top of the window.
+    QLabel* makeHeading(const QString& text);
+    // A caption at the left and, beside it, a field for the player's name or for a port number.
+    QLineEdit* makeNameField(int y);
+    QSpinBox* makePortField(int y, quint16 port);
 };
 
 } // namespace windows

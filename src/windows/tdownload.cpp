@@ -2,12 +2,14 @@
 
 #include "artwork.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -17,15 +19,18 @@
 
 namespace windows {
 
-// Served over TLS: the file is run as soon as it arrives, so it must come from the maker and nobody
-// between. Redirects may not lead from https to plain http (the request's redirect policy).
-const char* const Tdownload::kInstallerUrl = "https://www.vemko.com/download/VemkoLobbySetup.exe";
 const char* const Tdownload::kUserAgent = "Mozilla/3.0 (compatible)";
 const char* const Tdownload::kAccept = "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*";
 
 namespace {
 // A download that delivers nothing for this long has stalled and fails.
 constexpr int kStallMs = 60000;
+
+const QString kLobbyText = QStringLiteral(
+    "If you already have The Vemko Lobby and you wish to play with others then click the button below to "
+    "close this game and open The Vemko Lobby.");
+const QString kFriendsText = QStringLiteral(
+    "To play with others, host a game on this computer or join a friend's game: click the button below.");
 } // namespace
 
 QStringList Tdownload::installerArguments() {
@@ -55,14 +60,38 @@ bool Tdownload::desktopOpen(const QString& program, const QStringList& arguments
 
 Tdownload::Tdownload(QWidget* parent)
     : AuxWindow(QStringLiteral("Tdownload"), QStringLiteral("Download The Vemko Lobby"), parent),
-      url_(QString::fromLatin1(kInstallerUrl)), savePath_([](const QString& name) {
-          return QDir(QCoreApplication::applicationDirPath()).filePath(name);
-      }),
+      savePath_(
+          [](const QString& name) { return QDir(QCoreApplication::applicationDirPath()).filePath(name); }),
       launcher_(&Tdownload::desktopOpen), lobbyPath_(defaultLobbyPath()) {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-    setFixedSize(400, 470);
+    setFixedSize(400, 496);
     buildLayout();
     setState(Idle);
+    setUrl({});
+    setLobbyPath(lobbyPath_);
+}
+
+void Tdownload::setUrl(const QUrl& url) {
+    url_ = url;
+    // The file is run as soon as it arrives: it must come from an address the player chose. Redirects
+    // may not lead from https to plain http (the request's redirect policy).
+    const bool usable = url.isValid() && !url.fileName().isEmpty() &&
+                        (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
+    getbutton_->setEnabled(usable && !downloading());
+    getbutton_->setToolTip(usable ? url.toString()
+                                  : QStringLiteral("No download address is set: add LobbyUrl= and the "
+                                                   "installer's address to the [rimbalo] section of "
+                                                   "vemkolobby.ini."));
+}
+
+void Tdownload::setLobbyPath(const QString& path) {
+    lobbyPath_ = path;
+    label5_->setText(path.isEmpty() ? kFriendsText : kLobbyText);
+}
+
+void Tdownload::setDontShowAgain(bool checked) {
+    const QSignalBlocker quiet(dontShow_);
+    dontShow_->setChecked(checked);
 }
 
 Tdownload::~Tdownload() {
@@ -125,19 +154,22 @@ void Tdownload::buildLayout() {
     button1_->setBaseColour(QColor(46, 140, 70));
     button1_->setGeometry(120, 250, 160, 32);
     connect(button1_, &QAbstractButton::clicked, this, &QWidget::close);
-    wrapped(
-        "Label5",
-        QStringLiteral("If you already have The Vemko Lobby and you wish to play with others then click the "
-                       "button below to close this game and open The Vemko Lobby."),
-        294, 50);
-    auto* others = new ImageButton(QStringLiteral("Button2"), QStringLiteral("Play with Others"), this);
-    others->setGeometry(120, 346, 160, 32);
-    connect(others, &QAbstractButton::clicked, this, &Tdownload::button2Click);
+    label5_ = wrapped("Label5", kLobbyText, 294, 50);
+    button2_ = new ImageButton(QStringLiteral("Button2"), QStringLiteral("Play with Others"), this);
+    button2_->setGeometry(120, 346, 160, 32);
+    connect(button2_, &QAbstractButton::clicked, this, &Tdownload::button2Click);
     wrapped(
         "Label3",
         QStringLiteral("Note: Even if you are playing offline, you will need to configure your FIREWALL to "
                        "allow the game to access the internet components."),
         392, 52);
+    dontShow_ = new QCheckBox(QStringLiteral("Don't show this again"), this);
+    dontShow_->setObjectName(QStringLiteral("checkbox_dontshow"));
+    dontShow_->setGeometry(20, 462, 360, 22);
+    QPalette pal = dontShow_->palette();
+    pal.setColor(QPalette::WindowText, palette::text);
+    dontShow_->setPalette(pal);
+    connect(dontShow_, &QCheckBox::toggled, this, &Tdownload::dontShowAgainChanged);
 }
 
 Tdownload::State Tdownload::state() const {
@@ -149,7 +181,7 @@ void Tdownload::setState(State state) {
 }
 
 void Tdownload::getbuttonClick() {
-    if (downloading()) return;
+    if (downloading() || !getbutton_->isEnabled()) return;
     const QString name = url_.fileName();
     infolabel2_->setText(name);
     infolabel3_->clear();
@@ -157,10 +189,9 @@ void Tdownload::getbuttonClick() {
     received_ = 0;
     // The installer is written under a temporary name and takes its own name only once it is complete,
     // so neither a broken download nor an error page is ever left where it would be run.
-    file_ = std::make_unique<QSaveFile>(name.isEmpty() ? QString() : savePath_(name));
-    if (name.isEmpty() || !file_->open(QIODevice::WriteOnly)) {
-        infolabel3_->setText(name.isEmpty() ? QStringLiteral("The download address names no file.")
-                                            : file_->errorString());
+    file_ = std::make_unique<QSaveFile>(savePath_(name));
+    if (!file_->open(QIODevice::WriteOnly)) {
+        infolabel3_->setText(file_->errorString());
         file_.reset();
         setState(Aborted);
         infolabel_->setText(QStringLiteral("Download Aborted"));
@@ -276,7 +307,11 @@ void Tdownload::abortbuttonClick() {
 }
 
 void Tdownload::button2Click() {
-    if (lobbyPath_.isEmpty() || !QFileInfo(lobbyPath_).isFile()) {
+    if (lobbyPath_.isEmpty()) {
+        offerHostOrJoin();
+        return;
+    }
+    if (!QFileInfo(lobbyPath_).isFile()) {
         message(
             QStringLiteral("Please close the game and open the Vemko Lobby using the icon on your desktop or "
                            "using the your Window's start-up menu."));
@@ -287,6 +322,22 @@ void Tdownload::button2Click() {
         emit exitRequested();
     else
         message(QStringLiteral("An Error has Occurred."));
+}
+
+void Tdownload::offerHostOrJoin() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("popup_others"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The dialog has done its work once the player goes on to play with others.
+    menu->addAction(QStringLiteral("Host a Game…"), this, [this] {
+        close();
+        emit hostRequested();
+    });
+    menu->addAction(QStringLiteral("Join a Game…"), this, [this] {
+        close();
+        emit joinRequested();
+    });
+    menu->popup(button2_->mapToGlobal(QPoint(0, button2_->height())));
 }
 
 void Tdownload::message(const QString& text) {

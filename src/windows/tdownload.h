@@ -1,7 +1,9 @@
 #pragma once
 // Shown beside a solo game: where to get the lobby that hosts games with other players. The dialog
 // downloads the lobby's installer and runs it, or starts the installed lobby; either way this program
-// then asks to end (exitRequested), which the program answers by closing the main window.
+// then asks to end (exitRequested), which the program answers by closing the main window. The
+// installer's address comes from the player's settings: without one nothing is ever downloaded. Where
+// the lobby cannot be installed, "Play with Others" offers hosting or joining a game instead.
 
 #include "auxwindow.h"
 
@@ -12,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -32,7 +35,6 @@ public:
     // Where a downloaded file of this name is written.
     using SavePath = std::function<QString(const QString& fileName)>;
 
-    static const char* const kInstallerUrl;
     static const char* const kUserAgent;
     static const char* const kAccept;
     // Parameters that make the installer run silently.
@@ -45,10 +47,15 @@ public:
     explicit Tdownload(QWidget* parent = nullptr);
     ~Tdownload() override;
 
-    void setUrl(const QUrl& url) { url_ = url; }
+    // The installer's address; an empty or unusable one disables "Download And Install" and says why.
+    void setUrl(const QUrl& url);
+    // The "Don't show this again" box as the settings have it.
+    void setDontShowAgain(bool checked);
     void setSavePath(SavePath savePath) { savePath_ = std::move(savePath); }
     void setLauncher(Launcher launcher) { launcher_ = std::move(launcher); }
-    void setLobbyPath(const QString& path) { lobbyPath_ = path; }
+    // The installed lobby; empty where there is none to be had, which makes "Play with Others" offer
+    // hosting or joining a game.
+    void setLobbyPath(const QString& path);
 
     State state() const;
     bool downloading() const { return !reply_.isNull(); }
@@ -61,6 +68,11 @@ public:
 signals:
     // The lobby or its installer is running: this program should end now.
     void exitRequested();
+    // "Play with Others" where there is no lobby: the player chose to host or to join a game.
+    void hostRequested();
+    void joinRequested();
+    // The "Don't show this again" box was changed by the player.
+    void dontShowAgainChanged(bool checked);
 
 protected:
     void done(int result) override;
@@ -77,6 +89,7 @@ private:
     QString failureOf(QNetworkReply* reply) const;
     void install();
     void message(const QString& text);
+    void offerHostOrJoin();
 
     QUrl url_;
     SavePath savePath_;
@@ -89,6 +102,9 @@ private:
     ImageButton* getbutton_ = nullptr;
     ImageButton* abortbutton_ = nullptr;
     ImageButton* button1_ = nullptr;
+    ImageButton* button2_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QCheckBox* dontShow_ = nullptr;
 
     QNetworkAccessManager* manager_ = nullptr;
     QPointer<QNetworkReply> reply_;

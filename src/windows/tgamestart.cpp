@@ -71,6 +71,11 @@ Tgamestart::Tgamestart(QWidget* parent)
     startButton->setGlyph(glyphs::playTriangle);
     startButton->setGeometry(95, 196, 110, 36);
     connect(startButton, &QAbstractButton::clicked, this, &Tgamestart::start);
+
+    const auto changed = [this] { emit optionsChanged(options()); };
+    for (UpDown* u : {up1_, up2_, up3_})
+        connect(u, &UpDown::changed, this, changed);
+    connect(tp_, &QCheckBox::toggled, this, changed);
 }
 
 Tgamestart::Options Tgamestart::options() const {
@@ -82,7 +87,11 @@ void Tgamestart::restore(std::optional<int> playtoscore, std::optional<int> crea
     if (playtoscore) up1_->setPosition(*playtoscore);
     if (creationtime) up2_->setPosition(*creationtime);
     if (tiles) up3_->setPosition(*tiles);
-    tp_->setChecked(timepenalty);
+    {
+        const QSignalBlocker quiet(tp_);
+        tp_->setChecked(timepenalty);
+    }
+    emit optionsChanged(options());
 }
 
 void Tgamestart::start() {

@@ -34,6 +34,8 @@ public:
 
 signals:
     void startRequested(const windows::Tgamestart::Options& options);
+    // The options shown changed (an arrow, the time penalty box, or restored values).
+    void optionsChanged(const windows::Tgamestart::Options& options);
 
 private:
     QCheckBox* tp_;

@@ -106,13 +106,3 @@ TEST(Connection, AFloodWithoutEndMarkerDropsTheConnection) {
     QTRY_VERIFY_WITH_TIMEOUT(closed, 3000);
     EXPECT_TRUE(r.handled.empty());
 }
-
-TEST(Connection, TheGameConnectionClosingClosesTheMainWindow) {
-    testing_client::Harness h;
-    h.tchat.connection().setSink({});
-    Peer peer;
-    ASSERT_TRUE(peer.accept(h.tchat.connection()));
-    QSignalSpy closed(&h.tchat, &client::Tchat::closed);
-    peer.socket->disconnectFromHost();
-    QTRY_COMPARE_WITH_TIMEOUT(closed.size(), 1, 3000);
-}

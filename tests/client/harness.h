@@ -62,7 +62,7 @@ struct Harness : TempFolders {
     void setName(const QString& name) { tchat.setPlayerName(name); }
     // Makes this client the host, as a host's start-up does (its server "listens" on a closed port).
     void becomeHost() {
-        tchat.setServerStarter([](QString*) -> quint16 { return 1; });
+        tchat.setServerStarter([](quint16, QString*) -> quint16 { return 1; });
         tchat.hostpress();
     }
 

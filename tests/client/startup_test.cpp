@@ -57,7 +57,7 @@ TEST(StartUp, SoloHostsOnLoopbackAndShowsTheDownloadDialog) {
     windows::Tdownload download;
     h.tchat.attachWindows({nullptr, nullptr, nullptr, nullptr, &download});
     int started = 0;
-    h.tchat.setServerStarter([&](QString*) -> quint16 {
+    h.tchat.setServerStarter([&](quint16, QString*) -> quint16 {
         ++started;
         return game.port();
     });
@@ -78,7 +78,7 @@ TEST(StartUp, HostConnectsToLoopbackWhateverTheAddressAndOpensTheLobbyLink) {
     Harness h;
     Listener game, lobby;
     h.tchat.setLobbyPort(lobby.port());
-    h.tchat.setServerStarter([&](QString*) -> quint16 { return game.port(); });
+    h.tchat.setServerStarter([&](quint16, QString*) -> quint16 { return game.port(); });
     h.tchat.processparams({"Ann", "10.0.0.5", "true"});
     EXPECT_TRUE(h.tchat.state().ishost);
     EXPECT_EQ(h.tchat.connection().socket().peerName(), "127.0.0.1");
@@ -91,7 +91,7 @@ TEST(StartUp, AnyOtherRoleJoinsTheGivenAddress) {
     Harness h;
     Listener game;
     int started = 0;
-    h.tchat.setServerStarter([&](QString*) -> quint16 { return ++started, 1; });
+    h.tchat.setServerStarter([&](quint16, QString*) -> quint16 { return ++started, 1; });
     h.tchat.setGamePort(game.port());
     h.tchat.setLobbyPort(1);
     h.tchat.processparams({"Bob", "127.0.0.1", "True"});
@@ -106,7 +106,7 @@ TEST(StartUp, AnyOtherRoleJoinsTheGivenAddress) {
 TEST(StartUp, OneOrTwoArgumentsConnectNothing) {
     Harness h;
     int started = 0;
-    h.tchat.setServerStarter([&](QString*) -> quint16 { return ++started, 1; });
+    h.tchat.setServerStarter([&](quint16, QString*) -> quint16 { return ++started, 1; });
     h.tchat.processparams({"Ann", "10.0.0.5"});
     EXPECT_EQ(started, 0);
     EXPECT_EQ(h.tchat.connection().socket().state(), QAbstractSocket::UnconnectedState);
@@ -116,7 +116,7 @@ TEST(StartUp, OneOrTwoArgumentsConnectNothing) {
 
 TEST(StartUp, AHostWhoseServerCannotListenConnectsNowhere) {
     Harness h;
-    h.tchat.setServerStarter([](QString* error) -> quint16 {
+    h.tchat.setServerStarter([](quint16, QString* error) -> quint16 {
         *error = QStringLiteral("The bound address is already in use");
         return 0;
     });
@@ -136,7 +136,7 @@ TEST(StartUp, AConnectedWindowIsTakenDownWithoutClosingItself) {
     auto h = std::make_unique<Harness>();
     Listener game, lobby;
     h->tchat.setLobbyPort(lobby.port());
-    h->tchat.setServerStarter([&](QString*) -> quint16 { return game.port(); });
+    h->tchat.setServerStarter([&](quint16, QString*) -> quint16 { return game.port(); });
     h->tchat.processparams({"Ann", "10.0.0.5", "true"});
     ASSERT_TRUE(game.waitForConnection());
     ASSERT_TRUE(lobby.waitForConnection());

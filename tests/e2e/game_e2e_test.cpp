@@ -4,8 +4,15 @@
 #include "client/tchat.h"
 #include "protocol/messages.h"
 #include "server/tserver.h"
+#include "windows/hostdialog.h"
+#include "windows/joindialog.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,7 +80,7 @@ struct Table {
         server.setBotDelaySource([this] { return host.botspeed(); });
         host.setMessageBox([](const QString&) {});
         host.setLobbyPort(1);
-        host.setServerStarter([this](QString* error) -> quint16 {
+        host.setServerStarter([this](quint16, QString* error) -> quint16 {
             if (server.listen(0, QHostAddress::LocalHost)) return server.serverPort();
             *error = server.errorString();
             return 0;
@@ -159,4 +166,75 @@ TEST(EndToEnd, TwoWindowsHostAndJoinOneGame) {
     EXPECT_EQ(label(joiner, "label_timeperturn"), "Time Per Turn: 0:30");
     EXPECT_TRUE(chat(joiner).contains("Ann has started a game."));
     QTRY_COMPARE_WITH_TIMEOUT(label(t.host, "label_status"), QStringLiteral("Your Turn."), 5000);
+}
+
+TEST(EndToEnd, TwoWindowsMeetThroughTheHostAndJoinDialogs) {
+    QTemporaryDir dir;
+    client::FileLocations::setProgramFolder(dir.path());
+    client::FileLocations::setUserFolder(dir.path());
+    // As the program does: a fresh server for every hosted game (here on the loopback address only).
+    std::unique_ptr<TServer> server;
+    client::Tchat host;
+    host.setServerStarter([&](quint16 port, QString* error) -> quint16 {
+        server.reset();
+        auto fresh = std::make_unique<TServer>();
+        fresh->setVersionText(QStringLiteral("1.0.11"));
+        fresh->setBotDelaySource([&host] { return host.botspeed(); });
+        if (!fresh->listen(port, QHostAddress::LocalHost)) {
+            *error = fresh->errorString();
+            return 0;
+        }
+        server = std::move(fresh);
+        return server->serverPort();
+    });
+    host.setServerStopper([&] { server.reset(); });
+    windows::HostDialog hostDialog;
+    host.attachWindows({.hostDialog = &hostDialog});
+    host.setMessageBox([](const QString&) {});
+    host.setGamePort(0);
+    host.processparams({});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return label(host, "label_playername1") == "You"; }, 5000));
+
+    // Hosting on a port something else holds says so and offers another, which then works.
+    QTcpServer squatter;
+    ASSERT_TRUE(squatter.listen(QHostAddress::LocalHost, 0));
+    hostDialog.findChild<QLineEdit*>(QStringLiteral("edit_name"))->setText(QStringLiteral("Ann"));
+    hostDialog.findChild<QSpinBox*>(QStringLiteral("edit_port"))->setValue(squatter.serverPort());
+    TServer* solo = server.get();
+    hostDialog.host();
+    EXPECT_EQ(server.get(), solo) << "the solo game goes on until a port is had";
+    EXPECT_EQ(label(host, "label_playername1"), "You");
+    const QString busy = hostDialog.findChild<QLabel*>(QStringLiteral("label_status"))->text();
+    EXPECT_TRUE(busy.startsWith(QStringLiteral("Port %1 cannot be used: ").arg(squatter.serverPort())))
+        << busy.toStdString();
+    auto* other = hostDialog.findChild<QAbstractButton*>(QStringLiteral("button_otherport"));
+    ASSERT_TRUE(other->isVisibleTo(&hostDialog)) << busy.toStdString();
+    other->click();
+    ASSERT_NE(server, nullptr);
+    const quint16 port = server->serverPort();
+    EXPECT_NE(port, squatter.serverPort());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return label(host, "label_playername1") == "Ann"; }, 5000));
+    EXPECT_TRUE(hostDialog.addressText().contains(QStringLiteral("127.0.0.1:%1").arg(port)));
+
+    RawPlayer carl;
+    ASSERT_TRUE(carl.connectTo(port));
+    ASSERT_EQ(carl.waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+2");
+    carl.send(
+        protocol::encode(protocol::toserver::LoginInfo{.slot = 2, .version = "1.0.11", .name = "Carl"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return label(host, "label_playername2") == "Carl"; }, 5000));
+
+    client::Tchat joiner;
+    windows::JoinDialog joinDialog;
+    joiner.attachWindows({.joinDialog = &joinDialog});
+    joiner.setMessageBox([](const QString&) {});
+    joiner.openJoinDialog();
+    joinDialog.findChild<QLineEdit*>(QStringLiteral("edit_name"))->setText(QStringLiteral("Bob"));
+    joinDialog.findChild<QComboBox*>(QStringLiteral("combo_host"))
+        ->setEditText(QStringLiteral("127.0.0.1:%1").arg(port));
+    joinDialog.join();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return label(host, "label_playername3") == "Bob"; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return label(joiner, "label_playername1") == "Ann"; }, 5000));
+    EXPECT_EQ(joiner.state().myslot, 3);
+    client::FileLocations::setProgramFolder({});
+    client::FileLocations::setUserFolder({});
 }

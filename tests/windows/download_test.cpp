@@ -3,10 +3,13 @@
 #include "windows/tdownload.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -138,9 +141,9 @@ TEST(Download, FailuresKeepThePreviousFileRunNothingAndCanBeRetried) {
         EXPECT_TRUE(f.button("getbutton")->isEnabled());
         EXPECT_FALSE(f.button("abortbutton")->isEnabled());
     }
+    // An address that names no file cannot be saved under a name: it is not offered.
     f.dialog.setUrl(f.http.url("/"));
-    f.button("getbutton")->click();
-    EXPECT_EQ(f.dialog.state(), Tdownload::Aborted);
+    EXPECT_FALSE(f.button("getbutton")->isEnabled());
     EXPECT_TRUE(f.launches.isEmpty());
 
     // Pressing again after a failure starts afresh and replaces the file; an installer that will not
@@ -212,4 +215,49 @@ TEST(Download, PlayWithOthersStartsOnlyAnInstalledLobby) {
     QTest::keyClick(&f.dialog, Qt::Key_Return);
     EXPECT_FALSE(f.dialog.isVisible());
     EXPECT_EQ(f.exits.size(), 1);
+}
+
+TEST(Download, WithoutAnAddressNothingIsFetched) {
+    Tdownload dialog;
+    auto* get = dialog.findChild<QAbstractButton*>(QStringLiteral("getbutton"));
+    EXPECT_FALSE(get->isEnabled());
+    EXPECT_TRUE(get->toolTip().contains("LobbyUrl")) << get->toolTip().toStdString();
+    dialog.getbuttonClick();
+    EXPECT_EQ(dialog.findChild<QNetworkAccessManager*>(), nullptr) << "no request was made";
+    EXPECT_FALSE(dialog.downloading());
+    EXPECT_EQ(dialog.state(), Tdownload::Idle);
+    dialog.setUrl(QUrl(QStringLiteral("ftp://example.org/Setup.exe")));
+    EXPECT_FALSE(get->isEnabled());
+    dialog.setUrl(QUrl(QStringLiteral("https://example.org/Setup.exe")));
+    EXPECT_TRUE(get->isEnabled());
+    EXPECT_EQ(get->toolTip(), "https://example.org/Setup.exe");
+}
+
+TEST(Download, DontShowAgainAndPlayingWithOthersWhereThereIsNoLobby) {
+    Tdownload dialog;
+    QSignalSpy dontShow(&dialog, &Tdownload::dontShowAgainChanged);
+    auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("checkbox_dontshow"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Don't show this again");
+    dialog.setDontShowAgain(true);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(dontShow.size(), 0) << "only the player's change is reported";
+    box->click();
+    ASSERT_EQ(dontShow.size(), 1);
+    EXPECT_FALSE(dontShow[0][0].toBool());
+
+    QSignalSpy host(&dialog, &Tdownload::hostRequested);
+    QSignalSpy join(&dialog, &Tdownload::joinRequested);
+    dialog.setLobbyPath(QString());
+    dialog.show();
+    dialog.findChild<QAbstractButton*>(QStringLiteral("Button2"))->click();
+    EXPECT_EQ(dialog.findChild<QMessageBox*>(), nullptr);
+    auto* menu = dialog.findChild<QMenu*>(QStringLiteral("popup_others"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "Host a Game…");
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(join.size(), 1);
+    EXPECT_EQ(host.size(), 0);
+    EXPECT_FALSE(dialog.isVisible());
 }

@@ -1,0 +1,343 @@
+// The main window's game connection: the start-up roles, hosting and joining from the window, a
+// connect that fails, and the end of a connection.
+
+#include "tchat.h"
+
+#include "gameinfo.h"
+#include "heldpicture.h"
+#include "seatdisplay.h"
+#include "turncontrols.h"
+
+#include "protocol/text.h"
+#include "windows/hostdialog.h"
+#include "windows/joindialog.h"
+#include "windows/netaddress.h"
+#include "windows/tdownload.h"
+#include "windows/tgamestart.h"
+#include "windows/tspylist.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMessageBox>
+
+namespace client {
+
+namespace {
+
+constexpr int kLoginMs = 10000;
+
+QString cleanPlayerName(const QString& name) {
+    const QString clean = QString::fromStdString(protocol::cleanName(name.trimmed().toStdString()));
+    return clean.isEmpty() ? QStringLiteral("Player") : clean;
+}
+
+} // namespace
+
+void Tchat::setUpConnection() {
+    logintimer_.setParent(this); // found by name, like the window's other parts
+    logintimer_.setObjectName(QStringLiteral("logintimer"));
+    logintimer_.setSingleShot(true);
+    logintimer_.setInterval(kLoginMs);
+    connect(&logintimer_, &QTimer::timeout, this, &Tchat::logintimerTimer);
+    connect(&connection_, &GameConnection::closed, this, &Tchat::connectionClosed);
+    connect(&connection_.socket(), &QAbstractSocket::errorOccurred, this, &Tchat::socketError);
+}
+
+void Tchat::attachNetworkWindows() {
+    const Windows& w = windows_;
+    if (w.hostDialog) connect(w.hostDialog, &windows::HostDialog::hostRequested, this, &Tchat::hostGame);
+    if (w.joinDialog) connect(w.joinDialog, &windows::JoinDialog::joinRequested, this, &Tchat::joinGame);
+    if (w.download) {
+        connect(w.download, &windows::Tdownload::hostRequested, this, &Tchat::openHostDialog);
+        connect(w.download, &windows::Tdownload::joinRequested, this, &Tchat::openJoinDialog);
+        connect(w.download, &windows::Tdownload::dontShowAgainChanged, this, [this](bool dontShow) {
+            NetworkSettings n = settings_.loadNetwork();
+            n.showlobby = !dontShow;
+            saveNetwork(n);
+        });
+    }
+    if (w.gamestart)
+        connect(w.gamestart, &windows::Tgamestart::optionsChanged, this, &Tchat::showNextGameOptions);
+}
+
+void Tchat::processparams(const QStringList& args) {
+    turn_->setStartShown(false);
+    if (QAction* a = action("StartGame1")) a->setEnabled(false);
+    const StartRole role = readArguments(args, gamePort_);
+    switch (role.kind) {
+    case StartRole::Solo:
+        systemLine(QStringLiteral("Loading Solo Game..Please wait."));
+        systemLine(
+            QStringLiteral("To play with friends, choose Host a Game… or Join a Game… in the Game menu."));
+        if (windows_.download) {
+            const NetworkSettings n = settings_.loadNetwork();
+            windows_.download->setUrl(QUrl(n.lobbyurl));
+            windows_.download->setDontShowAgain(!n.showlobby);
+            if (n.showlobby) windows_.download->showCentred();
+        }
+        break;
+    case StartRole::Waiting:
+        systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+        return;
+    case StartRole::Host:
+    case StartRole::Join:
+        systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+        break;
+    }
+    state_.playername = role.playername;
+    state_.hostaddress = role.hostaddress;
+    hostPort_ = role.port;
+    targetPort_ = role.port;
+    solo_ = role.kind == StartRole::Solo;
+    if (role.kind == StartRole::Join) {
+        joinpress();
+    } else if (solo_) {
+        // A solo game needs no particular port: when another game holds it, any free one will do.
+        if (startHosting(hostPort_) || startHosting(0))
+            hostConnect();
+        else
+            systemLine(QStringLiteral("The game could not be hosted: %1").arg(hostError_));
+    } else {
+        hostpress();
+    }
+    if (role.opensLobbyLink)
+        sock11_.connectToHost(QStringLiteral("127.0.0.1"), lobbyPort_); // failure ignored
+}
+
+bool Tchat::startHosting(quint16 port) {
+    hostError_.clear();
+    if (startServer_) {
+        port = startServer_(port, &hostError_);
+        if (port == 0) return false;
+    }
+    hostPort_ = port;
+    return true;
+}
+
+void Tchat::hostpress() {
+    // Connecting anyway would seat this player in whatever game holds the port.
+    if (!startHosting(hostPort_)) {
+        systemLine(QStringLiteral("The game could not be hosted: %1").arg(hostError_));
+        return;
+    }
+    hostConnect();
+}
+
+void Tchat::hostConnect() {
+    state_.ishost = true;
+    openConnection(QStringLiteral("127.0.0.1"), hostPort_);
+    turn_->setStartShown(true);
+    if (QAction* a = action("StartGame1")) a->setEnabled(true);
+    if (windows_.spylist) windows_.spylist->setKickEnabled(true);
+    turn_->setPauseEnabled(true);
+    showNextGameOptions();
+}
+
+void Tchat::joinpress() {
+    state_.ishost = false;
+    openConnection(state_.hostaddress, targetPort_);
+    turn_->setStartShown(false);
+    if (QAction* a = action("StartGame1")) a->setEnabled(false);
+    // What the next game will be is the host's choice, told when it starts.
+    info_->setOptionsUnknown();
+}
+
+void Tchat::openConnection(const QString& host, quint16 port) {
+    targetHost_ = host;
+    targetPort_ = port;
+    remoteClosed_ = false;
+    if (connectBox_) connectBox_->close();
+    connection_.open(host, port);
+    logintimer_.start();
+}
+
+void Tchat::openHostDialog() {
+    windows::HostDialog* dialog = windows_.hostDialog;
+    if (!dialog) return;
+    const NetworkSettings n = settings_.loadNetwork();
+    // While this window hosts for others the dialog shows where to find the game.
+    if (state_.ishost && !solo_) {
+        dialog->prepare(state_.playername, hostPort_);
+        dialog->showHosting(windows::localAddresses(), hostPort_);
+    } else {
+        dialog->prepare(n.playername, n.hostport);
+    }
+    dialog->showOver(this);
+}
+
+void Tchat::openJoinDialog() {
+    if (!windows_.joinDialog) return;
+    const NetworkSettings n = settings_.loadNetwork();
+    windows_.joinDialog->prepare(n.playername, n.recenthosts, windows::kGamePort);
+    windows_.joinDialog->showOver(this);
+}
+
+void Tchat::hostGame(const QString& name, quint16 port) {
+    // A port something else holds is found before the game in progress is given up for it.
+    const bool ownPort = state_.ishost && port == hostPort_;
+    if (const QString problem = ownPort ? QString() : windows::listenProblem(port); !problem.isEmpty()) {
+        if (windows_.hostDialog) windows_.hostDialog->showBusy(port, problem, windows::freePortAfter(port));
+        return;
+    }
+    const QString player = cleanPlayerName(name);
+    NetworkSettings n = settings_.loadNetwork();
+    n.playername = player;
+    n.hostport = port;
+    saveNetwork(n);
+    leaveGame();
+    state_.playername = player;
+    state_.hostaddress = QStringLiteral("127.0.0.1");
+    hostPort_ = port;
+    systemLine(QStringLiteral("Hosting a game on port %1…").arg(port));
+    hostpress();
+    if (!state_.ishost) {
+        if (windows_.hostDialog)
+            windows_.hostDialog->showBusy(port, hostError_, windows::freePortAfter(port));
+        return;
+    }
+    if (windows_.hostDialog) windows_.hostDialog->showHosting(windows::localAddresses(), hostPort_);
+    showGameAddresses();
+}
+
+void Tchat::joinGame(const QString& name, const QString& host, quint16 port) {
+    const QString player = cleanPlayerName(name);
+    NetworkSettings n = settings_.loadNetwork();
+    n.playername = player;
+    n.recenthosts = windows::withRecentHost(n.recenthosts, windows::hostPortText(host, port),
+                                            NetworkSettings::kRecentHosts);
+    saveNetwork(n);
+    leaveGame();
+    state_.playername = player;
+    state_.hostaddress = host;
+    targetPort_ = port;
+    systemLine(QStringLiteral("Joining a game at: %1…").arg(windows::hostPortText(host, port)));
+    joinpress();
+}
+
+void Tchat::showGameAddresses() {
+    QStringList shown;
+    for (const QString& a : windows::localAddresses())
+        shown << windows::hostPortText(a, hostPort_);
+    systemLine(QStringLiteral("Friends can join this game at: %1 (Game menu, Host a Game… to copy them).")
+                   .arg(shown.join(QStringLiteral(", "))));
+}
+
+void Tchat::showNextGameOptions() {
+    if (gameOn_ || !state_.ishost || !windows_.gamestart) return;
+    const windows::Tgamestart::Options o = windows_.gamestart->options();
+    info_->setPlayToScore(o.playtoscore);
+    info_->setTimePerTurn(o.creationtime, true);
+    info_->setTimePenalty(o.timepenalty);
+}
+
+// Everything of the game this window was in goes: the connection (without its usual end), the server
+// it hosted, and the mirror of seats, board, rack and clocks.
+void Tchat::leaveGame() {
+    logintimer_.stop();
+    if (connectBox_) connectBox_->close();
+    connection_.shut();
+    if (stopServer_) stopServer_();
+    state_.loggedin = false;
+    state_.ishost = false;
+    state_.myslot = 0;
+    state_.turnslot = 0;
+    state_.clientteamgame = false;
+    state_.held.clear();
+    held_->hide();
+    gameOn_ = false;
+    solo_ = false;
+    clearall();
+    for (int seat = 1; seat <= SeatDisplay::kSeats; ++seat) {
+        seats_->setName(seat, SeatDisplay::kWaiting);
+        seats_->setEyes(seat, false);
+        seats_->setSitout(seat, false);
+    }
+    seats_->markTurn(0);
+    turn_->resetClock();
+    turn_->hideTurnButtons();
+    turn_->hidePrompts();
+    turn_->setIndicatorShown(false);
+    turn_->setStatus(QString());
+    turn_->setPauseDown(false);
+    turn_->setPausedLook(false);
+    turn_->setPauseEnabled(false);
+    turn_->setStartShown(false);
+    info_->hideWinner();
+    info_->setTeamGame(false);
+    info_->setTilesLeft(0);
+    if (QAction* a = action("StartGame1")) a->setEnabled(false);
+    if (QAction* a = action("JustWatch1")) a->setChecked(false);
+    if (windows_.spylist) {
+        windows_.spylist->clear();
+        windows_.spylist->setKickEnabled(false);
+    }
+    if (windows_.gamestart) windows_.gamestart->hide();
+}
+
+void Tchat::socketError(QAbstractSocket::SocketError error) {
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        remoteClosed_ = true;
+        return; // the close itself follows
+    }
+    // Before the connection is up an error ends the attempt; later ones end in a close.
+    if (logintimer_.isActive() && connection_.socket().state() != QAbstractSocket::ConnectedState)
+        connectFailed(connection_.socket().errorString());
+}
+
+void Tchat::logintimerTimer() {
+    logintimer_.stop();
+    if (state_.loggedin) return;
+    connectFailed(
+        QStringLiteral("no answer from the game within %1 seconds").arg(logintimer_.interval() / 1000));
+}
+
+void Tchat::connectFailed(const QString& reason) {
+    logintimer_.stop();
+    connection_.shut();
+    const QString text = QStringLiteral("Could not connect to %1: %2")
+                             .arg(windows::hostPortText(targetHost_, targetPort_), reason);
+    // A chat line's head ends at its first colon, which must not be the one inside the address.
+    systemLine(QStringLiteral("Not connected: ") + text);
+    if (connectBox_) connectBox_->close();
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text,
+                                QMessageBox::Retry | QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("message_connect"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::buttonClicked, this, [this, box](QAbstractButton* button) {
+        if (box->standardButton(button) == QMessageBox::Retry) openConnection(targetHost_, targetPort_);
+    });
+    // Not modal: the window goes on handling everything while the player decides.
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    connectBox_ = box;
+}
+
+void Tchat::connectionClosed() {
+    if (windowClosed_) return; // the window is ending anyway ("Game is full")
+    if (logintimer_.isActive()) {
+        connectFailed(remoteClosed_ ? QStringLiteral("the host closed the connection")
+                                    : QStringLiteral("the connection was lost"));
+        return;
+    }
+    const QString why = remoteClosed_ ? QStringLiteral("The host has closed the game.")
+                                      : QStringLiteral("The connection to the host was lost.");
+    state_.loggedin = false;
+    state_.turnslot = 0;
+    turn_->stopClock();
+    turn_->hideTurnButtons();
+    systemLine(why);
+    // The window closes once the player has read why; nothing more arrives meanwhile.
+    auto* box = new QMessageBox(QMessageBox::Information, windowTitle(), why, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("message_closed"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    connect(box, &QDialog::finished, this, &QWidget::close);
+    box->show();
+}
+
+void Tchat::saveNetwork(const NetworkSettings& settings) {
+    if (!settings_.saveNetwork(settings))
+        systemLine(QStringLiteral("Your settings could not be saved: %1").arg(settings_.lastError()));
+}
+
+} // namespace client

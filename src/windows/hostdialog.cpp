@@ -1,0 +1,138 @@
+#include "hostdialog.h"
+
+#include "artwork.h"
+#include "netaddress.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+
+namespace windows {
+
+HostDialog::HostDialog(QWidget* parent)
+    : AuxWindow(QStringLiteral("HostDialog"), QStringLiteral("Rimbalo - Host a Game"), parent) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(380, 360);
+
+    makeHeading(QStringLiteral("Host a Game"));
+    name_ = makeNameField(52);
+    connect(name_, &QLineEdit::textChanged, this, &HostDialog::updateHostButton);
+    port_ = makePortField(84, kGamePort);
+
+    host_ = new ImageButton(QStringLiteral("button_host"), QStringLiteral("Host"), this);
+    host_->setBaseColour(QColor(46, 140, 70));
+    host_->setGlyph(glyphs::playTriangle);
+    host_->setGeometry(240, 82, 110, 30);
+    connect(host_, &QAbstractButton::clicked, this, &HostDialog::host);
+
+    status_ = makeLabel(QStringLiteral("label_status"), QString());
+    status_->setWordWrap(true);
+    status_->setGeometry(24, 120, 332, 48);
+
+    addresses_ = new QListWidget(this);
+    addresses_->setObjectName(QStringLiteral("list_addresses"));
+    addresses_->setGeometry(24, 172, 332, 120);
+    addresses_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    copy_ = new ImageButton(QStringLiteral("button_copy"), QStringLiteral("Copy"), this);
+    copy_->setGeometry(24, 304, 100, 30);
+    copy_->setEnabled(false);
+    connect(copy_, &QAbstractButton::clicked, this, &HostDialog::copyAddresses);
+
+    otherPort_ = new ImageButton(QStringLiteral("button_otherport"), QString(), this);
+    otherPort_->setGeometry(134, 304, 130, 30);
+    otherPort_->hide();
+    connect(otherPort_, &QAbstractButton::clicked, this, &HostDialog::useOtherPort);
+
+    auto* close = new ImageButton(QStringLiteral("button_close"), QStringLiteral("Close"), this);
+    close->setBaseColour(QColor(150, 70, 60));
+    close->setGeometry(274, 304, 82, 30);
+    connect(close, &QAbstractButton::clicked, this, &QWidget::close);
+    updateHostButton();
+}
+
+void HostDialog::prepare(const QString& name, quint16 port) {
+    name_->setText(name);
+    port_->setValue(port == 0 ? kGamePort : port);
+    otherPort_->hide();
+    status_->setText(
+        QStringLiteral("Choose Host: this game ends and a new one opens for your friends to join."));
+}
+
+void HostDialog::showHosting(const QStringList& addresses, quint16 port) {
+    port_->setValue(port);
+    otherPort_->hide();
+    addresses_->clear();
+    for (const QString& a : addresses)
+        addresses_->addItem(hostPortText(a, port));
+    copy_->setEnabled(addresses_->count() > 0);
+    status_->setText(QStringLiteral("You are hosting on port %1. Give your friends one of these addresses "
+                                    "(those on the first lines work from other computers):")
+                         .arg(port));
+}
+
+void HostDialog::showBusy(quint16 port, const QString& reason, quint16 alternative) {
+    alternative_ = alternative;
+    addresses_->clear();
+    copy_->setEnabled(false);
+    QString text = QStringLiteral("Port %1 cannot be used: %2.").arg(port).arg(reason);
+    if (alternative != 0) {
+        text += QStringLiteral(" Port %1 is free.").arg(alternative);
+        otherPort_->setText(QStringLiteral("Use Port %1").arg(alternative));
+        otherPort_->show();
+    } else {
+        text += QStringLiteral(" Choose another port.");
+        otherPort_->hide();
+    }
+    status_->setText(text);
+}
+
+QString HostDialog::name() const {
+    return name_->text().trimmed();
+}
+
+quint16 HostDialog::port() const {
+    return static_cast<quint16>(port_->value());
+}
+
+QString HostDialog::addressText() const {
+    QStringList lines;
+    for (int i = 0; i < addresses_->count(); ++i)
+        lines << addresses_->item(i)->text();
+    return lines.join(QLatin1Char('\n'));
+}
+
+void HostDialog::host() {
+    if (name().isEmpty()) return;
+    emit hostRequested(name(), port());
+}
+
+void HostDialog::copyAddresses() {
+    // The selected address alone when the player picked one, else all of them.
+    const QListWidgetItem* chosen = addresses_->currentItem();
+    QGuiApplication::clipboard()->setText(chosen && chosen->isSelected() ? chosen->text() : addressText());
+}
+
+void HostDialog::useOtherPort() {
+    if (alternative_ == 0) return;
+    port_->setValue(alternative_);
+    host();
+}
+
+void HostDialog::updateHostButton() {
+    host_->setEnabled(!name().isEmpty());
+}
+
+void HostDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        host();
+        return;
+    }
+    AuxWindow::keyPressEvent(event);
+}
+
+} // namespace windows

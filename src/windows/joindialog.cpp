@@ -1,0 +1,83 @@
+#include "joindialog.h"
+
+#include "artwork.h"
+#include "netaddress.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace windows {
+
+JoinDialog::JoinDialog(QWidget* parent)
+    : AuxWindow(QStringLiteral("JoinDialog"), QStringLiteral("Rimbalo - Join a Game"), parent) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(380, 250);
+
+    makeHeading(QStringLiteral("Join a Game"));
+    name_ = makeNameField(52);
+
+    makeLabel(QStringLiteral("label_host"), QStringLiteral("Host address:"))->setGeometry(24, 84, 100, 24);
+    host_ = new QComboBox(this);
+    host_->setObjectName(QStringLiteral("combo_host"));
+    host_->setEditable(true);
+    host_->setInsertPolicy(QComboBox::NoInsert);
+    host_->setGeometry(130, 84, 226, 24);
+    host_->lineEdit()->setPlaceholderText(QStringLiteral("name, IPv4 or IPv6 address"));
+
+    port_ = makePortField(116, kGamePort);
+
+    status_ = makeLabel(QStringLiteral("label_status"), QString());
+    status_->setWordWrap(true);
+    status_->setGeometry(24, 146, 332, 44);
+
+    auto* joinButton = new ImageButton(QStringLiteral("button_join"), QStringLiteral("Join"), this);
+    joinButton->setBaseColour(QColor(46, 140, 70));
+    joinButton->setGlyph(glyphs::playTriangle);
+    joinButton->setGeometry(80, 200, 110, 32);
+    connect(joinButton, &QAbstractButton::clicked, this, &JoinDialog::join);
+    auto* cancel = new ImageButton(QStringLiteral("button_cancel"), QStringLiteral("Cancel"), this);
+    cancel->setBaseColour(QColor(150, 70, 60));
+    cancel->setGeometry(200, 200, 100, 32);
+    connect(cancel, &QAbstractButton::clicked, this, &QWidget::close);
+}
+
+void JoinDialog::prepare(const QString& name, const QStringList& recentHosts, quint16 port) {
+    name_->setText(name);
+    host_->clear();
+    host_->addItems(recentHosts.mid(0, kRecentHosts));
+    host_->setCurrentIndex(recentHosts.isEmpty() ? -1 : 0);
+    port_->setValue(port == 0 ? kGamePort : port);
+    status_->clear();
+}
+
+void JoinDialog::join() {
+    const QString name = name_->text().trimmed();
+    if (name.isEmpty()) {
+        status_->setText(QStringLiteral("Please enter your name."));
+        return;
+    }
+    const QString typed = host_->currentText().trimmed();
+    const auto target = parseHostPort(typed, static_cast<quint16>(port_->value()));
+    if (!target) {
+        status_->setText(typed.isEmpty() ? QStringLiteral("Please enter the host's address.")
+                                         : QStringLiteral("\"%1\" is not a host address.").arg(typed));
+        return;
+    }
+    status_->clear();
+    port_->setValue(target->port);
+    hide();
+    emit joinRequested(name, target->host, target->port);
+}
+
+void JoinDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        join();
+        return;
+    }
+    AuxWindow::keyPressEvent(event);
+}
+
+} // namespace windows
