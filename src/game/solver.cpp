@@ -12,19 +12,27 @@
 // runs. What it must remember from one number to the next is only, per suit, how many runs are
 // open and how long each is, where length counts only as 1, 2 or "3 or more" (a run shorter than
 // three may not stop; a longer one may stop anywhere), plus how many jokers are used so far.
-// That state fits in 30 bits, and the best value still to be won from a state at a number does
-// not depend on how the search got there, so every (number, state) is solved once and
-// remembered (dynamic programming by memoised recursion). The answer is exact.
+// That state fits in 30 bits, and the best value still to be won from a state does not depend
+// on how the search got there, so each state is solved once and remembered (dynamic programming
+// by memoised recursion). The four suits of a number are decided one after another, each a
+// stage of its own, so a state offers one short list of choices instead of their product; the
+// last stage of a number adds the jokers that join its groups.
 //
-// Three facts keep the work small:
-// - Runs that must go on take the first tiles; a run of three or more is never stopped in a
+// Pruning, all of it exact:
+// - Runs that must go on take the first tiles; a run of three or more is never stopped at a
 //   number where a new run of its suit starts, because running it on instead gives a state that
 //   can do everything the other can. So the tiles that feed runs fix the suit's next state.
+// - A choice that leaves more runs of one or two tiles than the next numbers' tiles and jokers
+//   could carry on is dropped, and long runs beyond what the next number can carry on are not
+//   counted (they would end anyway), so equal states meet in the memo.
 // - Which groups a number can form depends only on how many suits give it one tile, how many
 //   give two, and how many jokers join; that is a table of 75 entries, filled once.
-// - Per number, suit, open-run state and jokers left, the suit's choices are listed once and
-//   reused; the combination of the four suits is then a small nested loop.
-// Ties in value go to more tiles laid: a state's score is value * 128 + tiles.
+// - Branch and bound: every call carries the score it must reach to matter (the first lay-down
+//   minimum, or one more than the best found so far); a stage whose remaining rack tiles cannot
+//   reach it is not entered. A state that fails is remembered only as "below that score", to be
+//   searched again if a later call asks for less; a state that succeeds is remembered exactly.
+//   Choices that lay the most rack tiles are tried first, so good answers come early.
+// Ties in value go to more tiles laid: a score is value * 128 + tiles.
 
 #include "solver.h"
 
@@ -208,6 +216,10 @@ public:
 
     // The best score, when it is at least `need`; otherwise some score below `need`.
     int run(int need) { return best(Stage{1, 0, 0, 0, 0}, need); }
+    // Stops the search once it has weighed `limit` stages: run() then reports failure.
+    void limit(long stages) { limit_ = stages; }
+    bool stopped() const { return limit_ >= 0 && work_ > limit_; }
+    long work() const { return work_; }
     LayDown rebuild();
 
 private:
@@ -244,6 +256,8 @@ private:
     int jokersBoard_ = 0;
     int jokersAll_ = 0;
     int rackJokers_ = 0; // as a score
+    long work_ = 0;
+    long limit_ = -1;
     std::vector<int> ahead_;
     Memo memo_;
     std::deque<std::vector<Option>> optionLists_;
@@ -319,6 +333,7 @@ int Search::best(const Stage& stage, int need) {
     const std::uint64_t key = stage.key();
     if (const auto* known = memo_.find(key); known && (known->choice >= 0 || known->score < need))
         return known->score;
+    if (++work_ > limit_ && limit_ >= 0) return need - 1; // out of time: fail, remembering nothing
 
     int found = kNone;
     int choice = 0;
@@ -350,6 +365,7 @@ int Search::best(const Stage& stage, int need) {
             choice = static_cast<int>(i);
         }
     }
+    if (stopped()) return need - 1;
     if (found >= need) {
         memo_.put(key, found, choice);
         return found;
@@ -429,6 +445,20 @@ Counts countTiles(const std::vector<int>& codes) {
 }
 
 constexpr int kFirstLayDown = 30;
+// How many stages the search for board sets to keep may weigh in all, after the best score is
+// known: enough for the usual case many times over, and a bound on the rare slow one.
+constexpr long kKeepBudget = 20000;
+
+// The best lay-down from these tiles when it scores at least `need` and the search finds it
+// within `budget` stages (what it uses is taken off the budget).
+std::optional<LayDown> reach(const Counts& board, const Counts& rack, int need, long& budget) {
+    Search search(board, rack);
+    search.limit(budget);
+    const int score = search.run(need);
+    budget = std::max(0L, budget - search.work());
+    if (search.stopped() || score < need) return std::nullopt;
+    return search.rebuild();
+}
 
 bool worthLaying(const LayDown& layDown, bool opened) {
     return layDown.tiles > 0 && (opened || layDown.value >= kFirstLayDown);
@@ -477,15 +507,42 @@ std::optional<LayDown> solve(const std::vector<std::vector<int>>& boardSets, con
         found->sets = boardSets;
         return found;
     }
-    // The rack alone may reach the same score: then no board tile need move.
-    const auto alone = solveTiles({}, rack, opened);
-    if (alone && !alone->draw && alone->value == found->value && alone->tiles == found->tiles) {
-        LayDown kept = *alone;
-        kept.sets = boardSets;
-        kept.sets.insert(kept.sets.end(), alone->sets.begin(), alone->sets.end());
-        return kept;
+    // Among the lay-downs with the best score, look for one that keeps board sets whole, since
+    // a kept set needs no tile moved: first all of them (the rack alone reaches the score), else
+    // one at a time, the biggest first, each staying when the rest still reach the score.
+    const int score = pack(found->value, found->tiles);
+    const Counts rackCounts = countTiles(rack);
+    std::vector<bool> kept(boardSets.size(), false);
+    LayDown best = *found;
+    long budget = kKeepBudget;
+    if (auto alone = reach(Counts{}, rackCounts, score, budget)) {
+        kept.assign(boardSets.size(), true);
+        best = std::move(*alone);
+    } else {
+        std::vector<std::size_t> order(boardSets.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](auto a, auto b) { return boardSets[a].size() > boardSets[b].size(); });
+        Counts free = countTiles(board);
+        for (std::size_t i : order) {
+            if (budget == 0) break;
+            Counts trial = free;
+            for (int code : boardSets[i])
+                --trial[static_cast<std::size_t>(code)];
+            if (auto rest = reach(trial, rackCounts, score, budget)) {
+                free = trial;
+                kept[i] = true;
+                best = std::move(*rest);
+            }
+        }
     }
-    return found;
+    std::vector<std::vector<int>> sets;
+    for (std::size_t i = 0; i < boardSets.size(); ++i)
+        if (kept[i]) sets.push_back(boardSets[i]);
+    sets.insert(sets.end(), best.sets.begin(), best.sets.end());
+    best.sets = std::move(sets);
+    return best;
 }
 
 } // namespace game

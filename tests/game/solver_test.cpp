@@ -218,6 +218,11 @@ TEST(Solver, AnswersOnCrowdedBoardsAreConsistent) {
         const auto found = game::solve(p.boardSets, p.rack, opened);
         ASSERT_TRUE(found.has_value());
         expectConsistent(*found, board, p.rack);
+        // Keeping board sets whole never costs value or tiles.
+        const auto loose = game::solveTiles(board, p.rack, opened);
+        ASSERT_TRUE(loose.has_value());
+        EXPECT_EQ(found->value, loose->value);
+        EXPECT_EQ(found->tiles, loose->tiles);
         const auto alone = game::solveTiles({}, p.rack, opened);
         ASSERT_TRUE(alone.has_value());
         EXPECT_GE(found->value, alone->draw ? 0 : alone->value);
