@@ -32,6 +32,9 @@
 //   reach it is not entered. A state that fails is remembered only as "below that score", to be
 //   searched again if a later call asks for less; a state that succeeds is remembered exactly.
 //   Choices that lay the most rack tiles are tried first, so good answers come early.
+// - The numbers can be walked from 13 down as well as from 1 up. Proving that no better answer
+//   exists is quick when the search meets the rack tiles that cannot be laid early, so both
+//   ways run by turns under growing budgets and the first to finish gives the answer.
 // Ties in value go to more tiles laid: a score is value * 128 + tiles.
 
 #include "solver.h"
@@ -194,22 +197,25 @@ private:
 // one suit at a time keeps the work per state to one short list of choices.
 class Search {
 public:
-    Search(const Counts& board, const Counts& rack) {
+    // `downward`: the search walks the numbers from 13 down to 1 (its number n is the tile
+    // number 14 - n); runs and groups read the same either way.
+    Search(const Counts& board, const Counts& rack, bool downward = false) : downward_(downward) {
         for (int suit = 0; suit < kSuits; ++suit)
             for (int number = 1; number <= kTop; ++number) {
-                const auto code = static_cast<std::size_t>(codeOf(suit, number));
+                const auto code = static_cast<std::size_t>(tileCode(suit, number));
                 board_[suit][number] = board[code];
                 rack_[suit][number] = rack[code];
             }
         jokersBoard_ = board[rules::kJoker];
         jokersAll_ = board[rules::kJoker] + rack[rules::kJoker];
+        dropLoneRackTiles();
         optionIndex_.assign(static_cast<std::size_t>((kTop + 1) * kSuits * kOpenStates * 3), -1);
         rackJokers_ = pack(rack[rules::kJoker] * rules::kJokerValue, rack[rules::kJoker]);
         ahead_.assign(static_cast<std::size_t>((kTop + 1) * (kSuits + 1)), 0);
         int sum = rackJokers_;
         for (int number = kTop; number >= 1; --number)
             for (int suit = kSuits; suit >= 0; --suit) {
-                if (suit < kSuits) sum += pack(rack_[suit][number] * number, rack_[suit][number]);
+                if (suit < kSuits) sum += pack(rack_[suit][number] * tileNumber(number), rack_[suit][number]);
                 ahead_[static_cast<std::size_t>(number * (kSuits + 1) + suit)] = sum;
             }
     }
@@ -243,6 +249,14 @@ private:
     // The most that the rack tiles not yet decided at `stage` can add (jokers included).
     int bound(const Stage& stage) const;
     int finalScore(std::uint32_t state) const;
+    int tileNumber(int number) const { return downward_ ? kTop + 1 - number : number; }
+    int tileCode(int suit, int number) const { return codeOf(suit, tileNumber(number)); }
+    // Adds a finished run to the answer, lowest number first.
+    void closeRun(LayDown& result, std::vector<int>& run) const {
+        if (downward_) std::reverse(run.begin(), run.end());
+        result.sets.push_back(std::move(run));
+    }
+    void dropLoneRackTiles();
     // The stage after `stage` when its suit takes `option`.
     Stage after(const Stage& stage, const Option& option) const;
     const std::vector<Option>& options(const Stage& stage);
@@ -251,6 +265,7 @@ private:
         return number > kTop ? 0 : board_[suit][number] + rack_[suit][number];
     }
 
+    bool downward_ = false;
     int board_[kSuits][kTop + 1] = {};
     int rack_[kSuits][kTop + 1] = {};
     int jokersBoard_ = 0;
@@ -305,6 +320,26 @@ const std::vector<Option>& Search::options(const Stage& stage) {
     return optionLists_.back();
 }
 
+// A rack tile with no two tiles (or jokers) anywhere that could make a set with it is never
+// laid; leaving it out tightens the bound without changing any answer.
+void Search::dropLoneRackTiles() {
+    for (int suit = 0; suit < kSuits; ++suit)
+        for (int number = 1; number <= kTop; ++number) {
+            if (rack_[suit][number] == 0) continue;
+            bool fits = false;
+            for (int first = std::max(1, number - 2); first <= std::min(number, kTop - 2) && !fits; ++first) {
+                int missing = 0;
+                for (int m = first; m < first + 3; ++m)
+                    missing += m != number && copiesAt(suit, m) == 0 ? 1 : 0;
+                fits = missing <= jokersAll_;
+            }
+            int otherSuits = 0;
+            for (int other = 0; other < kSuits; ++other)
+                otherSuits += other != suit && copiesAt(other, number) > 0 ? 1 : 0;
+            if (!fits && otherSuits + jokersAll_ < 2) rack_[suit][number] = 0;
+        }
+}
+
 int Search::finalScore(std::uint32_t state) const {
     for (int suit = 0; suit < kSuits; ++suit)
         if (openOf(state, suit) % 25 != 0) return kNone; // a run of one or two tiles
@@ -356,7 +391,7 @@ int Search::best(const Stage& stage, int need) {
             const Option& option = list[i];
             if (option.jokers > spare) continue;
             const Stage next = after(stage, option);
-            const int gain = pack(option.fromRack * stage.number, option.fromRack);
+            const int gain = pack(option.fromRack * tileNumber(stage.number), option.fromRack);
             const int wanted = std::max(std::max(need, found + 1) - gain, 0); // a score is never negative
             if (bound(next) < wanted) continue;
             const int rest = best(next, wanted);
@@ -390,7 +425,7 @@ LayDown Search::rebuild() {
                 if (group.empty()) continue;
                 std::vector<int> codes;
                 for (int item : group)
-                    codes.push_back(item == kJokerItem ? rules::kJoker : codeOf(item, stage.number));
+                    codes.push_back(item == kJokerItem ? rules::kJoker : tileCode(item, stage.number));
                 result.sets.push_back(std::move(codes));
             }
             stage =
@@ -398,7 +433,7 @@ LayDown Search::rebuild() {
             continue;
         }
         const Option option = options(stage)[static_cast<std::size_t>(choice)];
-        const int code = codeOf(stage.suit, stage.number);
+        const int code = tileCode(stage.suit, stage.number);
         groupCopies[static_cast<std::size_t>(stage.suit)] = option.group;
         result.laid.insert(result.laid.end(), option.fromRack, code);
 
@@ -415,7 +450,7 @@ LayDown Search::rebuild() {
                 run.push_back(slots[taken++]);
                 still.push_back(std::move(run));
             } else {
-                result.sets.push_back(std::move(run));
+                closeRun(result, run);
             }
         }
         for (; taken < slots.size(); ++taken)
@@ -425,7 +460,7 @@ LayDown Search::rebuild() {
     }
     for (auto& runs : open)
         for (auto& run : runs)
-            result.sets.push_back(std::move(run));
+            closeRun(result, run);
     result.laid.insert(result.laid.end(), static_cast<std::size_t>(jokersOf(stage.state) - jokersBoard_),
                        rules::kJoker);
     std::sort(result.laid.begin(), result.laid.end());
@@ -460,6 +495,27 @@ std::optional<LayDown> reach(const Counts& board, const Counts& rack, int need, 
     return search.rebuild();
 }
 
+// The best lay-down when it scores at least `need`. Whether the search is quick depends much on
+// the direction it walks the numbers (a proof that a rack tile cannot be laid ends early when
+// the search meets that tile early), so it runs both ways by turns, with budgets growing
+// fourfold, until one finishes; that one's answer is exact.
+std::optional<LayDown> settle(const Counts& board, const Counts& rack, int need, Walk walk) {
+    constexpr long kFirstBudget = 4000;
+    Search up(board, rack, false);
+    Search down(board, rack, true);
+    std::vector<Search*> searches;
+    if (walk != Walk::Down) searches.push_back(&up);
+    if (walk != Walk::Up) searches.push_back(&down);
+    for (long budget = kFirstBudget;; budget *= 4)
+        for (Search* search : searches) {
+            search->limit(searches.size() == 1 ? -1 : budget);
+            const int score = search->run(need);
+            if (search->stopped()) continue;
+            if (score < need) return std::nullopt;
+            return search->rebuild();
+        }
+}
+
 bool worthLaying(const LayDown& layDown, bool opened) {
     return layDown.tiles > 0 && (opened || layDown.value >= kFirstLayDown);
 }
@@ -477,14 +533,14 @@ std::string tileProblem(const std::vector<int>& board, const std::vector<int>& r
     return {};
 }
 
-std::optional<LayDown> solveTiles(const std::vector<int>& board, const std::vector<int>& rack, bool opened) {
+std::optional<LayDown> solveTiles(const std::vector<int>& board, const std::vector<int>& rack, bool opened,
+                                  Walk walk) {
     if (!tileProblem(board, rack).empty()) return std::nullopt;
     const Counts boardCounts = countTiles(board);
-    Search search(boardCounts, countTiles(rack));
-    if (const int need = opened ? pack(1, 1) : pack(kFirstLayDown, 0); search.run(need) >= need) {
-        LayDown found = search.rebuild();
-        if (worthLaying(found, opened)) return found;
-    }
+    if (auto found =
+            settle(boardCounts, countTiles(rack), opened ? pack(1, 1) : pack(kFirstLayDown, 0), walk);
+        found && worthLaying(*found, opened))
+        return found;
     // Nothing worth laying: the board's tiles alone, arranged by the same search.
     Search boardOnly(boardCounts, Counts{});
     if (boardOnly.run(0) < 0) return std::nullopt;

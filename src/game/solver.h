@@ -28,7 +28,11 @@ std::string tileProblem(const std::vector<int>& board, const std::vector<int>& r
 // (`opened` false) a value under 30 is a draw; afterwards any tile laid counts. Empty when the
 // tiles fail tileProblem, or when no lay-down worth making exists and the board tiles alone
 // cannot all stand in valid sets (a board from play always can).
-std::optional<LayDown> solveTiles(const std::vector<int>& board, const std::vector<int>& rack, bool opened);
+// The search walks the numbers 1..13 up, or down, or both ways by turns until one way finishes
+// (the quickest; the answer is the same).
+enum class Walk { Both, Up, Down };
+std::optional<LayDown> solveTiles(const std::vector<int>& board, const std::vector<int>& rack, bool opened,
+                                  Walk walk = Walk::Both);
 
 // The same search for a board given as its sets. Among the best lay-downs it prefers one that
 // leaves every board set as it is and lays the rack tiles as new sets, since that moves no

@@ -173,9 +173,11 @@ TEST(Solver, EqualsExhaustiveSearchOnRandomSmallPositions) {
     int rearranged = 0;
     for (int round = 0; round < 12000; ++round) {
         const SmallPosition p = randomPosition(rng);
-        const bool opened = round % 3 != 0;
+        const bool opened = round % 4 != 0;
         const int truth = Exhaustive::solve(p.board, p.rack);
-        const auto found = game::solveTiles(p.board, p.rack, opened);
+        // Each way of walking the numbers on its own, and both by turns, must find the best.
+        const auto walk = std::array{game::Walk::Both, game::Walk::Up, game::Walk::Down}[round % 3];
+        const auto found = game::solveTiles(p.board, p.rack, opened, walk);
         SCOPED_TRACE(::testing::PrintToString(p.board) + " rack " + ::testing::PrintToString(p.rack));
         const int value = truth / 128;
         const int tiles = truth % 128;
@@ -223,6 +225,11 @@ TEST(Solver, AnswersOnCrowdedBoardsAreConsistent) {
         ASSERT_TRUE(loose.has_value());
         EXPECT_EQ(found->value, loose->value);
         EXPECT_EQ(found->tiles, loose->tiles);
+        const auto down = game::solveTiles(board, p.rack, opened, game::Walk::Down);
+        ASSERT_TRUE(down.has_value());
+        expectConsistent(*down, board, p.rack);
+        EXPECT_EQ(down->value, loose->value);
+        EXPECT_EQ(down->tiles, loose->tiles);
         const auto alone = game::solveTiles({}, p.rack, opened);
         ASSERT_TRUE(alone.has_value());
         EXPECT_GE(found->value, alone->draw ? 0 : alone->value);
