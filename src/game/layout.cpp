@@ -152,6 +152,23 @@ bool applyMove(rules::Board& board, rules::Rack& rack, const Move& move) {
     return true;
 }
 
+std::string refereeArguments(int seat, const Move& move) {
+    std::string text;
+    const auto field = [&](int value) { text += std::to_string(value) + "+"; };
+    field(seat);
+    if (move.kind == Move::Kind::Place) {
+        field(move.rackCell);
+        field(move.toColumn);
+        field(move.toRow);
+    } else {
+        field(move.toColumn);
+        field(move.toRow);
+        field(move.fromColumn);
+        field(move.fromRow);
+    }
+    return text;
+}
+
 std::optional<rules::Board> arrange(const rules::Board& board, const std::vector<std::vector<int>>& sets) {
     std::vector<PlacedSet> originals = boardSets(board);
     std::stable_sort(originals.begin(), originals.end(),

@@ -6,6 +6,7 @@
 #include "rules/tiles.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace game {
@@ -50,6 +51,11 @@ std::optional<rules::Board> arrange(const rules::Board& board, const std::vector
 // hold exactly the board's tiles plus tiles the rack has.
 std::optional<std::vector<Move>> movesTo(const rules::Board& board, const rules::Rack& rack,
                                          const rules::Board& target);
+
+// The argument text a seat's move takes to the referee's handlers, as a computer seat passes it:
+// a Place to `placemytile` as "seat+cell+column+row+", a Shift to `swaptiles` as
+// "seat+target column+target row+source column+source row+".
+std::string refereeArguments(int seat, const Move& move);
 
 // A whole turn for a computer seat: the best lay-down for its rack on this board, laid out.
 struct Turn {

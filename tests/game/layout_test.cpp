@@ -151,6 +151,23 @@ TEST(Layout, TilesThatTradeCellsGoThroughASpareCell) {
             .has_value());
 }
 
+TEST(Layout, MovesReadAsTheRefereesArguments) {
+    Move place;
+    place.rackCell = 17;
+    place.toColumn = 5;
+    place.toRow = 8;
+    place.tile = Red(3);
+    EXPECT_EQ(game::refereeArguments(3, place), "3+17+5+8+");
+    Move shift;
+    shift.kind = Move::Kind::Shift;
+    shift.fromColumn = 12;
+    shift.fromRow = 4;
+    shift.toColumn = 1;
+    shift.toRow = 11;
+    shift.tile = Red(3);
+    EXPECT_EQ(game::refereeArguments(2, shift), "2+1+11+12+4+");
+}
+
 TEST(Layout, MovesAreRefusedAsTheRefereeRefusesThem) {
     rules::Board board = boardWith({{1, 1, {Green(1), Orange(1), Red(1)}}});
     rules::Rack rack;
