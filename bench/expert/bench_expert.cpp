@@ -6,6 +6,9 @@
 //   ExpertDecision/85/20  game::solve, the search with its choice of board sets to keep
 //   ExpertTurn/85/20      game::planTurn: the search, the layout and the moves
 //   ExpertDecision/40/20  a half-full board with a big rack, where the search has most freedom
+//   ExpertWorstFound/N    the slowest positions found: game::solve timed on 4000 (85 tiles) or
+//                         3000 (40 and 30 tiles) seeded positions, both before and after the first
+//                         lay-down, keeping the slowest of each size
 
 #include "game/layout.h"
 #include "game/solver.h"
@@ -100,6 +103,27 @@ void ExpertTurn(benchmark::State& state) {
     });
 }
 BENCHMARK(ExpertTurn)->Args({85, 20})->Iterations(kPositions)->Unit(benchmark::kMicrosecond);
+
+void ExpertWorstFound(benchmark::State& state) {
+    struct Found {
+        unsigned seed;
+        int index;
+        int boardTiles;
+        bool opened;
+    };
+    static constexpr Found found[] = {{11, 26, 85, false}, {31, 2483, 40, true}, {33, 1926, 30, true}};
+    const Found& worst = found[state.range(0)];
+    std::mt19937 rng(worst.seed);
+    rummypositions::Position position;
+    for (int i = 0; i <= worst.index; ++i)
+        position = rummypositions::randomPosition(rng, worst.boardTiles, 20);
+    for (auto _ : state) {
+        const auto answer = game::solve(position.boardSets, position.rack, worst.opened);
+        benchmark::DoNotOptimize(answer);
+    }
+    state.counters["board_tiles"] = worst.boardTiles;
+}
+BENCHMARK(ExpertWorstFound)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -21,10 +21,12 @@ inline int below(std::mt19937& rng, int n) {
     return std::uniform_int_distribution<int>(0, n - 1)(rng);
 }
 
-// A random set of `length` tiles, or nothing when `copies` cannot supply it.
-inline std::vector<int> randomSet(std::mt19937& rng, int length, std::array<int, 54>& copies) {
+// A random set of `length` tiles, a run `runPercent` times in a hundred, or nothing when
+// `copies` cannot supply it.
+inline std::vector<int> randomSet(std::mt19937& rng, int length, std::array<int, 54>& copies,
+                                  int runPercent) {
     std::vector<int> set;
-    if (below(rng, 2) == 0) {
+    if (below(rng, 100) < runPercent) {
         const int suit = below(rng, 4);
         const int start = 1 + below(rng, 14 - length);
         for (int i = 0; i < length; ++i)
@@ -47,7 +49,7 @@ inline std::vector<int> randomSet(std::mt19937& rng, int length, std::array<int,
 }
 
 // A board of exactly `boardTiles` tiles in valid sets and a rack of `rackTiles` others.
-inline Position randomPosition(std::mt19937& rng, int boardTiles, int rackTiles) {
+inline Position randomPosition(std::mt19937& rng, int boardTiles, int rackTiles, int runPercent = 50) {
     for (;;) {
         std::array<int, 54> copies{};
         copies.fill(2);
@@ -58,7 +60,7 @@ inline Position randomPosition(std::mt19937& rng, int boardTiles, int rackTiles)
             const int need = boardTiles - total;
             const int length = std::min(need, 3 + below(rng, 4));
             if (need - length > 0 && need - length < 3) continue;
-            auto set = randomSet(rng, length, copies);
+            auto set = randomSet(rng, length, copies, runPercent);
             if (set.empty()) continue;
             total += length;
             position.boardSets.push_back(std::move(set));
