@@ -39,6 +39,8 @@
 
 #include "solver.h"
 
+#include "searchmemo.h"
+
 #include "rules/boardcheck.h"
 #include "rules/tiles.h"
 
@@ -141,55 +143,6 @@ const GroupTable& groupTable() {
     return table;
 }
 
-// The remembered answers: an open-addressing table from a stage key to the best score from that
-// stage on and the choice that reaches it. Keys are never 0 (the number is at least 1).
-class Memo {
-public:
-    struct Entry {
-        std::uint64_t key = 0;
-        int score = 0;
-        int choice = 0;
-    };
-
-    Memo() : entries_(kStartSize) {}
-
-    const Entry* find(std::uint64_t key) const {
-        for (std::size_t i = slot(key);; i = (i + 1) & (entries_.size() - 1)) {
-            if (entries_[i].key == key) return &entries_[i];
-            if (entries_[i].key == 0) return nullptr;
-        }
-    }
-
-    void put(std::uint64_t key, int score, int choice) {
-        if (2 * (used_ + 1) > entries_.size()) grow();
-        std::size_t i = slot(key);
-        while (entries_[i].key != 0 && entries_[i].key != key)
-            i = (i + 1) & (entries_.size() - 1);
-        if (entries_[i].key == 0) ++used_;
-        entries_[i] = {key, score, choice};
-    }
-
-private:
-    static constexpr std::size_t kStartSize = 1 << 12;
-
-    std::size_t slot(std::uint64_t key) const {
-        key ^= key >> 29;
-        key *= 0x9e3779b97f4a7c15ULL;
-        return static_cast<std::size_t>(key >> 20) & (entries_.size() - 1);
-    }
-
-    void grow() {
-        std::vector<Entry> old(entries_.size() * 2);
-        old.swap(entries_);
-        used_ = 0;
-        for (const Entry& entry : old)
-            if (entry.key != 0) put(entry.key, entry.score, entry.choice);
-    }
-
-    std::vector<Entry> entries_;
-    std::size_t used_ = 0;
-};
-
 // The search proper. A stage is one suit's choice at one number (suits 0..3), or, as stage 4,
 // the jokers that join the number's groups. A stage's state holds, per suit, the open runs
 // before that number (suits not yet decided) or after it (suits decided), the jokers used so
@@ -251,6 +204,7 @@ private:
     int finalScore(std::uint32_t state) const;
     int tileNumber(int number) const { return downward_ ? kTop + 1 - number : number; }
     int tileCode(int suit, int number) const { return codeOf(suit, tileNumber(number)); }
+    void feedRuns(LayDown& result, std::vector<std::vector<int>>& runs, const Option& option, int code) const;
     // Adds a finished run to the answer, lowest number first.
     void closeRun(LayDown& result, std::vector<int>& run) const {
         if (downward_) std::reverse(run.begin(), run.end());
@@ -274,7 +228,7 @@ private:
     long work_ = 0;
     long limit_ = -1;
     std::vector<int> ahead_;
-    Memo memo_;
+    SearchMemo memo_;
     std::deque<std::vector<Option>> optionLists_;
     std::vector<int> optionIndex_;
 };
@@ -410,6 +364,29 @@ int Search::best(const Stage& stage, int need) {
     return need - 1;
 }
 
+// Gives a suit's runs the tiles one choice sends to runs: real copies first, then jokers. Short
+// runs take them first, then long ones; long runs left without a tile end here; the rest start
+// new runs.
+void Search::feedRuns(LayDown& result, std::vector<std::vector<int>>& runs, const Option& option,
+                      int code) const {
+    std::vector<int> slots(option.inRuns, code);
+    slots.insert(slots.end(), option.jokers, rules::kJoker);
+    std::stable_partition(runs.begin(), runs.end(), [](const auto& run) { return run.size() < 3; });
+    std::vector<std::vector<int>> still;
+    std::size_t taken = 0;
+    for (auto& run : runs) {
+        if (taken < slots.size()) {
+            run.push_back(slots[taken++]);
+            still.push_back(std::move(run));
+        } else {
+            closeRun(result, run);
+        }
+    }
+    for (; taken < slots.size(); ++taken)
+        still.push_back({slots[taken]});
+    runs = std::move(still);
+}
+
 // Walks the remembered choices from number 1 and builds the sets they describe.
 LayDown Search::rebuild() {
     LayDown result;
@@ -437,25 +414,7 @@ LayDown Search::rebuild() {
         groupCopies[static_cast<std::size_t>(stage.suit)] = option.group;
         result.laid.insert(result.laid.end(), option.fromRack, code);
 
-        // Tiles for the runs: real copies first, then jokers. Short runs take them first, then
-        // long ones; long runs left without a tile end here; the rest start runs.
-        std::vector<int> slots(option.inRuns, code);
-        slots.insert(slots.end(), option.jokers, rules::kJoker);
-        auto& runs = open[static_cast<std::size_t>(stage.suit)];
-        std::stable_partition(runs.begin(), runs.end(), [](const auto& run) { return run.size() < 3; });
-        std::vector<std::vector<int>> still;
-        std::size_t taken = 0;
-        for (auto& run : runs) {
-            if (taken < slots.size()) {
-                run.push_back(slots[taken++]);
-                still.push_back(std::move(run));
-            } else {
-                closeRun(result, run);
-            }
-        }
-        for (; taken < slots.size(); ++taken)
-            still.push_back({slots[taken]});
-        runs = std::move(still);
+        feedRuns(result, open[static_cast<std::size_t>(stage.suit)], option, code);
         stage = after(stage, option);
     }
     for (auto& runs : open)
