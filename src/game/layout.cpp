@@ -62,26 +62,49 @@ std::vector<std::pair<std::vector<int>, int>> grownOrders(const PlacedSet& kept,
     return orders;
 }
 
+// The order `set` takes at a place: as it is, or, for a group (valid in any order), with each
+// tile that already stands in one of those cells left there.
+std::vector<int> orderAt(const rules::Board& board, int row, int first, const std::vector<int>& set,
+                         bool group) {
+    if (!group) return set;
+    std::vector<int> order(set.size(), 0);
+    std::vector<int> rest = set;
+    for (std::size_t i = 0; i < set.size(); ++i) {
+        const auto it = std::find(rest.begin(), rest.end(), board.at(first + static_cast<int>(i), row));
+        if (it == rest.end()) continue;
+        order[i] = *it;
+        rest.erase(it);
+    }
+    auto next = rest.begin();
+    for (int& code : order)
+        if (code == 0) code = *next++;
+    return order;
+}
+
 // Puts `set` where most of its tiles already stand on `board`; false when it fits nowhere.
 bool placeNew(rules::Board& target, const rules::Board& board, const std::vector<int>& set) {
     const int length = static_cast<int>(set.size());
+    const bool group = rules::isGroup(set);
     int bestScore = -1;
+    std::vector<int> bestOrder;
     int bestRow = 0;
     int bestFirst = 0;
     for (int row = kFirstShown; row <= rules::kLastRow; ++row)
         for (int first = kFirstShown; first + length - 1 <= rules::kLastColumn; ++first) {
             if (!fits(target, row, first, length)) continue;
+            auto order = orderAt(board, row, first, set, group);
             int score = 0;
             for (int i = 0; i < length; ++i)
-                score += board.at(first + i, row) == set[static_cast<std::size_t>(i)] ? 1 : 0;
+                score += board.at(first + i, row) == order[static_cast<std::size_t>(i)] ? 1 : 0;
             if (score > bestScore) {
                 bestScore = score;
+                bestOrder = std::move(order);
                 bestRow = row;
                 bestFirst = first;
             }
         }
     if (bestScore < 0) return false;
-    put(target, bestRow, bestFirst, set);
+    put(target, bestRow, bestFirst, bestOrder);
     return true;
 }
 
