@@ -1,0 +1,83 @@
+#include "solvetool.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome runTool(const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = solveapp::runSolve(in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+namespace {
+
+TEST(SolveTool, PrintsValueTilesAndTheResultingSets) {
+    // Green 11..13 and both jokers on the board; Red 1, 2, 3 and Black 1 in the rack: the jokers
+    // move so that all four rack tiles are laid (Red 1, Black 1, joker and Red 2, 3, joker).
+    const auto result = runTool("board: 11 12 13 53 53\nrack: 27 28 29 40\nopened: yes\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    std::istringstream lines(result.out);
+    std::string first;
+    std::getline(lines, first);
+    EXPECT_EQ(first, "value 7 tiles 4");
+    int sets = 0;
+    int tiles = 0;
+    for (std::string line; std::getline(lines, line); ++sets) {
+        std::istringstream codes(line);
+        for (int code; codes >> code;)
+            ++tiles;
+    }
+    EXPECT_EQ(tiles, 9); // five board tiles and the four laid
+    EXPECT_EQ(sets, 3);
+}
+
+TEST(SolveTool, TooLittleBeforeTheFirstLayDownPrintsTheBoardAlone) {
+    const auto result = runTool("opened: no\n\nrack: 1 2 3\nboard:\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "value 0 tiles 0\n");
+    const auto opened = runTool("opened: yes\nrack: 1 2 3\nboard:\n");
+    EXPECT_EQ(opened.out, "value 6 tiles 3\n1 2 3\n");
+}
+
+TEST(SolveTool, BadInputGetsOneClearLineAndStatusTwo) {
+    const struct {
+        const char* input;
+        const char* message;
+    } cases[] = {
+        {"board: 1 2 3\nrack: 4\n", "no \"opened:\" line"},
+        {"board: 1 2 3\nrack: 4\nopened: maybe\n", "line 3: \"opened:\" must be yes or no"},
+        {"board: 1 2 x3\nrack: 4\nopened: no\n", "line 1: \"x3\" is not a tile code 1..53"},
+        {"board: 1 2 54\nrack: 4\nopened: no\n", "line 1: \"54\" is not a tile code 1..53"},
+        {"board: 1 2 -3\nrack: 4\nopened: no\n", "\"-3\" is not a tile code"},
+        {"board: 1 2 3\nrack: 4\nrack: 5\nopened: no\n", "line 3: \"rack:\" given twice"},
+        {"board 1 2 3\n", "line 1: expected"},
+        {"pool: 1 2 3\n", "line 1: unknown line \"pool:\""},
+        {"board: 1 1 2\nrack: 1\nopened: yes\n", "tile code 1 appears more than twice"},
+        {"board: 1 2\nrack:\nopened: yes\n", "the board tiles cannot all stand in valid sets"},
+    };
+    for (const auto& c : cases) {
+        const auto result = runTool(c.input);
+        EXPECT_EQ(result.status, 2) << c.input;
+        EXPECT_EQ(result.out, "") << c.input;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << c.input << " gave: " << result.err;
+        EXPECT_EQ(result.err.find("rimbalo-solve: "), 0U) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+}
+
+} // namespace
