@@ -42,7 +42,8 @@ svg="$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 grep -q '<svg' "$svg" 2>/dev/null || fail "no scalable icon"
 
 # The game closes as through "Exit" on SIGTERM once its event loop runs (its handler is then in place:
-# bit 15 of the caught-signal mask); closed before any connection, it saves its settings.
+# bit 15 of the caught-signal mask). Its tally file is made at start-up; its settings are written only
+# once they were read (at the login), so the tally is what shows where its files go.
 home="$work/home"
 mkdir -p "$home"
 env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$home" QT_QPA_PLATFORM=offscreen \
@@ -61,7 +62,7 @@ wait "$pid"
 code=$?
 pid=""
 [ "$code" -eq 0 ] || fail "the installed game exited $code on SIGTERM: $(cat "$work/game.log")"
-[ -f "$home/.local/share/Rimbalo/vemkolobby.ini" ] || fail "no settings in ~/.local/share/Rimbalo"
+[ -f "$home/.local/share/Rimbalo/rimbalotally.tld" ] || fail "no tally in ~/.local/share/Rimbalo"
 extra="$(ls "$prefix/bin" | grep -v -x -e rimbalo -e rimbalo-server -e rimbalo-sim)"
 [ -z "$extra" ] || fail "written beside the installed program: $extra"
 

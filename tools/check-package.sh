@@ -168,17 +168,17 @@ sleep 1
 kill -0 $solo 2>/dev/null; result $? "a solo game runs offscreen for a second"
 stop $solo; result $? "the solo game stops cleanly"
 
-# Closed before it connects, the game writes its settings: into the user's data folder, never /usr/bin.
+# The game makes its tally file at start-up: in the user's data folder, never in /usr/bin.
 $as_player rimbalo Tester >/dev/null 2>&1 &
 waiting=$!
 sleep 2
 stop $waiting
-test -f /home/player/.local/share/Rimbalo/vemkolobby.ini; result $? "a user's settings go to ~/.local/share/Rimbalo"
+test -f /home/player/.local/share/Rimbalo/rimbalotally.tld; result $? "a user's tally goes to ~/.local/share/Rimbalo"
 env HOME=/root QT_QPA_PLATFORM=offscreen rimbalo Tester >/dev/null 2>&1 &
 waiting=$!
 sleep 2
 stop $waiting
-test -f /root/.local/share/Rimbalo/vemkolobby.ini; result $? "root's settings go to /root/.local/share/Rimbalo"
+test -f /root/.local/share/Rimbalo/rimbalotally.tld; result $? "root's tally goes to /root/.local/share/Rimbalo"
 test -z "$(ls /usr/bin | grep -e vemkolobby -e tally -e rimbalotiles)"; result $? "nothing was written into /usr/bin"
 EOF
 unshare --net --fork sh -c "ip link set lo up && chroot '$root' sh /tmp/run-checks.sh $port" \

@@ -44,14 +44,14 @@ struct RunningServer {
 
     bool start() {
         process.start(QStringLiteral(RIMBALO_SERVER_BIN), {"--port", "0"});
-        if (!process.waitForStarted(kWaitMs) || !collect("Listening on port ")) return false;
-        port = static_cast<quint16>(output.section("Listening on port ", 1).section('\n', 0, 0).toUInt());
+        if (!process.waitForStarted(kWaitMs) || !collect(", port ")) return false;
+        port = static_cast<quint16>(output.section(", port ", 1).section('\n', 0, 0).toUInt());
         return port != 0;
     }
     bool collect(const QString& wanted) {
         return QTest::qWaitFor(
             [&] {
-                output += QString::fromUtf8(process.readAllStandardOutput());
+                output += QString::fromUtf8(process.readAllStandardError());
                 return output.contains(wanted);
             },
             kWaitMs);
