@@ -116,6 +116,8 @@ public:
     // The nine phrase buttons' texts; setting them also writes them to the settings file.
     std::array<QString, 9> phrases() const;
     void setPhrases(const std::array<QString, 9>& phrases);
+    // A notice to the player in the chat view, in the system style.
+    void systemLine(const QString& text);
 
 signals:
     void closed();
@@ -143,7 +145,6 @@ private:
     QAction* addAction(QMenu* menu, const char* name, const QString& text, Handler handler);
     void buildDispatchTable();
     void send(const std::string& command);
-    void systemLine(const QString& text);
     void play(const QString& cue);
 
     // Handlers of received commands.
