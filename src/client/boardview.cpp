@@ -115,6 +115,7 @@ BoardView::BoardView(QWidget* panel) : QObject(panel), panel_(panel) {
 
 void BoardView::attach(Parts parts) {
     parts_ = std::move(parts);
+    if (parts_.held) parts_.held->setBoard(board_);
 }
 
 void BoardView::send(const std::string& command) {
@@ -186,8 +187,7 @@ void BoardView::releaseHeld() {
     HeldTile& held = parts_.state->held;
     held.clear();
     held.placemode = 'n';
-    parts_.held->hide();
-    board_->setCursor(Qt::ArrowCursor);
+    parts_.held->release();
 }
 
 void BoardView::putBack() {
@@ -243,8 +243,7 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
         const char mode = held.placemode;
         held.clear();
         held.placemode = mode; // a drop where nothing completes keeps the mode for the next one
-        parts_.held->hide();
-        board_->setCursor(Qt::ArrowCursor);
+        parts_.held->release();
         if (c + 2 <= kLastColumn && mirror_.at(c + 1, r) == 0 && mirror_.at(c + 2, r) == 0)
             complete(code, c, r, cell);
     }
@@ -259,7 +258,6 @@ void BoardView::liftFrom(int column, int row) {
     held.heldcol = column;
     held.heldrow = row;
     parts_.held->showAt(held.heldcode, board_->mapTo(panel_, board_->mapFromGlobal(QCursor::pos())));
-    board_->setCursor(Qt::PointingHandCursor);
     // The board changes under the player's hands: the last summary no longer describes it.
     clearthisturn();
     setCell(column, row, 0);

@@ -133,7 +133,7 @@ void RackView::clearallcards() {
     if (state_ && state_->held.heldtile != HeldTile::kFromBoard && state_->held.holding()) {
         state_->held.clear();
         state_->held.placemode = 'n';
-        if (held_) held_->hide();
+        if (held_) held_->release();
     }
     const auto pictures = strip_->findChildren<QWidget*>();
     for (QWidget* w : pictures)
@@ -286,7 +286,7 @@ void RackView::hideTile(int cell) {
 void RackView::dropHeld() {
     if (QWidget* w = picture(state_->held.heldtile)) w->move(w->x(), kResting);
     state_->held.clear();
-    held_->hide();
+    held_->release();
 }
 
 void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers keys,

@@ -89,7 +89,7 @@ void Tchat::putBackHeld() {
         rack_->dropHeld();
     state_.held.clear();
     state_.held.placemode = 'n';
-    held_->hide();
+    held_->release();
 }
 
 void Tchat::showdraw(std::string_view args) {

@@ -64,6 +64,9 @@ public:
     // One second of the clock (the timer's tick).
     void tick();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void startClicked();
     void clearClicked();

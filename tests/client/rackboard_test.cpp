@@ -3,11 +3,14 @@
 #include "harness.h"
 
 #include "client/boardview.h"
+#include "client/chatview.h"
 #include "client/rackview.h"
+#include "windows/version.h"
 
 #include <QAbstractButton>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <algorithm>
 
@@ -262,4 +265,50 @@ TEST(Board, MoveFramesShowOnlyTheLatestSummary) {
     EXPECT_EQ(framedCells(), Cells{});
     t.feed("CMD_movedtiles+2+1+1+9+9+10");
     EXPECT_EQ(framedCells(), (Cells{{9, 9}}));
+}
+
+// Below the board: the last-move line opens the game log, and the maker's logo opens the maker's site.
+// Over the board the pointer is the hand while a tile is in hand, whichever way it was picked up.
+TEST(Board, LastMoveLineLogoAndThePointerWhileHolding) {
+    Table t;
+    t.deal({5, 6, 7});
+    QWidget* area = t.board->paintArea();
+    t.clickCard(1);
+    EXPECT_EQ(area->cursor().shape(), Qt::PointingHandCursor);
+    t.clickCell(2, 2, Qt::RightButton); // lowered again
+    EXPECT_EQ(area->cursor().shape(), Qt::ArrowCursor);
+    t.clickCard(2);
+    EXPECT_EQ(area->cursor().shape(), Qt::PointingHandCursor);
+    t.clickCell(2, 2);
+    EXPECT_EQ(t.at(2, 2), 6);
+    EXPECT_EQ(area->cursor().shape(), Qt::ArrowCursor);
+    t.clickCell(2, 2); // lifted off the board
+    EXPECT_EQ(area->cursor().shape(), Qt::PointingHandCursor);
+    t.clickCell(2, 2);
+    EXPECT_EQ(area->cursor().shape(), Qt::ArrowCursor);
+
+    auto* played = t.tchat.findChild<QLabel*>("label_played");
+    EXPECT_FALSE(t.visible("panel_log"));
+    QTest::mouseClick(played, Qt::LeftButton);
+    EXPECT_TRUE(t.visible("panel_log"));
+    EXPECT_TRUE(t.action("GameLog1")->isChecked());
+
+    auto* logo = t.tchat.findChild<QWidget*>("Image2");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_TRUE(logo->isVisibleTo(&t.tchat));
+    EXPECT_GE(logo->y(), 381); // below the board picture
+    EXPECT_LE(logo->x() + logo->width(), 461);
+    const QImage picture = logo->grab().toImage();
+    int drawn = 0;
+    for (int x = 0; x < picture.width(); ++x)
+        for (int y = 0; y < picture.height(); ++y)
+            drawn += picture.pixelColor(x, y) == QColor(239, 239, 214);
+    EXPECT_GT(drawn, 100); // the tiles of the logo
+    std::vector<QUrl> opened;
+    t.tchat.findChild<client::ChatView*>()->setOpener([&](const QUrl& u) {
+        opened.push_back(u);
+        return true;
+    });
+    QTest::mouseClick(logo, Qt::LeftButton);
+    EXPECT_EQ(opened, (std::vector<QUrl>{QUrl(QString::fromLatin1(windows::kMakerSite))}));
 }
