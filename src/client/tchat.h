@@ -174,6 +174,7 @@ private:
     // Puts the tile in hand back where it was picked up; nothing is held afterwards.
     void putBackHeld();
     void applyOptions(int seconds, bool asClock, bool timepenalty, bool teamgame);
+    void tellTilesTaken(const protocol::toclient::NextPlayer& m);
 
     // Settings.
     Preferences collectPreferences() const;
@@ -194,6 +195,7 @@ private:
     Preferences lastPrefs_;
     QRect saved_;               // window bounds as last loaded or saved (empty before)
     bool settingsRead_ = false; // nothing is saved before the settings file was read
+    int lastTurn_ = 0;          // the seat whose turn the last "next player" began, 0 between rounds
     int botspeed_ = 1000;
     int turnsound_ = 0;
     QString currenttileset_;

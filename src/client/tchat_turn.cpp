@@ -59,6 +59,8 @@ void Tchat::connectTurnControls() {
     });
     auto backToEditing = [this] {
         if (!state_.myTurn()) return;
+        // The refusal that raised the prompt no longer describes the board.
+        turn_->setStatus(TurnControls::kYourTurn);
         turn_->showFinishAndClear();
         play(QStringLiteral("pressedit"));
     };

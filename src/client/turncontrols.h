@@ -22,6 +22,8 @@ namespace client {
 class TurnControls : public QObject {
     Q_OBJECT
 public:
+    static inline const QString kYourTurn = QStringLiteral("Your Turn.");
+
     explicit TurnControls(QWidget* panel);
 
     void setStatus(const QString& text);
