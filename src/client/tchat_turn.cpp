@@ -85,13 +85,7 @@ bool Tchat::refuseWhileHolding(const char* message) {
 }
 
 void Tchat::putBackHeld() {
-    if (state_.held.heldtile == HeldTile::kFromBoard)
-        board_->putBack();
-    else if (state_.held.holding())
-        rack_->dropHeld();
-    state_.held.clear();
-    state_.held.placemode = 'n';
-    held_->release();
+    board_->returnHeld();
 }
 
 void Tchat::showdraw(std::string_view args) {
