@@ -54,6 +54,7 @@ void wireTally(client::Tchat& tchat, windows::Ttallylist& tally) {
         [t = &tchat, w = &tally](const QString& winner) { w->addgame(winner, t->otherSeatNames()); });
     QObject::connect(&tchat, &client::Tchat::tallyRequested, &tally,
                      [t = &tchat, w = &tally] { w->showWith(t->otherSeatNames(), t); });
+    QObject::connect(&tally, &windows::Ttallylist::saveFailed, &tchat, &client::Tchat::systemLine);
 }
 
 // The phrase editor opens with the buttons' phrases and hands the edited ones back.

@@ -117,6 +117,7 @@ BoardView::BoardView(QWidget* panel)
 
 void BoardView::attach(Parts parts) {
     parts_ = std::move(parts);
+    if (parts_.held) parts_.held->setBoard(board_);
 }
 
 void BoardView::send(const std::string& command) {
@@ -140,7 +141,7 @@ void BoardView::paintTiles(QPainter& p, const QRect& exposed) const {
 
 void BoardView::cleartheboard() {
     // A tile lifted off the board has no cell to go back to.
-    if (parts_.state && parts_.state->held.heldtile == HeldTile::kFromBoard) releaseHeld();
+    if (parts_.state && parts_.state->held.fromBoard()) releaseHeld();
     mirror_.clear();
     marks_.clear();
     marksclean_ = true;
@@ -192,17 +193,22 @@ bool BoardView::orderOk(int code, int column, int row) const {
 }
 
 void BoardView::releaseHeld() {
-    HeldTile& held = parts_.state->held;
-    held.clear();
-    held.placemode = 'n';
-    parts_.held->hide();
-    board_->setCursor(Qt::ArrowCursor);
+    parts_.state->held.reset();
+    parts_.held->release();
 }
 
 void BoardView::putBack() {
-    const HeldTile& held = parts_.state->held;
-    if (held.heldtile != HeldTile::kFromBoard) return;
-    setCell(held.heldcol, held.heldrow, held.heldcode);
+    const Hand& held = parts_.state->held;
+    if (!held.fromBoard()) return;
+    setCell(held.column(), held.row(), held.code());
+    releaseHeld();
+}
+
+void BoardView::returnHeld() {
+    if (parts_.state->held.fromBoard())
+        putBack();
+    else if (parts_.state->held.holding())
+        parts_.rack->dropHeld();
     releaseHeld();
 }
 
@@ -214,9 +220,9 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
     const int r = (pos.y() + 5) / kCellHeight + 1;
     const bool inside = pos.x() >= 0 && pos.y() >= 0 && c <= kLastColumn && r <= kLastRow;
     const int here = inside ? mirror_.at(c, r) : 0;
-    HeldTile& held = state.held;
+    Hand& held = state.held;
     const bool right = button == Qt::RightButton;
-    const bool fromBoard = held.heldtile == HeldTile::kFromBoard;
+    const bool fromBoard = held.fromBoard();
     if (right && !held.holding()) {
         if (here != 0)
             send(protocol::encode(
@@ -230,7 +236,7 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
         refreshIndicator();
         return;
     }
-    if (fromBoard && (right || (c == held.heldcol && r == held.heldrow))) {
+    if (fromBoard && (right || (c == held.column() && r == held.row()))) {
         putBack();
         emit cue(QStringLiteral("clearcard"));
         refreshIndicator();
@@ -242,18 +248,15 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
         refreshIndicator();
         return;
     }
-    if (here != 0 || !orderOk(held.heldcode, c, r)) return;
+    if (here != 0 || !orderOk(held.code(), c, r)) return;
     if (fromBoard) {
         moveHeldTo(c, r);
     } else {
-        const int cell = held.heldtile;
-        const int code = held.heldcode;
+        const int cell = held.rackCell();
+        const int code = held.code();
         placeFromRack(cell, c, r);
-        const char mode = held.placemode;
-        held.clear();
-        held.placemode = mode; // a drop where nothing completes keeps the mode for the next one
-        parts_.held->hide();
-        board_->setCursor(Qt::ArrowCursor);
+        held.empty(); // a drop where nothing completes keeps the completion for the next one
+        parts_.held->release();
         if (c + 2 <= kLastColumn && mirror_.at(c + 1, r) == 0 && mirror_.at(c + 2, r) == 0)
             complete(code, c, r, cell);
     }
@@ -262,13 +265,9 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
 }
 
 void BoardView::liftFrom(int column, int row) {
-    HeldTile& held = parts_.state->held;
-    held.heldtile = HeldTile::kFromBoard;
-    held.heldcode = mirror_.at(column, row);
-    held.heldcol = column;
-    held.heldrow = row;
-    parts_.held->showAt(held.heldcode, board_->mapTo(panel_, board_->mapFromGlobal(QCursor::pos())));
-    board_->setCursor(Qt::PointingHandCursor);
+    Hand& held = parts_.state->held;
+    held.liftFromBoard(column, row, mirror_.at(column, row));
+    parts_.held->showAt(held.code(), board_->mapTo(panel_, board_->mapFromGlobal(QCursor::pos())));
     // The board changes under the player's hands: the last summary no longer describes it.
     clearthisturn();
     setCell(column, row, 0);
@@ -276,14 +275,14 @@ void BoardView::liftFrom(int column, int row) {
 }
 
 void BoardView::moveHeldTo(int column, int row) {
-    const HeldTile& held = parts_.state->held;
+    const Hand& held = parts_.state->held;
     send(protocol::encode(protocol::toserver::SwapTiles{.seat = parts_.state->myslot,
                                                         .tocolumn = column,
                                                         .torow = row,
-                                                        .fromcolumn = held.heldcol,
-                                                        .fromrow = held.heldrow}));
-    setCell(column, row, held.heldcode);
-    setCell(held.heldcol, held.heldrow, 0);
+                                                        .fromcolumn = held.column(),
+                                                        .fromrow = held.row()}));
+    setCell(column, row, held.code());
+    setCell(held.column(), held.row(), 0);
     releaseHeld();
 }
 
@@ -297,10 +296,10 @@ void BoardView::placeFromRack(int cell, int column, int row) {
 // Lays two more rack tiles to the right of the one just laid: the next two of its run ('s') or two
 // more of its number in other suits ('c').
 void BoardView::complete(int code, int column, int row, int laidCell) {
-    HeldTile& held = parts_.state->held;
-    const char mode = held.placemode;
-    if (mode == 'n') return;
-    held.placemode = 'n';
+    Hand& held = parts_.state->held;
+    const Hand::Completion mode = held.completion();
+    if (mode == Hand::Completion::None) return;
+    held.setCompletion(Hand::Completion::None);
     int first = 0;
     int second = 0;
     for (int cell : parts_.rack->cellsInOrder()) {
@@ -309,7 +308,7 @@ void BoardView::complete(int code, int column, int row, int laidCell) {
         const QWidget* picture = parts_.rack->picture(cell);
         if (cell == laidCell || cell == first || cell == second || !picture || picture->isHidden()) continue;
         const int other = parts_.rack->codeOf(cell);
-        if (mode == 's') {
+        if (mode == Hand::Completion::Run) {
             if (first == 0 && other == code + 1)
                 first = cell;
             else if (second == 0 && other == code + 2)
@@ -379,12 +378,7 @@ void BoardView::undothem(const protocol::toclient::UndoThem& m) {
     if (mine) {
         parts_.turn->setTurnButtons(true, false, false);
         parts_.turn->hidePrompts();
-        HeldTile& held = parts_.state->held;
-        if (held.heldtile == HeldTile::kFromBoard)
-            putBack();
-        else if (held.holding())
-            parts_.rack->dropHeld();
-        releaseHeld();
+        returnHeld();
     }
     for (const rules::BoardItem& item : m.cells)
         setCell(item.column, item.row, item.tile);

@@ -72,6 +72,8 @@ public:
     void refreshIndicator();
     // A tile lifted off the board goes back to its cell; nothing is held afterwards.
     void putBack();
+    // Whatever is held goes back where it came from (its board cell or its rack place).
+    void returnHeld();
     // Whether `code` may be put down at (column, row) next to its neighbours in the row.
     bool orderOk(int code, int column, int row) const;
 

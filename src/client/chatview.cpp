@@ -307,7 +307,11 @@ void ChatView::chatrecieved(std::string_view args) {
 
 void ChatView::mainchatJump(int link) {
     const std::optional<QUrl> url = LinkTable::address(links_.entry(link));
-    if (url && open_ && open_(*url)) return;
+    openAddress(url.value_or(QUrl()));
+}
+
+void ChatView::openAddress(const QUrl& url) {
+    if (url.isValid() && open_ && open_(url)) return;
     if (notice_) notice_(QStringLiteral("Cannot open Webpage"));
 }
 

@@ -45,6 +45,8 @@ public:
     void chatrecieved(std::string_view args);
     // Opens the address stored under a link's number.
     void mainchatJump(int link);
+    // Opens a web address as the links do; a failure is told to the player.
+    void openAddress(const QUrl& url);
 
     int textSize() const { return textsize_; }
     void setTextSize(int points);

@@ -5,23 +5,53 @@
 
 namespace client {
 
-// A tile in the player's hand: picked from the rack (a rack cell) or lifted off the board.
-struct HeldTile {
-    static constexpr int kNothing = -1;
-    static constexpr int kFromBoard = 100;
-    int heldtile = kNothing; // -1, a rack cell 1..60, or 100 for a board tile
-    int heldcode = 0;        // the held tile's code, 0 when nothing is held
-    char placemode = 'n';    // completion mode chosen at pick-up: 'n', 's' or 'c'
-    int heldcol = -1;        // origin cell of a board tile
-    int heldrow = -1;
+// The tile in the player's hand: nothing, a tile picked from the rack (its rack cell), or a tile
+// lifted off the board (the cell it came from), with the completion chosen when a rack tile was
+// picked up.
+class Hand {
+public:
+    // What a dropped rack tile pulls from the rack after it: nothing, the next two of its run, or two
+    // more of its number.
+    enum class Completion { None, Run, Group };
 
-    bool holding() const { return heldtile != kNothing; }
-    void clear() {
-        heldtile = kNothing;
-        heldcode = 0;
-        heldcol = -1;
-        heldrow = -1;
+    bool holding() const { return from_ != From::Nothing; }
+    bool fromRack() const { return from_ == From::Rack; }
+    bool fromBoard() const { return from_ == From::Board; }
+    int code() const { return code_; }
+    // The rack cell of a rack tile, 0 otherwise.
+    int rackCell() const { return fromRack() ? cell_ : 0; }
+    // The cell a board tile was lifted from, -1 otherwise.
+    int column() const { return fromBoard() ? column_ : -1; }
+    int row() const { return fromBoard() ? row_ : -1; }
+    Completion completion() const { return completion_; }
+    void setCompletion(Completion c) { completion_ = c; }
+
+    void pickFromRack(int cell, int code) { hold(From::Rack, code, cell, -1, -1); }
+    void liftFromBoard(int column, int row, int code) { hold(From::Board, code, 0, column, row); }
+    // The hand is empty; the completion stays for the next rack tile (a drop that completed nothing).
+    void empty() { hold(From::Nothing, 0, 0, -1, -1); }
+    // The hand is empty and no completion is chosen.
+    void reset() {
+        empty();
+        completion_ = Completion::None;
     }
+
+private:
+    enum class From { Nothing, Rack, Board };
+    void hold(From from, int code, int cell, int column, int row) {
+        from_ = from;
+        code_ = code;
+        cell_ = cell;
+        column_ = column;
+        row_ = row;
+    }
+
+    From from_ = From::Nothing;
+    int code_ = 0;
+    int cell_ = 0;
+    int column_ = -1;
+    int row_ = -1;
+    Completion completion_ = Completion::None;
 };
 
 struct ClientState {
@@ -36,7 +66,7 @@ struct ClientState {
     int turnseconds = 120; // seconds per turn as last announced
     int tilesleft = 0;
     int barscale = 1; // pixels of the time bar per second
-    HeldTile held;
+    Hand held;
 
     bool isSeat(int slot) const { return slot >= 1 && slot <= seatcount; }
     bool seated() const { return isSeat(myslot); }

@@ -22,6 +22,12 @@ void HeldPicture::showAt(int code, const QPoint& panelPos) {
     raise();
     show();
     update();
+    if (board_) board_->setCursor(Qt::PointingHandCursor);
+}
+
+void HeldPicture::release() {
+    hide();
+    if (board_) board_->setCursor(Qt::ArrowCursor);
 }
 
 void HeldPicture::trackPanel() {

@@ -13,8 +13,13 @@ class HeldPicture : public QWidget {
 public:
     HeldPicture(QWidget* panel, const ClientState* state, const TileImages* tiles);
 
-    // Shows `code` with its top-left corner 3 pixels right of and below `panelPos`.
+    // Shows `code` with its top-left corner 3 pixels right of and below `panelPos`; the pointer over
+    // the board becomes the hand.
     void showAt(int code, const QPoint& panelPos);
+    // Nothing is held any more: hides the picture and gives the board its plain pointer back.
+    void release();
+    // The board's paint area, whose pointer shows whether a tile is in hand.
+    void setBoard(QWidget* board) { board_ = board; }
     // Follows the pointer over the panel and every control on it (call once the panel is built).
     void trackPanel();
     int code() const { return code_; }
@@ -27,6 +32,7 @@ private:
     const ClientState* state_;
     const TileImages* tiles_;
     QWidget* panel_;
+    QWidget* board_ = nullptr;
     int code_ = 0;
 };
 

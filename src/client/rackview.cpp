@@ -23,21 +23,25 @@ constexpr int kResting = 8;
 constexpr int kRaised = 4;
 constexpr int kWidth = TileImages::kBigWidth;
 
-// One tile of the rack: named "card" and its rack cell, the cell in its Tag, the code in its Hint.
+// One tile of the rack: named "card" and its rack cell, the cell in its Tag.
 class TilePicture : public QWidget {
 public:
     using Press = std::function<void(int, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint&)>;
     TilePicture(QWidget* strip, int cell, int code, const TileImages* tiles, Press press)
-        : QWidget(strip), tiles_(tiles), press_(std::move(press)) {
+        : QWidget(strip), tiles_(tiles), press_(std::move(press)), code_(code) {
         setObjectName(QStringLiteral("card") + QString::number(cell));
         setProperty("Tag", cell);
-        setProperty("Hint", QString::number(code));
         setToolTip(QString::fromStdString(rules::gettilename(code)));
         resize(TileImages::kBigWidth, TileImages::kBigHeight);
         setCursor(Qt::PointingHandCursor);
     }
     int cell() const { return property("Tag").toInt(); }
-    int code() const { return property("Hint").toString().toInt(); }
+    int code() const { return code_; }
+    void setCode(int code) {
+        code_ = code;
+        setToolTip(QString::fromStdString(rules::gettilename(code)));
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -51,6 +55,7 @@ protected:
 private:
     const TileImages* tiles_;
     Press press_;
+    int code_;
 };
 
 TilePicture* asTile(QWidget* w) {
@@ -130,10 +135,9 @@ void RackView::attach(ClientState* state, const TileImages* tiles, HeldPicture* 
 void RackView::clearallcards() {
     slots_.fill(-1);
     // A rack tile in hand goes with its picture.
-    if (state_ && state_->held.heldtile != HeldTile::kFromBoard && state_->held.holding()) {
-        state_->held.clear();
-        state_->held.placemode = 'n';
-        if (held_) held_->hide();
+    if (state_ && state_->held.fromRack()) {
+        state_->held.reset();
+        if (held_) held_->release();
     }
     const auto pictures = strip_->findChildren<QWidget*>();
     for (QWidget* w : pictures)
@@ -218,8 +222,7 @@ void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
     for (const rules::RackItem& item : items) {
         // A cell already shown (the same tile sent again) keeps its slot and takes the code sent.
         if (auto* shown = asTile(picture(item.cell))) {
-            shown->setProperty("Hint", QString::number(item.tile));
-            shown->update();
+            shown->setCode(item.tile);
             continue;
         }
         int slot = 1;
@@ -284,20 +287,20 @@ void RackView::hideTile(int cell) {
 }
 
 void RackView::dropHeld() {
-    if (QWidget* w = picture(state_->held.heldtile)) w->move(w->x(), kResting);
-    state_->held.clear();
-    held_->hide();
+    if (QWidget* w = picture(state_->held.rackCell())) w->move(w->x(), kResting);
+    state_->held.empty();
+    held_->release();
 }
 
 void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers keys,
                                    const QPoint& panelPos) {
-    HeldTile& held = state_->held;
+    Hand& held = state_->held;
     if (button == Qt::RightButton) {
         sortthem();
         emit cue(QStringLiteral("sort"));
         return;
     }
-    if (held.heldtile == HeldTile::kFromBoard) {
+    if (held.fromBoard()) {
         emit systemLine(
             QStringLiteral("You cannot select a new tile when you have a tile from the board in your hand."));
         emit cue(QStringLiteral("nocando"));
@@ -308,16 +311,16 @@ void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::Keyboar
     if (!t) return;
     if (t->y() == kRaised) {
         dropHeld();
-        held.placemode = 'n';
+        held.reset();
         emit cue(QStringLiteral("clearcard"));
         return;
     }
     if (held.holding()) {
         // A second tile: the two change places.
-        const int a = slotOf(held.heldtile);
+        const int a = slotOf(held.rackCell());
         const int b = slotOf(cell);
         dropHeld();
-        held.placemode = 'n';
+        held.reset();
         if (a != 0 && b != 0) {
             std::swap(slots_[at(a)], slots_[at(b)]);
             placeInSlot(a);
@@ -327,12 +330,11 @@ void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::Keyboar
         emit cue(QStringLiteral("sort"));
         return;
     }
-    if (keys & Qt::ShiftModifier) held.placemode = 's';
-    if (keys & Qt::ControlModifier) held.placemode = 'c';
+    if (keys & Qt::ShiftModifier) held.setCompletion(Hand::Completion::Run);
+    if (keys & Qt::ControlModifier) held.setCompletion(Hand::Completion::Group);
     t->move(t->x(), kRaised);
-    held.heldtile = cell;
-    held.heldcode = codeOf(cell);
-    held_->showAt(held.heldcode, panelPos);
+    held.pickFromRack(cell, codeOf(cell));
+    held_->showAt(held.code(), panelPos);
     emit cue(QStringLiteral("clickcard"));
 }
 

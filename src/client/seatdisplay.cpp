@@ -115,6 +115,10 @@ QString SeatDisplay::score(int seat) const {
     return valid(seat) ? rows_[index(seat)].score->text() : QString();
 }
 
+QString SeatDisplay::cards(int seat) const {
+    return valid(seat) ? rows_[index(seat)].cards->text() : QString();
+}
+
 void SeatDisplay::setEyes(int seat, bool shown) {
     if (valid(seat)) rows_[index(seat)].eyes->setVisible(shown);
 }

@@ -35,6 +35,7 @@ public:
     void setBonus(int seat, const QString& text);
     void setCards(int seat, const QString& text);
     QString score(int seat) const;
+    QString cards(int seat) const;
     void setEyes(int seat, bool shown);
     void setSitout(int seat, bool shown);
     // Puts the turn marker on the row of `seat`; hides it for 0.

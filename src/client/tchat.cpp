@@ -29,8 +29,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QUrl>
 
 namespace client {
 
@@ -60,6 +62,29 @@ public:
         setObjectName(QStringLiteral("clientarea"));
         setMinimumSize(750 + 15, 520 + 12);
     }
+};
+
+// The maker's logo below the board; a click opens the maker's web site.
+class LogoPicture : public QWidget {
+public:
+    LogoPicture(QWidget* parent, std::function<void()> clicked)
+        : QWidget(parent), clicked_(std::move(clicked)) {
+        setObjectName(QStringLiteral("Image2"));
+        setCursor(Qt::PointingHandCursor);
+        setToolTip(QString::fromLatin1(windows::kMakerSite));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        windows::glyphs::logo(p, QRectF(rect()));
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) clicked_();
+    }
+
+private:
+    std::function<void()> clicked_;
 };
 
 } // namespace
@@ -113,6 +138,9 @@ void Tchat::buildPanel() {
     phrases_ = new PhraseButtons(panel_);
     rack_ = new RackView(panel_);
     turn_ = new TurnControls(panel_);
+    auto* logo = new LogoPicture(
+        panel_, [this] { chat_->openAddress(QUrl(QString::fromLatin1(windows::kMakerSite))); });
+    logo->setGeometry(400, 384, 58, 37);
     sounds_ = new SoundCues(this);
     chatter_ = new ChatterSounds(
         this,

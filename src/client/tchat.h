@@ -134,6 +134,8 @@ public:
     // The nine phrase buttons' texts; setting them also writes them to the settings file.
     std::array<QString, 9> phrases() const;
     void setPhrases(const std::array<QString, 9>& phrases);
+    // A notice to the player in the chat view, in the system style.
+    void systemLine(const QString& text);
 
 signals:
     void closed();
@@ -161,7 +163,6 @@ private:
     QAction* addAction(QMenu* menu, const char* name, const QString& text, Handler handler);
     void buildDispatchTable();
     void send(const std::string& command);
-    void systemLine(const QString& text);
     void play(const QString& cue);
 
     // Handlers of received commands.
@@ -192,6 +193,7 @@ private:
     // Puts the tile in hand back where it was picked up; nothing is held afterwards.
     void putBackHeld();
     void applyOptions(int seconds, bool asClock, bool timepenalty, bool teamgame);
+    void tellTilesTaken(const protocol::toclient::NextPlayer& m);
 
     // The game connection's life (tchat_network.cpp).
     void setUpConnection();
@@ -226,6 +228,7 @@ private:
     Preferences lastPrefs_;
     QRect saved_;               // window bounds as last loaded or saved (empty before)
     bool settingsRead_ = false; // nothing is saved before the settings file was read
+    int lastTurn_ = 0;          // the seat whose turn the last "next player" began, 0 between rounds
     int botspeed_ = 1000;
     int turnsound_ = 0;
     QString currenttileset_;

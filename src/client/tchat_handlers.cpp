@@ -191,6 +191,7 @@ void Tchat::startthegame(std::string_view args) {
     info_->hideWinner();
     clearall();
     gameOn_ = true;
+    lastTurn_ = 0;
     info_->setPlayToScore(m->target);
     applyOptions(m->seconds, true, m->timepenalty, tg);
     if (tg) {
@@ -224,6 +225,8 @@ void Tchat::getnextplayer(std::string_view args) {
     const auto m = protocol::decode<in::NextPlayer>(args);
     if (!m) return;
     const int turn = m->seat;
+    tellTilesTaken(*m);
+    lastTurn_ = turn;
     state_.turnslot = turn;
     state_.tilesleft = m->tilesleft;
     info_->setTilesLeft(m->tilesleft);
@@ -234,7 +237,7 @@ void Tchat::getnextplayer(std::string_view args) {
     seats_->markTurn(turn);
     // Whose turn it is follows the slot numbers: two players may share a name.
     if (state_.myTurn()) {
-        turn_->setStatus(QStringLiteral("Your Turn."));
+        turn_->setStatus(TurnControls::kYourTurn);
         play(turnsound_ == 1 ? QStringLiteral("turnnew") : QStringLiteral("turn"));
         turn_->setPauseEnabled(true);
         turn_->setTurnButtons(true, false, false);
@@ -249,6 +252,22 @@ void Tchat::getnextplayer(std::string_view args) {
     turn_->addLog(QString());
     turn_->addLog(turn_->status());
     turn_->startClock(state_.turnseconds);
+}
+
+// The seat whose turn just ended holds more tiles than when its turn began: it drew a tile, or took
+// a penalty (three tiles, or what the pool had left).
+void Tchat::tellTilesTaken(const protocol::toclient::NextPlayer& m) {
+    for (const protocol::SeatCount& seat : m.seats) {
+        bool known = false;
+        const int before = seats_->cards(seat.seat).toInt(&known);
+        if (seat.seat != lastTurn_ || !known || seat.tilecount <= before) continue;
+        const int taken = seat.tilecount - before;
+        const QString name = seats_->shownName(seat.seat);
+        const QString text = taken == 1 ? name + QStringLiteral(" drew a tile.")
+                                        : name + QStringLiteral(" took a %1 tile penalty.").arg(taken);
+        turn_->setPlayed(text);
+        turn_->addLog(text);
+    }
 }
 
 void Tchat::justwatching(std::string_view args) {
@@ -268,6 +287,7 @@ void Tchat::loadstats(std::string_view args) {
     if (!m) return;
     state_.turnslot = m->turnseat;
     gameOn_ = true;
+    lastTurn_ = m->turnseat;
     info_->setPlayToScore(m->target);
     applyOptions(m->seconds, false, m->timepenalty, m->teamgame);
     for (const protocol::SeatStats& seat : m->seats) {
@@ -290,6 +310,7 @@ void Tchat::endround(std::string_view args) {
     turn_->setIndicatorShown(false);
     turn_->resetClock();
     state_.turnslot = 0;
+    lastTurn_ = 0;
     for (const protocol::SeatResult& seat : m->seats) {
         seats_->setScore(seat.seat, QString::number(seat.score));
         seats_->setBonus(seat.seat, QString::number(seat.points));

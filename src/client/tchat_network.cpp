@@ -242,7 +242,7 @@ void Tchat::leaveGame() {
     state_.myslot = 0;
     state_.turnslot = 0;
     state_.clientteamgame = false;
-    state_.held.clear();
+    state_.held.reset();
     held_->hide();
     gameOn_ = false;
     solo_ = false;

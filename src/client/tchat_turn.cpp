@@ -59,6 +59,8 @@ void Tchat::connectTurnControls() {
     });
     auto backToEditing = [this] {
         if (!state_.myTurn()) return;
+        // The refusal that raised the prompt no longer describes the board.
+        turn_->setStatus(TurnControls::kYourTurn);
         turn_->showFinishAndClear();
         play(QStringLiteral("pressedit"));
     };
@@ -83,13 +85,7 @@ bool Tchat::refuseWhileHolding(const char* message) {
 }
 
 void Tchat::putBackHeld() {
-    if (state_.held.heldtile == HeldTile::kFromBoard)
-        board_->putBack();
-    else if (state_.held.holding())
-        rack_->dropHeld();
-    state_.held.clear();
-    state_.held.placemode = 'n';
-    held_->hide();
+    board_->returnHeld();
 }
 
 void Tchat::showdraw(std::string_view args) {

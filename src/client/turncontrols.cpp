@@ -5,6 +5,7 @@
 #include "windows/artwork.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 
@@ -92,6 +93,16 @@ void TurnControls::buildButtons(QWidget* panel) {
     log_->setGlyph(glyphs::logLines);
     log_->setToolTip(QStringLiteral("Game Log"));
     connect(log_, &QAbstractButton::clicked, this, [this] { setLogShown(true); });
+    // The last-move line opens the game log too.
+    played_->setCursor(Qt::PointingHandCursor);
+    played_->installEventFilter(this);
+}
+
+bool TurnControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == played_ && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        setLogShown(true);
+    return false;
 }
 
 void TurnControls::buildClock(QWidget* panel) {

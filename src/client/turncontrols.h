@@ -22,6 +22,8 @@ namespace client {
 class TurnControls : public QObject {
     Q_OBJECT
 public:
+    static inline const QString kYourTurn = QStringLiteral("Your Turn.");
+
     explicit TurnControls(QWidget* panel);
 
     void setStatus(const QString& text);
@@ -63,6 +65,9 @@ public:
     void setBarScale(int pixelsPerSecond) { barscale_ = pixelsPerSecond; }
     // One second of the clock (the timer's tick).
     void tick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void startClicked();

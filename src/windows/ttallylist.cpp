@@ -4,6 +4,7 @@
 
 #include "tally/lzrw1kh.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -25,6 +26,8 @@ QString fromStd(const std::string& s) {
 
 // A file far beyond any tally is refused before it is read.
 constexpr qint64 kMaxFileSize = qint64{64} << 20;
+// Unreadable files set aside, at most; past that the file stays where it is, untouched.
+constexpr int kMaxSetAside = 999;
 
 } // namespace
 
@@ -159,9 +162,11 @@ bool Ttallylist::loadFrom(const QString& path) {
 }
 
 void Ttallylist::keepUnreadable(const QString& path, const QString& why) {
-    const QString aside = path + QStringLiteral(".bad");
-    QFile::remove(aside);
-    if (QFile::rename(path, aside)) {
+    // Every file set aside is kept: ".bad", then ".bad2", ".bad3" ...
+    QString aside = path + QStringLiteral(".bad");
+    for (int n = 2; QFileInfo::exists(aside) && n <= kMaxSetAside; ++n)
+        aside = path + QStringLiteral(".bad%1").arg(n);
+    if (!QFileInfo::exists(aside) && QFile::rename(path, aside)) {
         message_(why + QStringLiteral("\nThe file is kept as ") + QFileInfo(aside).fileName() +
                  QStringLiteral(" and a new tally is started."));
         return;
@@ -175,13 +180,20 @@ bool Ttallylist::save() {
     if (files_.write.isEmpty()) return false;
     const tally::Bytes bytes = tally::compressText(tally_.toText());
     QSaveFile file(files_.write);
-    if (!file.open(QIODevice::WriteOnly)) return false;
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+    bool saved = file.open(QIODevice::WriteOnly);
+    if (saved && file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
         file.cancelWriting();
-        return false;
+        saved = false;
     }
-    return file.commit();
+    saved = saved && file.commit();
+    if (!saved && !failureTold_) {
+        failureTold_ = true;
+        emit saveFailed(QStringLiteral("The tally could not be saved to %1: %2")
+                            .arg(QDir::toNativeSeparators(files_.write), file.errorString()));
+    }
+    if (saved) failureTold_ = false;
+    return saved;
 }
 
 void Ttallylist::loadtally() {

@@ -45,6 +45,10 @@ public:
 
     const tally::Tally& tally() const { return tally_; }
 
+signals:
+    // The tally could not be written (told once, until a save works again).
+    void saveFailed(const QString& text);
+
 private:
     void buildRecord();
     void buildLists();
@@ -73,6 +77,7 @@ private:
     QListWidget* checklist_ = nullptr;
     QListWidget* tallied_ = nullptr;
     bool filling_ = false; // lists being filled by the program, not ticked by the player
+    bool failureTold_ = false;
 };
 
 } // namespace windows

@@ -3,11 +3,14 @@
 #include "harness.h"
 
 #include "client/boardview.h"
+#include "client/chatview.h"
 #include "client/rackview.h"
+#include "windows/version.h"
 
 #include <QAbstractButton>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <algorithm>
 
@@ -60,7 +63,7 @@ TEST(Rack, SortsByNumbersOrBySuitsStablyAndOnRightClickOutOfTurn) {
     Table t(false);
     t.deal({39, 53, 2, 52, 14}); // Red 13, joker, Green 2, Black 13, Orange 1
     ASSERT_NE(t.card(1), nullptr);
-    EXPECT_EQ(t.card(1)->property("Hint").toString(), "39");
+    EXPECT_EQ(t.rack->codeOf(1), 39);
     EXPECT_EQ(t.card(5)->objectName(), "card5");
     t.clickCard(3, Qt::RightButton); // by numbers is the default choice
     EXPECT_EQ(t.rackCodes(), (std::vector<int>{14, 2, 39, 52, 53}));
@@ -78,8 +81,8 @@ TEST(Rack, PickLowerSwapAndTheGapClosingAfterATileLeaves) {
     t.deal({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     t.clickCard(2);
     EXPECT_EQ(t.card(2)->y(), 4);
-    EXPECT_EQ(t.tchat.state().held.heldtile, 2);
-    EXPECT_EQ(t.tchat.state().held.heldcode, 2);
+    EXPECT_EQ(t.tchat.state().held.rackCell(), 2);
+    EXPECT_EQ(t.tchat.state().held.code(), 2);
     t.clickCard(2);
     EXPECT_EQ(t.card(2)->y(), 8);
     EXPECT_FALSE(t.tchat.state().held.holding());
@@ -115,7 +118,7 @@ TEST(Board, DropsFromTheRackAreSentAndTheOrderCheckRefusesMisplacedOnes) {
     t.clickCard(2); // Green 4 right of a Green 5: refused, still held
     t.clickCell(4, 2);
     EXPECT_TRUE(t.sent.empty());
-    EXPECT_EQ(t.tchat.state().held.heldtile, 2);
+    EXPECT_EQ(t.tchat.state().held.rackCell(), 2);
     t.clickCard(2);
     for (int cell : {3, 4}) { // Red 5 and Green 13 may follow a 5
         t.clickCard(cell);
@@ -135,7 +138,7 @@ TEST(Board, DropsFromTheRackAreSentAndTheOrderCheckRefusesMisplacedOnes) {
     t.feed("CMD_placehistile+1+9+2+2+");
     t.board->boardMouseDown(Qt::LeftButton, QPoint(436, 40));
     t.board->boardMouseDown(Qt::LeftButton, QPoint(15, 40));
-    EXPECT_EQ(t.tchat.state().held.heldcol, 2);
+    EXPECT_EQ(t.tchat.state().held.column(), 2);
 }
 
 TEST(Board, ShiftAndCtrlPicksLayARunOrAGroupOfThree) {
@@ -146,7 +149,7 @@ TEST(Board, ShiftAndCtrlPicksLayARunOrAGroupOfThree) {
     EXPECT_EQ(t.sent,
               (std::vector<std::string>{"CMD_placemytile+1+1+2+3+" + E, "CMD_placemytile+1+2+3+3+" + E,
                                         "CMD_placemytile+1+4+4+3+" + E}));
-    EXPECT_EQ(t.tchat.state().held.placemode, 'n');
+    EXPECT_EQ(t.tchat.state().held.completion(), client::Hand::Completion::None);
 
     t.sent.clear();
     t.clickCard(6, Qt::LeftButton, Qt::ControlModifier); // the joker pulls two 1s of other codes
@@ -162,7 +165,7 @@ TEST(Board, ShiftAndCtrlPicksLayARunOrAGroupOfThree) {
     u.clickCard(1, Qt::LeftButton, Qt::ShiftModifier);
     u.clickCell(2, 5);
     EXPECT_EQ(u.sent.size(), 1u);
-    EXPECT_EQ(u.tchat.state().held.placemode, 's');
+    EXPECT_EQ(u.tchat.state().held.completion(), client::Hand::Completion::Run);
 }
 
 TEST(Board, BoardTilesAreLiftedMovedPutBackAndTakenBack) {
@@ -175,7 +178,7 @@ TEST(Board, BoardTilesAreLiftedMovedPutBackAndTakenBack) {
 
     t.clickCell(5, 5);
     EXPECT_EQ(t.at(5, 5), 0);
-    EXPECT_EQ(t.tchat.state().held.heldtile, 100);
+    EXPECT_TRUE(t.tchat.state().held.fromBoard());
     t.clickCell(8, 5);
     EXPECT_EQ(t.lastSent(), "CMD_swaptiles+1+8+5+5+5+" + E);
     EXPECT_EQ(t.at(8, 5), 7);
@@ -262,4 +265,50 @@ TEST(Board, MoveFramesShowOnlyTheLatestSummary) {
     EXPECT_EQ(framedCells(), Cells{});
     t.feed("CMD_movedtiles+2+1+1+9+9+10");
     EXPECT_EQ(framedCells(), (Cells{{9, 9}}));
+}
+
+// Below the board: the last-move line opens the game log, and the maker's logo opens the maker's site.
+// Over the board the pointer is the hand while a tile is in hand, whichever way it was picked up.
+TEST(Board, LastMoveLineLogoAndThePointerWhileHolding) {
+    Table t;
+    t.deal({5, 6, 7});
+    QWidget* area = t.board->paintArea();
+    t.clickCard(1);
+    EXPECT_EQ(area->cursor().shape(), Qt::PointingHandCursor);
+    t.clickCell(2, 2, Qt::RightButton); // lowered again
+    EXPECT_EQ(area->cursor().shape(), Qt::ArrowCursor);
+    t.clickCard(2);
+    EXPECT_EQ(area->cursor().shape(), Qt::PointingHandCursor);
+    t.clickCell(2, 2);
+    EXPECT_EQ(t.at(2, 2), 6);
+    EXPECT_EQ(area->cursor().shape(), Qt::ArrowCursor);
+    t.clickCell(2, 2); // lifted off the board
+    EXPECT_EQ(area->cursor().shape(), Qt::PointingHandCursor);
+    t.clickCell(2, 2);
+    EXPECT_EQ(area->cursor().shape(), Qt::ArrowCursor);
+
+    auto* played = t.tchat.findChild<QLabel*>("label_played");
+    EXPECT_FALSE(t.visible("panel_log"));
+    QTest::mouseClick(played, Qt::LeftButton);
+    EXPECT_TRUE(t.visible("panel_log"));
+    EXPECT_TRUE(t.action("GameLog1")->isChecked());
+
+    auto* logo = t.tchat.findChild<QWidget*>("Image2");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_TRUE(logo->isVisibleTo(&t.tchat));
+    EXPECT_GE(logo->y(), 381); // below the board picture
+    EXPECT_LE(logo->x() + logo->width(), 461);
+    const QImage picture = logo->grab().toImage();
+    int drawn = 0;
+    for (int x = 0; x < picture.width(); ++x)
+        for (int y = 0; y < picture.height(); ++y)
+            drawn += picture.pixelColor(x, y) == QColor(239, 239, 214);
+    EXPECT_GT(drawn, 100); // the tiles of the logo
+    std::vector<QUrl> opened;
+    t.tchat.findChild<client::ChatView*>()->setOpener([&](const QUrl& u) {
+        opened.push_back(u);
+        return true;
+    });
+    QTest::mouseClick(logo, Qt::LeftButton);
+    EXPECT_EQ(opened, (std::vector<QUrl>{QUrl(QString::fromLatin1(windows::kMakerSite))}));
 }

@@ -73,6 +73,7 @@ TEST(TurnPrompts, PenaltyAndFirstLayDown) {
     EXPECT_TRUE(h.visible("panel_laydown"));
     click(h, "image_edit2");
     EXPECT_FALSE(h.visible("panel_laydown"));
+    EXPECT_EQ(h.text("label_status"), "Your Turn."); // the refusal is no longer news
 
     h.feed("CMD_incomplete+2+");
     EXPECT_EQ(h.text("label_status"), "Board is incomplete.");
@@ -81,6 +82,39 @@ TEST(TurnPrompts, PenaltyAndFirstLayDown) {
 
     h.feed("CMD_showdraw+2+1+");
     EXPECT_TRUE(h.visible("button_finish"));
+}
+
+// A turn that ends with more tiles on the rack than it began with was a draw or a penalty: the
+// last-move line and the game log say so, instead of keeping the seat's previous move.
+TEST(TurnPrompts, DrawsAndPenaltiesAreAnnounced) {
+    Harness h;
+    seat(h, 1, 2);
+    h.feed("CMD_placehistile+2+19+3+3+");
+    h.feed("CMD_undothem+2+3+3+0");
+    EXPECT_EQ(h.text("label_played"), "Bob cleared tiles.");
+    h.feed("CMD_nextplayer+1+69+1+0+14+2+0+15+3+0+0+4+0+0"); // Bob drew
+    EXPECT_EQ(h.text("label_played"), "Bob drew a tile.");
+    h.feed("CMD_placehistile+1+20+4+4+");
+    h.feed("CMD_undothem+1+4+4+0");
+    h.feed("CMD_nextplayer+2+66+1+0+17+2+0+15+3+0+0+4+0+0"); // Ann took the penalty
+    EXPECT_EQ(h.text("label_played"), "Ann took a 3 tile penalty.");
+    h.feed("CMD_placehistile+2+21+5+5+");
+    h.feed("CMD_placehistile+2+22+6+5+");
+    h.feed("CMD_placehistile+2+23+7+5+");
+    h.feed("CMD_movedtiles+2+18+18+5+5+21+6+5+22+7+5+23");
+    h.feed("CMD_nextplayer+1+66+1+0+17+2+18+12+3+0+0+4+0+0"); // Bob laid three: nothing to add
+    EXPECT_EQ(h.text("label_played"), "Bob played a Orange 10.");
+    auto* log = h.tchat.findChild<QPlainTextEdit*>(QStringLiteral("memo_log"));
+    const QStringList lines = log->toPlainText().split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.filter("drew").size(), 1);
+    EXPECT_EQ(lines.filter("penalty").size(), 1);
+    EXPECT_LT(lines.indexOf("Bob drew a tile."), lines.indexOf("Your Turn."));
+
+    h.feed("CMD_endround+1+1+9+9+0+2+0+0+12+3+0+0+0+4+0+0+0");
+    h.feed("CMD_startround+0+18+0+0+");
+    h.feed("CMD_yourtiles+1+1,5");
+    h.feed("CMD_nextplayer+2+52+1+0+14+2+18+14+3+0+0+4+0+0"); // a new round's deal is no draw
+    EXPECT_EQ(h.text("label_played"), "Bob played a Orange 10.");
 }
 
 TEST(TurnPrompts, TimeOutsAreToldToEverybody) {

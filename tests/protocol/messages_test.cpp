@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <typeinfo>
+#include <vector>
+
 using namespace protocol;
 
 namespace {
@@ -106,29 +110,110 @@ TEST(Messages, EveryServerCommandRoundTrips) {
     roundTrip(ShowDraw{.seat = 1, .which = 1});
 }
 
-TEST(Messages, ExactBytesOfTheCatalogue) {
+namespace {
+
+// One message of the catalogue: a value with a different number in every field, the exact bytes it
+// is written as, and what reading those bytes back gives.
+struct Pinned {
+    const std::type_info* type;
+    std::string wire;
+    std::string written;
+    bool readBack;
+};
+
+template <class M> Pinned pin(const M& sample, const std::string& wire) {
+    const std::string entry = wire.substr(0, wire.find(kEndMarker));
+    const Command c = splitCommand(entry);
+    const auto got = decode<M>(c.args);
+    return {&typeid(M), wire, encode(sample), c.word == M::word && got && got->fields() == sample.fields()};
+}
+
+template <class... M> void expectPinned(MessageList<M...> list, const std::vector<Pinned>& table) {
+    anyMessage(list, [&table](auto type) {
+        using Message = typename decltype(type)::type;
+        const auto n = std::count_if(table.begin(), table.end(),
+                                     [](const Pinned& p) { return p.type == &typeid(Message); });
+        EXPECT_EQ(n, 1) << Message::word;
+        return false;
+    });
+    for (const Pinned& p : table) {
+        EXPECT_EQ(p.written, p.wire);
+        EXPECT_TRUE(p.readBack) << p.wire;
+    }
+}
+
+} // namespace
+
+TEST(Messages, ExactBytesOfTheClientsCatalogue) {
+    using namespace toserver;
+    expectPinned(ClientMessages{},
+                 {pin(LoginInfo{2, "1.0.11", "Ann + Bob"}, "CMD_logininfo+2+1.0.11+Ann + Bob" + E + E),
+                  pin(KickHim{1, 7}, "CMD_kickhim+1+7+" + E),
+                  pin(Chat{3, "hi+there|clBlack"}, "CMD_chat+3+hi+there|clBlack" + E),
+                  pin(Action{4, "waves|$00FF00FF"}, "CMD_action+4+waves|$00FF00FF" + E),
+                  pin(StartGame{"Ann", 500, 60, true, false, 14}, "CMD_startgame+Ann+500+60+t+f+14+" + E),
+                  pin(JustWatch{3, 1}, "CMD_justwatch+3+1" + E),
+                  pin(PlaceMyTile{1, 60, 22, 12}, "CMD_placemytile+1+60+22+12+" + E),
+                  pin(SwapTiles{2, 5, 6, 7, 8}, "CMD_swaptiles+2+5+6+7+8+" + E),
+                  pin(ReplaceTile{3, 9, 10}, "CMD_replacetile+3+9+10+" + E),
+                  pin(UndoThem{4}, "CMD_undothem+4+" + E), pin(Finish{1}, "CMD_finish+1+" + E),
+                  pin(DrawCard{2}, "CMD_drawcard+2+" + E), pin(ClickYes{3}, "CMD_clickyes+3+" + E),
+                  pin(Pause{1, 0}, "CMD_pause+1+0+" + E),
+                  pin(PlayASound{2, "wave12"}, "CMD_playasound+2+wave12+" + E),
+                  pin(BotSpeed{1, 2000}, "CMD_botspeed+1+2000+" + E)});
+}
+
+TEST(Messages, ExactBytesOfTheServersCatalogue) {
     using namespace toclient;
-    EXPECT_EQ(encode(Full{}), "CMD_full+" + E);
-    EXPECT_EQ(encode(SendLoginInfo{4}), "CMD_sendlogininfo+4" + E);
-    EXPECT_EQ(encode(NoTime{3}), "CMD_notime+3+" + E);
-    EXPECT_EQ(encode(ExistingPlayers{{{1, "Host", 0}, {3, "Cid", 1}}}),
-              "CMD_existingplayers+1+Host+0+3+Cid+1" + E);
-    EXPECT_EQ(encode(NewPlayerInfo{2, "Ann", 0}), "CMD_newplayerinfo+2+Ann+0" + E);
-    EXPECT_EQ(encode(YourTiles{2, {{1, 14}, {5, 53}}}), "CMD_yourtiles+2+1,14+5,53" + E);
-    EXPECT_EQ(encode(EndRound{0, {{{1, -35, -35, 2}, {2, 47, 47, 0}, {3, -12, -12, 1}, {4, 0, 0, 0}}}}),
-              "CMD_endround+0+1+-35+-35+2+2+47+47+0+3+-12+-12+1+4+0+0+0" + E);
-    EXPECT_EQ(encode(NextPlayer{2, -1, {{{1, 0, 14}, {2, 0, 15}, {3, 0, 0}, {4, 0, 0}}}}),
-              "CMD_nextplayer+2+-1+1+0+14+2+0+15+3+0+0+4+0+0" + E);
-    EXPECT_EQ(encode(StartGame{"You", 500, 60, true, false, 14}), "CMD_startgame+You+500+60+t+f+14+" + E);
-    EXPECT_EQ(encode(Winner{"Klot"}), "CMD_winner+Klot+" + E);
-    EXPECT_EQ(encode(PlayASound{1, "wave3"}), "CMD_playasound+1+wave3+" + E);
-    EXPECT_EQ(encode(GamePause{1}), "CMD_gamepause+1+" + E);
-    EXPECT_EQ(encode(StartRound{{1, 2, 3, 4}}), "CMD_startround+1+2+3+4+" + E);
-    EXPECT_EQ(encode(MovedTiles{1, 30, 30, {{1, 1, 10}}}), "CMD_movedtiles+1+30+30+1+1+10" + E);
-    EXPECT_EQ(encode(toserver::LoginInfo{2, "1.0.11", "Ann"}), "CMD_logininfo+2+1.0.11+Ann" + E + E);
-    EXPECT_EQ(encode(toserver::JustWatch{3, 1}), "CMD_justwatch+3+1" + E);
-    EXPECT_EQ(encode(toserver::Pause{1, 1}), "CMD_pause+1+1+" + E);
-    EXPECT_EQ(encode(toserver::Chat{1, "hi+there|clBlack"}), "CMD_chat+1+hi+there|clBlack" + E);
+    expectPinned(
+        ServerMessages{},
+        {pin(SendLoginInfo{9}, "CMD_sendlogininfo+9" + E),
+         pin(Full{}, "CMD_full+" + E),
+         pin(NewPlayerInfo{3, "Zed", 0}, "CMD_newplayerinfo+3+Zed+0" + E),
+         pin(ExistingPlayers{{{1, "Host", 0}, {3, "Cid", 1}}}, "CMD_existingplayers+1+Host+0+3+Cid+1" + E),
+         pin(HaveWrongVersion{"Old Timer"}, "CMD_havewrongversion+Old Timer" + E),
+         pin(WrongVersion{}, "CMD_wrongversion+" + E),
+         pin(LoadStats{5,
+                       2,
+                       300,
+                       90,
+                       false,
+                       true,
+                       {{{1, -20, 14, false, false},
+                         {2, 35, 9, true, false},
+                         {3, 0, 8, false, true},
+                         {4, 7, 1, false, false}}}},
+             "CMD_loadstats+5+2+300+90+f+t+1+-20+14+f+f+2+35+9+t+f+3+0+8+f+t+4+7+1+f+f" + E),
+         pin(LoadBoard{6, {{1, 2, 5}, {22, 12, 53}}}, "CMD_loadboard+6+1+2+5+22+12+53" + E),
+         pin(YourTiles{2, {{1, 14}, {5, 53}}}, "CMD_yourtiles+2+1,14+5,53" + E),
+         pin(PlayerDisconnected{4, "Dee"}, "CMD_playerdisconnected+4+Dee" + E),
+         pin(JustWatching{2, 1}, "CMD_justwatching+2+1" + E),
+         pin(Chat{1, "Ann chats: a+b|clRed"}, "CMD_chat+1+Ann chats: a+b|clRed" + E),
+         pin(Action{1, "Ann waves|clBlue"}, "CMD_action+1+Ann waves|clBlue" + E),
+         pin(PlayASound{2, "wave3"}, "CMD_playasound+2+wave3+" + E),
+         pin(GamePause{1}, "CMD_gamepause+1+" + E),
+         pin(StartGame{"Host", 1000, 30, false, true, 48}, "CMD_startgame+Host+1000+30+f+t+48+" + E),
+         pin(StartRound{{10, -5, 0, 300}}, "CMD_startround+10+-5+0+300+" + E),
+         pin(NextPlayer{3, -1, {{{1, 5, 10}, {2, 6, 11}, {3, 7, 12}, {4, 8, 13}}}},
+             "CMD_nextplayer+3+-1+1+5+10+2+6+11+3+7+12+4+8+13" + E),
+         pin(PlaceHisTile{1, 53, 4, 7}, "CMD_placehistile+1+53+4+7+" + E),
+         pin(FreeCard{1, 14}, "CMD_freecard+1+14+" + E),
+         pin(SwapTiles{2, 5, 6, 7, 8, 40}, "CMD_swaptiles+2+5+6+7+8+40+" + E),
+         pin(RemoveTile{9, 3}, "CMD_removetile+9+3+" + E),
+         pin(UndoThem{4, {{3, 5, 0}, {6, 7, 17}}}, "CMD_undothem+4+3+5+0+6+7+17" + E),
+         pin(MovedTiles{1, -12, 31, {{2, 3, 4}, {5, 6, 7}}}, "CMD_movedtiles+1+-12+31+2+3+4+5+6+7" + E),
+         pin(NotEnough{2}, "CMD_notenough+2+" + E),
+         pin(AskPenalty{3}, "CMD_askpenalty+3+" + E),
+         pin(Incomplete{4}, "CMD_incomplete+4+" + E),
+         pin(NoMoreTiles{}, "CMD_nomoretiles+" + E),
+         pin(NoMoreRoom{}, "CMD_nomoreroom+" + E),
+         pin(NoTime{3}, "CMD_notime+3+" + E),
+         pin(EndRound{0, {{{1, -35, -34, 2}, {2, 47, 46, 0}, {3, -12, -11, 1}, {4, 5, 4, 3}}}},
+             "CMD_endround+0+1+-35+-34+2+2+47+46+0+3+-12+-11+1+4+5+4+3" + E),
+         pin(Winner{"The Green Team"}, "CMD_winner+The Green Team+" + E),
+         pin(NoUse{1}, "CMD_nouse+1+" + E),
+         pin(TeamScore{3, 77}, "CMD_teamscore+3+77+" + E),
+         pin(ShowDraw{1, 2}, "CMD_showdraw+1+2+" + E)});
 }
 
 TEST(Messages, ReadersRefuseMalformedFieldsAndToleratesTheTrailingSeparator) {

@@ -112,6 +112,50 @@ TEST_F(TallyFixture, UnreadableFileIsKeptAsideAndNotOverwritten) {
     EXPECT_EQ(open()->tally().own().count(1), 1);
 }
 
+TEST_F(TallyFixture, EveryUnreadableFileIsKeptAside) {
+    for (const char* content : {"first", "second", "third"}) {
+        QFile f(path("rimbalotally.tld"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        open();
+    }
+    const char* const names[] = {"rimbalotally.tld.bad", "rimbalotally.tld.bad2", "rimbalotally.tld.bad3"};
+    const char* const contents[] = {"first", "second", "third"};
+    for (int i = 0; i < 3; ++i) {
+        QFile bad(path(names[i]));
+        ASSERT_TRUE(bad.open(QIODevice::ReadOnly)) << names[i];
+        EXPECT_EQ(bad.readAll(), contents[i]);
+    }
+    EXPECT_TRUE(messages.last().contains("rimbalotally.tld.bad3"));
+}
+
+TEST_F(TallyFixture, AFailedSaveIsToldOnceUntilSavingWorksAgain) {
+    // A "folder" that is a plain file cannot be written in, not even by an administrator.
+    const QString blocked = path("blocked");
+    {
+        QFile f(blocked);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const QString file = blocked + QStringLiteral("/rimbalotally.tld");
+    Ttallylist w({file, QString(), file});
+    QStringList told;
+    QObject::connect(&w, &Ttallylist::saveFailed, [&told](const QString& t) { told << t; });
+    w.load();
+    w.addgame("addtomine", {});
+    w.addgame("Zed", {"Zed"});
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith("The tally could not be saved to ")) << told[0].toStdString();
+    ASSERT_TRUE(QFile::remove(blocked));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("blocked"));
+    w.addgame("addtomine", {});
+    EXPECT_TRUE(QFile::exists(file));
+    ASSERT_TRUE(QDir(blocked).removeRecursively());
+    ASSERT_TRUE(QFile(blocked).open(QIODevice::WriteOnly));
+    w.addgame("addtomine", {});
+    EXPECT_EQ(told.size(), 2); // failing again after a good save is told again
+}
+
 TEST_F(TallyFixture, UntickingAsksAndResetClearsEverything) {
     auto w = open();
     w->showWith({"Ann", "Bob"}, nullptr);
