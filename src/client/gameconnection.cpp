@@ -6,7 +6,9 @@
 
 namespace client {
 
-GameConnection::GameConnection(QObject* parent) : QObject(parent), sock_(this) {
+GameConnection::GameConnection(QObject* parent)
+    : QObject(parent), sock_(this),
+      queue_([this] { QMetaObject::invokeMethod(this, &GameConnection::handleNext, Qt::QueuedConnection); }) {
     sock_.setObjectName(QStringLiteral("sock"));
     connect(&sock_, &QTcpSocket::readyRead, this, &GameConnection::readSocket);
     connect(&sock_, &QTcpSocket::disconnected, this, &GameConnection::socketClosed);
@@ -46,8 +48,7 @@ void GameConnection::receive(std::string_view bytes) {
         sock_.abort();
     }
     for (std::string& command : commands)
-        queue_.push_back(std::move(command));
-    if (!queue_.empty()) schedule();
+        queue_.push(std::move(command));
 }
 
 void GameConnection::socketClosed() {
@@ -59,21 +60,12 @@ void GameConnection::socketClosed() {
     // notice, for one, is followed at once by the server closing the connection).
 }
 
-void GameConnection::schedule() {
-    if (scheduled_) return;
-    scheduled_ = true;
-    QMetaObject::invokeMethod(this, &GameConnection::handleNext, Qt::QueuedConnection);
-}
-
 void GameConnection::handleNext() {
-    scheduled_ = false;
-    if (queue_.empty()) return;
-    const std::string entry = std::move(queue_.front());
-    queue_.pop_front();
-    if (handler_) handler_(entry);
-    if (!queue_.empty()) {
-        schedule();
-    } else if (closing_) {
+    if (!queue_.handleOne([this](const std::string& entry) {
+            if (handler_) handler_(entry);
+        }))
+        return;
+    if (queue_.empty() && closing_) {
         closing_ = false;
         emit closed();
     }
