@@ -75,6 +75,11 @@ public:
     void setSeed(std::uint32_t seed);
     void setBotDelaySource(std::function<int()> source); // the host's computer delay in ms
     void setVersionText(std::string version);            // compared with a newcomer's version
+    // The host's own choice, not sent on the wire: the computer plays up to `count` (1..3) empty seats
+    // of 2..4, lowest first, from the next game or round on. 0 (the default) keeps the usual rule: seat 2
+    // always, seats 3 and 4 only when someone holds them (or in a team game).
+    void setComputerOpponents(int count);
+    int computerOpponents() const { return computerOpponents_; }
     void setEvents(GameEvents events) { events_ = std::move(events); }
     // Sees every command as it goes into the outbox (tests, the simulator).
     using SendObserver = std::function<void(int slot, const std::string& text)>;
@@ -186,6 +191,7 @@ private:
 
     // referee.cpp / turns.cpp / roundend.cpp
     int seatsToDeal() const;
+    bool seatPlays(int seat) const;
     void limitDealSize();
     void startComputerTimer();
     void sendNextPlayer();
@@ -214,6 +220,7 @@ private:
     Clock timer1_;
     Clock computertimer_;
     int computertimerInterval_ = 0;
+    int computerOpponents_ = 0;
     std::mt19937 rng_;
     std::function<int()> botDelaySource_;
     std::string version_;

@@ -44,7 +44,7 @@ void Game::startgame(std::string_view args, int fromSlot) {
         p.score = 0;
         p.justwatching = false;
         p.emptypool = false;
-        p.playing = p.connected || seat == 2 || options_.teamgame;
+        p.playing = seatPlays(seat);
     }
     if (events_.gameStarted) events_.gameStarted(seatsToDeal(), options_.dealsize);
     startround();
@@ -53,7 +53,22 @@ void Game::startgame(std::string_view args, int fromSlot) {
 // Seats 1 and 2 always play; seats 3 and 4 when someone holds them, or all four in a team game.
 int Game::seatsToDeal() const {
     if (options_.teamgame) return kSeats;
-    return 2 + (player(3).connected ? 1 : 0) + (player(4).connected ? 1 : 0);
+    return 2 + (seatPlays(3) ? 1 : 0) + (seatPlays(4) ? 1 : 0);
+}
+
+// A seat takes part in a round when someone holds it, when it is seat 2, in a team game, or when the
+// host asked for more computer opponents and it is among the first that many empty seats of 2..4.
+bool Game::seatPlays(int seat) const {
+    if (player(seat).connected || seat == 2 || options_.teamgame) return true;
+    if (computerOpponents_ == 0 || seat < 2) return false;
+    int computers = 0; // empty seats before this one, which the computer plays
+    for (int s = 2; s < seat; ++s)
+        if (!player(s).connected) ++computers;
+    return computers < computerOpponents_;
+}
+
+void Game::setComputerOpponents(int count) {
+    computerOpponents_ = std::clamp(count, 0, kSeats - 1);
 }
 
 void Game::limitDealSize() {
@@ -70,7 +85,7 @@ void Game::startround() {
         p.tiles.clear();
         p.laidpoints = 0;
         p.emptypool = false;
-        p.playing = p.connected || seat == 2 || options_.teamgame;
+        p.playing = seatPlays(seat);
     }
     board_.clear();
     turnboard_.clear();

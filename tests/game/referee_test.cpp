@@ -357,3 +357,35 @@ TEST(Computer, SeatWithoutAHumanPlaysAfterItsDelay) {
     h.game.computertimerTimer();
     EXPECT_EQ(h.game.currentplayer(), 2);
 }
+
+TEST(Game, TheHostsNumberOfComputerOpponentsFillsEmptySeatsLowestFirst) {
+    // Host alone: three computer opponents deal to all four seats; the computer plays seat 3 in turn.
+    Harness solo;
+    solo.game.setComputerOpponents(7); // more than three empty seats exist: three
+    EXPECT_EQ(solo.game.computerOpponents(), 3);
+    solo.login("Host");
+    solo.start();
+    for (int seat = 1; seat <= 4; ++seat)
+        EXPECT_EQ(solo.game.player(seat).tilecount(), 14) << seat;
+    EXPECT_EQ(solo.game.pool().tilesleft(), 106 - 4 * 14);
+
+    // Ann holds seat 2: one opponent is seat 3, two are seats 3 and 4. Chosen between games, it counts
+    // from the next round on.
+    Harness ann;
+    ann.login("Host");
+    ann.login("Ann");
+    ann.game.setComputerOpponents(1);
+    ann.start();
+    EXPECT_TRUE(ann.game.player(3).playing);
+    EXPECT_FALSE(ann.game.player(4).playing);
+    ann.game.setComputerOpponents(2);
+    ann.start();
+    EXPECT_TRUE(ann.game.player(4).playing);
+    EXPECT_EQ(ann.game.player(4).tilecount(), 14);
+
+    // 0 is the usual rule: seats 3 and 4 play only when someone holds them.
+    ann.game.setComputerOpponents(0);
+    ann.start();
+    EXPECT_FALSE(ann.game.player(3).playing);
+    EXPECT_EQ(ann.game.player(3).tilecount(), 0);
+}
