@@ -1,22 +1,21 @@
 // One whole computer turn (search, referee calls, finish or draw) on a crowded board, in the real
-// server. Each iteration plays a seeded game forward, untimed, until the board holds at least 60 tiles
+// game. Each iteration plays a seeded game forward, untimed, until the board holds at least 60 tiles
 // and a computer seat is about to play; only that turn is timed.
 
-#include "server/tserver.h"
+#include "game/game.h"
 #include "simapp/simulator.h"
-
-#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <memory>
 
 namespace {
 
 // A four-seat computer game played forward until the board holds `tilesOnBoard` tiles and a computer
 // turn is due; nothing when the game ends first.
-std::unique_ptr<TServer> crowdedGame(quint32 seed, int tilesOnBoard) {
-    auto server = std::make_unique<TServer>();
+std::unique_ptr<game::Game> crowdedGame(std::uint32_t seed, int tilesOnBoard) {
+    auto server = std::make_unique<game::Game>();
     server->setSeed(seed);
     sim::SimOptions options;
     options.seats = 4;
@@ -33,16 +32,17 @@ std::unique_ptr<TServer> crowdedGame(quint32 seed, int tilesOnBoard) {
 }
 
 void ComputerTurnOnACrowdedBoard(benchmark::State& state) {
-    quint32 seed = 1;
+    std::uint32_t seed = 1;
     long long tiles = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        std::unique_ptr<TServer> server;
+        std::unique_ptr<game::Game> server;
         while (!server)
             server = crowdedGame(seed++, static_cast<int>(state.range(0)));
         tiles += static_cast<long long>(server->board().list().size());
         state.ResumeTiming();
         server->computertimerTimer();
+        server->takeOutbox();
         state.PauseTiming();
         server.reset();
         state.ResumeTiming();
@@ -55,7 +55,6 @@ BENCHMARK(ComputerTurnOnACrowdedBoard)->Arg(60)->Iterations(3000)->Unit(benchmar
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

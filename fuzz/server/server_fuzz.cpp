@@ -1,11 +1,12 @@
-// Feeds arbitrary byte streams from several connections into the server's receive path, mixed with
-// clock ticks, closes and game starts. Besides crashes and sanitizer reports it stops on a malformed
-// command sent or a tile that is not held exactly twice by the pool, the racks and the board.
+// Feeds arbitrary byte streams from several connections into the game, cut into commands as the
+// server's adapter does, mixed with clock ticks, passing time, closes and game starts. Besides crashes and
+// sanitizer reports it stops on a malformed command sent or a tile that is not held exactly twice by the
+// pool, the racks and the board.
 
-#include "server/tserver.h"
+#include "driver.h"
+#include "game/game.h"
+#include "protocol/facts.h"
 #include "wirecheck.h"
-
-#include <QCoreApplication>
 
 #include <array>
 #include <cstdint>
@@ -44,7 +45,7 @@ void fail(const char* what, const std::string& detail) {
     std::abort();
 }
 
-void checkTiles(const TServer& server) {
+void checkTiles(const game::Game& server) {
     std::array<int, 54> count{};
     const rules::Pool& pool = server.pool();
     for (int i = pool.poolnext; i < rules::kTileSetSize; ++i)
@@ -78,7 +79,7 @@ std::string shapedCommand(Input& in, int slot) {
 
 // A move of the seat on turn that is mostly legal: it names a rack cell that holds a tile and board
 // cells that hold one, so that inputs get deep into turns and rounds.
-void turnMove(TServer& server, Input& in) {
+void turnMove(game::Game& server, testing_game::Driver& driver, Input& in) {
     namespace ts = protocol::toserver;
     const int seat = server.currentplayer();
     if (seat < 1 || seat > 4) return;
@@ -120,33 +121,26 @@ void turnMove(TServer& server, Input& in) {
         text = in.byte() % 2 ? protocol::encode(ts::UndoThem{seat}) : protocol::encode(ts::ClickYes{seat});
         break;
     }
-    server.receive(seat, text);
-    server.processQueue();
+    driver.raw(seat, text);
 }
 
 // Seats up to four logged-in players and starts a game from the host's slot.
-void startGame(TServer& server, Input& in) {
+void startGame(game::Game& server, testing_game::Driver& driver, Input& in) {
     const int seats = 1 + in.byte() % 4;
-    while (server.slotcount() < seats && server.acceptConnection() != server::kFullSlot) {
+    while (server.slotcount() < seats && driver.connect() != game::kFullSlot) {
     }
     for (int slot = 1; slot <= server.slotcount(); ++slot)
-        server.receive(slot, protocol::encode(protocol::toserver::LoginInfo{slot, "1.0.11", "P"}));
-    server.receive(1,
-                   protocol::encode(protocol::StartGame{"Host", 100 * (in.byte() % 3), 20, in.byte() % 2 == 1,
-                                                        in.byte() % 2 == 1, in.byte()}));
-    server.processQueue();
+        driver.raw(slot, protocol::encode(
+                             protocol::toserver::LoginInfo{slot, std::string(protocol::kVersion), "P"}));
+    driver.raw(1, protocol::encode(protocol::StartGame{"Host", 100 * (in.byte() % 3), 20, in.byte() % 2 == 1,
+                                                       in.byte() % 2 == 1, in.byte()}));
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    static QCoreApplication app(*argc, *argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    TServer server;
-    server.setSeed(1);
+    game::Game server(1);
+    testing_game::Driver driver(server);
     server.setSendObserver([](int, const std::string& text) {
         if (!wirecheck::isValidServerCommand(text)) fail("malformed command", text);
     });
@@ -156,39 +150,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int slot = 1 + in.byte() % 9;
         switch (in.byte() % 10) {
         case 0:
-            server.acceptConnection();
+            driver.connect();
             break;
         case 1:
-            server.receive(slot, in.bytes(static_cast<std::size_t>(in.byte())));
+            driver.raw(slot, in.bytes(static_cast<std::size_t>(in.byte())));
             break;
         case 2:
-            server.receive(slot, shapedCommand(in, slot));
+            driver.raw(slot, shapedCommand(in, slot));
             break;
         case 3:
-            server.peerClosed(slot);
+            if (server.player(slot).connected) driver.close(slot);
             break;
         case 4:
             for (int n = in.byte() % 40; n > 0; --n)
                 server.timer1Timer();
+            driver.settle();
             break;
         case 5:
             server.computertimerTimer();
+            driver.settle();
             break;
         case 6:
-            startGame(server, in);
+            startGame(server, driver, in);
             break;
         case 7:
         case 8:
-            turnMove(server, in);
+            turnMove(server, driver, in);
             break;
         default:
-            server.processQueue();
+            server.advanceTo(server.now() + 250 * in.byte()); // time passes: due clocks run
+            driver.settle();
             break;
         }
         dealt = dealt || server.gamestarted();
         if (dealt) checkTiles(server);
     }
-    server.processQueue();
     if (dealt) checkTiles(server);
     return 0;
 }

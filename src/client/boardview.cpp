@@ -46,12 +46,6 @@ private:
     BoardView* view_;
 };
 
-// A tile's number for the order check: 1..13, the joker reading as 1.
-int number(int code) {
-    const int n = code % 13;
-    return n == 0 ? 13 : n;
-}
-
 // A cell of the board that can be drawn, holding a tile or (0) nothing.
 bool validItem(int column, int row, int tile) {
     return column >= 0 && column <= kLastColumn && row >= 0 && row <= kLastRow && tile >= 0 &&
@@ -184,11 +178,11 @@ bool BoardView::orderOk(int code, int column, int row) const {
     const int left = mirror_.at(column - 1, row);
     const int right = column + 1 <= kLastColumn ? mirror_.at(column + 1, row) : 0;
     if (left != 0 && left != rules::kJoker) {
-        if (number(left) == 13 && number(code) != 13) return false;
-        if (number(code) != 13 && number(code) < number(left)) return false;
+        if (rules::facenumber(left) == 13 && rules::facenumber(code) != 13) return false;
+        if (rules::facenumber(code) != 13 && rules::facenumber(code) < rules::facenumber(left)) return false;
     }
-    if (right != 0 && right != rules::kJoker && number(right) != 13)
-        if (number(code) == 13 || number(code) > number(right)) return false;
+    if (right != 0 && right != rules::kJoker && rules::facenumber(right) != 13)
+        if (rules::facenumber(code) == 13 || rules::facenumber(code) > rules::facenumber(right)) return false;
     return true;
 }
 
@@ -313,7 +307,7 @@ void BoardView::complete(int code, int column, int row, int laidCell) {
                 first = cell;
             else if (second == 0 && other == code + 2)
                 second = cell;
-        } else if (other % 13 == code % 13 && other != code) {
+        } else if (rules::tileface(other) == rules::tileface(code) && other != code) {
             if (first == 0)
                 first = cell;
             else if (second == 0 && other != parts_.rack->codeOf(first))

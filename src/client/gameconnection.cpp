@@ -6,7 +6,9 @@
 
 namespace client {
 
-GameConnection::GameConnection(QObject* parent) : QObject(parent), sock_(this) {
+GameConnection::GameConnection(QObject* parent)
+    : QObject(parent), sock_(this),
+      queue_([this] { QMetaObject::invokeMethod(this, &GameConnection::handleNext, Qt::QueuedConnection); }) {
     sock_.setObjectName(QStringLiteral("sock"));
     connect(&sock_, &QTcpSocket::readyRead, this, &GameConnection::readSocket);
     connect(&sock_, &QTcpSocket::disconnected, this, &GameConnection::socketClosed);
@@ -61,8 +63,7 @@ void GameConnection::receive(std::string_view bytes) {
         sock_.abort();
     }
     for (std::string& command : commands)
-        queue_.push_back(std::move(command));
-    if (!queue_.empty()) schedule();
+        queue_.push(std::move(command));
 }
 
 void GameConnection::socketClosed() {
@@ -75,26 +76,21 @@ void GameConnection::socketClosed() {
     // notice, for one, is followed at once by the server closing the connection).
 }
 
-void GameConnection::schedule() {
-    if (scheduled_) return;
-    scheduled_ = true;
-    QMetaObject::invokeMethod(this, &GameConnection::handleNext, Qt::QueuedConnection);
-}
-
 void GameConnection::handleNext() {
-    scheduled_ = false;
     // A handler runs to completion before the next one starts: if it waits in an event loop of its
-    // own, the queue waits with it and is resumed when it returns.
-    if (handling_ || halted_ || queue_.empty()) return;
-    const std::string entry = std::move(queue_.front());
-    queue_.pop_front();
-    handling_ = true;
-    if (handler_) handler_(entry);
-    handling_ = false;
+    // own, the queue waits with it and is woken again when it returns.
+    if (handling_) {
+        queue_.skipWake();
+        return;
+    }
     if (halted_) return;
-    if (!queue_.empty()) {
-        schedule();
-    } else if (closing_) {
+    handling_ = true;
+    const bool handled = queue_.handleOne([this](const std::string& entry) {
+        if (handler_) handler_(entry);
+    });
+    handling_ = false;
+    if (!handled || halted_) return;
+    if (queue_.empty() && closing_) {
         closing_ = false;
         emit closed();
     }

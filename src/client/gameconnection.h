@@ -3,11 +3,11 @@
 // commands, and the queue that hands them out one at a time from the event loop.
 
 #include "protocol/framebuffer.h"
+#include "protocol/receivequeue.h"
 
 #include <QObject>
 #include <QTcpSocket>
 
-#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -53,13 +53,11 @@ signals:
 private:
     void readSocket();
     void socketClosed();
-    void schedule();
     void handleNext();
 
     QTcpSocket sock_;
     protocol::FrameBuffer buffer_;
-    std::deque<std::string> queue_;
-    bool scheduled_ = false;
+    protocol::ReceiveQueue<std::string> queue_;
     bool closing_ = false;
     bool handling_ = false; // a handler runs: another command waits for it, even if it spins an event loop
     bool halted_ = false;

@@ -13,6 +13,7 @@
 
 #include "protocol/fields.h"
 #include "protocol/messages.h"
+#include "tally/tally.h"
 #include "windows/tspylist.h"
 
 #include <QAction>
@@ -344,7 +345,7 @@ void Tchat::winner(std::string_view args) {
     systemLine(banner);
     if (state_.ishost) turn_->setStartShown(true);
     gameOn_ = false;
-    if (state_.seated()) emit gameRecorded(ownWin ? QStringLiteral("addtomine") : name);
+    if (state_.seated()) emit gameRecorded(ownWin ? QString::fromLatin1(tally::kOwnWin) : name);
 }
 
 void Tchat::full() {

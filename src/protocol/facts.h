@@ -1,10 +1,36 @@
 #pragma once
 // Facts of the game that the server, the client and the tools must agree on, defined once.
 
+#include "rimbaloversion.h"
+
 #include <array>
 #include <string_view>
 
 namespace protocol {
+
+// The program's version, from the project's version in the build: sent at login, compared by the
+// host, shown in the about box.
+inline constexpr std::string_view kVersion = RIMBALO_VERSION;
+
+// The start options' ranges and defaults, as the host's start dialog offers them, the server accepts
+// them and the simulator takes them.
+struct OptionRange {
+    int low;
+    int high;
+    int step;
+    int initial;
+};
+inline constexpr OptionRange kTargetRange{0, 1500, 100, 500}; // "Play to Score:"
+inline constexpr OptionRange kSecondsRange{20, 180, 10, 60};  // "Creation Time:"
+inline constexpr OptionRange kTilesRange{10, 48, 1, 14};      // "Tiles to Start With::"
+
+// The computer's delays in milliseconds ("Bot Speed": Slow, Normal, Fast); Normal unless chosen.
+inline constexpr int kSlowComputer = 2000;
+inline constexpr int kNormalComputer = 1000;
+inline constexpr int kFastComputer = 500;
+constexpr bool isComputerSpeed(int ms) {
+    return ms == kSlowComputer || ms == kNormalComputer || ms == kFastComputer;
+}
 
 // The computer player's name of slots 2..6 (slot 1, the host's, has none); the seat display shows the
 // names of seats 2..4, and the server names a computer-played winner by them.

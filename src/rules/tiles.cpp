@@ -27,6 +27,15 @@ int tilenumber(int code) {
     return rest == 0 ? kSuitSize : rest;
 }
 
+int tileface(int code) {
+    return code % kSuitSize;
+}
+
+int facenumber(int code) {
+    const int face = tileface(code);
+    return face == 0 ? kSuitSize : face;
+}
+
 int tilevalue(int code) {
     if (code == kJoker) return kJokerValue;
     return tilenumber(code);

@@ -28,6 +28,11 @@ inline constexpr int kJokerValue = 30;
 int getsuit(int code);
 // Number 1..13 of a real tile (code mod 13, 0 read as 13); 0 for the joker or a non-tile.
 int tilenumber(int code);
+// Face: the code mod 13, as the computer player compares numbers: the 13s have face 0 and the joker
+// face 1, so a joker reads as an ace.
+int tileface(int code);
+// The face read as a number 1..13 (face 0 as 13): the real number of a tile, 1 for the joker.
+int facenumber(int code);
 // Value for the first lay-down and for round penalties: the number, the joker 30, 0 for no tile.
 int tilevalue(int code);
 // "Green 5", "Red Queen", "Black King", "WILD"; empty text for a non-tile.

@@ -1,10 +1,9 @@
-// rimbalo-sim: plays games between computer seats on the real server code and reports how they went.
+// rimbalo-sim: plays games between computer seats in the real game and reports how they went.
 
 #include "protocol/fields.h"
 #include "simulator.h"
 
-#include <QCoreApplication>
-
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -30,7 +29,6 @@ bool readNumber(int argc, char** argv, int& i, int low, int high, int& value) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv); // the server's timers need an event dispatcher, even unused
     sim::SimOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -39,15 +37,18 @@ int main(int argc, char** argv) {
         if (arg == "--games")
             ok = readNumber(argc, argv, i, 1, 100'000'000, options.games);
         else if (arg == "--seed")
-            ok = readNumber(argc, argv, i, 0, 999'999'999, seed), options.seed = static_cast<quint32>(seed);
+            ok = readNumber(argc, argv, i, 0, 999'999'999, seed),
+            options.seed = static_cast<std::uint32_t>(seed);
         else if (arg == "--seats")
             ok = readNumber(argc, argv, i, 2, 4, options.seats);
         else if (arg == "--team")
             options.team = true;
         else if (arg == "--target")
-            ok = readNumber(argc, argv, i, 0, 1500, options.target);
+            ok = readNumber(argc, argv, i, protocol::kTargetRange.low, protocol::kTargetRange.high,
+                            options.target);
         else if (arg == "--tiles")
-            ok = readNumber(argc, argv, i, 10, 48, options.tiles);
+            ok = readNumber(argc, argv, i, protocol::kTilesRange.low, protocol::kTilesRange.high,
+                            options.tiles);
         else
             return usage(("unknown option " + arg).c_str());
         if (!ok) return usage(("bad or missing value for " + arg).c_str());

@@ -1,10 +1,10 @@
 #include "simulator.h"
 
+#include "game/game.h"
 #include "protocol/messages.h"
-#include "server/tserver.h"
+#include "rules/scoring.h"
 
-#include <QElapsedTimer>
-
+#include <chrono>
 #include <cstdio>
 #include <map>
 
@@ -69,16 +69,19 @@ std::string seatName(int seat) {
 
 } // namespace
 
-void seatPlayers(TServer& server, int seats) {
+void seatPlayers(game::Game& server, int seats) {
     server.setBotDelaySource([] { return 0; });
     for (int seat = 1; seat <= seats; ++seat) {
-        server.acceptConnection();
-        server.receivedlogininfo(
-            protocol::encodeArgs(protocol::toserver::LoginInfo{seat, "1.0.11", seatName(seat)}), seat);
+        server.open();
+        server.receivedlogininfo(protocol::encodeArgs(protocol::toserver::LoginInfo{
+                                     seat, std::string(protocol::kVersion), seatName(seat)}),
+                                 seat);
     }
+    server.takeOutbox();
 }
 
-void startComputerGame(TServer& server, const SimOptions& options, const std::function<void()>& afterEach) {
+void startComputerGame(game::Game& server, const SimOptions& options,
+                       const std::function<void()>& afterEach) {
     const protocol::StartGame start{seatName(1),         options.target, options.seconds,
                                     options.timepenalty, options.team,   options.tiles};
     server.startgame(protocol::encodeArgs(start), 1);
@@ -88,32 +91,27 @@ void startComputerGame(TServer& server, const SimOptions& options, const std::fu
     }
 }
 
-bool step(TServer& server) {
-    if (server.computertimerActive())
-        server.computertimerTimer();
-    else if (server.timer1Active())
-        server.timer1Timer();
-    else
-        return false;
-    return true;
+bool step(game::Game& server) {
+    const bool ran = server.runNext();
+    server.takeOutbox(); // nobody reads it: the report is made from what the send observer saw
+    return ran;
 }
 
 Simulator::Simulator(const SimOptions& options) : options_(options) {}
 
 SimReport Simulator::run() {
     SimReport report;
-    QElapsedTimer clock;
-    clock.start();
-    TServer server;
+    const auto started = std::chrono::steady_clock::now();
+    game::Game server;
     server.setSeed(options_.seed);
     seatPlayers(server, options_.seats);
     for (int game = 0; game < options_.games; ++game)
         playGame(server, report);
-    report.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     return report;
 }
 
-void Simulator::playGame(TServer& server, SimReport& report) {
+void Simulator::playGame(game::Game& server, SimReport& report) {
     Tally tally(report);
     server.setSendObserver([&tally](int slot, const std::string& text) {
         if (slot == 1) tally.seen(text);
@@ -122,6 +120,7 @@ void Simulator::playGame(TServer& server, SimReport& report) {
         if (observer_) observer_(server);
     };
     startComputerGame(server, options_, observe);
+    server.takeOutbox();
     // A game ends within a few hundred turns; the bound only guards against a server that stalls.
     constexpr long long kMostSteps = 2'000'000;
     for (long long steps = 0; server.gamestarted() && steps < kMostSteps && step(server); ++steps)
@@ -136,8 +135,8 @@ void Simulator::playGame(TServer& server, SimReport& report) {
     for (const auto& s : tally.lastRound_.seats)
         if (s.seat >= 1 && s.seat <= 4) report.finalScore[static_cast<std::size_t>(s.seat)] += s.score;
     for (int seat = 1; seat <= 4; ++seat) {
-        const bool teamWin = options_.team && ((tally.winner_ == "The Green Team" && seat % 2 == 1) ||
-                                               (tally.winner_ == "The Brown Team" && seat % 2 == 0));
+        const bool teamWin = options_.team && ((tally.winner_ == rules::kGreenTeam && seat % 2 == 1) ||
+                                               (tally.winner_ == rules::kBrownTeam && seat % 2 == 0));
         if (teamWin || tally.winner_ == seatName(seat)) ++report.wins[static_cast<std::size_t>(seat)];
     }
 }

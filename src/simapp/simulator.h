@@ -1,26 +1,29 @@
 #pragma once
-// Plays whole games between computer seats on the real server, with no sockets and no waiting: every
-// seat is held by a connection without a socket whose player just watches, the computer delay is 0,
-// and the clocks are advanced by calling their handlers when a turn would otherwise sit and wait.
+// Plays whole games between computer seats in the real game, with no sockets and no waiting: every
+// seat is held by a connection whose player just watches, the computer delay is 0, and the game's time
+// is moved straight to its next deadline whenever a turn would otherwise sit and wait.
 
-#include <QtGlobal>
+#include "protocol/facts.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
-class TServer;
+namespace game {
+class Game;
+}
 
 namespace sim {
 
 struct SimOptions {
     int games = 1;
     int seats = 4; // 2..4 seats hold a player; all four play in a team game
-    quint32 seed = 1;
+    std::uint32_t seed = 1;
     bool team = false;
-    int target = 500;
-    int tiles = 14;
-    int seconds = 60;
+    int target = protocol::kTargetRange.initial;
+    int tiles = protocol::kTilesRange.initial;
+    int seconds = protocol::kSecondsRange.initial;
     bool timepenalty = true;
 };
 
@@ -37,22 +40,23 @@ struct SimReport {
     double seconds = 0;                    // wall time of the run
 };
 
-// Gives the server a computer delay of 0 and `seats` connections without sockets in seats 1..seats, logged in
+// Gives the game a computer delay of 0 and `seats` connections without sockets in seats 1..seats, logged in
 // as "Seat1", "Seat2", ...
-void seatPlayers(TServer& server, int seats);
+void seatPlayers(game::Game& server, int seats);
 // Starts a game with the options' settings and hands every seat to the computer (its player just watches);
 // `afterEach` runs after each seat is handed over. The seat on turn plays at once.
-void startComputerGame(TServer& server, const SimOptions& options,
+void startComputerGame(game::Game& server, const SimOptions& options,
                        const std::function<void()>& afterEach = {});
-// One step of play: the pending computer turn, else one second of the turn clock. False when nothing waits.
-bool step(TServer& server);
+// One step of play: the time moves to the next deadline (the pending computer turn, else the next second
+// of the turn clock) and that one runs. False when nothing waits.
+bool step(game::Game& server);
 
 class Simulator {
 public:
     explicit Simulator(const SimOptions& options);
 
-    // Called after every step of play (a computer turn, a clock tick) with the server.
-    void setStepObserver(std::function<void(const TServer&)> observer) { observer_ = std::move(observer); }
+    // Called after every step of play (a computer turn, a clock tick) with the game.
+    void setStepObserver(std::function<void(const game::Game&)> observer) { observer_ = std::move(observer); }
 
     SimReport run();
 
@@ -60,10 +64,10 @@ public:
     static std::string format(const SimOptions& options, const SimReport& report, bool withTiming);
 
 private:
-    void playGame(TServer& server, SimReport& report);
+    void playGame(game::Game& server, SimReport& report);
 
     SimOptions options_;
-    std::function<void(const TServer&)> observer_;
+    std::function<void(const game::Game&)> observer_;
 };
 
 } // namespace sim

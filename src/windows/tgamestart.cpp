@@ -9,6 +9,10 @@
 
 namespace windows {
 
+using protocol::kSecondsRange;
+using protocol::kTargetRange;
+using protocol::kTilesRange;
+
 namespace {
 
 QLineEdit* numberField(const QString& name, QWidget* parent, const QRect& geometry) {
@@ -44,20 +48,23 @@ Tgamestart::Tgamestart(QWidget* parent)
     makeLabel(QStringLiteral("label_playtoscore"), QStringLiteral("Play to Score:"))
         ->setGeometry(labelX, 58, 140, 22);
     playtoscore_ = numberField(QStringLiteral("edit_playtoscore"), this, QRect(fieldX, 58, 60, 22));
-    up1_ = new UpDown(QStringLiteral("UpDown1"), playtoscore_, 0, 1500, 100, 500, this);
+    up1_ = new UpDown(QStringLiteral("UpDown1"), playtoscore_, kTargetRange.low, kTargetRange.high,
+                      kTargetRange.step, kTargetRange.initial, this);
     up1_->setGeometry(fieldX + 61, 58, 18, 22);
 
     makeLabel(QStringLiteral("label_creationtime"), QStringLiteral("Creation Time:"))
         ->setGeometry(labelX, 88, 140, 22);
     creationtime_ = numberField(QStringLiteral("edit_creationtime"), this, QRect(fieldX, 88, 60, 22));
-    up2_ = new UpDown(QStringLiteral("UpDown2"), creationtime_, 20, 180, 10, 60, this);
+    up2_ = new UpDown(QStringLiteral("UpDown2"), creationtime_, kSecondsRange.low, kSecondsRange.high,
+                      kSecondsRange.step, kSecondsRange.initial, this);
     up2_->setGeometry(fieldX + 61, 88, 18, 22);
     makeLabel(QStringLiteral("label_secs"), QStringLiteral("secs"))->setGeometry(fieldX + 84, 88, 40, 22);
 
     makeLabel(QStringLiteral("label_tiles"), QStringLiteral("Tiles to Start With::"))
         ->setGeometry(labelX, 118, 140, 22);
     tiles_ = numberField(QStringLiteral("edit_tiles"), this, QRect(fieldX, 118, 60, 22));
-    up3_ = new UpDown(QStringLiteral("UpDown3"), tiles_, 10, 48, 1, 14, this);
+    up3_ = new UpDown(QStringLiteral("UpDown3"), tiles_, kTilesRange.low, kTilesRange.high, kTilesRange.step,
+                      kTilesRange.initial, this);
     up3_->setGeometry(fieldX + 61, 118, 18, 22);
 
     tp_ = checkBox(QStringLiteral("checkbox_tp"), QStringLiteral("Time Penalty"), this,

@@ -3,6 +3,8 @@
 
 #include "auxwindow.h"
 
+#include "protocol/facts.h"
+
 #include <optional>
 
 class QCheckBox;
@@ -19,9 +21,9 @@ public:
     explicit Tgamestart(QWidget* parent = nullptr);
 
     struct Options {
-        int playtoscore = 500;
-        int creationtime = 60;
-        int tiles = 14;
+        int playtoscore = protocol::kTargetRange.initial;
+        int creationtime = protocol::kSecondsRange.initial;
+        int tiles = protocol::kTilesRange.initial;
         bool timepenalty = true;
         bool teamgame = false;
     };

@@ -13,7 +13,6 @@ using namespace tilecodes;
 
 namespace {
 
-
 Pool shuffled(unsigned seed) {
     std::mt19937 rng(seed);
     Pool pool;
@@ -289,4 +288,17 @@ TEST(BoardGrid, DiffReportsEmptiedCellsButChangedTilesDoesNot) {
     const std::vector<BoardItem> undo{{1, 8, 0}, {4, 3, Green(4)}, {4, 6, 0}, {5, 3, Green(5)}};
     EXPECT_EQ(board.diff(turnboard), undo);
     EXPECT_NE(board, turnboard);
+}
+
+TEST(TileCodes, FaceAndFaceNumberReadTheJokerAsAnAce) {
+    // Green 5, Orange 13 (face 0), Black 1, the joker.
+    EXPECT_EQ(rules::tileface(5), 5);
+    EXPECT_EQ(rules::tileface(26), 0);
+    EXPECT_EQ(rules::facenumber(26), 13);
+    EXPECT_EQ(rules::tileface(40), 1);
+    EXPECT_EQ(rules::tileface(rules::kJoker), 1);
+    EXPECT_EQ(rules::facenumber(rules::kJoker), 1);
+    EXPECT_EQ(rules::tilenumber(rules::kJoker), 0); // the real number: the joker has none
+    for (int code = 1; code < rules::kJoker; ++code)
+        EXPECT_EQ(rules::facenumber(code), rules::tilenumber(code)) << code;
 }

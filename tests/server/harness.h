@@ -1,132 +1,38 @@
 #pragma once
-// Drives a TServer through its receive path and handlers without sockets, and records everything it
-// sends, slot by slot.
+// Drives a TServer (the socket adapter and its game) through its receive path without sockets, and
+// records everything the game sends, slot by slot. The adapter's clock stands still unless a test
+// moves it, so no clock of the game runs by itself.
 
+#include "../game/harness.h" // the game's test harness, shared by both
 #include "server/tserver.h"
-#include "wirecheck.h"
-
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace testing_server {
 
-inline const std::string E(1, protocol::kEndMarker);
-inline const std::string kVersion = "1.0.11";
+using testing_game::BasicHarness;
+using testing_game::black;
+using testing_game::E;
+using testing_game::green;
+using testing_game::kJoker;
+using testing_game::kVersion;
+using testing_game::orange;
+using testing_game::red;
 
-struct Sent {
-    int slot = 0;
-    std::string text; // without the end marker
-};
+// The adapter and its game, driven through the adapter's receive path. Its clock stands still unless a
+// test moves it, so no clock of the game runs by itself.
+struct ServerRunner {
+    qint64 now = 0;
+    TServer server;
 
-class Harness {
-public:
-    explicit Harness(quint32 seed = 7) {
-        server.setSeed(seed);
-        server.setSendObserver([this](int slot, const std::string& text) {
-            EXPECT_TRUE(wirecheck::isValidServerCommand(text)) << text;
-            log.push_back({slot, text.substr(0, text.find(protocol::kEndMarker))});
-        });
+    ServerRunner() {
+        server.setClock([this] { return now; });
     }
-
+    game::Game& table() { return server.game(); }
     int connect() { return server.acceptConnection(); }
-
-    // Bytes as they would arrive on the slot's connection, then everything queued is handled.
     void raw(int slot, const std::string& bytes) {
         server.receive(slot, bytes);
         server.processQueue();
     }
-    void say(int slot, const std::string& entry) { raw(slot, entry + E); }
-    void say(int slot, const char* entry) { raw(slot, entry + E); }
-    template <class M> void say(int slot, const M& message) { raw(slot, protocol::encode(message)); }
-
-    int login(const std::string& name, const std::string& version = kVersion) {
-        const int slot = connect();
-        say(slot, protocol::toserver::LoginInfo{slot, version, name});
-        return slot;
-    }
-
-    void start(int target = 500, int seconds = 60, bool timepenalty = true, bool teamgame = false,
-               int tiles = 14) {
-        say(1, protocol::StartGame{"Host", target, seconds, timepenalty, teamgame, tiles});
-    }
-
-    // Host in seat 1 and Ann in seat 2 logged in, a game started, and Ann (a human) on turn.
-    void annOnTurn() {
-        login("Host");
-        login("Ann");
-        start();
-        say(1, protocol::toserver::DrawCard{1});
-        ASSERT_EQ(server.currentplayer(), 2);
-    }
-
-    // Commands sent to `slot`, in order, without end markers.
-    std::vector<std::string> to(int slot) const {
-        std::vector<std::string> out;
-        for (const Sent& s : log)
-            if (s.slot == slot) out.push_back(s.text);
-        return out;
-    }
-    std::vector<std::string> words(int slot) const {
-        std::vector<std::string> out;
-        for (const std::string& text : to(slot))
-            out.push_back(text.substr(0, text.find('+')));
-        return out;
-    }
-    bool sentNothing() const { return log.empty(); }
-
-    // Every message of type M sent to `slot`, decoded.
-    template <class M> std::vector<M> all(int slot) const {
-        std::vector<M> out;
-        for (const std::string& text : to(slot)) {
-            const protocol::Command c = protocol::splitCommand(text);
-            if (c.word != M::word) continue;
-            if (auto m = protocol::decode<M>(c.args)) out.push_back(*m);
-        }
-        return out;
-    }
-    template <class M> std::optional<M> last(int slot) const {
-        auto found = all<M>(slot);
-        if (found.empty()) return std::nullopt;
-        return found.back();
-    }
-
-    void clear() { log.clear(); }
-    void tick(int times = 1) {
-        for (int i = 0; i < times; ++i)
-            server.timer1Timer();
-    }
-    // Replaces a seat's rack by `tiles` in cells 1, 2, ...
-    void setRack(int seat, const std::vector<int>& tiles) {
-        rules::Rack& rack = server.player(seat).tiles;
-        rack.clear();
-        for (std::size_t i = 0; i < tiles.size(); ++i)
-            rack.cells[i + 1] = tiles[i];
-    }
-    void place(int seat, int cell, int column, int row) {
-        say(seat, protocol::toserver::PlaceMyTile{seat, cell, column, row});
-    }
-    void finish(int seat) { say(seat, protocol::toserver::Finish{seat}); }
-
-    TServer server;
-    std::vector<Sent> log;
 };
-
-// Tile codes by suit and number.
-inline int green(int n) {
-    return n;
-}
-inline int orange(int n) {
-    return 13 + n;
-}
-inline int red(int n) {
-    return 26 + n;
-}
-inline int black(int n) {
-    return 39 + n;
-}
-inline constexpr int kJoker = rules::kJoker;
+using Harness = BasicHarness<ServerRunner>;
 
 } // namespace testing_server

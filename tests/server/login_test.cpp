@@ -14,16 +14,16 @@ TEST(Slots, LowestFreeSlotFirstAndTheTenthIsTurnedAway) {
         EXPECT_EQ(h.connect(), expected);
         EXPECT_EQ(h.to(expected), std::vector<std::string>{"CMD_sendlogininfo+" + std::to_string(expected)});
     }
-    EXPECT_EQ(h.connect(), server::kFullSlot);
-    EXPECT_EQ(h.to(server::kFullSlot), std::vector<std::string>{"CMD_full+"});
-    EXPECT_EQ(h.server.slotcount(), 9);
+    EXPECT_EQ(h.connect(), game::kFullSlot);
+    EXPECT_EQ(h.to(game::kFullSlot), std::vector<std::string>{"CMD_full+"});
+    EXPECT_EQ(h.server.game().slotcount(), 9);
 
     h.server.peerClosed(3);
     h.server.processQueue();
-    EXPECT_FALSE(h.server.player(3).connected);
+    EXPECT_FALSE(h.server.game().player(3).connected);
     EXPECT_EQ(h.connect(), 3);
-    EXPECT_EQ(h.connect(), server::kFullSlot);
-    EXPECT_EQ(h.server.slotcount(), 9);
+    EXPECT_EQ(h.connect(), game::kFullSlot);
+    EXPECT_EQ(h.server.game().slotcount(), 9);
 }
 
 TEST(Login, HostThenSecondPlayerExactBytes) {
@@ -35,7 +35,7 @@ TEST(Login, HostThenSecondPlayerExactBytes) {
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_newplayerinfo+2+Ann+0"});
     EXPECT_EQ(h.to(2), (std::vector<std::string>{"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Ann+0",
                                                  "CMD_existingplayers+1+Host+0"}));
-    EXPECT_EQ(h.server.player(2).name, "Ann");
+    EXPECT_EQ(h.server.game().player(2).name, "Ann");
 }
 
 TEST(Login, ExistingPlayersMarksWatchersAndNamesAreCleaned) {
@@ -52,7 +52,7 @@ TEST(Login, ExistingPlayersMarksWatchersAndNamesAreCleaned) {
     EXPECT_EQ(h.to(4).at(2), "CMD_existingplayers+1+Host+0+2+Bo+0+3+Cid Dee+1");
 
     const int five = h.login(std::string(40, 'x'));
-    EXPECT_EQ(h.server.player(five).name, std::string(32, 'x'));
+    EXPECT_EQ(h.server.game().player(five).name, std::string(32, 'x'));
 }
 
 TEST(Login, WrongVersionIsReportedButSeated) {
@@ -62,7 +62,7 @@ TEST(Login, WrongVersionIsReportedButSeated) {
     h.login("Old", "1.0.9");
     EXPECT_EQ(h.to(1), (std::vector<std::string>{"CMD_newplayerinfo+2+Old+0", "CMD_havewrongversion+Old"}));
     EXPECT_EQ(h.to(2).back(), "CMD_wrongversion+");
-    EXPECT_EQ(h.server.player(2).name, "Old");
+    EXPECT_EQ(h.server.game().player(2).name, "Old");
 
     Harness custom;
     custom.server.setVersionText("2.0");
@@ -77,12 +77,12 @@ TEST(Login, LateJoinerIsBroughtUpToDate) {
     h.login("Host");
     h.login("Ann");
     h.start(300, 40, true, false, 14);
-    const int laid = h.server.player(1).tiles.cells[1];
+    const int laid = h.server.game().player(1).tiles.cells[1];
     h.place(1, 1, 3, 2);
     h.server.peerClosed(2);
     h.server.processQueue();
-    const std::vector<int> rack2(h.server.player(2).tiles.cells.begin() + 1,
-                                 h.server.player(2).tiles.cells.begin() + 15);
+    const std::vector<int> rack2(h.server.game().player(2).tiles.cells.begin() + 1,
+                                 h.server.game().player(2).tiles.cells.begin() + 15);
     h.clear();
 
     EXPECT_EQ(h.login("Cid", "0.9"), 2);
@@ -123,21 +123,21 @@ TEST(Permissions, SpoofedCommandsAreIgnoredWithoutAnswer) {
     h.say(2, in::KickHim{1, 3});
     h.say(2, in::JustWatch{3, 1});
     EXPECT_TRUE(h.sentNothing());
-    EXPECT_EQ(h.server.player(3).name, "Bo");
-    EXPECT_FALSE(h.server.gamestarted());
+    EXPECT_EQ(h.server.game().player(3).name, "Bo");
+    EXPECT_FALSE(h.server.game().gamestarted());
 
     h.start();
     h.clear();
-    const auto before = h.server.board();
+    const auto before = h.server.game().board();
     h.say(2, in::PlaceMyTile{1, 1, 5, 5});
     h.say(2, in::DrawCard{1});
     h.say(2, in::Finish{1});
     h.say(2, in::Pause{1, 1});
     h.say(3, in::JustWatch{1, 1});
     EXPECT_TRUE(h.sentNothing());
-    EXPECT_EQ(h.server.board(), before);
-    EXPECT_TRUE(h.server.timer1Active());
-    EXPECT_FALSE(h.server.player(1).justwatching);
+    EXPECT_EQ(h.server.game().board(), before);
+    EXPECT_TRUE(h.server.game().timer1Active());
+    EXPECT_FALSE(h.server.game().player(1).justwatching);
 }
 
 TEST(Permissions, KickAndJustWatch) {
@@ -146,21 +146,21 @@ TEST(Permissions, KickAndJustWatch) {
     h.login("Ann");
     h.login("Bo");
     h.say(1, in::JustWatch{2, 1}); // no game yet: ignored
-    EXPECT_FALSE(h.server.player(2).justwatching);
+    EXPECT_FALSE(h.server.game().player(2).justwatching);
     h.start();
     h.clear();
 
     h.say(2, in::JustWatch{2, 1}); // own seat
     EXPECT_EQ(h.to(3), std::vector<std::string>{"CMD_justwatching+2+1"});
     h.say(1, in::JustWatch{3, 1}); // the host for another seat
-    EXPECT_TRUE(h.server.player(3).justwatching);
+    EXPECT_TRUE(h.server.game().player(3).justwatching);
     h.say(3, in::JustWatch{3, 2});
-    EXPECT_FALSE(h.server.player(3).justwatching);
-    EXPECT_TRUE(h.server.computerControlled(2));
+    EXPECT_FALSE(h.server.game().player(3).justwatching);
+    EXPECT_TRUE(h.server.game().computerControlled(2));
     h.clear();
 
     h.say(1, in::KickHim{1, 3});
-    EXPECT_FALSE(h.server.player(3).connected);
+    EXPECT_FALSE(h.server.game().player(3).connected);
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_playerdisconnected+3+Bo"});
     EXPECT_EQ(h.to(2), std::vector<std::string>{"CMD_playerdisconnected+3+Bo"});
     EXPECT_TRUE(h.to(3).empty());
@@ -180,11 +180,11 @@ TEST(Closing, CurrentPlayerLeavesMidTurn) {
     EXPECT_EQ(h.words(1),
               (std::vector<std::string>{"CMD_playerdisconnected", "CMD_undothem", "CMD_nextplayer"}));
     EXPECT_EQ(h.to(1).front(), "CMD_playerdisconnected+2+Ann");
-    EXPECT_TRUE(h.server.computerControlled(2));
-    EXPECT_TRUE(h.server.player(2).name.empty());
-    EXPECT_EQ(h.server.player(2).tilecount(), 3); // the rack stays with the seat
-    EXPECT_EQ(h.server.board().at(4, 4), 0);
-    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_TRUE(h.server.game().computerControlled(2));
+    EXPECT_TRUE(h.server.game().player(2).name.empty());
+    EXPECT_EQ(h.server.game().player(2).tilecount(), 3); // the rack stays with the seat
+    EXPECT_EQ(h.server.game().board().at(4, 4), 0);
+    EXPECT_EQ(h.server.game().currentplayer(), 1);
 
     h.clear();
     h.server.peerClosed(2);
@@ -210,9 +210,8 @@ TEST(Closing, CommandsSentBeforeAPeerCloseAreHandledThoseOfAKickedOneAreNot) {
     // What a removed connection still has waiting is dropped.
     h.login("Cid");
     h.clear();
-    h.server.receive(2, protocol::encode(in::Chat{2, "late|clBlack"}));
     h.server.receive(1, protocol::encode(in::KickHim{1, 2}));
-    h.server.disconnectsock(2);
+    h.server.receive(2, protocol::encode(in::Chat{2, "late|clBlack"}));
     h.server.processQueue();
     EXPECT_EQ(h.words(1), std::vector<std::string>{"CMD_playerdisconnected"});
 }
@@ -247,7 +246,7 @@ TEST(Receive, BurstsWaitInTheQueueAndOnlyAQueueFullForSecondsOrAnEndlessCommandC
     for (int i = 0; i < many; ++i)
         burst += protocol::encode(in::Chat{2, std::to_string(i) + "|y"});
     h.raw(2, burst);
-    EXPECT_TRUE(h.server.player(2).connected);
+    EXPECT_TRUE(h.server.game().player(2).connected);
     ASSERT_EQ(h.to(1).size(), static_cast<std::size_t>(many));
     EXPECT_EQ(h.to(1).back(), "CMD_chat+2+Ann chats: " + std::to_string(many - 1) + "|y");
 
@@ -257,18 +256,18 @@ TEST(Receive, BurstsWaitInTheQueueAndOnlyAQueueFullForSecondsOrAnEndlessCommandC
     h.server.receive(2, burst);
     t += TServer::kFullQueueTimeoutMs - 1;
     h.server.checkConnections();
-    EXPECT_TRUE(h.server.player(2).connected);
+    EXPECT_TRUE(h.server.game().player(2).connected);
     t += 1;
     h.server.checkConnections();
     h.server.processQueue();
-    EXPECT_FALSE(h.server.player(2).connected);
+    EXPECT_FALSE(h.server.game().player(2).connected);
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_playerdisconnected+2+Ann"});
 
     h.clear();
     h.raw(3, std::string(protocol::FrameBuffer::kDefaultCapacity, 'a'));
-    EXPECT_TRUE(h.server.player(3).connected);
+    EXPECT_TRUE(h.server.game().player(3).connected);
     h.raw(3, "a");
-    EXPECT_FALSE(h.server.player(3).connected);
+    EXPECT_FALSE(h.server.game().player(3).connected);
 
     h.clear();
     h.say(1, in::Chat{1, "still here|y"});
@@ -291,12 +290,12 @@ TEST(Receive, AConnectionThatDoesNotLogInWithinThirtySecondsIsClosed) {
     t += TServer::kLoginTimeoutMs - 10'000 - 1;
     h.server.checkConnections();
     h.server.processQueue();
-    EXPECT_TRUE(h.server.player(silent).connected);
+    EXPECT_TRUE(h.server.game().player(silent).connected);
     t += 1;
     h.server.checkConnections();
     h.server.processQueue();
-    EXPECT_FALSE(h.server.player(silent).connected);
-    EXPECT_TRUE(h.server.player(late).connected); // logged in in time, however long ago it connected
+    EXPECT_FALSE(h.server.game().player(silent).connected);
+    EXPECT_TRUE(h.server.game().player(late).connected); // logged in in time, however long ago it connected
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_playerdisconnected+" + std::to_string(silent) + "+"});
     EXPECT_FALSE(h.server.watchTimerActive());
     // Its slot is free for the next player.
@@ -337,7 +336,7 @@ TEST(Relay, NothingAClientSendsMakesARelayLongerThanTheBound) {
                   "CMD_chat+2+" + name + " chats: " + std::string(protocol::kMaxChatLength, 'w') + "|clRed",
                   "CMD_action+2+" + name + " " + std::string(protocol::kMaxChatLength, 'w'),
                   "CMD_chat+2+" + name + " chats: short|clBlue"}));
-    EXPECT_TRUE(h.server.player(2).connected);
+    EXPECT_TRUE(h.server.game().player(2).connected);
     // Characters, not bytes: a line of four-byte characters keeps 1,000 of them, none split.
     h.clear();
     std::string wide;

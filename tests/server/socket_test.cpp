@@ -110,10 +110,10 @@ TEST_F(Loopback, SlotsFillReuseAndTheTenthIsTurnedAway) {
     ASSERT_TRUE(tenth->open(port));
     ASSERT_TRUE(tenth->waitForClose());
     EXPECT_EQ(tenth->raw, "CMD_full+" + E);
-    EXPECT_EQ(server.slotcount(), 9);
+    EXPECT_EQ(server.game().slotcount(), 9);
 
     clients[2]->socket.disconnectFromHost();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.player(3).connected; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.game().player(3).connected; }, kWaitMs));
     auto again = client();
     ASSERT_TRUE(again->open(port));
     ASSERT_TRUE(again->waitForCount(1));
@@ -131,8 +131,8 @@ TEST_F(Loopback, LoginBytesAndALateJoiner) {
     host->send(protocol::StartGame{"Host", 500, 60, true, false, 14});
     ASSERT_TRUE(host->waitFor("CMD_nextplayer+1+78+1+0+14+2+0+14+3+0+0+4+0+0"));
     host->send(in::PlaceMyTile{1, 1, 4, 6});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server.board().at(4, 6) != 0; }, kWaitMs));
-    const std::string tile = std::to_string(server.board().at(4, 6));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.game().board().at(4, 6) != 0; }, kWaitMs));
+    const std::string tile = std::to_string(server.game().board().at(4, 6));
 
     auto late = client();
     ASSERT_TRUE(late->open(port));
@@ -195,7 +195,7 @@ TEST_F(Loopback, ABurstOfAThousandCommandsIsHandledWholeAndTheSenderStays) {
     ASSERT_TRUE(host->waitForCount(kBurst)) << host->received.size();
     EXPECT_EQ(host->received.front(), "CMD_chat+2+Talk chats: 0|c");
     EXPECT_EQ(host->received.back(), "CMD_chat+2+Talk chats: " + std::to_string(kBurst - 1) + "|c");
-    EXPECT_TRUE(server.player(2).connected);
+    EXPECT_TRUE(server.game().player(2).connected);
     EXPECT_EQ(talker->socket.state(), QAbstractSocket::ConnectedState);
 }
 
@@ -214,10 +214,10 @@ TEST_F(Loopback, FloodingAndLeavingConnectionsAreClosedOthersPlayOn) {
     host->send(protocol::StartGame{"Host", 500, 60, true, false, 14});
     ASSERT_TRUE(leaver->waitFor("CMD_nextplayer+1+64+1+0+14+2+0+14+3+0+14+4+0+0"));
     host->send(in::DrawCard{1});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server.currentplayer() == 2; }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.game().currentplayer() == 2; }, kWaitMs));
     leaver->socket.disconnectFromHost();
     ASSERT_TRUE(host->waitFor("CMD_playerdisconnected+3+Bye"));
-    EXPECT_TRUE(server.computerControlled(3));
+    EXPECT_TRUE(server.game().computerControlled(3));
     host->send(in::Chat{1, "still here|c"});
     ASSERT_TRUE(host->waitFor("CMD_chat+1+Host chats: still here|c"));
 }

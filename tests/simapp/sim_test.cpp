@@ -1,7 +1,7 @@
 #include "simapp/simulator.h"
 
+#include "game/game.h"
 #include "rules/boardcheck.h"
-#include "server/tserver.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 
 // Every tile code 1..53 is somewhere exactly twice: in the pool still to be drawn, in a rack or on the
 // board.
-::testing::AssertionResult everyTileTwice(const TServer& server) {
+::testing::AssertionResult everyTileTwice(const game::Game& server) {
     std::array<int, 54> count{};
     const rules::Pool& pool = server.pool();
     for (int i = pool.poolnext; i < rules::kTileSetSize; ++i)
@@ -33,7 +33,7 @@ struct Checked {
 };
 
 void checkEveryStep(sim::Simulator& simulator, Checked& checked) {
-    simulator.setStepObserver([&checked](const TServer& server) {
+    simulator.setStepObserver([&checked](const game::Game& server) {
         ++checked.steps;
         const auto twice = everyTileTwice(server);
         const bool committedOk = rules::boardok(server.turnboard());
@@ -62,7 +62,7 @@ TEST(Simulator, TwoHundredGamesKeepEveryTileAndOnlyValidCommittedBoards) {
         options.team = s.team;
         options.tiles = s.tiles;
         options.target = 200;
-        options.seed = static_cast<quint32>(11 + games);
+        options.seed = static_cast<std::uint32_t>(11 + games);
         sim::Simulator simulator(options);
         Checked checked;
         checkEveryStep(simulator, checked);

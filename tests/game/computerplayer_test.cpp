@@ -1,8 +1,8 @@
-// The computer player inside the real server: when it plays, what its turns look like to the clients.
+// The computer player inside the real game: when it plays, what its turns look like to the clients.
 
 #include "harness.h"
 
-using namespace testing_server;
+using namespace testing_game;
 namespace in = protocol::toserver;
 
 namespace {
@@ -10,12 +10,12 @@ namespace {
 // Host in seat 1, the computer in seat 2, seat 2 on turn with its delay running.
 void computerOnTurn(
     Harness& h, std::function<int()> delay = [] { return 1000; }) {
-    h.server.setBotDelaySource(std::move(delay));
+    h.game.setBotDelaySource(std::move(delay));
     h.login("Host");
     h.start();
     h.say(1, in::DrawCard{1});
-    ASSERT_EQ(h.server.currentplayer(), 2);
-    ASSERT_TRUE(h.server.computertimerActive());
+    ASSERT_EQ(h.game.currentplayer(), 2);
+    ASSERT_TRUE(h.game.computertimerActive());
 }
 
 } // namespace
@@ -26,14 +26,14 @@ TEST(ComputerTurn, AFirstLayDownOf29IsLaidThenTakenBackAndOneTileDrawn) {
     // Two runs worth 14 + 15: everything fits, but it is one point short.
     h.setRack(2, {green(2), green(3), green(4), green(5), red(4), red(5), red(6)});
     h.clear();
-    h.server.computertimerTimer();
+    h.game.computertimerTimer();
     std::vector<std::string> expected(7, "CMD_placehistile");
     expected.insert(expected.end(), {"CMD_undothem", "CMD_nextplayer"});
     EXPECT_EQ(h.words(1), expected);
-    EXPECT_TRUE(h.server.board().empty());
-    EXPECT_EQ(h.server.player(2).tilecount(), 8);
-    EXPECT_EQ(h.server.player(2).laidpoints, 0);
-    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_TRUE(h.game.board().empty());
+    EXPECT_EQ(h.game.player(2).tilecount(), 8);
+    EXPECT_EQ(h.game.player(2).laidpoints, 0);
+    EXPECT_EQ(h.game.currentplayer(), 1);
 }
 
 TEST(ComputerTurn, AnAcceptedTurnIsAnnouncedLikeAHumansAndScores) {
@@ -41,46 +41,46 @@ TEST(ComputerTurn, AnAcceptedTurnIsAnnouncedLikeAHumansAndScores) {
     computerOnTurn(h);
     h.setRack(2, {green(10), orange(10), red(10), black(2)});
     h.clear();
-    h.server.computertimerTimer();
+    h.game.computertimerTimer();
     EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_placehistile", "CMD_placehistile",
                                                     "CMD_placehistile", "CMD_movedtiles", "CMD_nextplayer"}));
     const auto moved = h.last<protocol::toclient::MovedTiles>(1);
     ASSERT_TRUE(moved);
     EXPECT_EQ(moved->seat, 2);
     EXPECT_EQ(moved->value, 30);
-    EXPECT_EQ(h.server.player(2).score, 30);
-    EXPECT_EQ(h.server.player(2).tilecount(), 1);
+    EXPECT_EQ(h.game.player(2).score, 30);
+    EXPECT_EQ(h.game.player(2).tilecount(), 1);
 }
 
 TEST(ComputerTurn, PausingDoesNotStopAPendingComputerMove) {
     Harness h;
     computerOnTurn(h);
     h.say(1, in::Pause{1, 1});
-    EXPECT_FALSE(h.server.timer1Active());
-    EXPECT_TRUE(h.server.computertimerActive());
-    h.server.computertimerTimer();
-    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_FALSE(h.game.timer1Active());
+    EXPECT_TRUE(h.game.computertimerActive());
+    h.game.computertimerTimer();
+    EXPECT_EQ(h.game.currentplayer(), 1);
 }
 
 TEST(ComputerTurn, AChangedDelayTakesEffectAtTheNextWait) {
     int delay = 500;
     Harness h;
     computerOnTurn(h, [&delay] { return delay; });
-    EXPECT_EQ(h.server.computertimerInterval(), 500);
+    EXPECT_EQ(h.game.computertimerInterval(), 500);
     delay = 2000;
-    EXPECT_EQ(h.server.computertimerInterval(), 500);
-    h.server.computertimerTimer();
-    ASSERT_EQ(h.server.currentplayer(), 1);
+    EXPECT_EQ(h.game.computertimerInterval(), 500);
+    h.game.computertimerTimer();
+    ASSERT_EQ(h.game.currentplayer(), 1);
     h.say(1, in::DrawCard{1});
-    EXPECT_EQ(h.server.computertimerInterval(), 2000);
+    EXPECT_EQ(h.game.computertimerInterval(), 2000);
 }
 
 TEST(ComputerTurn, AHumanWhoStartsToWatchOnTurnHasItPlayedAtOnce) {
     Harness h;
     h.annOnTurn();
-    EXPECT_FALSE(h.server.computertimerActive()); // a human plays seat 2
+    EXPECT_FALSE(h.game.computertimerActive()); // a human plays seat 2
     h.say(2, in::JustWatch{2, 1});
-    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_EQ(h.game.currentplayer(), 1);
 }
 
 TEST(ComputerTurn, TheHostLeavingOnTurnIsNotPlayedAtOnce) {
@@ -88,12 +88,11 @@ TEST(ComputerTurn, TheHostLeavingOnTurnIsNotPlayedAtOnce) {
     h.login("Host");
     h.login("Ann");
     h.start();
-    ASSERT_EQ(h.server.currentplayer(), 1);
-    h.server.peerClosed(1);
-    h.server.processQueue();
-    EXPECT_TRUE(h.server.computerControlled(1));
-    EXPECT_EQ(h.server.currentplayer(), 1);
-    EXPECT_FALSE(h.server.computertimerActive());
+    ASSERT_EQ(h.game.currentplayer(), 1);
+    h.close(1);
+    EXPECT_TRUE(h.game.computerControlled(1));
+    EXPECT_EQ(h.game.currentplayer(), 1);
+    EXPECT_FALSE(h.game.computertimerActive());
 }
 
 TEST(ComputerTurn, AHalfDoneTurnLeftByItsHumanIsTakenBackBeforeTheComputerPlays) {
@@ -103,22 +102,21 @@ TEST(ComputerTurn, AHalfDoneTurnLeftByItsHumanIsTakenBackBeforeTheComputerPlays)
         h.annOnTurn();
         h.setRack(2, {green(10), orange(10), red(10), black(5)});
         h.place(2, 4, 10, 5);
-        ASSERT_EQ(h.server.board().at(10, 5), black(5));
+        ASSERT_EQ(h.game.board().at(10, 5), black(5));
         h.clear();
         if (watch) {
             h.say(2, in::JustWatch{2, 1});
         } else {
-            h.server.peerClosed(2);
-            h.server.processQueue();
+            h.close(2);
         }
         // The computer's group of tens is accepted at once; the lone five went back to the rack.
         const auto moved = h.last<protocol::toclient::MovedTiles>(1);
         ASSERT_TRUE(moved) << "watch " << watch;
         EXPECT_EQ(moved->seat, 2);
         EXPECT_EQ(moved->value, 30);
-        EXPECT_EQ(h.server.board().at(10, 5), 0);
-        EXPECT_EQ(h.server.player(2).tiles.cells[4], black(5));
-        EXPECT_EQ(h.server.currentplayer(), 1);
+        EXPECT_EQ(h.game.board().at(10, 5), 0);
+        EXPECT_EQ(h.game.player(2).tiles.cells[4], black(5));
+        EXPECT_EQ(h.game.currentplayer(), 1);
     }
 }
 
@@ -136,7 +134,7 @@ TEST(ComputerTurn, ATurnTheSearchLeftIncompleteIsTakenBackAndADrawFollowsAtOnce)
     };
     for (const Position& pos : positions) {
         Harness h;
-        h.server.setBotDelaySource([] { return 1000; });
+        h.game.setBotDelaySource([] { return 1000; });
         h.login("Host");
         h.start();
         std::vector<int> rack;
@@ -148,16 +146,16 @@ TEST(ComputerTurn, ATurnTheSearchLeftIncompleteIsTakenBackAndADrawFollowsAtOnce)
         for (std::size_t i = 0; i < pos.laid.size(); ++i)
             if (pos.laid[i] != 0) h.place(1, cell++, pos.column + static_cast<int>(i), 1);
         h.finish(1);
-        ASSERT_EQ(h.server.currentplayer(), 2);
-        const rules::Board before = h.server.board();
+        ASSERT_EQ(h.game.currentplayer(), 2);
+        const rules::Board before = h.game.board();
         h.setRack(2, {pos.computerTile});
-        h.server.player(2).laidpoints = 40; // past its first lay-down: one tile is a whole turn
+        h.game.player(2).laidpoints = 40; // past its first lay-down: one tile is a whole turn
         h.clear();
-        h.server.computertimerTimer();
+        h.game.computertimerTimer();
         EXPECT_TRUE(h.all<protocol::toclient::MovedTiles>(1).empty());
-        EXPECT_EQ(h.server.board(), before);
-        EXPECT_EQ(h.server.player(2).tilecount(), 2);
-        EXPECT_EQ(h.server.currentplayer(), 1);
+        EXPECT_EQ(h.game.board(), before);
+        EXPECT_EQ(h.game.player(2).tilecount(), 2);
+        EXPECT_EQ(h.game.currentplayer(), 1);
         const std::vector<std::string> words = h.words(1);
         EXPECT_NE(std::find(words.begin(), words.end(), "CMD_undothem"), words.end()); // it did lay first
     }

@@ -2,7 +2,7 @@
 
 #include "harness.h"
 
-using namespace testing_server;
+using namespace testing_game;
 namespace in = protocol::toserver;
 namespace msg = protocol::toclient;
 
@@ -35,20 +35,20 @@ TEST(Game, StartSequenceAndDeal) {
     ASSERT_EQ(host.size(), 4u);
     EXPECT_EQ(host[0], "CMD_startgame+Host+500+60+t+f+14+");
     EXPECT_EQ(host[1], "CMD_startround+0+0+0+0+");
-    EXPECT_EQ(host[2], "CMD_yourtiles+1" + rackItems(h.server.player(1).tiles, 1, 14));
+    EXPECT_EQ(host[2], "CMD_yourtiles+1" + rackItems(h.game.player(1).tiles, 1, 14));
     EXPECT_EQ(host[3], "CMD_nextplayer+1+78+1+0+14+2+0+14+3+0+0+4+0+0");
-    EXPECT_EQ(h.to(2)[2], "CMD_yourtiles+2" + rackItems(h.server.player(2).tiles, 1, 14));
-    EXPECT_FALSE(h.server.player(3).playing);
-    EXPECT_TRUE(h.server.timer1Active());
-    EXPECT_EQ(h.server.turnclock(), 64);
+    EXPECT_EQ(h.to(2)[2], "CMD_yourtiles+2" + rackItems(h.game.player(2).tiles, 1, 14));
+    EXPECT_FALSE(h.game.player(3).playing);
+    EXPECT_TRUE(h.game.timer1Active());
+    EXPECT_EQ(h.game.turnclock(), 64);
 }
 
 TEST(Game, DealSizeLimit) {
     Harness two;
     twoHumans(two, 60, true, 48);
-    EXPECT_EQ(two.server.player(1).tilecount(), 48);
-    EXPECT_EQ(two.server.player(2).tilecount(), 48);
-    EXPECT_EQ(two.server.pool().tilesleft(), 10);
+    EXPECT_EQ(two.game.player(1).tilecount(), 48);
+    EXPECT_EQ(two.game.player(2).tilecount(), 48);
+    EXPECT_EQ(two.game.pool().tilesleft(), 10);
 
     Harness team; // computers in seats 3 and 4
     team.login("Host");
@@ -57,15 +57,15 @@ TEST(Game, DealSizeLimit) {
     team.start(500, 60, true, true, 48);
     EXPECT_EQ(team.to(1).front(), "CMD_startgame+Host+500+60+t+t+24+");
     for (int seat = 1; seat <= 4; ++seat)
-        EXPECT_EQ(team.server.player(seat).tilecount(), 24);
+        EXPECT_EQ(team.game.player(seat).tilecount(), 24);
 
     Harness three;
     three.login("Host");
     three.login("Ann");
     three.login("Bo");
     three.start(500, 60, true, false, 48);
-    EXPECT_EQ(three.server.player(3).tilecount(), 32);
-    EXPECT_EQ(three.server.options().dealsize, 32);
+    EXPECT_EQ(three.game.player(3).tilecount(), 32);
+    EXPECT_EQ(three.game.options().dealsize, 32);
 }
 
 TEST(Game, OptionsOutsideTheDialogRangesAreClamped) {
@@ -73,13 +73,13 @@ TEST(Game, OptionsOutsideTheDialogRangesAreClamped) {
     h.login("Host");
     h.say(1, protocol::StartGame{"Host", 999999, 0, false, false, -5});
     EXPECT_EQ(h.to(1).at(2), "CMD_startgame+Host+1500+20+f+f+10+");
-    EXPECT_EQ(h.server.player(1).tilecount(), 10);
+    EXPECT_EQ(h.game.player(1).tilecount(), 10);
 }
 
 TEST(Turns, TwoSeatsAlternateAndOffTurnCommandsAreIgnored) {
     Harness h;
     twoHumans(h);
-    const auto rack2 = h.server.player(2).tiles;
+    const auto rack2 = h.game.player(2).tiles;
     h.say(2, in::PlaceMyTile{2, 1, 5, 5});
     h.say(2, in::SwapTiles{2, 1, 1, 5, 5});
     h.say(2, in::ReplaceTile{2, 5, 5});
@@ -88,23 +88,23 @@ TEST(Turns, TwoSeatsAlternateAndOffTurnCommandsAreIgnored) {
     h.say(2, in::DrawCard{2});
     h.say(2, in::ClickYes{2});
     EXPECT_TRUE(h.sentNothing());
-    EXPECT_EQ(h.server.player(2).tiles.cells, rack2.cells);
-    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_EQ(h.game.player(2).tiles.cells, rack2.cells);
+    EXPECT_EQ(h.game.currentplayer(), 1);
 
     std::vector<int> order;
     for (int i = 0; i < 4; ++i) {
-        const int seat = h.server.currentplayer();
+        const int seat = h.game.currentplayer();
         order.push_back(seat);
         h.say(seat, in::DrawCard{seat});
     }
     EXPECT_EQ(order, (std::vector<int>{1, 2, 1, 2}));
-    EXPECT_EQ(h.server.player(1).tilecount(), 16);
+    EXPECT_EQ(h.game.player(1).tilecount(), 16);
 }
 
 TEST(Turns, PlaceMoveTakeBackAndUndo) {
     Harness h;
     twoHumans(h);
-    const rules::Rack rack = h.server.player(1).tiles;
+    const rules::Rack rack = h.game.player(1).tiles;
     const std::string t1 = std::to_string(rack.cells[1]);
     const std::string t2 = std::to_string(rack.cells[2]);
 
@@ -133,7 +133,7 @@ TEST(Turns, PlaceMoveTakeBackAndUndo) {
     EXPECT_EQ(h.to(1),
               (std::vector<std::string>{"CMD_nouse+1+", "CMD_yourtiles+1+1," + t1, "CMD_removetile+5+3+"}));
     EXPECT_EQ(h.to(2), std::vector<std::string>{"CMD_removetile+5+3+"});
-    EXPECT_EQ(h.server.player(1).tiles.cells, rack.cells);
+    EXPECT_EQ(h.game.player(1).tiles.cells, rack.cells);
 
     h.place(1, 2, 7, 7);
     h.place(1, 1, 8, 7);
@@ -141,9 +141,9 @@ TEST(Turns, PlaceMoveTakeBackAndUndo) {
     h.say(1, in::UndoThem{1});
     EXPECT_EQ(h.to(2), std::vector<std::string>{"CMD_undothem+1+7+7+0+8+7+0"});
     EXPECT_EQ(h.to(1).back(), "CMD_yourtiles+1+2," + t2 + "+1," + t1);
-    EXPECT_EQ(h.server.player(1).tiles.cells, rack.cells);
-    EXPECT_TRUE(h.server.board().empty());
-    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_EQ(h.game.player(1).tiles.cells, rack.cells);
+    EXPECT_TRUE(h.game.board().empty());
+    EXPECT_EQ(h.game.currentplayer(), 1);
 }
 
 TEST(Turns, FirstLayDownAndLaterTurns) {
@@ -159,8 +159,8 @@ TEST(Turns, FirstLayDownAndLaterTurns) {
     h.clear();
     h.finish(1);
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_notenough+1+"});
-    EXPECT_EQ(h.server.currentplayer(), 1);
-    EXPECT_EQ(h.server.board().at(1, 1), green(5)); // a human keeps the board as laid
+    EXPECT_EQ(h.game.currentplayer(), 1);
+    EXPECT_EQ(h.game.board().at(1, 1), green(5)); // a human keeps the board as laid
 
     h.say(1, in::UndoThem{1});
     for (int i = 0; i < 3; ++i)
@@ -168,8 +168,8 @@ TEST(Turns, FirstLayDownAndLaterTurns) {
     h.clear();
     h.finish(1);
     EXPECT_EQ(h.to(2).front(), "CMD_movedtiles+1+30+30+1+1+10+2+1+23+3+1+36");
-    EXPECT_EQ(h.server.player(1).laidpoints, 30);
-    EXPECT_EQ(h.server.currentplayer(), 2);
+    EXPECT_EQ(h.game.player(1).laidpoints, 30);
+    EXPECT_EQ(h.game.currentplayer(), 2);
 
     // A joker counts 30 on its own.
     h.setRack(2, {green(1), green(2), green(3), kJoker});
@@ -200,17 +200,17 @@ TEST(Turns, FinishWithNothingPlayedDrawsAndPutsMovesBack) {
         h.place(1, 1 + i, 1 + i, 1);
     h.finish(1);
     h.say(2, in::DrawCard{2});
-    const rules::Board before = h.server.board();
+    const rules::Board before = h.game.board();
     h.say(1, in::SwapTiles{1, 5, 5, 1, 1});
     h.clear();
     h.finish(1);
     EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_undothem", "CMD_yourtiles", "CMD_nextplayer"}));
     EXPECT_EQ(h.to(1)[0], "CMD_undothem+1+1+1+" + std::to_string(green(10)) + "+5+5+0");
-    EXPECT_EQ(h.server.board(), before);
-    EXPECT_EQ(h.server.player(1).tilecount(), 2);
+    EXPECT_EQ(h.game.board(), before);
+    EXPECT_EQ(h.game.player(1).tilecount(), 2);
     // A tile laid in an earlier turn cannot be taken back to the rack.
     h.say(2, in::ReplaceTile{2, 1, 1});
-    EXPECT_EQ(h.server.board(), before);
+    EXPECT_EQ(h.game.board(), before);
 }
 
 TEST(Turns, IncompleteBoardPenaltyAtTenAndNineSecondsLeft) {
@@ -222,18 +222,18 @@ TEST(Turns, IncompleteBoardPenaltyAtTenAndNineSecondsLeft) {
     h.place(1, 3, 3, 1);
     h.place(1, 4, 6, 6);
     h.tick(14);
-    ASSERT_EQ(h.server.turnclock(), 10);
+    ASSERT_EQ(h.game.turnclock(), 10);
     h.clear();
     h.finish(1);
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_askpenalty+1+"});
-    EXPECT_EQ(h.server.board().at(6, 6), orange(3));
+    EXPECT_EQ(h.game.board().at(6, 6), orange(3));
 
     h.tick(1);
     h.clear();
     h.finish(1);
     EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_undothem", "CMD_yourtiles", "CMD_incomplete"}));
-    EXPECT_TRUE(h.server.board().empty());
-    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_TRUE(h.game.board().empty());
+    EXPECT_EQ(h.game.currentplayer(), 1);
 
     // Accepting the penalty returns this turn's tiles and draws three.
     h.place(1, 3, 1, 1);
@@ -242,8 +242,8 @@ TEST(Turns, IncompleteBoardPenaltyAtTenAndNineSecondsLeft) {
     EXPECT_EQ(h.words(1),
               (std::vector<std::string>{"CMD_undothem", "CMD_yourtiles", "CMD_yourtiles", "CMD_nextplayer"}));
     EXPECT_EQ(h.all<msg::YourTiles>(1).back().cells.size(), 3u);
-    EXPECT_EQ(h.server.player(1).tilecount(), 7);
-    EXPECT_EQ(h.server.currentplayer(), 2);
+    EXPECT_EQ(h.game.player(1).tilecount(), 7);
+    EXPECT_EQ(h.game.currentplayer(), 2);
 }
 
 TEST(Clock, TimeUpWithAndWithoutThePenalty) {
@@ -256,17 +256,17 @@ TEST(Clock, TimeUpWithAndWithoutThePenalty) {
         EXPECT_TRUE(h.sentNothing());
         h.tick(1);
         EXPECT_EQ(h.to(2), std::vector<std::string>{"CMD_notime+1+"});
-        EXPECT_EQ(h.server.clockphase(), server::ClockPhase::Grace);
+        EXPECT_EQ(h.game.clockphase(), game::ClockPhase::Grace);
         h.tick(1);
-        EXPECT_EQ(h.server.currentplayer(), 1);
+        EXPECT_EQ(h.game.currentplayer(), 1);
         h.clear();
         h.tick(1);
         EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_undothem", "CMD_yourtiles", "CMD_yourtiles",
                                                         "CMD_nextplayer"}));
-        EXPECT_EQ(h.server.player(1).tilecount(), penalty ? 17 : 15);
-        EXPECT_EQ(h.server.currentplayer(), 2);
-        EXPECT_EQ(h.server.turnclock(), 24);
-        EXPECT_EQ(h.server.clockphase(), server::ClockPhase::Turn);
+        EXPECT_EQ(h.game.player(1).tilecount(), penalty ? 17 : 15);
+        EXPECT_EQ(h.game.currentplayer(), 2);
+        EXPECT_EQ(h.game.turnclock(), 24);
+        EXPECT_EQ(h.game.clockphase(), game::ClockPhase::Turn);
     }
 }
 
@@ -274,13 +274,13 @@ TEST(Clock, EmptyPoolEndsTheRoundAndTheNextStartsTwentySecondsLater) {
     Harness h;
     twoHumans(h, 60, true, 48);
     for (int i = 0; i < 10; ++i)
-        h.say(h.server.currentplayer(), in::DrawCard{h.server.currentplayer()});
-    EXPECT_EQ(h.server.pool().tilesleft(), 0);
+        h.say(h.game.currentplayer(), in::DrawCard{h.game.currentplayer()});
+    EXPECT_EQ(h.game.pool().tilesleft(), 0);
     h.clear();
     h.say(1, in::DrawCard{1});
     EXPECT_EQ(h.to(1), (std::vector<std::string>{"CMD_nomoretiles+",
                                                  "CMD_nextplayer+2+-1+1+0+53+2+0+53+3+0+0+4+0+0"}));
-    EXPECT_TRUE(h.server.player(1).emptypool);
+    EXPECT_TRUE(h.game.player(1).emptypool);
     h.clear();
     h.say(2, in::DrawCard{2});
     EXPECT_EQ(h.to(2).at(0), "CMD_nomoretiles+");
@@ -289,7 +289,7 @@ TEST(Clock, EmptyPoolEndsTheRoundAndTheNextStartsTwentySecondsLater) {
     EXPECT_EQ(end->winner, 0);
     EXPECT_LT(end->seats[0].points, 0);
     EXPECT_LT(end->seats[1].points, 0);
-    EXPECT_EQ(h.server.clockphase(), server::ClockPhase::BetweenRounds);
+    EXPECT_EQ(h.game.clockphase(), game::ClockPhase::BetweenRounds);
 
     // Between rounds no turn runs.
     h.clear();
@@ -302,15 +302,15 @@ TEST(Clock, EmptyPoolEndsTheRoundAndTheNextStartsTwentySecondsLater) {
     EXPECT_TRUE(h.sentNothing());
     h.tick(1);
     EXPECT_EQ(h.words(1).front(), "CMD_startround");
-    EXPECT_EQ(h.server.player(1).tilecount(), 48);
-    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_EQ(h.game.player(1).tilecount(), 48);
+    EXPECT_EQ(h.game.currentplayer(), 1);
 }
 
 TEST(Clock, PauseRules) {
     Harness h;
     h.login("Host");
     h.say(1, in::Pause{1, 0}); // no game: the clock must not start
-    EXPECT_FALSE(h.server.timer1Active());
+    EXPECT_FALSE(h.game.timer1Active());
     h.login("Ann");
     h.login("Bo");
     h.start();
@@ -319,41 +319,73 @@ TEST(Clock, PauseRules) {
     EXPECT_TRUE(h.sentNothing());
     h.say(1, in::Pause{1, 1});
     EXPECT_EQ(h.to(3), std::vector<std::string>{"CMD_gamepause+1+"});
-    EXPECT_FALSE(h.server.timer1Active());
+    EXPECT_FALSE(h.game.timer1Active());
     h.say(1, in::Pause{1, 1});
     EXPECT_EQ(h.to(3).size(), 1u);
     // Moves still count while paused, and the next turn restarts the clock.
     h.place(1, 1, 2, 2);
-    EXPECT_NE(h.server.board().at(2, 2), 0);
+    EXPECT_NE(h.game.board().at(2, 2), 0);
     h.say(1, in::DrawCard{1});
-    EXPECT_TRUE(h.server.timer1Active());
+    EXPECT_TRUE(h.game.timer1Active());
     h.say(2, in::Pause{2, 1});
     h.say(2, in::Pause{2, 0});
     EXPECT_EQ(h.words(3).back(), "CMD_gamepause");
     EXPECT_EQ(h.to(3).back(), "CMD_gamepause+0+");
-    EXPECT_TRUE(h.server.timer1Active());
+    EXPECT_TRUE(h.game.timer1Active());
 }
 
 TEST(Computer, SeatWithoutAHumanPlaysAfterItsDelay) {
     Harness h;
-    h.server.setBotDelaySource([] { return 500; });
+    h.game.setBotDelaySource([] { return 500; });
     h.login("Host");
     h.start(500, 20);
-    EXPECT_FALSE(h.server.computertimerActive());
+    EXPECT_FALSE(h.game.computertimerActive());
     h.say(1, in::DrawCard{1});
-    ASSERT_EQ(h.server.currentplayer(), 2);
-    EXPECT_TRUE(h.server.computertimerActive());
-    EXPECT_EQ(h.server.computertimerInterval(), 500);
-    h.server.computertimerTimer();
-    EXPECT_FALSE(h.server.computertimerActive());
-    EXPECT_EQ(h.server.currentplayer(), 1); // the whole computer turn is played at the tick
+    ASSERT_EQ(h.game.currentplayer(), 2);
+    EXPECT_TRUE(h.game.computertimerActive());
+    EXPECT_EQ(h.game.computertimerInterval(), 500);
+    h.game.computertimerTimer();
+    EXPECT_FALSE(h.game.computertimerActive());
+    EXPECT_EQ(h.game.currentplayer(), 1); // the whole computer turn is played at the tick
 
     // A seat whose human just watches is driven by the computer too.
     h.login("Ann");
     h.say(2, in::JustWatch{2, 1});
     h.say(1, in::DrawCard{1});
-    EXPECT_TRUE(h.server.computertimerActive());
+    EXPECT_TRUE(h.game.computertimerActive());
     h.say(2, in::JustWatch{2, 2});
-    h.server.computertimerTimer();
-    EXPECT_EQ(h.server.currentplayer(), 2);
+    h.game.computertimerTimer();
+    EXPECT_EQ(h.game.currentplayer(), 2);
+}
+
+TEST(Game, TheHostsNumberOfComputerOpponentsFillsEmptySeatsLowestFirst) {
+    // Host alone: three computer opponents deal to all four seats; the computer plays seat 3 in turn.
+    Harness solo;
+    solo.game.setComputerOpponents(7); // more than three empty seats exist: three
+    EXPECT_EQ(solo.game.computerOpponents(), 3);
+    solo.login("Host");
+    solo.start();
+    for (int seat = 1; seat <= 4; ++seat)
+        EXPECT_EQ(solo.game.player(seat).tilecount(), 14) << seat;
+    EXPECT_EQ(solo.game.pool().tilesleft(), 106 - 4 * 14);
+
+    // Ann holds seat 2: one opponent is seat 3, two are seats 3 and 4. Chosen between games, it counts
+    // from the next round on.
+    Harness ann;
+    ann.login("Host");
+    ann.login("Ann");
+    ann.game.setComputerOpponents(1);
+    ann.start();
+    EXPECT_TRUE(ann.game.player(3).playing);
+    EXPECT_FALSE(ann.game.player(4).playing);
+    ann.game.setComputerOpponents(2);
+    ann.start();
+    EXPECT_TRUE(ann.game.player(4).playing);
+    EXPECT_EQ(ann.game.player(4).tilecount(), 14);
+
+    // 0 is the usual rule: seats 3 and 4 play only when someone holds them.
+    ann.game.setComputerOpponents(0);
+    ann.start();
+    EXPECT_FALSE(ann.game.player(3).playing);
+    EXPECT_EQ(ann.game.player(3).tilecount(), 0);
 }

@@ -1,4 +1,4 @@
-#include "server/computersearch.h"
+#include "game/computersearch.h"
 
 #include "rules/boardcheck.h"
 
@@ -6,7 +6,7 @@
 
 #include <vector>
 
-using namespace server;
+using namespace game;
 
 namespace {
 

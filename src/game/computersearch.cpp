@@ -1,6 +1,8 @@
+// The computer player's move search: group and run patterns tried for each rack tile.
+
 #include "computersearch.h"
 
-namespace server {
+namespace game {
 
 using rules::getsuit;
 using rules::kJoker;
@@ -15,16 +17,6 @@ constexpr int kStretch = 6;     // cells of a free stretch
 constexpr int kGroupWidth = 17; // new groups start in columns 1..17
 constexpr int kRunWidth = 18;   // new runs start in columns 1..18
 
-// Numbers compare by face: code mod 13, so the 13s have face 0 and the joker face 1.
-int faceOf(int code) {
-    return code % 13;
-}
-// The number 1..13 of a rack tile (face 0 read as 13).
-int numberOf(int code) {
-    const int f = faceOf(code);
-    return f == 0 ? 13 : f;
-}
-
 } // namespace
 
 int ComputerSearch::random(int n) {
@@ -32,7 +24,7 @@ int ComputerSearch::random(int n) {
 }
 
 int ComputerSearch::face(int column, int row) const {
-    return faceOf(t_.liveBoard().at(column, row));
+    return rules::tileface(t_.liveBoard().at(column, row));
 }
 
 // Up to 100 random tries for six empty cells in a row, never in row 0 or column 0: the column is drawn
@@ -94,8 +86,8 @@ bool ComputerSearch::computermatch1(int seat, int anchor) {
     int third = 0;
     for (int cell = 1; cell <= kRackCells; ++cell) {
         const int code = rack.cells[cell];
-        if (cell == anchor || code == 0 || code == kJoker || faceOf(code) != faceOf(anchorCode) ||
-            seen[getsuit(code)])
+        if (cell == anchor || code == 0 || code == kJoker ||
+            rules::tileface(code) != rules::tileface(anchorCode) || seen[getsuit(code)])
             continue;
         seen[getsuit(code)] = true;
         (second == 0 ? second : third) = cell;
@@ -142,7 +134,7 @@ Cell ComputerSearch::computertwoonboard(int seat, int wanted) {
 // rebuilding the group's first three tiles around it elsewhere.
 bool ComputerSearch::computermatch2(int seat, int anchor) {
     const rules::Board& board = t_.liveBoard();
-    const Cell g = computertwoonboard(seat, faceOf(t_.rackOf(seat).cells[anchor]));
+    const Cell g = computertwoonboard(seat, rules::tileface(t_.rackOf(seat).cells[anchor]));
     if (g.none()) return false;
     const int x = g.column;
     const int y = g.row;
@@ -198,10 +190,10 @@ bool ComputerSearch::computermatch3(int seat, int anchor) {
     const int anchorCode = rack.cells[anchor];
     for (int j = 1; j <= kRackCells; ++j) {
         const int code = rack.cells[j];
-        if (j == anchor || code == 0 || faceOf(code) != faceOf(anchorCode) ||
+        if (j == anchor || code == 0 || rules::tileface(code) != rules::tileface(anchorCode) ||
             getsuit(code) == getsuit(anchorCode))
             continue;
-        const Cell freed = computeroneonboard(seat, faceOf(anchorCode), getsuit(code));
+        const Cell freed = computeroneonboard(seat, rules::tileface(anchorCode), getsuit(code));
         Cell at;
         if (freed.none() || !freeStretch(kGroupWidth, at))
             continue; // a freed tile stays at its interim place
@@ -232,11 +224,11 @@ ComputerSearch::Partners ComputerSearch::partnerTable(int seat, int anchor) cons
     const rules::Rack& rack = t_.rackOf(seat);
     const int suit = getsuit(rack.cells[anchor]);
     Partners t{};
-    t[numberOf(rack.cells[anchor])] = anchor;
+    t[rules::facenumber(rack.cells[anchor])] = anchor;
     for (int cell = anchor + 1; cell <= kRackCells; ++cell) {
         const int code = rack.cells[cell];
         if (code == 0 || code == kJoker || getsuit(code) != suit || t_.botused(seat)[cell]) continue;
-        int& entry = t[numberOf(code)];
+        int& entry = t[rules::facenumber(code)];
         if (entry == 0) entry = cell;
     }
     return t;
@@ -256,7 +248,7 @@ bool ComputerSearch::layRun(int seat, std::array<int, 3> cells) {
 
 // The low, middle and high cases: the anchor as the first, middle or last of three.
 bool ComputerSearch::tryPlainRuns(int seat, int anchor, const Partners& t) {
-    const int n = numberOf(t_.rackOf(seat).cells[anchor]);
+    const int n = rules::facenumber(t_.rackOf(seat).cells[anchor]);
     if (n <= 11 && t[n + 1] && t[n + 2] && layRun(seat, {anchor, t[n + 1], t[n + 2]})) return true;
     if (n >= 2 && n <= 12 && t[n - 1] && t[n + 1] && layRun(seat, {t[n - 1], anchor, t[n + 1]})) return true;
     return n >= 3 && t[n - 2] && t[n - 1] && layRun(seat, {t[n - 2], t[n - 1], anchor});
@@ -273,7 +265,7 @@ bool ComputerSearch::computerrun3(int seat, int anchor) {
     int joker = 0;
     for (int cell = 1; cell <= kRackCells && joker == 0; ++cell)
         if (rack.cells[cell] == kJoker && !t_.botused(seat)[cell]) joker = cell;
-    const int n = numberOf(rack.cells[anchor]);
+    const int n = rules::facenumber(rack.cells[anchor]);
     if (joker == 0 || n < 2 || n > 12) return false;
     if (t[n - 1] && layRun(seat, {t[n - 1], anchor, joker})) return true;
     return t[n + 1] && layRun(seat, {joker, anchor, t[n + 1]});
@@ -304,7 +296,7 @@ bool ComputerSearch::computerrun2(int seat, int anchor) {
 // five or more) is moved with the anchor to a new place.
 ComputerSearch::Extended ComputerSearch::extendRight(int seat, int anchor, int x, int row) {
     const rules::Board& board = t_.liveBoard();
-    const int n = numberOf(t_.rackOf(seat).cells[anchor]);
+    const int n = rules::facenumber(t_.rackOf(seat).cells[anchor]);
     // The tile left of the end must be a tile: an empty cell has the 13s' face and would let a lone
     // tile pass for the end of a run.
     if (x < 4 || face(x, row) != n - 1 || board.at(x - 1, row) == 0 || face(x - 1, row) != n - 2 ||
@@ -342,7 +334,7 @@ ComputerSearch::Extended ComputerSearch::extendRight(int seat, int anchor, int x
 bool ComputerSearch::extendLeft(int seat, int anchor, int x, int row) {
     const rules::Board& board = t_.liveBoard();
     const auto numberAt = [&](int col) { return rules::tilenumber(board.at(col, row)); };
-    const int n = numberOf(t_.rackOf(seat).cells[anchor]);
+    const int n = rules::facenumber(t_.rackOf(seat).cells[anchor]);
     if (x >= 20 || n > 10 || numberAt(x) != n + 1 || numberAt(x + 1) != n + 2 || numberAt(x + 2) != n + 3 ||
         (x > 0 && board.at(x - 1, row) != 0))
         return false;
@@ -372,4 +364,4 @@ bool ComputerSearch::extendLeft(int seat, int anchor, int x, int row) {
     return false;
 }
 
-} // namespace server
+} // namespace game

@@ -1,11 +1,11 @@
 // The moves of the seat on turn: placing, moving and taking back tiles, drawing, and the finish.
 
-#include "tserver.h"
+#include "game.h"
 
 #include "rules/boardcheck.h"
 #include "rules/scoring.h"
 
-using namespace server;
+using namespace game;
 namespace in = protocol::toserver;
 namespace msg = protocol::toclient;
 
@@ -21,7 +21,7 @@ bool isCell(int cell) {
 
 } // namespace
 
-void TServer::placemytile(std::string_view args, int fromSlot) {
+void Game::placemytile(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::PlaceMyTile>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
     if (!isCell(m->cell) || !board_.inPlay(m->column, m->row)) return;
@@ -37,7 +37,7 @@ void TServer::placemytile(std::string_view args, int fromSlot) {
     send(m->seat, msg::FreeCard{m->seat, m->cell});
 }
 
-void TServer::swaptiles(std::string_view args, int fromSlot) {
+void Game::swaptiles(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::SwapTiles>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
     if (!board_.inPlay(m->tocolumn, m->torow) || !board_.inPlay(m->fromcolumn, m->fromrow)) return;
@@ -50,7 +50,7 @@ void TServer::swaptiles(std::string_view args, int fromSlot) {
 }
 
 // Takes a tile played this turn back to the rack cell it came from.
-void TServer::replacetile(std::string_view args, int fromSlot) {
+void Game::replacetile(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::ReplaceTile>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
     if (!board_.inPlay(m->column, m->row) || playedlist_.empty()) return;
@@ -71,7 +71,7 @@ void TServer::replacetile(std::string_view args, int fromSlot) {
 
 // Puts a played tile back into its rack cell, or where a draw would put it should that one be taken,
 // or into cell 60 as the last resort.
-void TServer::returnToRack(int seat, const rules::RackItem& item, std::vector<rules::RackItem>& returned) {
+void Game::returnToRack(int seat, const rules::RackItem& item, std::vector<rules::RackItem>& returned) {
     rules::Rack& rack = player(seat).tiles;
     int cell = item.cell;
     if (isCell(cell) && rack.cells[static_cast<std::size_t>(cell)] == 0)
@@ -82,14 +82,14 @@ void TServer::returnToRack(int seat, const rules::RackItem& item, std::vector<ru
     returned.push_back({cell, item.tile});
 }
 
-void TServer::undothem(std::string_view args, int fromSlot) {
+void Game::undothem(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::UndoThem>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
     undo(m->seat);
 }
 
 // Restores the board as it stood after the last accepted turn and returns this turn's tiles.
-void TServer::undo(int seat) {
+void Game::undo(int seat) {
     if (!isSeat(seat)) return;
     std::vector<rules::BoardItem> restored = board_.diff(turnboard_);
     board_ = turnboard_;
@@ -97,7 +97,7 @@ void TServer::undo(int seat) {
     clearusingstring(seat);
 }
 
-void TServer::clearusingstring(int seat) {
+void Game::clearusingstring(int seat) {
     if (!isSeat(seat) || playedlist_.empty()) return;
     std::vector<rules::RackItem> returned;
     for (const rules::RackItem& item : playedlist_)
@@ -106,7 +106,7 @@ void TServer::clearusingstring(int seat) {
     if (!returned.empty()) send(seat, msg::YourTiles{seat, std::move(returned)});
 }
 
-bool TServer::draw(int seat, int count) {
+bool Game::draw(int seat, int count) {
     if (!isSeat(seat)) return true;
     tplayer& p = player(seat);
     msg::YourTiles drawn{seat, {}};
@@ -136,24 +136,24 @@ bool TServer::draw(int seat, int count) {
     return true;
 }
 
-void TServer::takeBackAndDraw(int seat, int count) {
+void Game::takeBackAndDraw(int seat, int count) {
     undo(seat);
     if (draw(seat, count)) findplayer();
 }
 
-void TServer::drawcard(std::string_view args, int fromSlot) {
+void Game::drawcard(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::DrawCard>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
     takeBackAndDraw(m->seat, 1);
 }
 
-void TServer::clickyes(std::string_view args, int fromSlot) {
+void Game::clickyes(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::ClickYes>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
     takeBackAndDraw(m->seat, kPenaltyTiles);
 }
 
-void TServer::finish(std::string_view args, int fromSlot) {
+void Game::finish(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::Finish>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
     const int seat = m->seat;
@@ -184,7 +184,7 @@ void TServer::finish(std::string_view args, int fromSlot) {
 }
 
 // Commits the turn: the board as laid becomes the turn board and the seat scores what it played.
-void TServer::acceptTurn(int seat) {
+void Game::acceptTurn(int seat) {
     tplayer& p = player(seat);
     std::vector<rules::BoardItem> laid = turnboard_.changedTiles(board_);
     turnboard_ = board_;

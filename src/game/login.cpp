@@ -1,15 +1,16 @@
 // Login, bringing a late joiner up to date, just watching, removing a player, and the relayed
 // commands (chat, actions, sounds).
 
-#include "tserver.h"
+#include "game.h"
 
+#include "protocol/facts.h"
 #include "protocol/text.h"
 
-using namespace server;
+using namespace game;
 namespace in = protocol::toserver;
 namespace msg = protocol::toclient;
 
-void TServer::receivedlogininfo(std::string_view args, int fromSlot) {
+void Game::receivedlogininfo(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::LoginInfo>(args);
     if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
     const int slot = m->slot;
@@ -19,16 +20,15 @@ void TServer::receivedlogininfo(std::string_view args, int fromSlot) {
     std::string name = protocol::cleanName(m->name);
     if (name.empty()) name = "Player" + std::to_string(slot);
     p.name = name;
-    markLoggedIn(slot);
 
     sendAll(msg::NewPlayerInfo{slot, name, 0});
     sendExistingPlayers(slot);
     sendVersionNotices(slot, m->version);
     if (gamestarted_) bringUpToDate(slot);
-    emit loggedIn(slot, QString::fromStdString(name));
+    if (events_.loggedIn) events_.loggedIn(slot, name);
 }
 
-void TServer::sendExistingPlayers(int slot) {
+void Game::sendExistingPlayers(int slot) {
     msg::ExistingPlayers others;
     for (int other = 1; other <= slotcount_; ++other) {
         const tplayer& p = player(other);
@@ -38,14 +38,14 @@ void TServer::sendExistingPlayers(int slot) {
 }
 
 // A different version is reported to the host and to the newcomer; the newcomer keeps the seat.
-void TServer::sendVersionNotices(int slot, const std::string& version) {
+void Game::sendVersionNotices(int slot, const std::string& version) {
     if (version == version_) return;
     if (player(1).connected) send(1, msg::HaveWrongVersion{player(slot).name});
     send(slot, msg::WrongVersion{});
 }
 
 // The game's statistics, the board and, for a seat in the round, its rack.
-void TServer::bringUpToDate(int slot) {
+void Game::bringUpToDate(int slot) {
     msg::LoadStats stats{slot,
                          currentplayer_,
                          options_.playtoscore,
@@ -69,7 +69,7 @@ void TServer::bringUpToDate(int slot) {
 }
 
 // A player sets their own seat to just watch or to play again; the host may do so for any seat.
-void TServer::justwatch(std::string_view args, int fromSlot) {
+void Game::justwatch(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::JustWatch>(args);
     if (!m || !isSeat(m->slot)) return;
     if (fromSlot != kInternal && fromSlot != m->slot && fromSlot != 1) return;
@@ -86,25 +86,25 @@ void TServer::justwatch(std::string_view args, int fromSlot) {
     }
 }
 
-void TServer::kickhim(std::string_view args, int fromSlot) {
+void Game::kickhim(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::KickHim>(args);
     if (!m || m->slot != 1 || !fromSender(m->slot, fromSlot)) return;
     disconnectsock(m->target);
 }
 
-void TServer::chat(std::string_view args, int fromSlot) {
+void Game::chat(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::Chat>(args);
     if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
     sendAll(msg::Chat{m->slot, player(m->slot).name + " chats: " + protocol::boundChatText(m->text)});
 }
 
-void TServer::action(std::string_view args, int fromSlot) {
+void Game::action(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::Action>(args);
     if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
     sendAll(msg::Action{m->slot, player(m->slot).name + " " + protocol::boundChatText(m->text)});
 }
 
-void TServer::playasound(std::string_view args, int fromSlot) {
+void Game::playasound(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::PlayASound>(args);
     if (!m || !isSlot(m->slot) || !fromSender(m->slot, fromSlot)) return;
     // A sound's name is short ("wave7"); anything longer is no sound a client has.
@@ -113,8 +113,10 @@ void TServer::playasound(std::string_view args, int fromSlot) {
 }
 
 // The in-process host reads its own client's delay; a stand-alone server can follow this command.
-void TServer::botspeed(std::string_view args, int fromSlot) {
+void Game::botspeed(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::BotSpeed>(args);
     if (!m || m->slot != 1 || !fromSender(m->slot, fromSlot)) return;
-    if (m->delay == 500 || m->delay == 1000 || m->delay == 2000) emit botSpeedRequested(m->delay);
+    if (protocol::isComputerSpeed(m->delay)) {
+        if (events_.botSpeedRequested) events_.botSpeedRequested(m->delay);
+    }
 }

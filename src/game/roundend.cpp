@@ -1,10 +1,10 @@
 // The end of a round and of the game, scored by the rules library.
 
-#include "tserver.h"
+#include "game.h"
 
 #include "rules/scoring.h"
 
-using namespace server;
+using namespace game;
 namespace msg = protocol::toclient;
 
 namespace {
@@ -13,9 +13,9 @@ constexpr int kRoundPauseSeconds = 20;
 
 } // namespace
 
-void TServer::endround(int winner) {
-    timer1_.stop();
-    computertimer_.stop();
+void Game::endround(int winner) {
+    stopTimer1();
+    computertimer_.active = false;
     playedlist_.clear();
     if (!isSeat(winner)) winner = 0;
 
@@ -29,15 +29,15 @@ void TServer::endround(int winner) {
         result.seats[static_cast<std::size_t>(seat - 1)] = {seat, p.score, p.points, p.tilecount()};
     }
     sendAll(result);
-    emit roundEnded(winner);
+    if (events_.roundEnded) events_.roundEnded(winner);
 
     if (checkforwin()) return;
     turnclock_ = kRoundPauseSeconds;
     clockphase_ = ClockPhase::BetweenRounds;
-    timer1_.start();
+    startTimer1();
 }
 
-rules::SeatRecords TServer::seatRecords() const {
+rules::SeatRecords Game::seatRecords() const {
     rules::SeatRecords records;
     for (int seat = 1; seat <= kSeats; ++seat) {
         const tplayer& p = player(seat);
@@ -47,14 +47,14 @@ rules::SeatRecords TServer::seatRecords() const {
     return records;
 }
 
-void TServer::takeScores(const rules::SeatRecords& records) {
+void Game::takeScores(const rules::SeatRecords& records) {
     for (int seat = 1; seat <= kSeats; ++seat) {
         player(seat).score = records[static_cast<std::size_t>(seat)].score;
         player(seat).points = records[static_cast<std::size_t>(seat)].points;
     }
 }
 
-bool TServer::checkforwin() {
+bool Game::checkforwin() {
     const rules::WinResult result =
         rules::checkforwin(seatRecords(), options_.playtoscore, options_.teamgame);
     if (!result.over) return false;
@@ -62,8 +62,8 @@ bool TServer::checkforwin() {
     const std::string text = result.text.empty() ? "Player" + std::to_string(result.bestseat) : result.text;
     sendAll(msg::Winner{text});
     gamestarted_ = false;
-    timer1_.stop();
-    computertimer_.stop();
-    emit gameWon(QString::fromStdString(text));
+    stopTimer1();
+    computertimer_.active = false;
+    if (events_.gameWon) events_.gameWon(text);
     return true;
 }

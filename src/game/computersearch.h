@@ -9,7 +9,7 @@
 #include <array>
 #include <random>
 
-namespace server {
+namespace game {
 
 // What the search needs of the game: read access to the board and racks, the computer's working marks,
 // the shared random generator, and the referee's two moves (which may refuse; the search never checks).
@@ -72,4 +72,4 @@ private:
     ComputerTable& t_;
 };
 
-} // namespace server
+} // namespace game

@@ -1,41 +1,38 @@
 // Games, rounds, the passing of the turn, the turn clock and the pause.
 
-#include "tserver.h"
+#include "game.h"
 
+#include "protocol/facts.h"
 #include "protocol/text.h"
 
 #include <algorithm>
 
-using namespace server;
+using namespace game;
 namespace in = protocol::toserver;
 namespace msg = protocol::toclient;
 
 namespace {
 
 // The ranges the host's start dialog offers.
-constexpr int kMaxTarget = 1500;
-constexpr int kMinSeconds = 20;
-constexpr int kMaxSeconds = 180;
-constexpr int kMinDeal = 10;
-constexpr int kMaxDeal = 48;
 constexpr int kMostDealt = 96; // leaves at least 10 tiles in the pool
 constexpr int kClockLead = 4;  // a turn lasts its seconds plus this before the time-out notice
 constexpr int kGraceSeconds = 2;
 
 } // namespace
 
-void TServer::startgame(std::string_view args, int fromSlot) {
+void Game::startgame(std::string_view args, int fromSlot) {
     if (fromSlot != kInternal && fromSlot != 1) return;
     const auto m = protocol::decode<protocol::StartGame>(args);
     if (!m) return;
 
-    timer1_.stop();
-    computertimer_.stop();
+    stopTimer1();
+    computertimer_.active = false;
     gamestarted_ = true;
     options_.hostname = protocol::cleanName(m->hostname);
-    options_.playtoscore = std::clamp(m->target, 0, kMaxTarget);
-    options_.turnseconds = std::clamp(m->seconds, kMinSeconds, kMaxSeconds);
-    options_.dealsize = std::clamp(m->tiles, kMinDeal, kMaxDeal);
+    using protocol::kSecondsRange, protocol::kTargetRange, protocol::kTilesRange;
+    options_.playtoscore = std::clamp(m->target, kTargetRange.low, kTargetRange.high);
+    options_.turnseconds = std::clamp(m->seconds, kSecondsRange.low, kSecondsRange.high);
+    options_.dealsize = std::clamp(m->tiles, kTilesRange.low, kTilesRange.high);
     options_.timepenalty = m->timepenalty;
     options_.teamgame = m->teamgame;
     limitDealSize();
@@ -47,33 +44,48 @@ void TServer::startgame(std::string_view args, int fromSlot) {
         p.score = 0;
         p.justwatching = false;
         p.emptypool = false;
-        p.playing = p.connected || seat == 2 || options_.teamgame;
+        p.playing = seatPlays(seat);
     }
-    emit gameStarted(seatsToDeal(), options_.dealsize);
+    if (events_.gameStarted) events_.gameStarted(seatsToDeal(), options_.dealsize);
     startround();
 }
 
 // Seats 1 and 2 always play; seats 3 and 4 when someone holds them, or all four in a team game.
-int TServer::seatsToDeal() const {
+int Game::seatsToDeal() const {
     if (options_.teamgame) return kSeats;
-    return 2 + (player(3).connected ? 1 : 0) + (player(4).connected ? 1 : 0);
+    return 2 + (seatPlays(3) ? 1 : 0) + (seatPlays(4) ? 1 : 0);
 }
 
-void TServer::limitDealSize() {
+// A seat takes part in a round when someone holds it, when it is seat 2, in a team game, or when the
+// host asked for more computer opponents and it is among the first that many empty seats of 2..4.
+bool Game::seatPlays(int seat) const {
+    if (player(seat).connected || seat == 2 || options_.teamgame) return true;
+    if (computerOpponents_ == 0 || seat < 2) return false;
+    int computers = 0; // empty seats before this one, which the computer plays
+    for (int s = 2; s < seat; ++s)
+        if (!player(s).connected) ++computers;
+    return computers < computerOpponents_;
+}
+
+void Game::setComputerOpponents(int count) {
+    computerOpponents_ = std::clamp(count, 0, kSeats - 1);
+}
+
+void Game::limitDealSize() {
     const int seats = seatsToDeal();
     while (seats * options_.dealsize > kMostDealt)
         --options_.dealsize;
 }
 
-void TServer::startround() {
-    timer1_.stop();
-    computertimer_.stop();
+void Game::startround() {
+    stopTimer1();
+    computertimer_.active = false;
     for (int seat = 1; seat <= kSeats; ++seat) {
         tplayer& p = player(seat);
         p.tiles.clear();
         p.laidpoints = 0;
         p.emptypool = false;
-        p.playing = p.connected || seat == 2 || options_.teamgame;
+        p.playing = seatPlays(seat);
     }
     board_.clear();
     turnboard_.clear();
@@ -84,7 +96,7 @@ void TServer::startround() {
     findplayer();
 }
 
-void TServer::givetiles() {
+void Game::givetiles() {
     limitDealSize();
     std::array<rules::Rack, 5> racks{};
     std::array<bool, 5> playing{};
@@ -104,8 +116,8 @@ void TServer::givetiles() {
     }
 }
 
-void TServer::findplayer() {
-    computertimer_.stop();
+void Game::findplayer() {
+    computertimer_.active = false;
     // Seat 2 always plays, so at most four steps find the next seat.
     for (int step = 0; step < kSeats; ++step) {
         currentplayer_ = currentplayer_ % kSeats + 1;
@@ -115,30 +127,30 @@ void TServer::findplayer() {
     sendNextPlayer();
     turnclock_ = options_.turnseconds + kClockLead;
     clockphase_ = ClockPhase::Turn;
-    timer1_.start();
+    startTimer1();
     startComputerTimer();
 }
 
-void TServer::sendNextPlayer() {
+void Game::sendNextPlayer() {
     msg::NextPlayer next{currentplayer_, pool_.tilesleft(), {}};
     for (int seat = 1; seat <= kSeats; ++seat)
         next.seats[static_cast<std::size_t>(seat - 1)] = {seat, player(seat).score, player(seat).tilecount()};
     sendAll(next);
 }
 
-void TServer::timer1Timer() {
+void Game::timer1Timer() {
     if (!gamestarted_) {
-        timer1_.stop();
+        stopTimer1();
         return;
     }
     if (--turnclock_ > 0) return;
-    timer1_.stop();
+    stopTimer1();
     switch (clockphase_) {
     case ClockPhase::Turn:
         sendAll(msg::NoTime{currentplayer_});
         turnclock_ = kGraceSeconds;
         clockphase_ = ClockPhase::Grace;
-        timer1_.start();
+        startTimer1();
         break;
     case ClockPhase::BetweenRounds:
         startround();
@@ -149,23 +161,23 @@ void TServer::timer1Timer() {
     }
 }
 
-void TServer::timeup(int seat) {
+void Game::timeup(int seat) {
     if (!gamestarted_ || !isSeat(seat)) return;
-    timer1_.stop();
+    stopTimer1();
     takeBackAndDraw(seat, options_.timepenalty ? 3 : 1);
 }
 
 // The host or the seat on turn stops and restarts the turn clock while a turn is running.
-void TServer::pause(std::string_view args, int fromSlot) {
+void Game::pause(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::Pause>(args);
     if (!m || !fromSender(m->slot, fromSlot)) return;
     if (!gamestarted_ || clockphase_ != ClockPhase::Turn) return;
     if (m->slot != 1 && m->slot != currentplayer_) return;
-    if (m->flag == 1 && timer1_.isActive()) {
-        timer1_.stop();
+    if (m->flag == 1 && timer1_.active) {
+        stopTimer1();
         sendAll(msg::GamePause{1});
-    } else if (m->flag == 0 && !timer1_.isActive()) {
-        timer1_.start();
+    } else if (m->flag == 0 && !timer1_.active) {
+        startTimer1();
         sendAll(msg::GamePause{0});
     }
 }

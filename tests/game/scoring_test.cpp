@@ -1,8 +1,8 @@
-// The round's end and the game's winner as the server plays them out, single and team games.
+// The round's end and the game's winner as the game plays them out, single and team games.
 
 #include "harness.h"
 
-using namespace testing_server;
+using namespace testing_game;
 namespace in = protocol::toserver;
 namespace msg = protocol::toclient;
 
@@ -32,13 +32,13 @@ TEST(RoundEnd, SeatGoesOutAndTheOthersPay) {
     EXPECT_EQ(h.to(3),
               (std::vector<std::string>{"CMD_movedtiles+2+30+30+1+1+10+2+1+23+3+1+36",
                                         "CMD_endround+2+1+-35+-35+2+2+77+47+0+3+-12+-12+1+4+0+0+0"}));
-    EXPECT_EQ(h.server.clockphase(), server::ClockPhase::BetweenRounds);
-    EXPECT_TRUE(h.server.gamestarted());
-    EXPECT_TRUE(h.server.timer1Active());
+    EXPECT_EQ(h.game.clockphase(), game::ClockPhase::BetweenRounds);
+    EXPECT_TRUE(h.game.gamestarted());
+    EXPECT_TRUE(h.game.timer1Active());
 
     h.tick(20);
     EXPECT_EQ(h.last<msg::StartRound>(1)->scores, (std::array<int, 4>{-35, 77, -12, 0}));
-    EXPECT_EQ(h.server.currentplayer(), 3);
+    EXPECT_EQ(h.game.currentplayer(), 3);
 }
 
 TEST(RoundEnd, TargetReachedAnnouncesTheWinnerAndStopsPlay) {
@@ -52,8 +52,8 @@ TEST(RoundEnd, TargetReachedAnnouncesTheWinnerAndStopsPlay) {
     layGroupOfTens(h, 2, 1);
     EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_movedtiles", "CMD_endround", "CMD_winner"}));
     EXPECT_EQ(h.to(1).back(), "CMD_winner+Ann+");
-    EXPECT_FALSE(h.server.gamestarted());
-    EXPECT_FALSE(h.server.timer1Active());
+    EXPECT_FALSE(h.game.gamestarted());
+    EXPECT_FALSE(h.game.timer1Active());
 
     // After the game nobody is on turn, and the clock stays still.
     h.clear();
@@ -65,7 +65,7 @@ TEST(RoundEnd, TargetReachedAnnouncesTheWinnerAndStopsPlay) {
     // A new game starts with all scores at 0.
     h.start(500);
     EXPECT_EQ(h.last<msg::StartRound>(1)->scores, (std::array<int, 4>{0, 0, 0, 0}));
-    EXPECT_EQ(h.server.currentplayer(), 1);
+    EXPECT_EQ(h.game.currentplayer(), 1);
 }
 
 TEST(RoundEnd, ComputerSeatWinsUnderItsBotName) {
@@ -75,7 +75,7 @@ TEST(RoundEnd, ComputerSeatWinsUnderItsBotName) {
     h.say(1, in::DrawCard{1});
     h.setRack(1, {green(13), orange(13)});
     h.setRack(2, {});
-    h.server.endround(2);
+    h.game.endround(2);
     EXPECT_EQ(h.last<msg::Winner>(1)->name, "Klot");
 }
 
@@ -91,7 +91,7 @@ TEST(TeamGame, PartnersShareScoreAndFirstLayDown) {
     layGroupOfTens(h, 1, 1);
     EXPECT_EQ(h.words(4), (std::vector<std::string>{"CMD_movedtiles", "CMD_teamscore", "CMD_nextplayer"}));
     EXPECT_EQ(h.to(4)[1], "CMD_teamscore+3+30+");
-    EXPECT_EQ(h.server.player(3).laidpoints, 30);
+    EXPECT_EQ(h.game.player(3).laidpoints, 30);
 
     h.say(2, in::DrawCard{2});
     // Seat 3 adds a single tile on the strength of its partner's first lay-down.
@@ -102,7 +102,7 @@ TEST(TeamGame, PartnersShareScoreAndFirstLayDown) {
     EXPECT_EQ(moved->seat, 3);
     EXPECT_EQ(moved->score, 40);
     EXPECT_EQ(h.last<msg::TeamScore>(1)->seat, 1);
-    EXPECT_EQ(h.server.player(1).score, 40);
+    EXPECT_EQ(h.game.player(1).score, 40);
 }
 
 TEST(TeamGame, RoundEndsWhenBothPartnersAreOut) {
@@ -119,7 +119,7 @@ TEST(TeamGame, RoundEndsWhenBothPartnersAreOut) {
     h.setRack(3, {green(10), orange(10), red(10)});
     h.setRack(4, {green(5), orange(5), red(5), black(5)});
     layGroupOfTens(h, 3, 2);
-    EXPECT_EQ(h.server.currentplayer(), 4); // seat 1 still holds a tile: play goes on
+    EXPECT_EQ(h.game.currentplayer(), 4); // seat 1 still holds a tile: play goes on
 
     h.say(4, in::DrawCard{4});
     h.setRack(1, {});
@@ -145,12 +145,12 @@ TEST(RoundEnd, AnEmptySeatNeverWinsARoundLostByEverybody) {
     // Everybody draws until the pool is dry and every playing seat has met it: nobody gains, and the
     // empty seat 4, still at 0, is not the winner of a game with target 0.
     for (int turns = 0; turns < 200 && h.all<msg::EndRound>(1).empty(); ++turns)
-        h.say(h.server.currentplayer(), in::DrawCard{h.server.currentplayer()});
+        h.say(h.game.currentplayer(), in::DrawCard{h.game.currentplayer()});
     const auto result = h.last<msg::EndRound>(1);
     ASSERT_TRUE(result);
     EXPECT_EQ(result->winner, 0);
     EXPECT_LT(result->seats[0].score, 0);
     EXPECT_EQ(result->seats[3].score, 0);
     EXPECT_TRUE(h.all<msg::Winner>(1).empty());
-    EXPECT_TRUE(h.server.gamestarted());
+    EXPECT_TRUE(h.game.gamestarted());
 }

@@ -4,17 +4,19 @@
 
 #include "computersearch.h"
 
-class TServer;
+namespace game {
 
-class ComputerPlayer : private server::ComputerTable {
+class Game;
+
+class ComputerPlayer : private ComputerTable {
 public:
-    explicit ComputerPlayer(TServer& server) : server_(server), search_(*this) {}
+    explicit ComputerPlayer(Game& game) : game_(game), search_(*this) {}
 
     // Plays the whole turn of `seat`, the seat on turn, and ends it before returning: a finish when
     // anything was laid, else a draw.
     void computerplay(int seat);
 
-    server::ComputerSearch& search() { return search_; }
+    ComputerSearch& search() { return search_; }
 
 private:
     // What the search sees of the server and does through its referee.
@@ -26,6 +28,8 @@ private:
     void placeTile(int seat, int cell, int column, int row) override;
     void moveTile(int seat, int toColumn, int toRow, int fromColumn, int fromRow) override;
 
-    TServer& server_;
-    server::ComputerSearch search_;
+    Game& game_;
+    ComputerSearch search_;
 };
+
+} // namespace game

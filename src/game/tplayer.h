@@ -1,5 +1,5 @@
 #pragma once
-// The server's record of one connection slot. Slots 1..4 are the seats, 5..9 onlookers, 10 only turns
+// The game's record of one connection slot. Slots 1..4 are the seats, 5..9 onlookers, 10 only turns
 // a connection away.
 
 #include "rules/tiles.h"
@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-namespace server {
+namespace game {
 
 inline constexpr int kSeats = 4;
 inline constexpr int kLastSlot = 9;  // the highest slot a connection can hold
@@ -39,4 +39,4 @@ inline bool isSlot(int n) {
     return n >= 1 && n <= kLastSlot;
 }
 
-} // namespace server
+} // namespace game

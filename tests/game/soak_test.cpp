@@ -9,7 +9,7 @@
 
 #include <map>
 
-using namespace testing_server;
+using namespace testing_game;
 namespace in = protocol::toserver;
 namespace msg = protocol::toclient;
 
@@ -59,7 +59,7 @@ struct Mirror {
 
 class Soak {
 public:
-    explicit Soak(quint32 seed) : rng_(seed) {
+    explicit Soak(std::uint32_t seed) : rng_(seed) {
         server_.setSeed(seed);
         server_.setSendObserver([this](int slot, const std::string& text) {
             ++sent_;
@@ -91,13 +91,10 @@ private:
     bool chance(int percent) { return pick(100) < percent; }
 
     void join() {
-        const int slot = server_.acceptConnection();
+        const int slot = driver_.connect();
         say(slot, protocol::encode(in::LoginInfo{slot, kVersion, "P" + std::to_string(slot)}));
     }
-    void say(int slot, const std::string& bytes) {
-        server_.receive(slot, bytes);
-        server_.processQueue();
-    }
+    void say(int slot, const std::string& bytes) { driver_.raw(slot, bytes); }
     template <class M> void send(int slot, const M& m) { say(slot, protocol::encode(m)); }
 
     void step() {
@@ -230,8 +227,7 @@ private:
         for (int i = 0; i < n && server_.gamestarted(); ++i) {
             const auto phase = server_.clockphase();
             server_.timer1Timer();
-            if (phase == server::ClockPhase::BetweenRounds &&
-                server_.clockphase() == server::ClockPhase::Turn)
+            if (phase == game::ClockPhase::BetweenRounds && server_.clockphase() == game::ClockPhase::Turn)
                 ++rounds;
             if (!check()) failed_ = true;
         }
@@ -239,8 +235,7 @@ private:
 
     void reconnect() {
         const int slot = 2 + pick(3);
-        server_.peerClosed(slot);
-        server_.processQueue();
+        driver_.close(slot);
         if (!check()) failed_ = true;
         join();
     }
@@ -284,7 +279,8 @@ private:
         return true;
     }
 
-    TServer server_;
+    game::Game server_;
+    Driver driver_{server_};
     std::mt19937 rng_;
     std::array<Mirror, 10> mirrors_{};
     std::vector<std::string> bad_;
@@ -295,7 +291,7 @@ private:
 } // namespace
 
 TEST(Soak, RandomPlayKeepsTilesMirrorsAndWireIntact) {
-    for (const quint32 seed : {1u, 2u, 3u}) {
+    for (const std::uint32_t seed : {1u, 2u, 3u}) {
         Soak soak(seed);
         soak.run(8000);
         EXPECT_GT(soak.sent(), 10000);

@@ -1,0 +1,232 @@
+#pragma once
+// The game: connection slots and login, the referee of games, rounds and turns, and the computer
+// player. It owns the pool, the racks, the board and the scores.
+//
+// It knows nothing of sockets, event loops or the wall clock. Whoever runs it (the server's socket
+// adapter, the simulator, a test) feeds it inputs — a connection opened, a command received from a
+// slot, a connection closed, "the time is now T" — and collects what it answers: the outbox of
+// commands for slots (and requests to close a slot's connection), and the next time it wants to be
+// woken. Randomness comes from a seeded generator.
+//
+// Every command handler is a plain method taking the argument text and the slot whose connection sent
+// it; kInternal (0) marks the computer player's own calls. The two clocks (`timer1`, the turn clock, and
+// `computertimer`, the computer's delay) are kept as due times; their handlers can also be called
+// directly.
+
+#include "computerplayer.h"
+#include "protocol/facts.h"
+#include "protocol/messages.h"
+#include "rules/scoring.h"
+#include "rules/tiles.h"
+#include "tplayer.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace game {
+
+// The options of the game in progress, as chosen in the host's start dialog.
+struct GameOptions {
+    std::string hostname;
+    int playtoscore = protocol::kTargetRange.initial;
+    int turnseconds = protocol::kSecondsRange.initial;
+    int dealsize = protocol::kTilesRange.initial;
+    bool timepenalty = true;
+    bool teamgame = false;
+};
+
+// The phase of the turn clock: a turn runs, the pause between rounds, the grace after the time is up.
+enum class ClockPhase { Turn = 1, BetweenRounds = 2, Grace = 3 };
+
+using Millis = std::int64_t;
+inline constexpr Millis kNever = std::numeric_limits<Millis>::max();
+
+// One entry of the outbox: a command (end marker included) for a slot, or a request to close the
+// slot's connection (the host removed its player).
+struct Outgoing {
+    int slot = 0;
+    std::string text;
+    bool close = false;
+};
+
+// What the game reports besides commands, for whoever runs it to show or log.
+struct GameEvents {
+    std::function<void(int slot, const std::string& name)> loggedIn;
+    std::function<void(int slot, const std::string& name)> slotClosed;
+    std::function<void(int seats, int dealsize)> gameStarted;
+    std::function<void(int winner)> roundEnded;
+    std::function<void(const std::string& winner)> gameWon;
+    std::function<void(int milliseconds)> botSpeedRequested; // "CMD_botspeed" from slot 1
+};
+
+class Game {
+public:
+    static constexpr int kDefaultBotDelay = protocol::kNormalComputer;
+    static constexpr Millis kTickMs = 1000; // the turn clock's second
+
+    explicit Game(std::uint32_t seed = 1);
+
+    void setSeed(std::uint32_t seed);
+    void setBotDelaySource(std::function<int()> source); // the host's computer delay in ms
+    void setVersionText(std::string version);            // compared with a newcomer's version
+    // The host's own choice, not sent on the wire: the computer plays up to `count` (1..3) empty seats
+    // of 2..4, lowest first, from the next game or round on. 0 (the default) keeps the usual rule: seat 2
+    // always, seats 3 and 4 only when someone holds them (or in a team game).
+    void setComputerOpponents(int count);
+    int computerOpponents() const { return computerOpponents_; }
+    void setEvents(GameEvents events) { events_ = std::move(events); }
+    // Sees every command as it goes into the outbox (tests, the simulator).
+    using SendObserver = std::function<void(int slot, const std::string& text)>;
+    void setSendObserver(SendObserver observer) { observer_ = std::move(observer); }
+
+    // ---- Inputs ----
+    // A connection arrives: its slot, or kFullSlot when every slot is taken (nothing changes then; the
+    // caller turns the connection away with "CMD_full").
+    int open();
+    // One received command (without its end marker) from the connection in `fromSlot`.
+    void command(int fromSlot, std::string_view entry);
+    // The connection in `slot` is being closed: nothing more is sent to it.
+    void closing(int slot);
+    // The connection in `slot` has closed; handled in turn with the commands received before it.
+    void closed(int slot);
+    // Time passes: runs, in order, every clock that falls due up to `now`.
+    void advanceTo(Millis now);
+    // Moves the time to the next due clock and runs that one; false when no clock runs.
+    bool runNext();
+    Millis now() const { return now_; }
+    // When the game next wants advanceTo; kNever while no clock runs.
+    Millis nextDeadline() const;
+
+    // ---- Outbox ----
+    std::vector<Outgoing> takeOutbox();
+    const std::vector<Outgoing>& outbox() const { return outbox_; }
+
+    // ---- Send path: everything sent passes through sendToSlot ----
+    void sendToSlot(int slot, const std::string& text);
+    void sendToAll(const std::string& text);
+    template <class M> void send(int slot, const M& message) { sendToSlot(slot, protocol::encode(message)); }
+    template <class M> void sendAll(const M& message) { sendToAll(protocol::encode(message)); }
+
+    // ---- Command handlers (argument text after the command word) ----
+    void receivedlogininfo(std::string_view args, int fromSlot);
+    void kickhim(std::string_view args, int fromSlot);
+    void chat(std::string_view args, int fromSlot);
+    void action(std::string_view args, int fromSlot);
+    void playasound(std::string_view args, int fromSlot);
+    void botspeed(std::string_view args, int fromSlot);
+    void justwatch(std::string_view args, int fromSlot);
+    void startgame(std::string_view args, int fromSlot);
+    void pause(std::string_view args, int fromSlot);
+    void placemytile(std::string_view args, int fromSlot = kInternal);
+    void swaptiles(std::string_view args, int fromSlot = kInternal);
+    void replacetile(std::string_view args, int fromSlot = kInternal);
+    void undothem(std::string_view args, int fromSlot = kInternal);
+    void finish(std::string_view args, int fromSlot = kInternal);
+    void drawcard(std::string_view args, int fromSlot = kInternal);
+    void clickyes(std::string_view args, int fromSlot = kInternal);
+
+    // ---- Referee operations ----
+    void startround();
+    void givetiles();
+    void findplayer();
+    void undo(int seat);
+    void clearusingstring(int seat);
+    bool draw(int seat, int count); // false when the draw ended the round
+    void timeup(int seat);
+    void endround(int winner);
+    bool checkforwin();
+    void disconnectsock(int slot); // asks for the slot's connection to be closed (a removal)
+
+    // ---- The computer player ----
+    bool computerControlled(int seat) const; // nobody connected, or the seat's human just watches
+    void computerplay(int seat);             // plays the turn of the seat on turn at once
+    int botDelay() const;
+
+    // ---- Clocks ----
+    void timer1Timer();
+    void computertimerTimer();
+
+    // ---- State ----
+    tplayer& player(int slot);
+    const tplayer& player(int slot) const;
+    const rules::Board& board() const { return board_; }
+    const rules::Board& turnboard() const { return turnboard_; }
+    const rules::Pool& pool() const { return pool_; }
+    const GameOptions& options() const { return options_; }
+    const std::vector<rules::RackItem>& playedlist() const { return playedlist_; }
+    std::mt19937& random() { return rng_; }
+    int slotcount() const { return slotcount_; }
+    bool gamestarted() const { return gamestarted_; }
+    int currentplayer() const { return currentplayer_; }
+    int turnclock() const { return turnclock_; }
+    ClockPhase clockphase() const { return clockphase_; }
+    bool timer1Active() const { return timer1_.active; }
+    bool computertimerActive() const { return computertimer_.active; }
+    int computertimerInterval() const { return computertimerInterval_; }
+    // A turn is being played: a game runs and the clock is not between rounds.
+    bool turnRunning() const;
+    bool isOnTurn(int seat) const { return turnRunning() && isSeat(seat) && seat == currentplayer_; }
+
+private:
+    struct Clock {
+        bool active = false;
+        Millis due = 0;
+    };
+
+    bool fromSender(int field, int fromSlot) const;
+    void startTimer1();
+    void stopTimer1() { timer1_.active = false; }
+    void fireNext();
+
+    // login.cpp
+    void sendExistingPlayers(int slot);
+    void sendVersionNotices(int slot, const std::string& version);
+    void bringUpToDate(int slot);
+
+    // referee.cpp / turns.cpp / roundend.cpp
+    int seatsToDeal() const;
+    bool seatPlays(int seat) const;
+    void limitDealSize();
+    void startComputerTimer();
+    void sendNextPlayer();
+    void takeBackAndDraw(int seat, int count);
+    void acceptTurn(int seat);
+    void returnToRack(int seat, const rules::RackItem& item, std::vector<rules::RackItem>& returned);
+    rules::SeatRecords seatRecords() const;             // what scoring needs of seats 1..4
+    void takeScores(const rules::SeatRecords& records); // score and points back from scoring
+
+    std::array<tplayer, kFullSlot + 1> players_{}; // index 0 unused
+    std::array<bool, kFullSlot + 1> closing_{};    // connections being closed: sent nothing more
+    int slotcount_ = 0;
+    std::vector<Outgoing> outbox_;
+
+    rules::Pool pool_;
+    rules::Board board_;
+    rules::Board turnboard_;
+    std::vector<rules::RackItem> playedlist_;
+    GameOptions options_;
+    bool gamestarted_ = false;
+    int currentplayer_ = 0;
+    int turnclock_ = 0;
+    ClockPhase clockphase_ = ClockPhase::Turn;
+
+    Millis now_ = 0;
+    Clock timer1_;
+    Clock computertimer_;
+    int computertimerInterval_ = 0;
+    int computerOpponents_ = 0;
+    std::mt19937 rng_;
+    std::function<int()> botDelaySource_;
+    std::string version_;
+    SendObserver observer_;
+    GameEvents events_;
+    ComputerPlayer computer_;
+};
+
+} // namespace game
