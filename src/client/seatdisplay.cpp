@@ -1,5 +1,6 @@
 #include "seatdisplay.h"
 
+#include "clientstate.h"
 #include "panelstyle.h"
 
 #include "protocol/facts.h"
@@ -146,6 +147,24 @@ void SeatDisplay::clearCounts() {
 
 QLabel* SeatDisplay::nameLabel(int seat) const {
     return valid(seat) ? rows_[index(seat)].name : nullptr;
+}
+
+void SeatDisplay::justwatching(const protocol::toclient::JustWatching& m) {
+    if (!state_ || !state_->isSeat(m.slot)) return;
+    const bool watching = m.flag == 1;
+    if (m.slot == state_->myslot) emit ownWatchingChanged(watching);
+    emit systemLine(shownName(m.slot) + (watching ? QStringLiteral(" is just watching")
+                                                  : QStringLiteral(" is now playing again")));
+    setEyes(m.slot, watching);
+}
+
+void SeatDisplay::seatLeft(int seat) {
+    if (!showsWaiting(seat)) emit systemLine(shownName(seat) + QStringLiteral(" disconnected."));
+    if (seat == 2 || (state_ && state_->clientteamgame))
+        showHint(seat);
+    else
+        setName(seat, kWaiting);
+    setEyes(seat, false);
 }
 
 } // namespace client

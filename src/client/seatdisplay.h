@@ -2,6 +2,8 @@
 // The four seat rows of the main window: name, score, last round's result, tile count, the "just
 // watching" eyes, the sit-out mark of seats 3 and 4, and the turn marker.
 
+#include "protocol/messages.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -13,6 +15,8 @@ class QWidget;
 
 namespace client {
 
+struct ClientState;
+
 class SeatDisplay : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +24,13 @@ public:
     static inline const QString kWaiting = QStringLiteral("<Waiting>");
 
     explicit SeatDisplay(QWidget* panel);
+    // The client state the server's seat news is read against (which slot is ours, the game kind).
+    void attach(const ClientState* state) { state_ = state; }
+
+    // The server's news about the seats: a seat's human watches or plays again; a seat's connection
+    // closed (its computer player's name shows for seat 2 and in a team game, else it waits).
+    void justwatching(const protocol::toclient::JustWatching& m);
+    void seatLeft(int seat);
 
     // Seat numbers outside 1..4 are ignored by every setter and read as empty.
     QString shownName(int seat) const;
@@ -46,6 +57,10 @@ public:
     QLabel* nameLabel(int seat) const;
 
 signals:
+    // A notice for the chat view.
+    void systemLine(const QString& text);
+    // Our own seat started or stopped just watching.
+    void ownWatchingChanged(bool watching);
     // A right-click on the name of seat 2, 3 or 4.
     void seatMenuRequested(int seat, const QPoint& globalPos);
 
@@ -63,6 +78,7 @@ private:
         QString hint;
         int y = 0;
     };
+    const ClientState* state_ = nullptr;
     std::array<Row, kSeats> rows_;
     QWidget* turn_ = nullptr;
 };

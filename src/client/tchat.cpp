@@ -132,12 +132,18 @@ void Tchat::buildPanel() {
     panel_->move(7, 6);
     board_ = new BoardView(panel_);
     seats_ = new SeatDisplay(panel_);
+    seats_->attach(&state_);
+    connect(seats_, &SeatDisplay::systemLine, this, &Tchat::systemLine);
+    connect(seats_, &SeatDisplay::ownWatchingChanged, this, [this](bool watching) {
+        if (QAction* own = action("JustWatch1")) own->setChecked(watching);
+    });
     info_ = new GameInfo(panel_);
     chat_ = new ChatView(panel_);
     input_ = new ChatInput(panel_, &state_, [this](const std::string& command) { send(command); });
     phrases_ = new PhraseButtons(panel_);
     rack_ = new RackView(panel_);
     turn_ = new TurnControls(panel_);
+    turn_->attach(&state_);
     auto* logo = new LogoPicture(
         panel_, [this] { chat_->openAddress(QUrl(QString::fromLatin1(windows::kMakerSite))); });
     logo->setGeometry(400, 384, 58, 37);

@@ -172,18 +172,12 @@ private:
     void startthegame(std::string_view args);
     void startround(std::string_view args);
     void getnextplayer(std::string_view args);
-    void justwatching(std::string_view args);
     void loadstats(std::string_view args);
     void endround(std::string_view args);
     void winner(std::string_view args);
     void full();
     void showNotice(const QString& text);
-    void showdraw(std::string_view args);
-    void askpenalty(std::string_view args);
-    void notenough(std::string_view args);
-    void incomplete(std::string_view args);
     void notime(std::string_view args);
-    void gamepause(std::string_view args);
     void yourtiles(std::string_view args);
     void freecard(std::string_view args);
     void loadboard(const protocol::toclient::LoadBoard& m);

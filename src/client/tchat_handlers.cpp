@@ -51,7 +51,9 @@ void Tchat::buildDispatchTable() {
     d.add(w::nextplayer, [this](std::string_view a) { getnextplayer(a); });
     d.add(w::winner, [this](std::string_view a) { winner(a); });
     d.add(w::full, [this](std::string_view) { full(); });
-    d.add(w::justwatching, [this](std::string_view a) { justwatching(a); });
+    d.add(w::justwatching, [this](std::string_view a) {
+        if (const auto m = protocol::decode<in::JustWatching>(a)) seats_->justwatching(*m);
+    });
     d.add(w::yourtiles, [this](std::string_view a) { yourtiles(a); });
     d.add(w::startround, [this](std::string_view a) { startround(a); });
     d.add(w::placehistile, [this](std::string_view a) {
@@ -64,8 +66,8 @@ void Tchat::buildDispatchTable() {
     d.add(w::undothem, [this](std::string_view a) {
         if (const auto m = protocol::decode<in::UndoThem>(a)) board_->undothem(*m);
     });
-    d.add(w::showdraw, [this](std::string_view a) { showdraw(a); });
-    d.add(w::askpenalty, [this](std::string_view a) { askpenalty(a); });
+    d.add(w::showdraw, [this](std::string_view a) { turn_->showdraw(a); });
+    d.add(w::askpenalty, [this](std::string_view a) { turn_->askpenalty(a); });
     d.add(w::endround, [this](std::string_view a) { endround(a); });
     d.add(w::nomoreroom, line("You cannot hold anymore tiles"));
     d.add(w::nomoretiles, line("There are no tiles left"));
@@ -80,9 +82,9 @@ void Tchat::buildDispatchTable() {
         if (const auto m = protocol::decode<in::LoadBoard>(a)) loadboard(*m);
     });
     d.add(w::notime, [this](std::string_view a) { notime(a); });
-    d.add(w::notenough, [this](std::string_view a) { notenough(a); });
-    d.add(w::incomplete, [this](std::string_view a) { incomplete(a); });
-    d.add(w::gamepause, [this](std::string_view a) { gamepause(a); });
+    d.add(w::notenough, [this](std::string_view a) { turn_->notenough(a); });
+    d.add(w::incomplete, [this](std::string_view a) { turn_->incomplete(a); });
+    d.add(w::gamepause, [this](std::string_view a) { turn_->gamepause(a); });
     d.add(w::playasound, [this](std::string_view a) { chatter_->playasound(a); });
 }
 
@@ -150,13 +152,7 @@ void Tchat::playerdisconnected(std::string_view args) {
     const int slot = m->slot;
     const QString name = text(m->name);
     if (state_.isSeat(slot)) {
-        if (!seats_->showsWaiting(slot))
-            systemLine(seats_->shownName(slot) + QStringLiteral(" disconnected."));
-        if (slot == 2 || state_.clientteamgame)
-            seats_->showHint(slot);
-        else
-            seats_->setName(slot, SeatDisplay::kWaiting);
-        seats_->setEyes(slot, false);
+        seats_->seatLeft(slot);
         return;
     }
     const QString entry = windows::Tspylist::entryText(slot, name);
@@ -269,18 +265,6 @@ void Tchat::tellTilesTaken(const protocol::toclient::NextPlayer& m) {
         turn_->setPlayed(text);
         turn_->addLog(text);
     }
-}
-
-void Tchat::justwatching(std::string_view args) {
-    const auto m = protocol::decode<in::JustWatching>(args);
-    if (!m || !state_.isSeat(m->slot)) return;
-    const int slot = m->slot;
-    const bool watching = m->flag == 1;
-    QAction* own = action("JustWatch1");
-    if (slot == state_.myslot && own) own->setChecked(watching);
-    systemLine(seats_->shownName(slot) +
-               (watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again")));
-    seats_->setEyes(slot, watching);
 }
 
 void Tchat::loadstats(std::string_view args) {

@@ -3,27 +3,12 @@
 #include "tchat.h"
 
 #include "boardview.h"
-#include "chatview.h"
-#include "heldpicture.h"
-#include "rackview.h"
 #include "seatdisplay.h"
-#include "soundcues.h"
 #include "turncontrols.h"
 
-#include "protocol/fields.h"
 #include "protocol/messages.h"
 
 namespace client {
-
-namespace {
-
-// The slot a prompt command names, when it is a number.
-std::optional<int> slotOf(std::string_view args) {
-    protocol::FieldReader r(args);
-    return r.intField();
-}
-
-} // namespace
 
 void Tchat::connectTurnControls() {
     using protocol::toserver::ClickYes;
@@ -88,41 +73,8 @@ void Tchat::putBackHeld() {
     board_->returnHeld();
 }
 
-void Tchat::showdraw(std::string_view args) {
-    protocol::FieldReader r(args);
-    const auto slot = r.intField();
-    const auto which = r.intField();
-    if (!slot || !which || *slot != state_.myslot) return;
-    if (*which == 1)
-        turn_->showFinish();
-    else
-        turn_->showDraw();
-}
-
-void Tchat::askpenalty(std::string_view args) {
-    if (slotOf(args) != state_.myslot) return;
-    turn_->setPenaltyShown(true);
-    turn_->hideTurnButtons();
-    play(QStringLiteral("notvalid"));
-}
-
-void Tchat::notenough(std::string_view args) {
-    if (slotOf(args) != state_.myslot) return;
-    turn_->setStatus(QStringLiteral("Your first lay down must equal at least 30 points"));
-    turn_->showFinishAndClear();
-    turn_->setLaydownShown(true);
-    play(QStringLiteral("notvalid"));
-}
-
-void Tchat::incomplete(std::string_view args) {
-    if (slotOf(args) != state_.myslot) return;
-    turn_->setStatus(QStringLiteral("Board is incomplete."));
-    turn_->addLog(QStringLiteral("Board is incomplete."));
-    play(QStringLiteral("notvalid"));
-}
-
 void Tchat::notime(std::string_view args) {
-    const auto slot = slotOf(args);
+    const auto slot = TurnControls::slotOf(args);
     if (!slot) return;
     const bool own = *slot == state_.myslot;
     const QString text = own ? QStringLiteral("You have run out of time!.")
@@ -132,19 +84,6 @@ void Tchat::notime(std::string_view args) {
     if (own) {
         // The server takes the turn back; a tile in hand goes back where it came from with it.
         putBackHeld();
-    }
-}
-
-void Tchat::gamepause(std::string_view args) {
-    const auto flag = slotOf(args);
-    if (flag == 1) {
-        turn_->setPauseDown(true);
-        turn_->setPausedLook(true);
-        turn_->stopClock();
-    } else if (flag == 0) {
-        turn_->setPauseDown(false);
-        turn_->setPausedLook(false);
-        turn_->resumeClock();
     }
 }
 

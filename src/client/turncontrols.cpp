@@ -1,6 +1,9 @@
 #include "turncontrols.h"
 
+#include "clientstate.h"
 #include "panelstyle.h"
+
+#include "protocol/fields.h"
 
 #include "windows/artwork.h"
 
@@ -344,6 +347,57 @@ void TurnControls::showTime() {
     bar_->move(742 - kBarWidth, bar_->y());
     style::setTextColour(timer_, t > 0 && t < 20 ? QColor(255, 0, 0) : kClockColour);
     timer_->setText(QStringLiteral("Time: %1:%2").arg(t / 60).arg(t % 60, 2, 10, QLatin1Char('0')));
+}
+
+std::optional<int> TurnControls::slotOf(std::string_view args) {
+    protocol::FieldReader r(args);
+    return r.intField();
+}
+
+void TurnControls::showdraw(std::string_view args) {
+    protocol::FieldReader r(args);
+    const auto slot = r.intField();
+    const auto which = r.intField();
+    if (!slot || !which || *slot != state_->myslot) return;
+    if (*which == 1)
+        showFinish();
+    else
+        showDraw();
+}
+
+void TurnControls::askpenalty(std::string_view args) {
+    if (slotOf(args) != state_->myslot) return;
+    setPenaltyShown(true);
+    hideTurnButtons();
+    emit cue(QStringLiteral("notvalid"));
+}
+
+void TurnControls::notenough(std::string_view args) {
+    if (slotOf(args) != state_->myslot) return;
+    setStatus(QStringLiteral("Your first lay down must equal at least 30 points"));
+    showFinishAndClear();
+    setLaydownShown(true);
+    emit cue(QStringLiteral("notvalid"));
+}
+
+void TurnControls::incomplete(std::string_view args) {
+    if (slotOf(args) != state_->myslot) return;
+    setStatus(QStringLiteral("Board is incomplete."));
+    addLog(QStringLiteral("Board is incomplete."));
+    emit cue(QStringLiteral("notvalid"));
+}
+
+void TurnControls::gamepause(std::string_view args) {
+    const auto flag = slotOf(args);
+    if (flag == 1) {
+        setPauseDown(true);
+        setPausedLook(true);
+        stopClock();
+    } else if (flag == 0) {
+        setPauseDown(false);
+        setPausedLook(false);
+        resumeClock();
+    }
 }
 
 } // namespace client

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QTimer>
 
+#include <optional>
+#include <string_view>
+
 class QAbstractButton;
 class QLabel;
 class QPlainTextEdit;
@@ -19,12 +22,26 @@ class PaintedImage;
 
 namespace client {
 
+struct ClientState;
+
 class TurnControls : public QObject {
     Q_OBJECT
 public:
     static inline const QString kYourTurn = QStringLiteral("Your Turn.");
 
     explicit TurnControls(QWidget* panel);
+    // The client state the server's answers are checked against (whose slot they name).
+    void attach(const ClientState* state) { state_ = state; }
+
+    // The server's answers about the player's own turn: each names a slot first and acts only for
+    // ours. The pause concerns everybody.
+    void showdraw(std::string_view args);
+    void askpenalty(std::string_view args);
+    void notenough(std::string_view args);
+    void incomplete(std::string_view args);
+    void gamepause(std::string_view args);
+    // The slot a prompt names, when it is a number.
+    static std::optional<int> slotOf(std::string_view args);
 
     void setStatus(const QString& text);
     QString status() const;
@@ -91,6 +108,7 @@ private:
     void buildLog(QWidget* panel);
     void showTime();
 
+    const ClientState* state_ = nullptr;
     QLabel* status_;
     QLabel* played_;
     windows::ImageButton* start_;
