@@ -32,6 +32,8 @@ class Tspylist;
 class Tdownload;
 } // namespace windows
 
+class QMessageBox;
+
 namespace client {
 
 class SeatDisplay;
@@ -160,6 +162,7 @@ private:
     void winner(std::string_view args);
     void full();
     void showNotice(const QString& text);
+    QMessageBox* noticeBox(const QString& text) const; // the notice on screen with that text
     void showdraw(std::string_view args);
     void askpenalty(std::string_view args);
     void notenough(std::string_view args);
