@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian packages), builds Rimbalo, then plays or tests.
 #   bash tools/setup.sh play   build and start a solo game
-#   bash tools/setup.sh test   build and run the whole test suite
+#   bash tools/setup.sh test   build and run the whole test suite, then build it again with the
+#                              address and undefined-behaviour sanitizers (build-asan/) and run it there
 #   bash tools/setup.sh build  build only
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,8 +50,26 @@ play)
     fi
     ;;
 test)
-    cd "$build"
-    exec ctest --output-on-failure --timeout 600 -j "$jobs" "$@"
+    status=0
+    (cd "$build" && ctest --output-on-failure --timeout 600 -j "$jobs" "$@") || status=1
+
+    # The same suite under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer.
+    asan=build-asan
+    if [ ! -f "$asan/CMakeCache.txt" ]; then
+        sanitize="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+        cmake -S . -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIMBALO_BENCH=OFF \
+            -DCMAKE_CXX_FLAGS="-O1 $sanitize" \
+            -DCMAKE_EXE_LINKER_FLAGS="$sanitize" -DCMAKE_SHARED_LINKER_FLAGS="$sanitize"
+    fi
+    if cmake --build "$asan" --parallel "$jobs"; then
+        (cd "$asan" &&
+            ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1" \
+            UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+            ctest --output-on-failure --timeout 900 -j "$jobs" "$@") || status=1
+    else
+        status=1
+    fi
+    exit "$status"
     ;;
 build)
     ;;

@@ -195,33 +195,39 @@ def rss_kb(pid):
 
 
 def write_seeds(directory, clients, log):
+    """Short stretches of the recorded game, cut at command ends: fuzzing runs best on small inputs."""
     client_dir = os.path.join(directory, "client")
     server_dir = os.path.join(directory, "server")
     os.makedirs(client_dir, exist_ok=True)
     os.makedirs(server_dir, exist_ok=True)
     for c in clients:
         data = bytes(c.received)
-        # The start of the game (login and deal) and a stretch from the middle, cut at command ends.
-        head = data[: data.rfind(END, 0, 6000) + 1]
-        middle_from = data.find(END, len(data) // 2) + 1
-        middle = data[middle_from: data.rfind(END, middle_from, middle_from + 6000) + 1]
-        for label, piece in (("start", head), ("middle", middle)):
+        for part, at in enumerate((0, len(data) // 3, 2 * len(data) // 3)):
+            begin = 0 if at == 0 else data.find(END, at) + 1
+            piece = data[begin: data.rfind(END, begin, begin + 3000) + 1]
             if piece:
-                with open(os.path.join(client_dir, "slot%d-%s" % (c.slot, label)), "wb") as f:
+                with open(os.path.join(client_dir, "slot%d-%d" % (c.slot, part)), "wb") as f:
                     f.write(piece)
     # The server target reads operations: [slot-1][0] accepts a connection, [slot-1][1][n][n bytes]
-    # receives bytes on a slot, [any][9] runs the queue, [any][4][n] ticks the turn clock n times.
+    # receives bytes on a slot, [any][9] runs the queue. Each seed logs the nine slots in, then
+    # replays a stretch of what the clients sent.
     slots = {c.index: c.slot for c in clients}
-    for part, (first, count) in enumerate(((0, 400), (len(log) // 2, 400))):
+    # Later stretches log in and start a game first, so that their turns reach the referee.
+    logins = [entry for entry in log if entry[1].startswith(b"CMD_logininfo")]
+    logins += [entry for entry in log if entry[1].startswith(b"CMD_startgame")][:1]
+    for part, first in enumerate(range(0, len(log), max(len(log) // 6, 1))):
         ops = bytearray()
         for _ in clients:
             ops += bytes([0, 0])
-        for index, data in log[first:first + count]:
+        stretch = log[first:first + 60]
+        for index, data in (logins if first > 0 else []) + stretch:
             slot = slots[index]
             for at in range(0, len(data), 255):
                 chunk = data[at:at + 255]
                 ops += bytes([slot - 1, 1, len(chunk)]) + chunk
             ops += bytes([0, 9])
+            if len(ops) > 4000:
+                break
         with open(os.path.join(server_dir, "game%d" % part), "wb") as f:
             f.write(ops)
 

@@ -172,7 +172,7 @@ void ChatView::recolourVisible() {
             if (it->drawn == wanted) continue;
             it->drawn = wanted;
             if (!editing) cursor.beginEditBlock();
-            editing = true;
+            editing = editing_ = true;
             QTextCharFormat recolour;
             recolour.setForeground(styles_[style]);
             cursor.setPosition(static_cast<int>(it->start - dropped_));
@@ -181,6 +181,7 @@ void ChatView::recolourVisible() {
         }
     }
     if (editing) cursor.endEditBlock();
+    editing_ = false;
 }
 
 void ChatView::addlinetochat(const QString& line, const QColor& colour) {

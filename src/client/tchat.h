@@ -35,6 +35,8 @@ class HostDialog;
 class JoinDialog;
 } // namespace windows
 
+class QMessageBox;
+
 namespace client {
 
 class SeatDisplay;
@@ -177,6 +179,7 @@ private:
     void winner(std::string_view args);
     void full();
     void showNotice(const QString& text);
+    QMessageBox* noticeBox(const QString& text) const; // the notice on screen with that text
     void notime(std::string_view args);
     void yourtiles(std::string_view args);
     void freecard(std::string_view args);

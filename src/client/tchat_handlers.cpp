@@ -340,25 +340,25 @@ void Tchat::full() {
     const QString text = QStringLiteral("Game is full");
     messageBox_(text);
     // The window closes when the player has read the notice (at once when no box is shown).
-    for (QMessageBox* box :
-         findChildren<QMessageBox*>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly)) {
-        if (box->text() == text && box->isVisible()) {
-            connect(box, &QDialog::finished, this, &QWidget::close);
-            return;
-        }
+    if (QMessageBox* box = noticeBox(text)) {
+        connect(box, &QDialog::finished, this, &QWidget::close);
+        return;
     }
     close();
 }
 
+QMessageBox* Tchat::noticeBox(const QString& text) const {
+    for (QMessageBox* box : findChildren<QMessageBox*>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly))
+        if (box->text() == text && box->isVisible()) return box;
+    return nullptr;
+}
+
 void Tchat::showNotice(const QString& text) {
     // Non-modal for the program: a box that waited for its answer would run every later command
-    // inside this one's handler.
-    for (QMessageBox* box :
-         findChildren<QMessageBox*>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly)) {
-        if (box->text() == text) {
-            box->raise();
-            return;
-        }
+    // inside this one's handler. A notice already on screen is not shown twice.
+    if (QMessageBox* shown = noticeBox(text)) {
+        shown->raise();
+        return;
     }
     auto* box = new QMessageBox(QMessageBox::Information, windowTitle(), text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("notice"));

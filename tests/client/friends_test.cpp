@@ -214,8 +214,11 @@ TEST(Hosting, FromASoloGameTheServerRestartsOnTheChosenPortUnderTheChosenName) {
     EXPECT_EQ(h.text("label_tp"), "Time Penalty: OFF");
 
     host.findChild<QLineEdit*>(QStringLiteral("edit_name"))->setText(QStringLiteral("Ann"));
+    // A port nobody holds (7772 itself may be taken by another program on this machine).
+    const quint16 chosen = closedPort();
+    host.findChild<QSpinBox*>(QStringLiteral("edit_port"))->setValue(chosen);
     host.host();
-    EXPECT_EQ(asked, (std::vector<quint16>{7772, 7772}));
+    EXPECT_EQ(asked, (std::vector<quint16>{7772, chosen}));
     EXPECT_EQ(stopped, 1);
     EXPECT_EQ(h.tchat.state().playername, "Ann");
     EXPECT_TRUE(h.tchat.state().ishost);
