@@ -15,7 +15,7 @@
 #include "windows/ttallylist.h"
 
 #ifdef RIMBALO_HAS_SERVER
-#include "server/tserver.h"
+#include "app/serverthread.h"
 #endif
 #ifdef RIMBALO_HAS_STOPSIGNALS
 #include "stopsignals.h"
@@ -68,6 +68,14 @@ void wirePhrases(client::Tchat& tchat, windows::Tphrases& phrases) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+#ifdef RIMBALO_HAS_STOPSIGNALS
+    // Caught from the start: a stop that comes while the windows are built waits for the event loop.
+    StopSignals stop;
+#endif
+#ifdef RIMBALO_HAS_SERVER
+    // Declared before the windows, so it outlives them: the main window's connection to it closes first.
+    ServerThread server;
+#endif
     QApplication::setApplicationName(QStringLiteral("Rimbalo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(RIMBALO_APP_ID));
     // The icon the install rules put in the desktop's icon theme (none when run from the build).
@@ -91,22 +99,14 @@ int main(int argc, char* argv[]) {
     windows::Tphrases phrases;
     wirePhrases(tchat, phrases);
 #ifdef RIMBALO_HAS_SERVER
-    // Every hosted game gets a fresh server: hosting again (another port, after a solo game) or joining
-    // someone else's game ends the one this program served.
-    std::unique_ptr<TServer> server;
-    tchat.setServerStarter([&](quint16 port, QString* error) -> quint16 {
-        server.reset();
-        auto fresh = std::make_unique<TServer>();
-        fresh->setVersionText(about.versionText());
-        fresh->setBotDelaySource([&tchat] { return tchat.botspeed(); });
-        if (!fresh->listen(port)) {
-            if (error) *error = fresh->errorString();
-            return 0;
-        }
-        server = std::move(fresh);
-        return server->serverPort();
-    });
-    tchat.setServerStopper([&server] { server.reset(); });
+    // Every hosted game gets a fresh server, run in its own thread: hosting again (another port, after
+    // a solo game) or joining someone else's game ends the one this program served. The thread ends
+    // with the program, after the main window has gone.
+    server.setVersionText(about.versionText());
+    server.setBotDelay(tchat.botspeed());
+    QObject::connect(&tchat, &client::Tchat::botSpeedChanged, &server, &ServerThread::setBotDelay);
+    tchat.setServerStarter([&server](quint16 port, QString* error) { return server.start(port, error); });
+    tchat.setServerStopper([&server] { server.stop(); });
 #else
     tchat.setServerStarter([](quint16, QString* error) -> quint16 {
         if (error) *error = QStringLiteral("this build has no game server");
@@ -129,7 +129,6 @@ int main(int argc, char* argv[]) {
     tchat.show();
 #ifdef RIMBALO_HAS_STOPSIGNALS
     // Logging out or a service manager's stop closes the window as "Exit" does, so settings are kept.
-    StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &tchat, &QWidget::close);
 #endif
     return QApplication::exec();
