@@ -1,6 +1,7 @@
 // The program: creates the windows in their order, wires the host's server to the main window, and
 // runs until the main window closes.
 
+#include "benchhook.h"
 #include "client/filelocations.h"
 #include "client/settingsfile.h"
 #include "client/tchat.h"
@@ -125,6 +126,7 @@ int main(int argc, char* argv[]) {
     tchat.setVersionText(about.versionText());
     tchat.attachWindows({&gamestart, &help, &about, &spylist, &download, &hostDialog, &joinDialog});
     QObject::connect(&tchat, &client::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    installBenchHook(tchat);
     tchat.setArguments(QApplication::arguments().mid(1));
     tchat.show();
 #ifdef RIMBALO_HAS_STOPSIGNALS
