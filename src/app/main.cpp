@@ -104,10 +104,7 @@ int main(int argc, char* argv[]) {
     // a solo game) or joining someone else's game ends the one this program served. The thread ends
     // with the program, after the main window has gone.
     server.setVersionText(about.versionText());
-    server.setBotDelay(tchat.botspeed());
-    QObject::connect(&tchat, &client::Tchat::botSpeedChanged, &server, &ServerThread::setBotDelay);
-    tchat.setServerStarter([&server](quint16 port, QString* error) { return server.start(port, error); });
-    tchat.setServerStopper([&server] { server.stop(); });
+    wireHosting(tchat, server);
 #else
     tchat.setServerStarter([](quint16, QString* error) -> quint16 {
         if (error) *error = QStringLiteral("this build has no game server");

@@ -1,5 +1,6 @@
 #include "serverthread.h"
 
+#include "client/tchat.h"
 #include "server/tserver.h"
 
 #include <QMetaObject>
@@ -69,4 +70,11 @@ void ServerThread::stopThread() {
     // The thread has ended: nothing can be handling events for its objects any more.
     delete worker_;
     worker_ = nullptr;
+}
+
+void wireHosting(client::Tchat& window, ServerThread& server) {
+    server.setBotDelay(window.botspeed());
+    QObject::connect(&window, &client::Tchat::botSpeedChanged, &server, &ServerThread::setBotDelay);
+    window.setServerStarter([&server](quint16 port, QString* error) { return server.start(port, error); });
+    window.setServerStopper([&server] { server.stop(); });
 }

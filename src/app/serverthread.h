@@ -14,6 +14,9 @@
 #include <memory>
 
 class TServer;
+namespace client {
+class Tchat;
+}
 
 class ServerThread : public QObject {
     Q_OBJECT
@@ -48,3 +51,7 @@ private:
     QString version_;
     std::shared_ptr<std::atomic<int>> botDelay_ = std::make_shared<std::atomic<int>>(1000);
 };
+
+// The window hosts through `server`: every hosted game a fresh server (any earlier one stopped),
+// stopped before joining another game, and told the computer delay the window's menu sets.
+void wireHosting(client::Tchat& window, ServerThread& server);

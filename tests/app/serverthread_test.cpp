@@ -5,6 +5,7 @@
 #include "client/filelocations.h"
 #include "client/tchat.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -133,9 +134,12 @@ TEST(ServerThread, TheWindowGoesFromSoloToHostingAndClosesWithTheServerRunning) 
     quint16 lastPort = 0;
     {
         client::Tchat window;
+        wireHosting(window, server);
+        // As the program does, but noting the port each hosted game got.
         window.setServerStarter(
             [&](quint16 port, QString* error) { return lastPort = server.start(port, error); });
-        window.setServerStopper([&] { server.stop(); });
+        window.findChild<QAction*>(QStringLiteral("Fast1"))->trigger();
+        EXPECT_EQ(server.botDelay(), 500) << "the server times the computer with the menu's speed";
         window.setMessageBox([](const QString&) {});
         window.setGamePort(0);
         window.processparams({});
