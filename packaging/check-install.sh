@@ -38,6 +38,10 @@ for size in 16 22 24 32 48 64 128 256; do
     got="$(od -An -tu1 -j16 -N8 "$png" 2>/dev/null | awk '{print $3*256+$4 "x" $7*256+$8}')"
     [ "$got" = "${size}x${size}" ] || fail "icon $size: found ${got:-nothing}"
 done
+# The sound output module, loaded by the game at its first sound, where the game looks for it.
+if [ -f "$build/src/app/rimbalo-audio.so" ]; then
+    [ -n "$(find "$prefix" -path '*/rimbalo/rimbalo-audio.so')" ] || fail "no sound output module"
+fi
 svg="$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 grep -q '<svg' "$svg" 2>/dev/null || fail "no scalable icon"
 

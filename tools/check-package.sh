@@ -91,7 +91,8 @@ files=(/usr/bin/rimbalo /usr/bin/rimbalo-server /usr/bin/rimbalo-sim
        /usr/share/icons/hicolor/256x256/apps/com.vemko.rimbalo.png
        /usr/share/icons/hicolor/scalable/apps/com.vemko.rimbalo.svg
        /usr/share/man/man6/rimbalo.6.gz /usr/share/man/man6/rimbalo-sim.6.gz
-       /usr/share/man/man8/rimbalo-server.8.gz /usr/lib/systemd/system/rimbalo-server.service)
+       /usr/share/man/man8/rimbalo-server.8.gz /usr/lib/systemd/system/rimbalo-server.service
+       "/usr/lib/$(uname -m)-linux-gnu/rimbalo/rimbalo-audio.so")
 unit="$root/usr/lib/systemd/system/rimbalo-server.service"
 missing=()
 for f in "${files[@]}"; do [ -e "$root$f" ] || missing+=("$f"); done

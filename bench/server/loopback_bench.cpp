@@ -3,8 +3,7 @@
 //
 //   server_loopback_bench [--server PATH] [--samples N] [--bursts N] [--idle-seconds N]
 
-#include "protocol/framebuffer.h"
-#include "protocol/messages.h"
+#include "../common/loopbackclient.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,47 +20,11 @@
 
 namespace {
 
-namespace in = protocol::toserver;
-namespace msg = protocol::toclient;
-
-constexpr int kWaitMs = 5000;
-
-// A blocking client: no event loop needed, the server runs in its own process.
-class Client {
-public:
-    bool open(quint16 port) {
-        socket_.connectToHost(QHostAddress::LocalHost, port);
-        if (!socket_.waitForConnected(kWaitMs)) return false;
-        socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        return true;
-    }
-    template <class M> void send(const M& m) { write(protocol::encode(m)); }
-    void write(const std::string& bytes) {
-        socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        socket_.flush();
-    }
-    // Reads until `count` commands starting with `word` have arrived; returns them.
-    std::vector<std::string> waitFor(std::string_view word, int count = 1) {
-        std::vector<std::string> found;
-        while (true) {
-            while (next_ < entries_.size()) {
-                std::string& e = entries_[next_++];
-                if (e.rfind(word, 0) == 0) found.push_back(e);
-                if (static_cast<int>(found.size()) == count) return found;
-            }
-            if (!socket_.waitForReadyRead(kWaitMs)) return found;
-            const QByteArray bytes = socket_.readAll();
-            buffer_.append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                           entries_);
-        }
-    }
-
-private:
-    QTcpSocket socket_;
-    protocol::FrameBuffer buffer_;
-    std::vector<std::string> entries_;
-    std::size_t next_ = 0;
-};
+using bench::Client;
+using bench::kWaitMs;
+using bench::percentile;
+namespace in = bench::in;
+namespace msg = bench::msg;
 
 // CPU time of a process in seconds, from /proc (Linux).
 std::optional<double> cpuSeconds(qint64 pid) {
@@ -82,12 +45,6 @@ std::optional<long> contextSwitches(qint64 pid) {
     return total;
 }
 
-double percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    const auto i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    return v[std::min(i, v.size() - 1)];
-}
-
 struct Options {
     QString server = QStringLiteral(RIMBALO_SERVER_BIN);
     int samples = 2000;
@@ -106,15 +63,6 @@ Options parse(const QStringList& args) {
     return o;
 }
 
-quint16 startServer(QProcess& server, const QString& path) {
-    // The server logs to standard error; its first line ends with the port it listens on.
-    server.setReadChannel(QProcess::StandardError);
-    server.start(path, {"--port", "0"});
-    if (!server.waitForStarted(kWaitMs) || !server.waitForReadyRead(kWaitMs)) return 0;
-    const QString line = QString::fromUtf8(server.readLine());
-    return static_cast<quint16>(line.section(' ', -1).trimmed().toUInt());
-}
-
 void measureIdle(qint64 pid, int seconds) {
     const auto cpu0 = cpuSeconds(pid);
     const auto cs0 = contextSwitches(pid);
@@ -130,48 +78,13 @@ void measureIdle(qint64 pid, int seconds) {
     if (cs0 && cs1) std::printf("  context switches while idle: %ld\n", *cs1 - *cs0);
 }
 
-// Places rack cell 1 and takes it back, timing place -> echo.
-std::vector<double> measureEcho(Client& host, int samples) {
-    std::vector<double> micros;
-    QElapsedTimer t;
-    for (int i = 0; i < samples; ++i) {
-        const int col = 1 + i % 20;
-        t.start();
-        host.send(in::PlaceMyTile{1, 1, col, 5});
-        if (host.waitFor(msg::PlaceHisTile::word).empty()) break;
-        micros.push_back(static_cast<double>(t.nsecsElapsed()) / 1000.0);
-        host.waitFor(msg::FreeCard::word);
-        host.send(in::ReplaceTile{1, col, 5});
-        host.waitFor(msg::RemoveTile::word);
-    }
-    return micros;
-}
-
-// Ten placements and ten take-backs in one write; timed until the twentieth echo.
-std::vector<double> measureBursts(Client& host, int bursts) {
-    std::vector<double> millis;
-    std::string burst;
-    for (int i = 0; i < 10; ++i) {
-        burst += protocol::encode(in::PlaceMyTile{1, 1 + i, 1 + 2 * i, 7});
-        burst += protocol::encode(in::ReplaceTile{1, 1 + 2 * i, 7});
-    }
-    QElapsedTimer t;
-    for (int b = 0; b < bursts; ++b) {
-        t.start();
-        host.write(burst);
-        if (host.waitFor(msg::RemoveTile::word, 10).size() != 10) break;
-        millis.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-    }
-    return millis;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const Options o = parse(app.arguments());
     QProcess server;
-    const quint16 port = startServer(server, o.server);
+    const quint16 port = bench::startServer(server, o.server);
     if (port == 0) {
         std::fprintf(stderr, "could not start %s\n", qPrintable(o.server));
         return 1;
@@ -188,8 +101,8 @@ int main(int argc, char** argv) {
     host.send(in::Pause{1, 1}); // the clock stands still: the turn never runs out
     host.waitFor(msg::GamePause::word);
 
-    const std::vector<double> echo = measureEcho(host, o.samples);
-    const std::vector<double> burst = measureBursts(host, o.bursts);
+    const std::vector<double> echo = bench::measureEcho(host, 1, 5, o.samples);
+    const std::vector<double> burst = bench::measureBursts(host, 1, 7, o.bursts);
     if (echo.empty() || burst.empty()) {
         std::fprintf(stderr, "the server stopped answering\n");
         return 1;

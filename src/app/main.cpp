@@ -1,6 +1,7 @@
 // The program: creates the windows in their order, wires the host's server to the main window, and
 // runs until the main window closes.
 
+#include "benchhook.h"
 #include "client/filelocations.h"
 #include "client/settingsfile.h"
 #include "client/tchat.h"
@@ -15,7 +16,7 @@
 #include "windows/ttallylist.h"
 
 #ifdef RIMBALO_HAS_SERVER
-#include "server/tserver.h"
+#include "app/serverthread.h"
 #endif
 #ifdef RIMBALO_HAS_STOPSIGNALS
 #include "stopsignals.h"
@@ -69,6 +70,14 @@ void wirePhrases(client::Tchat& tchat, windows::Tphrases& phrases) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+#ifdef RIMBALO_HAS_STOPSIGNALS
+    // Caught from the start: a stop that comes while the windows are built waits for the event loop.
+    StopSignals stop;
+#endif
+#ifdef RIMBALO_HAS_SERVER
+    // Declared before the windows, so it outlives them: the main window's connection to it closes first.
+    ServerThread server;
+#endif
     QApplication::setApplicationName(QStringLiteral("Rimbalo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(RIMBALO_APP_ID));
     // The icon the install rules put in the desktop's icon theme (none when run from the build).
@@ -92,22 +101,11 @@ int main(int argc, char* argv[]) {
     windows::Tphrases phrases;
     wirePhrases(tchat, phrases);
 #ifdef RIMBALO_HAS_SERVER
-    // Every hosted game gets a fresh server: hosting again (another port, after a solo game) or joining
-    // someone else's game ends the one this program served.
-    std::unique_ptr<TServer> server;
-    tchat.setServerStarter([&](quint16 port, QString* error) -> quint16 {
-        server.reset();
-        auto fresh = std::make_unique<TServer>();
-        fresh->setVersionText(about.versionText());
-        fresh->setBotDelaySource([&tchat] { return tchat.botspeed(); });
-        if (!fresh->listen(port)) {
-            if (error) *error = fresh->errorString();
-            return 0;
-        }
-        server = std::move(fresh);
-        return server->serverPort();
-    });
-    tchat.setServerStopper([&server] { server.reset(); });
+    // Every hosted game gets a fresh server, run in its own thread: hosting again (another port, after
+    // a solo game) or joining someone else's game ends the one this program served. The thread ends
+    // with the program, after the main window has gone.
+    server.setVersionText(about.versionText());
+    wireHosting(tchat, server);
 #else
     tchat.setServerStarter([](quint16, QString* error) -> quint16 {
         if (error) *error = QStringLiteral("this build has no game server");
@@ -126,11 +124,11 @@ int main(int argc, char* argv[]) {
     tchat.setVersionText(about.versionText());
     tchat.attachWindows({&gamestart, &help, &about, &spylist, &download, &hostDialog, &joinDialog});
     QObject::connect(&tchat, &client::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    installBenchHook(tchat);
     tchat.setArguments(QApplication::arguments().mid(1));
     tchat.show();
 #ifdef RIMBALO_HAS_STOPSIGNALS
     // Logging out or a service manager's stop closes the window as "Exit" does, so settings are kept.
-    StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &tchat, &QWidget::close);
 #endif
     return QApplication::exec();

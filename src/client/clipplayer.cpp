@@ -1,94 +1,54 @@
 #include "clipplayer.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 #include <QObject>
-
-#ifdef RIMBALO_HAS_MULTIMEDIA
-#include "wavclip.h"
-
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QFile>
-#include <QMediaDevices>
-
-#include <map>
-#include <optional>
-#endif
 
 namespace client {
 
 namespace {
 
-#ifdef RIMBALO_HAS_MULTIMEDIA
-QAudioFormat formatOf(const WavClip& clip) {
-    QAudioFormat format;
-    format.setSampleRate(clip.sampleRate);
-    format.setChannelCount(clip.channels);
-    format.setSampleFormat(clip.bitsPerSample == 8    ? QAudioFormat::UInt8
-                           : clip.bitsPerSample == 16 ? QAudioFormat::Int16
-                                                      : QAudioFormat::Int32);
-    return format;
+#ifdef RIMBALO_AUDIO_MODULE
+// Where the sound output module is looked for: beside the program (the build tree), where the install
+// rules put it (seen from the installed program's folder), and where this build made it.
+QStringList moduleCandidates() {
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    return {programFolder.filePath(QStringLiteral(RIMBALO_AUDIO_MODULE)),
+            programFolder.filePath(QStringLiteral(RIMBALO_AUDIO_INSTALLED)),
+            QStringLiteral(RIMBALO_AUDIO_BUILT)};
 }
 
-// Each clip is read and checked once and kept in memory; playing writes it to one audio output,
-// made when the first sound plays (so start-up opens no audio), and remade only when a clip has
-// another sample layout. A new clip cuts off the one that plays; when a clip ends the output is
-// stopped, so a quiet program holds no audio stream open.
-class SinkPlayer : public ClipPlayer {
+using MakePlayer = ClipPlayer* (*)(QObject*);
+
+// The sound output is a module, loaded when the first clip plays: a program that stays quiet never
+// maps Qt Multimedia and the sound system's libraries, and a start-up does not wait for them. Without
+// the module (or without a way to load it) the program runs silent.
+class LazyPlayer : public ClipPlayer {
 public:
-    explicit SinkPlayer(QObject* owner) : owner_(owner) {}
-    ~SinkPlayer() override {
-        if (sink_) sink_->stop();
-        delete sink_;
-    }
+    explicit LazyPlayer(QObject* owner) : owner_(owner) {}
 
     void play(const QString& path) override {
-        const WavClip* clip = load(path);
-        if (!clip || clip->samples.isEmpty()) return;
-        const QAudioFormat format = formatOf(*clip);
-        if (!outputFor(format)) return;
-        sink_->stop();
-        buffer_.close();
-        buffer_.setData(clip->samples);
-        buffer_.open(QIODevice::ReadOnly);
-        sink_->start(&buffer_);
+        if (!tried_) {
+            tried_ = true;
+            player_.reset(load());
+        }
+        if (player_) player_->play(path);
     }
 
 private:
-    const WavClip* load(const QString& path) {
-        auto found = clips_.find(path);
-        if (found == clips_.end()) {
-            QFile f(path);
-            std::optional<WavClip> clip;
-            if (f.open(QIODevice::ReadOnly)) clip = parseWav(f.readAll());
-            found = clips_.emplace(path, std::move(clip)).first;
+    ClipPlayer* load() const {
+        for (const QString& file : moduleCandidates()) {
+            QLibrary module(file);
+            if (auto make = reinterpret_cast<MakePlayer>(module.resolve("rimbaloMakeSinkPlayer")))
+                return make(owner_); // the module stays loaded for the life of the program
         }
-        return found->second ? &*found->second : nullptr;
-    }
-
-    bool outputFor(const QAudioFormat& format) {
-        if (sink_ && sink_->format() == format) return true;
-        if (noDevice_) return false;
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull()) {
-            noDevice_ = true;
-            return false;
-        }
-        if (sink_) sink_->stop();
-        delete sink_;
-        sink_ = new QAudioSink(device, format, owner_);
-        QObject::connect(sink_, &QAudioSink::stateChanged, sink_, [sink = sink_](QAudio::State state) {
-            if (state == QAudio::IdleState) sink->stop();
-        });
-        return true;
+        return nullptr;
     }
 
     QObject* owner_;
-    std::map<QString, std::optional<WavClip>> clips_;
-    QBuffer buffer_;
-    QAudioSink* sink_ = nullptr;
-    bool noDevice_ = false;
+    bool tried_ = false;
+    std::unique_ptr<ClipPlayer> player_;
 };
 #endif
 
@@ -100,8 +60,8 @@ public:
 } // namespace
 
 std::unique_ptr<ClipPlayer> makeSystemPlayer([[maybe_unused]] QObject* owner) {
-#ifdef RIMBALO_HAS_MULTIMEDIA
-    return std::make_unique<SinkPlayer>(owner);
+#ifdef RIMBALO_AUDIO_MODULE
+    return std::make_unique<LazyPlayer>(owner);
 #else
     return std::make_unique<SilentPlayer>();
 #endif

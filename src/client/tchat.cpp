@@ -282,7 +282,14 @@ void Tchat::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    processparams(args_);
+    // The command line is acted on just after the window has appeared: the game's server, its
+    // connection and the lobby dialog do not hold back the first sight of the window.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible()) processparams(args_);
+        },
+        Qt::QueuedConnection);
 }
 
 void Tchat::closeEvent(QCloseEvent* event) {

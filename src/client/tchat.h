@@ -147,6 +147,8 @@ signals:
     void tallyRequested();
     // "Phrase List" was chosen: the phrase editor opens with phrases().
     void phraseListRequested();
+    // The computer delay (ms) chosen in the menu or read from the settings; the host's server uses it.
+    void botSpeedChanged(int ms);
 
 protected:
     void showEvent(QShowEvent* event) override;

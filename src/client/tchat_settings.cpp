@@ -115,6 +115,7 @@ void Tchat::setBotSpeed(int ms) {
     botspeed_ = ms == 2000 || ms == 500 ? ms : 1000;
     const char* name = botspeed_ == 2000 ? "Slow1" : botspeed_ == 500 ? "Fast1" : "Normal1";
     action(name)->setChecked(true);
+    emit botSpeedChanged(botspeed_);
 }
 
 void Tchat::setTurnSound(int choice) {

@@ -1,0 +1,80 @@
+#include "serverthread.h"
+
+#include "client/tchat.h"
+#include "server/tserver.h"
+
+#include <QMetaObject>
+
+ServerThread::ServerThread(QObject* parent) : QObject(parent) {
+    thread_.setObjectName(QStringLiteral("game server"));
+}
+
+ServerThread::~ServerThread() {
+    stopThread();
+}
+
+void ServerThread::ensureThread() {
+    if (thread_.isRunning()) return;
+    worker_ = new QObject;
+    worker_->moveToThread(&thread_);
+    thread_.start();
+}
+
+quint16 ServerThread::start(quint16 port, QString* error) {
+    stop();
+    ensureThread();
+    quint16 listening = 0;
+    QString why;
+    const QString version = version_;
+    const std::shared_ptr<std::atomic<int>> delay = botDelay_;
+    QMetaObject::invokeMethod(
+        worker_,
+        [&] {
+            auto* fresh = new TServer;
+            fresh->setVersionText(version);
+            fresh->setBotDelaySource([delay] { return delay->load(std::memory_order_relaxed); });
+            if (!fresh->listen(port)) {
+                why = fresh->errorString();
+                delete fresh;
+                return;
+            }
+            listening = fresh->serverPort();
+            server_ = fresh;
+        },
+        Qt::BlockingQueuedConnection);
+    if (listening == 0) {
+        if (error) *error = why;
+        return 0;
+    }
+    serving_ = true;
+    return listening;
+}
+
+void ServerThread::stop() {
+    if (!serving_) return;
+    serving_ = false;
+    QMetaObject::invokeMethod(
+        worker_,
+        [this] {
+            delete server_;
+            server_ = nullptr;
+        },
+        Qt::BlockingQueuedConnection);
+}
+
+void ServerThread::stopThread() {
+    stop();
+    if (!thread_.isRunning()) return;
+    thread_.quit();
+    thread_.wait();
+    // The thread has ended: nothing can be handling events for its objects any more.
+    delete worker_;
+    worker_ = nullptr;
+}
+
+void wireHosting(client::Tchat& window, ServerThread& server) {
+    server.setBotDelay(window.botspeed());
+    QObject::connect(&window, &client::Tchat::botSpeedChanged, &server, &ServerThread::setBotDelay);
+    window.setServerStarter([&server](quint16 port, QString* error) { return server.start(port, error); });
+    window.setServerStopper([&server] { server.stop(); });
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The hosting program's game server, run in a thread of its own so that painting, dialogs and menus
+// never delay the other players. The program's own client still talks to it over the loopback socket
+// like anyone else; the only values passed across are the ones set here, and they cross safely.
+//
+// The server is created, listens, stops and is destroyed in the server's thread; the calls below
+// wait for that thread to have done it, so they read as plain function calls to the caller.
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+class TServer;
+namespace client {
+class Tchat;
+}
+
+class ServerThread : public QObject {
+    Q_OBJECT
+public:
+    explicit ServerThread(QObject* parent = nullptr);
+    // Stops the server and ends its thread.
+    ~ServerThread() override;
+
+    // The version text every new server compares a newcomer's version with.
+    void setVersionText(const QString& version) { version_ = version; }
+    // The host's computer delay in ms, read by the server whenever a computer turn is timed.
+    void setBotDelay(int ms) { botDelay_->store(ms, std::memory_order_relaxed); }
+    int botDelay() const { return botDelay_->load(std::memory_order_relaxed); }
+
+    // A fresh server listening on `port` (0: any free one); the one running before is stopped first.
+    // Returns the port it listens on, or 0 with the reason in `error`.
+    quint16 start(quint16 port, QString* error = nullptr);
+    // Stops the running server, if any (its connections close); the thread stays for the next one.
+    void stop();
+    bool serving() const { return serving_; }
+    // The thread the server runs in (idle until the first start).
+    const QThread& thread() const { return thread_; }
+
+private:
+    void ensureThread();
+    void stopThread();
+
+    QThread thread_;
+    QObject* worker_ = nullptr; // lives in thread_: the context the calls are run in
+    TServer* server_ = nullptr; // created, used and deleted in thread_ only
+    bool serving_ = false;      // read and written in the caller's thread only
+    QString version_;
+    std::shared_ptr<std::atomic<int>> botDelay_ = std::make_shared<std::atomic<int>>(1000);
+};
+
+// The window hosts through `server`: every hosted game a fresh server (any earlier one stopped),
+// stopped before joining another game, and told the computer delay the window's menu sets.
+void wireHosting(client::Tchat& window, ServerThread& server);
