@@ -136,6 +136,7 @@ void BoardView::paintTiles(QPainter& p, const QRect& exposed) const {
             if (framed(c, r)) parts_.tiles->drawSmall(p, cell, TileImages::kMoveFrame);
         }
     }
+    paintOutlines(p, fromRow, toRow);
 }
 
 void BoardView::cleartheboard() {
@@ -154,8 +155,16 @@ void BoardView::redrawTiles() {
 }
 
 void BoardView::setCell(int column, int row, int code) {
+    const std::vector<SetSpan> before = outlines_ ? badSets(mirror_, row) : std::vector<SetSpan>{};
     mirror_.set(column, row, code);
     board_->update(QRect((column - 1) * kCellWidth, (row - 1) * kCellHeight, kCellWidth, kCellHeight));
+    if (!outlines_) return;
+    // The outlines that came or went with this tile.
+    const std::vector<SetSpan> after = badSets(mirror_, row);
+    for (const SetSpan& span : before)
+        if (std::find(after.begin(), after.end(), span) == after.end()) board_->update(spanRect(span));
+    for (const SetSpan& span : after)
+        if (std::find(before.begin(), before.end(), span) == before.end()) board_->update(spanRect(span));
 }
 
 bool BoardView::chatboardok() const {
@@ -178,17 +187,83 @@ bool BoardView::framed(int column, int row) const {
     return !marksclean_ && marks_.at(column, row) == TileImages::kMoveFrame;
 }
 
-bool BoardView::orderOk(int code, int column, int row) const {
-    if (code == rules::kJoker) return true;
+namespace {
+
+// "A 7", "An 8", "A Queen": a tile by its number, for the status line.
+QString numberWithArticle(int code) {
+    const std::string name = rules::gettilename(code);
+    const QString number = QString::fromStdString(name.substr(name.find(' ') + 1));
+    return (number == QLatin1String("8") ? QStringLiteral("An ") : QStringLiteral("A ")) + number;
+}
+
+QString nextToRefusal(int code, int neighbour) {
+    QString other = numberWithArticle(neighbour);
+    other[0] = other[0].toLower();
+    return numberWithArticle(code) + QStringLiteral(" cannot go next to ") + other + QStringLiteral(" here.");
+}
+
+} // namespace
+
+QString BoardView::orderRefusal(int code, int column, int row) const {
+    if (code == rules::kJoker) return {};
     const int left = mirror_.at(column - 1, row);
     const int right = column + 1 <= kLastColumn ? mirror_.at(column + 1, row) : 0;
     if (left != 0 && left != rules::kJoker) {
-        if (number(left) == 13 && number(code) != 13) return false;
-        if (number(code) != 13 && number(code) < number(left)) return false;
+        if (number(left) == 13 && number(code) != 13) return nextToRefusal(code, left);
+        if (number(code) != 13 && number(code) < number(left)) return nextToRefusal(code, left);
     }
     if (right != 0 && right != rules::kJoker && number(right) != 13)
-        if (number(code) == 13 || number(code) > number(right)) return false;
-    return true;
+        if (number(code) == 13 || number(code) > number(right)) return nextToRefusal(code, right);
+    return {};
+}
+
+QString BoardView::dropRefusal(int column, int row) const {
+    if (mirror_.at(column, row) != 0) return QStringLiteral("That cell is taken.");
+    return orderRefusal(parts_.state->held.heldcode, column, row);
+}
+
+void BoardView::refuse(const QString& why) {
+    parts_.turn->setStatus(why);
+}
+
+void BoardView::showLaidValue() {
+    if (layDown_ != LayDown::Pending || !parts_.state->myTurn()) return;
+    parts_.turn->setStatus(QStringLiteral("First lay-down: %1 of 30").arg(laid_.value()));
+}
+
+void BoardView::newRound() {
+    layDown_ = LayDown::Pending;
+    laid_.clear();
+}
+
+void BoardView::newTurn() {
+    laid_.clear();
+}
+
+void BoardView::setOutlinesShown(bool shown) {
+    if (outlines_ == shown) return;
+    outlines_ = shown;
+    for (int r = 1; r <= kLastRow; ++r)
+        for (const SetSpan& span : badSets(mirror_, r))
+            board_->update(spanRect(span));
+}
+
+QRect BoardView::spanRect(const SetSpan& span) const {
+    const int first = std::max(1, span.first);
+    if (span.last < first) return {};
+    return QRect((first - 1) * kCellWidth, (span.row - 1) * kCellHeight, (span.last - first + 1) * kCellWidth,
+                 kCellHeight);
+}
+
+void BoardView::paintOutlines(QPainter& p, int fromRow, int toRow) const {
+    if (!outlines_) return;
+    p.save();
+    p.setPen(QPen(QColor(230, 30, 30), 2));
+    p.setBrush(Qt::NoBrush);
+    for (int r = fromRow; r <= toRow; ++r)
+        for (const SetSpan& span : badSets(mirror_, r))
+            if (const QRect box = spanRect(span); !box.isEmpty()) p.drawRect(box.adjusted(1, 1, -2, -2));
+    p.restore();
 }
 
 void BoardView::releaseHeld() {
@@ -242,7 +317,10 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
         refreshIndicator();
         return;
     }
-    if (here != 0 || !orderOk(held.heldcode, c, r)) return;
+    if (const QString why = dropRefusal(c, r); !why.isEmpty()) {
+        refuse(why);
+        return;
+    }
     if (fromBoard) {
         moveHeldTo(c, r);
     } else {
@@ -258,6 +336,7 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
             complete(code, c, r, cell);
     }
     refreshIndicator();
+    showLaidValue();
     emit cue(QStringLiteral("placecard"));
 }
 
@@ -291,6 +370,7 @@ void BoardView::placeFromRack(int cell, int column, int row) {
     send(protocol::encode(protocol::toserver::PlaceMyTile{
         .seat = parts_.state->myslot, .cell = cell, .column = column, .row = row}));
     setCell(column, row, parts_.rack->codeOf(cell));
+    laid_.laid(parts_.rack->codeOf(cell));
     parts_.rack->hideTile(cell);
 }
 
@@ -368,8 +448,12 @@ void BoardView::removetile(int column, int row) {
     if (!validItem(column, row, 0)) return;
     const ClientState& state = *parts_.state;
     showPlayed(state.turnslot, " removed a ", mirror_.at(column, row), !state.myTurn());
+    if (state.myTurn()) laid_.takenBack(mirror_.at(column, row));
     setCell(column, row, 0);
-    if (state.myTurn()) refreshIndicator();
+    if (state.myTurn()) {
+        refreshIndicator();
+        showLaidValue();
+    }
     emit cue(QStringLiteral("clearcard"));
 }
 
@@ -388,7 +472,11 @@ void BoardView::undothem(const protocol::toclient::UndoThem& m) {
     }
     for (const rules::BoardItem& item : m.cells)
         setCell(item.column, item.row, item.tile);
-    if (mine) refreshIndicator();
+    if (mine) {
+        laid_.clear();
+        refreshIndicator();
+        showLaidValue();
+    }
     emit cue(QStringLiteral("clear"));
     const QString text = parts_.seats->shownName(m.seat) + QStringLiteral(" cleared tiles.");
     parts_.turn->setPlayed(text);
@@ -398,6 +486,10 @@ void BoardView::undothem(const protocol::toclient::UndoThem& m) {
 void BoardView::movedtiles(const protocol::toclient::MovedTiles& m) {
     if (!validItems(m.cells)) return;
     clearthisturn();
+    // An accepted finish by this seat, or by its partner in a team game, is the first lay-down made.
+    const ClientState& state = *parts_.state;
+    const bool partner = state.clientteamgame && state.isSeat(m.seat) && (m.seat + 1) % 4 + 1 == state.myslot;
+    if (m.seat == state.myslot || partner) layDown_ = LayDown::Made;
     parts_.seats->setScore(m.seat, QStringLiteral("+") + QString::number(m.score));
     parts_.seats->setBonus(m.seat, QStringLiteral("+") + QString::number(m.value));
     for (const rules::BoardItem& item : m.cells)

@@ -218,6 +218,7 @@ void Tchat::startround(std::string_view args) {
     board_->clearthisturn();
     rack_->clearallcards();
     cleartheboard();
+    board_->newRound();
 }
 
 void Tchat::getnextplayer(std::string_view args) {
@@ -232,6 +233,8 @@ void Tchat::getnextplayer(std::string_view args) {
         seats_->setCards(seat.seat, QString::number(seat.tilecount));
     }
     seats_->markTurn(turn);
+    board_->setOutlinesShown(true);
+    if (state_.myTurn()) board_->newTurn();
     // Whose turn it is follows the slot numbers: two players may share a name.
     if (state_.myTurn()) {
         turn_->setStatus(QStringLiteral("Your Turn."));
@@ -290,6 +293,7 @@ void Tchat::endround(std::string_view args) {
     turn_->setIndicatorShown(false);
     turn_->resetClock();
     state_.turnslot = 0;
+    board_->setOutlinesShown(false);
     for (const protocol::SeatResult& seat : m->seats) {
         seats_->setScore(seat.seat, QString::number(seat.score));
         seats_->setBonus(seat.seat, QString::number(seat.points));
