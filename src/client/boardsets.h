@@ -4,6 +4,8 @@
 
 #include "rules/tiles.h"
 
+#include <QString>
+
 #include <vector>
 
 namespace client {
@@ -21,6 +23,11 @@ struct SetSpan {
 std::vector<SetSpan> badSets(const rules::Board& board, int row);
 // The set holding cell (column, row); an empty span (first > last) when the cell is empty.
 SetSpan setAt(const rules::Board& board, int column, int row);
+
+// Why `code` may not be put down at (column, row) next to its neighbours in the row: within a row,
+// numbers may not fall from left to right across adjacent tiles (a 13 counts above a 12; jokers, and
+// tiles left of a 13, are exempt). Empty text when it may.
+QString orderRefusal(const rules::Board& board, int code, int column, int row);
 
 // What the player has laid from the rack during the own turn, in the order laid, as the server counts
 // it for the first lay-down: the tiles only moved on the board do not count, a tile taken back

@@ -46,12 +46,6 @@ private:
     BoardView* view_;
 };
 
-// A tile's number for the order check: 1..13, the joker reading as 1.
-int number(int code) {
-    const int n = code % 13;
-    return n == 0 ? 13 : n;
-}
-
 // A cell of the board that can be drawn, holding a tile or (0) nothing.
 bool validItem(int column, int row, int tile) {
     return column >= 0 && column <= kLastColumn && row >= 0 && row <= kLastRow && tile >= 0 &&
@@ -187,34 +181,8 @@ bool BoardView::framed(int column, int row) const {
     return !marksclean_ && marks_.at(column, row) == TileImages::kMoveFrame;
 }
 
-namespace {
-
-// "A 7", "An 8", "A Queen": a tile by its number, for the status line.
-QString numberWithArticle(int code) {
-    const std::string name = rules::gettilename(code);
-    const QString number = QString::fromStdString(name.substr(name.find(' ') + 1));
-    return (number == QLatin1String("8") ? QStringLiteral("An ") : QStringLiteral("A ")) + number;
-}
-
-QString nextToRefusal(int code, int neighbour) {
-    QString other = numberWithArticle(neighbour);
-    other[0] = other[0].toLower();
-    return numberWithArticle(code) + QStringLiteral(" cannot go next to ") + other + QStringLiteral(" here.");
-}
-
-} // namespace
-
 QString BoardView::orderRefusal(int code, int column, int row) const {
-    if (code == rules::kJoker) return {};
-    const int left = mirror_.at(column - 1, row);
-    const int right = column + 1 <= kLastColumn ? mirror_.at(column + 1, row) : 0;
-    if (left != 0 && left != rules::kJoker) {
-        if (number(left) == 13 && number(code) != 13) return nextToRefusal(code, left);
-        if (number(code) != 13 && number(code) < number(left)) return nextToRefusal(code, left);
-    }
-    if (right != 0 && right != rules::kJoker && number(right) != 13)
-        if (number(code) == 13 || number(code) > number(right)) return nextToRefusal(code, right);
-    return {};
+    return client::orderRefusal(mirror_, code, column, row);
 }
 
 QString BoardView::dropRefusal(int column, int row) const {

@@ -5,6 +5,7 @@
 #include "chatinput.h"
 #include "chattersounds.h"
 #include "chatview.h"
+#include "dragcontroller.h"
 #include "gameinfo.h"
 #include "heldpicture.h"
 #include "phrasebuttons.h"
@@ -135,6 +136,8 @@ void Tchat::buildPanel() {
                     .seats = seats_,
                     .send = [this](const std::string& command) { send(command); }});
     connect(board_, &BoardView::cue, sounds_, &SoundCues::play);
+    new DragController(
+        panel_, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_, .tiles = tiles_.get()});
     connect(turn_, &TurnControls::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::startClicked, this, &Tchat::startGame);
     connect(turn_, &TurnControls::clockOverrun, this, [this] {
