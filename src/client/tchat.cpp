@@ -8,6 +8,7 @@
 #include "dragcontroller.h"
 #include "gameinfo.h"
 #include "heldpicture.h"
+#include "keymap.h"
 #include "phrasebuttons.h"
 #include "rackview.h"
 #include "seatdisplay.h"
@@ -138,6 +139,7 @@ void Tchat::buildPanel() {
     connect(board_, &BoardView::cue, sounds_, &SoundCues::play);
     new DragController(
         panel_, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_, .tiles = tiles_.get()});
+    new KeyMap(this, panel_, {.state = &state_, .board = board_, .rack = rack_});
     connect(turn_, &TurnControls::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::startClicked, this, &Tchat::startGame);
     connect(turn_, &TurnControls::clockOverrun, this, [this] {
