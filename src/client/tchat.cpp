@@ -11,6 +11,7 @@
 #include "keymap.h"
 #include "phrasebuttons.h"
 #include "rackview.h"
+#include "roundsummary.h"
 #include "seatdisplay.h"
 #include "soundcues.h"
 #include "tileimages.h"
@@ -140,6 +141,7 @@ void Tchat::buildPanel() {
     new DragController(
         panel_, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_, .tiles = tiles_.get()});
     new KeyMap(this, panel_, {.state = &state_, .board = board_, .rack = rack_});
+    summary_ = new RoundSummary(panel_);
     connect(turn_, &TurnControls::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::startClicked, this, &Tchat::startGame);
     connect(turn_, &TurnControls::clockOverrun, this, [this] {
@@ -236,6 +238,7 @@ void Tchat::prepareSeatPopup(int seat) {
 }
 
 void Tchat::clearall() {
+    summary_->close();
     rack_->clearallcards();
     board_->cleartheboard();
     seats_->clearCounts();

@@ -7,6 +7,7 @@
 #include "chatview.h"
 #include "gameinfo.h"
 #include "rackview.h"
+#include "roundsummary.h"
 #include "seatdisplay.h"
 #include "soundcues.h"
 #include "turncontrols.h"
@@ -219,6 +220,7 @@ void Tchat::startround(std::string_view args) {
     rack_->clearallcards();
     cleartheboard();
     board_->newRound();
+    summary_->close();
 }
 
 void Tchat::getnextplayer(std::string_view args) {
@@ -306,6 +308,13 @@ void Tchat::endround(std::string_view args) {
         turn_->setStatus(QStringLiteral(" You are out of tiles! The Round is Over."));
     else
         turn_->setStatus(seats_->shownName(out) + QStringLiteral(" is out of tiles! The Round is Over."));
+    std::vector<RoundSummary::Line> lines;
+    for (const protocol::SeatResult& seat : m->seats) {
+        const QString name = state_.isSeat(seat.seat) ? seats_->shownName(seat.seat) : QString();
+        if (!name.isEmpty() && name != SeatDisplay::kWaiting)
+            lines.push_back({name, seat.tilecount, seat.points, seat.score});
+    }
+    summary_->showResult(turn_->status().trimmed(), lines);
     play(QStringLiteral("roundover"));
 }
 
@@ -314,6 +323,7 @@ void Tchat::winner(std::string_view args) {
     if (!m) return;
     const QString name = text(m->name);
     play(QStringLiteral("winner"));
+    summary_->gameOver();
     turn_->hideTurnButtons();
     turn_->setIndicatorShown(false);
     turn_->stopClock();

@@ -5,6 +5,7 @@
 
 #include "client/boardview.h"
 #include "client/rackview.h"
+#include "client/roundsummary.h"
 #include "client/turncontrols.h"
 
 #include <QImage>
@@ -141,4 +142,36 @@ TEST(BoardHelp, APartnersFirstLayDownCountsOnlyInATeamGame) {
         t.press(2, 3);
         EXPECT_EQ(t.status(), team ? QString("Your Turn.") : QString("First lay-down: 10 of 30")) << team;
     }
+}
+
+TEST(RoundSummaryPanel, ListsEachSeatCountsDownAndClosesWhenTheNextRoundStarts) {
+    Round t;
+    auto* panel = t.tchat.findChild<client::RoundSummary*>("panel_roundsummary");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(t.visible("panel_roundsummary"));
+    t.feed("CMD_endround+2+1+-10+-25+3+2+25+25+0+3+0+0+0+4+0+0+0");
+    EXPECT_TRUE(t.visible("panel_roundsummary"));
+    EXPECT_EQ(t.text("label_roundtitle"), "Bob is out of tiles! The Round is Over.");
+    const QStringList ann{t.text("label_round1_0"), t.text("label_round1_1"), t.text("label_round1_2"),
+                          t.text("label_round1_3")};
+    EXPECT_EQ(ann, (QStringList{"Ann", "3", "-25", "-10"}));
+    EXPECT_EQ(t.text("label_round2_0"), "Bob");
+    EXPECT_EQ(t.text("label_round2_2"), "+25");
+    EXPECT_EQ(panel->findChild<QLabel*>("label_round3_0"), nullptr); // empty seats are left out
+    EXPECT_EQ(t.text("label_nextround"), "Next round in 20 s");
+    for (int i = 0; i < 19; ++i)
+        panel->tick();
+    EXPECT_EQ(t.text("label_nextround"), "Next round in 1 s");
+    panel->tick();
+    panel->tick();
+    EXPECT_EQ(t.text("label_nextround"), "The next round is starting.");
+    t.feed("CMD_startround+-10+25+0+0+");
+    EXPECT_FALSE(t.visible("panel_roundsummary"));
+
+    // A round that ends the game counts down to nothing.
+    t.feed("CMD_endround+1+1+510+30+0+2+-30+-30+4+3+0+0+0+4+0+0+0");
+    t.feed("CMD_winner+Ann+");
+    EXPECT_TRUE(t.visible("panel_roundsummary"));
+    EXPECT_EQ(t.text("label_nextround"), "The game is over.");
+    EXPECT_EQ(panel->secondsLeft(), 20);
 }
