@@ -8,7 +8,10 @@
 #include "client/roundsummary.h"
 #include "client/turncontrols.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QImage>
+#include <QTest>
 
 using namespace testing_client;
 using client::BoardView;
@@ -174,4 +177,44 @@ TEST(RoundSummaryPanel, ListsEachSeatCountsDownAndClosesWhenTheNextRoundStarts) 
     EXPECT_TRUE(t.visible("panel_roundsummary"));
     EXPECT_EQ(t.text("label_nextround"), "The game is over.");
     EXPECT_EQ(panel->secondsLeft(), 20);
+}
+
+TEST(RackRows, PastEighteenTilesASecondRowKeepsEveryTileInSightAndPicksStillWork) {
+    Round t;
+    std::vector<int> codes;
+    for (int i = 1; i <= 20; ++i)
+        codes.push_back(i);
+    t.deal(codes);
+    t.tchat.setArguments({"Ann"});
+    t.tchat.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&t.tchat));
+    auto* cards = t.tchat.findChild<QAbstractScrollArea*>("panel_cards");
+    const QRect view = cards->viewport()->rect();
+    for (int cell = 1; cell <= 20; ++cell) {
+        const QWidget* w = t.rack->picture(cell);
+        EXPECT_TRUE(view.contains(QRect(w->mapTo(cards->viewport(), QPoint(0, 0)), w->size()))) << cell;
+    }
+    EXPECT_GT(t.rack->picture(20)->y(), t.rack->picture(1)->y() + t.rack->picture(1)->height() - 1);
+    // A pick raises the tile within its row; a second click lowers it.
+    const int resting = t.rack->picture(20)->y();
+    t.pick(20);
+    EXPECT_LT(t.rack->picture(20)->y(), resting);
+    t.pick(20);
+    EXPECT_EQ(t.rack->picture(20)->y(), resting);
+    EXPECT_FALSE(t.tchat.state().held.holding());
+    // Back to 18 tiles: one row of full-size tiles again.
+    t.feed("CMD_freecard+1+1+");
+    t.feed("CMD_freecard+1+2+");
+    EXPECT_EQ(t.rack->picture(20)->geometry(), QRect(17 * 40, 8, 40, 60));
+}
+
+TEST(RackRows, TheSortButtonThatIsDownIsMarked) {
+    Round t;
+    auto* mark = t.tchat.findChild<QWidget*>("sortmark");
+    auto* bysuit = t.tchat.findChild<QAbstractButton*>("button_bysuit");
+    bysuit->click();
+    EXPECT_TRUE(mark->isVisibleTo(mark->parentWidget()));
+    EXPECT_EQ(mark->x() + mark->width() / 2, bysuit->x() + bysuit->width() / 2);
+    t.rack->setSortChoice(0);
+    EXPECT_FALSE(mark->isVisibleTo(mark->parentWidget()));
 }
