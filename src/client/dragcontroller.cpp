@@ -147,7 +147,9 @@ void DragController::moved(const QPoint& global) {
 }
 
 void DragController::released(const QPoint& global) {
-    if (!dragging_) {
+    // A tile taken out of the hand meanwhile (the turn ran out, the turn was taken back) is not dropped:
+    // the release must not act as a click that lifts whatever lies under it.
+    if (!dragging_ || (!wholeSet_ && !parts_.state->held.holding())) {
         endGesture();
         return;
     }

@@ -112,6 +112,18 @@ TEST(DragDrop, ARefusedDropSaysWhyAndKeepsTheTileInHandAsAClickWould) {
     EXPECT_EQ(dragged.sent, std::vector<std::string>{"CMD_placemytile+1+1+2+2+" + E});
 }
 
+TEST(DragDrop, ATileTakenFromTheHandDuringADragIsNotDropped) {
+    Table t;
+    QTest::mousePress(t.card(2), Qt::LeftButton, {}, {20, 30});
+    QTest::mouseMove(t.card(2), {40, 10});
+    t.feed("CMD_notime+1+"); // the turn runs out: the tile goes back to the rack
+    QTest::mouseMove(t.area, Table::centre(4, 2));
+    QTest::mouseRelease(t.area, Qt::LeftButton, {}, Table::centre(4, 2)); // over the Green 6
+    EXPECT_EQ(t.at(4, 2), 6);
+    EXPECT_FALSE(t.holding());
+    EXPECT_TRUE(t.sent.empty());
+}
+
 TEST(DragDrop, APressWithoutMovingIsAClickAndRackDropsSwapOrPutDown) {
     Table t;
     QTest::mousePress(t.card(3), Qt::LeftButton, {}, {20, 30});
