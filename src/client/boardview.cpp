@@ -131,6 +131,7 @@ void BoardView::paintTiles(QPainter& p, const QRect& exposed) const {
             if (framed(c, r)) parts_.tiles->drawSmall(p, cell, TileImages::kMoveFrame);
         }
     }
+    paintOutlines(p, fromRow, toRow);
 }
 
 void BoardView::cleartheboard() {
@@ -149,8 +150,16 @@ void BoardView::redrawTiles() {
 }
 
 void BoardView::setCell(int column, int row, int code) {
+    const std::vector<SetSpan> before = outlines_ ? badSets(mirror_, row) : std::vector<SetSpan>{};
     mirror_.set(column, row, code);
     board_->update(QRect((column - 1) * kCellWidth, (row - 1) * kCellHeight, kCellWidth, kCellHeight));
+    if (!outlines_) return;
+    // The outlines that came or went with this tile.
+    const std::vector<SetSpan> after = badSets(mirror_, row);
+    for (const SetSpan& span : before)
+        if (std::find(after.begin(), after.end(), span) == after.end()) board_->update(spanRect(span));
+    for (const SetSpan& span : after)
+        if (std::find(before.begin(), before.end(), span) == before.end()) board_->update(spanRect(span));
 }
 
 bool BoardView::chatboardok() const {
@@ -173,17 +182,57 @@ bool BoardView::framed(int column, int row) const {
     return !marksclean_ && marks_.at(column, row) == TileImages::kMoveFrame;
 }
 
-bool BoardView::orderOk(int code, int column, int row) const {
-    if (code == rules::kJoker) return true;
-    const int left = mirror_.at(column - 1, row);
-    const int right = column + 1 <= kLastColumn ? mirror_.at(column + 1, row) : 0;
-    if (left != 0 && left != rules::kJoker) {
-        if (rules::facenumber(left) == 13 && rules::facenumber(code) != 13) return false;
-        if (rules::facenumber(code) != 13 && rules::facenumber(code) < rules::facenumber(left)) return false;
-    }
-    if (right != 0 && right != rules::kJoker && rules::facenumber(right) != 13)
-        if (rules::facenumber(code) == 13 || rules::facenumber(code) > rules::facenumber(right)) return false;
-    return true;
+QString BoardView::orderRefusal(int code, int column, int row) const {
+    return client::orderRefusal(mirror_, code, column, row);
+}
+
+QString BoardView::dropRefusal(int column, int row) const {
+    if (mirror_.at(column, row) != 0) return QStringLiteral("That cell is taken.");
+    return orderRefusal(parts_.state->held.code(), column, row);
+}
+
+void BoardView::refuse(const QString& why) {
+    parts_.turn->setStatus(why);
+}
+
+void BoardView::showLaidValue() {
+    if (layDown_ != LayDown::Pending || !parts_.state->myTurn()) return;
+    parts_.turn->setStatus(QStringLiteral("First lay-down: %1 of 30").arg(laid_.value()));
+}
+
+void BoardView::newRound() {
+    layDown_ = LayDown::Pending;
+    laid_.clear();
+}
+
+void BoardView::newTurn() {
+    laid_.clear();
+}
+
+void BoardView::setOutlinesShown(bool shown) {
+    if (outlines_ == shown) return;
+    outlines_ = shown;
+    for (int r = 1; r <= kLastRow; ++r)
+        for (const SetSpan& span : badSets(mirror_, r))
+            board_->update(spanRect(span));
+}
+
+QRect BoardView::spanRect(const SetSpan& span) const {
+    const int first = std::max(1, span.first);
+    if (span.last < first) return {};
+    return QRect((first - 1) * kCellWidth, (span.row - 1) * kCellHeight, (span.last - first + 1) * kCellWidth,
+                 kCellHeight);
+}
+
+void BoardView::paintOutlines(QPainter& p, int fromRow, int toRow) const {
+    if (!outlines_) return;
+    p.save();
+    p.setPen(QPen(QColor(230, 30, 30), 2));
+    p.setBrush(Qt::NoBrush);
+    for (int r = fromRow; r <= toRow; ++r)
+        for (const SetSpan& span : badSets(mirror_, r))
+            if (const QRect box = spanRect(span); !box.isEmpty()) p.drawRect(box.adjusted(1, 1, -2, -2));
+    p.restore();
 }
 
 void BoardView::releaseHeld() {
@@ -242,7 +291,10 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
         refreshIndicator();
         return;
     }
-    if (here != 0 || !orderOk(held.code(), c, r)) return;
+    if (const QString why = dropRefusal(c, r); !why.isEmpty()) {
+        refuse(why);
+        return;
+    }
     if (fromBoard) {
         moveHeldTo(c, r);
     } else {
@@ -255,6 +307,7 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
             complete(code, c, r, cell);
     }
     refreshIndicator();
+    showLaidValue();
     emit cue(QStringLiteral("placecard"));
 }
 
@@ -284,6 +337,7 @@ void BoardView::placeFromRack(int cell, int column, int row) {
     send(protocol::encode(protocol::toserver::PlaceMyTile{
         .seat = parts_.state->myslot, .cell = cell, .column = column, .row = row}));
     setCell(column, row, parts_.rack->codeOf(cell));
+    laid_.laid(parts_.rack->codeOf(cell));
     parts_.rack->hideTile(cell);
 }
 
@@ -361,8 +415,12 @@ void BoardView::removetile(int column, int row) {
     if (!validItem(column, row, 0)) return;
     const ClientState& state = *parts_.state;
     showPlayed(state.turnslot, " removed a ", mirror_.at(column, row), !state.myTurn());
+    if (state.myTurn()) laid_.takenBack(mirror_.at(column, row));
     setCell(column, row, 0);
-    if (state.myTurn()) refreshIndicator();
+    if (state.myTurn()) {
+        refreshIndicator();
+        showLaidValue();
+    }
     emit cue(QStringLiteral("clearcard"));
 }
 
@@ -376,7 +434,11 @@ void BoardView::undothem(const protocol::toclient::UndoThem& m) {
     }
     for (const rules::BoardItem& item : m.cells)
         setCell(item.column, item.row, item.tile);
-    if (mine) refreshIndicator();
+    if (mine) {
+        laid_.clear();
+        refreshIndicator();
+        showLaidValue();
+    }
     emit cue(QStringLiteral("clear"));
     const QString text = parts_.seats->shownName(m.seat) + QStringLiteral(" cleared tiles.");
     parts_.turn->setPlayed(text);
@@ -386,6 +448,10 @@ void BoardView::undothem(const protocol::toclient::UndoThem& m) {
 void BoardView::movedtiles(const protocol::toclient::MovedTiles& m) {
     if (!validItems(m.cells)) return;
     clearthisturn();
+    // An accepted finish by this seat, or by its partner in a team game, is the first lay-down made.
+    const ClientState& state = *parts_.state;
+    const bool partner = state.clientteamgame && state.isSeat(m.seat) && (m.seat + 1) % 4 + 1 == state.myslot;
+    if (m.seat == state.myslot || partner) layDown_ = LayDown::Made;
     parts_.seats->setScore(m.seat, QStringLiteral("+") + QString::number(m.score));
     parts_.seats->setBonus(m.seat, QStringLiteral("+") + QString::number(m.value));
     for (const rules::BoardItem& item : m.cells)

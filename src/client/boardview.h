@@ -2,6 +2,7 @@
 // The shared board: its painted picture, the paint area for the tiles, the client's mirror of the
 // server's board, the player's moves on it and the moves the server reports.
 
+#include "boardsets.h"
 #include "cachedpicture.h"
 
 #include "protocol/messages.h"
@@ -75,7 +76,23 @@ public:
     // Whatever is held goes back where it came from (its board cell or its rack place).
     void returnHeld();
     // Whether `code` may be put down at (column, row) next to its neighbours in the row.
-    bool orderOk(int code, int column, int row) const;
+    bool orderOk(int code, int column, int row) const { return orderRefusal(code, column, row).isEmpty(); }
+    // Why `code` may not be put down at (column, row): a sentence for the status line, or empty text
+    // when it may.
+    QString orderRefusal(int code, int column, int row) const;
+    // Why a held tile dropped at (column, row) would stay in hand; empty text when it would go down.
+    QString dropRefusal(int column, int row) const;
+
+    // While a turn runs, the sets that fail the set check are outlined in red.
+    void setOutlinesShown(bool shown);
+    bool outlinesShown() const { return outlines_; }
+    // A round starts: nobody has made the first lay-down yet.
+    void newRound();
+    // The own turn starts: nothing is laid from the rack yet.
+    void newTurn();
+    // Whether the first lay-down of this round is still to be made (false when not known).
+    bool layDownPending() const { return layDown_ == LayDown::Pending; }
+    int laidValue() const { return laid_.value(); }
 
     // The board picture: a wooden frame around green felt with a light line along each cell's
     // last pixel column and row.
@@ -98,11 +115,20 @@ private:
     void liftFrom(int column, int row);
     void releaseHeld();
     void showPlayed(int seat, const char* verb, int code, bool log);
+    void refuse(const QString& why);
+    void showLaidValue();
+    QRect spanRect(const SetSpan& span) const;
+    void paintOutlines(QPainter& p, int fromRow, int toRow) const;
 
     Parts parts_;
     rules::Board mirror_;
     rules::Board marks_; // 54 where the latest move summary named the cell
     bool marksclean_ = true;
+    bool outlines_ = false;
+    // The own first lay-down this round: made, still to make, or not known (joined during the round).
+    enum class LayDown { Unknown, Pending, Made };
+    LayDown layDown_ = LayDown::Unknown;
+    LaidThisTurn laid_;
     CachedPicture backdrop_;
     QWidget* panel_;
     QWidget* image_;

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -22,6 +23,17 @@ namespace {
 constexpr int kResting = 8;
 constexpr int kRaised = 4;
 constexpr int kWidth = TileImages::kBigWidth;
+// Past this many tiles the rack shows two rows of smaller tiles, so none is out of sight.
+constexpr int kOneRow = 18;
+constexpr int kSmallWidth = 27;
+constexpr int kSmallHeight = 41;
+constexpr int kPerRow = 27; // smaller tiles that fit in a row
+constexpr int kRowPitch = 43;
+
+// Whether a tile picture stands raised (picked up).
+bool raised(const QWidget* w) {
+    return w->property("raised").toBool();
+}
 
 // One tile of the rack: named "card" and its rack cell, the cell in its Tag.
 class TilePicture : public QWidget {
@@ -112,18 +124,31 @@ RackView::RackView(QWidget* panel) : QObject(panel), panel_(panel) {
     bysuit_ = makeButton("button_bysuit", QStringLiteral("Sort by Suits"), QRect(571, 393, 27, 27),
                          windows::glyphs::sortSuits);
     // One group in which at most one button is down; both may be up.
+    // A bright bar under the button that is down.
+    sortMark_ = new QWidget(panel);
+    sortMark_->setObjectName(QStringLiteral("sortmark"));
+    sortMark_->setAutoFillBackground(true);
+    QPalette markColour = sortMark_->palette();
+    markColour.setColor(QPalette::Window, QColor(255, 210, 40));
+    sortMark_->setPalette(markColour);
+    sortMark_->hide();
+    // The wheel turns the rack sideways, the only way it scrolls.
+    area_->viewport()->installEventFilter(this);
     connect(bynumber_, &QAbstractButton::clicked, this, [this] {
         bynumber_->setChecked(true);
         bysuit_->setChecked(false);
+        markSort();
         sortthem();
         emit sortChosen();
     });
     connect(bysuit_, &QAbstractButton::clicked, this, [this] {
         bysuit_->setChecked(true);
         bynumber_->setChecked(false);
+        markSort();
         sortthem();
         emit sortChosen();
     });
+    markSort();
 }
 
 void RackView::attach(ClientState* state, const TileImages* tiles, HeldPicture* held) {
@@ -134,6 +159,8 @@ void RackView::attach(ClientState* state, const TileImages* tiles, HeldPicture* 
 
 void RackView::clearallcards() {
     slots_.fill(-1);
+    twoRows_ = false;
+    firstRow_ = 0;
     // A rack tile in hand goes with its picture.
     if (state_ && state_->held.fromRack()) {
         state_->held.reset();
@@ -166,6 +193,24 @@ int RackView::sortChoice() const {
 void RackView::setSortChoice(int choice) {
     bynumber_->setChecked(choice == 1);
     bysuit_->setChecked(choice == 2);
+    markSort();
+}
+
+void RackView::markSort() {
+    const QAbstractButton* down = bynumber_->isChecked() ? bynumber_
+                                  : bysuit_->isChecked() ? bysuit_
+                                                         : nullptr;
+    sortMark_->setVisible(down != nullptr);
+    if (down) sortMark_->setGeometry(down->x() + 3, down->geometry().bottom() + 1, down->width() - 6, 3);
+}
+
+bool RackView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != area_->viewport() || event->type() != QEvent::Wheel) return false;
+    const auto* e = static_cast<QWheelEvent*>(event);
+    const int delta = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
+    QScrollBar* bar = area_->horizontalScrollBar();
+    bar->setValue(bar->value() - delta / 120 * kWidth);
+    return true;
 }
 
 void RackView::setSitoutShown(bool shown) {
@@ -199,8 +244,39 @@ std::vector<int> RackView::cellsInOrder() const {
     return cells;
 }
 
+QPoint RackView::slotPosition(int slot, bool up) const {
+    if (!twoRows_) return {(slot - 1) * kWidth, up ? kRaised : kResting};
+    const int row = slot <= firstRow_ ? 0 : 1;
+    const int column = row == 0 ? slot - 1 : slot - 1 - firstRow_;
+    return {column * kSmallWidth + 2, row * kRowPitch + (up ? 0 : 2)};
+}
+
 void RackView::placeInSlot(int slot) {
-    if (QWidget* w = picture(slots_[at(slot)])) w->move((slot - 1) * kWidth, w->y());
+    if (QWidget* w = picture(slots_[at(slot)])) w->move(slotPosition(slot, raised(w)));
+}
+
+void RackView::setRaised(QWidget* w, bool up) {
+    w->setProperty("raised", up);
+    if (const int slot = slotOf(w->property("Tag").toInt())) w->move(slotPosition(slot, up));
+}
+
+// One row of full-size tiles, or two rows of smaller ones, the first holding half (up to a row's
+// width), once they would not fit in one.
+void RackView::layOut() {
+    const int n = occupiedSlots();
+    const bool two = n > kOneRow;
+    const int firstRow = two ? std::min(kPerRow, (n + 1) / 2) : 0;
+    if (two == twoRows_ && firstRow == firstRow_) return;
+    const bool resize = two != twoRows_;
+    twoRows_ = two;
+    firstRow_ = firstRow;
+    const QSize size = two ? QSize(kSmallWidth, kSmallHeight) : QSize(kWidth, TileImages::kBigHeight);
+    for (int s = 1; s <= kSlots; ++s) {
+        if (QWidget* w = picture(slots_[at(s)])) {
+            if (resize) w->resize(size);
+            placeInSlot(s);
+        }
+    }
 }
 
 void RackView::raiseInSlotOrder(int from) {
@@ -209,7 +285,9 @@ void RackView::raiseInSlotOrder(int from) {
 }
 
 void RackView::updateStripWidth() {
-    const int needed = occupiedSlots() * kWidth + 4;
+    layOut();
+    const int n = occupiedSlots();
+    const int needed = twoRows_ ? std::max(firstRow_, n - firstRow_) * kSmallWidth + 4 : n * kWidth + 4;
     strip_->resize(std::max(area_->viewport()->width(), needed), strip_->height());
 }
 
@@ -235,7 +313,8 @@ void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
                             [this](int cell, Qt::MouseButton b, Qt::KeyboardModifiers k, const QPoint& g) {
                                 cardimagesMouseDown(cell, b, k, panel_->mapFromGlobal(g));
                             });
-        t->move((slot - 1) * kWidth, kResting);
+        if (twoRows_) t->resize(kSmallWidth, kSmallHeight);
+        t->move(slotPosition(slot, false));
         if (held_) {
             t->setMouseTracking(true);
             t->installEventFilter(held_);
@@ -262,7 +341,7 @@ void RackView::freecard(int cell) {
         }
     }
     for (int c : cellsInOrder())
-        if (QWidget* w = picture(c); w && w->y() != kResting) w->move(w->x(), kResting);
+        if (QWidget* w = picture(c); w && raised(w)) setRaised(w, false);
     updateStripWidth();
 }
 
@@ -287,7 +366,7 @@ void RackView::hideTile(int cell) {
 }
 
 void RackView::dropHeld() {
-    if (QWidget* w = picture(state_->held.rackCell())) w->move(w->x(), kResting);
+    if (QWidget* w = picture(state_->held.rackCell())) setRaised(w, false);
     state_->held.empty();
     held_->release();
 }
@@ -309,7 +388,7 @@ void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::Keyboar
     if (button != Qt::LeftButton || !state_->loggedin || !state_->myTurn()) return;
     QWidget* t = picture(cell);
     if (!t) return;
-    if (t->y() == kRaised) {
+    if (raised(t)) {
         dropHeld();
         held.reset();
         emit cue(QStringLiteral("clearcard"));
@@ -332,7 +411,7 @@ void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::Keyboar
     }
     if (keys & Qt::ShiftModifier) held.setCompletion(Hand::Completion::Run);
     if (keys & Qt::ControlModifier) held.setCompletion(Hand::Completion::Group);
-    t->move(t->x(), kRaised);
+    setRaised(t, true);
     held.pickFromRack(cell, codeOf(cell));
     held_->showAt(held.code(), panelPos);
     emit cue(QStringLiteral("clickcard"));

@@ -57,6 +57,9 @@ public:
 
     void setSitoutShown(bool shown);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // A sort button was pressed (the settings remember the choice).
     void sortChosen();
@@ -65,7 +68,11 @@ signals:
 
 private:
     int slotOf(int cell) const;
+    QPoint slotPosition(int slot, bool up) const;
     void placeInSlot(int slot);
+    void setRaised(QWidget* w, bool up);
+    void layOut();
+    void markSort();
     void raiseInSlotOrder(int from = 1);
     void updateStripWidth();
     std::size_t at(int slot) const { return static_cast<std::size_t>(slot); }
@@ -79,6 +86,9 @@ private:
     QLabel* sitout_;
     QAbstractButton* bynumber_;
     QAbstractButton* bysuit_;
+    QWidget* sortMark_;
+    bool twoRows_ = false;
+    int firstRow_ = 0;                    // tiles in the first of two rows
     std::array<int, kSlots + 1> slots_{}; // rack cell shown in each slot, -1 when free
 };
 

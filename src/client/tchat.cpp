@@ -5,10 +5,13 @@
 #include "chatinput.h"
 #include "chattersounds.h"
 #include "chatview.h"
+#include "dragcontroller.h"
 #include "gameinfo.h"
 #include "heldpicture.h"
+#include "keymap.h"
 #include "phrasebuttons.h"
 #include "rackview.h"
+#include "roundsummary.h"
 #include "seatdisplay.h"
 #include "soundcues.h"
 #include "tileimages.h"
@@ -169,6 +172,10 @@ void Tchat::buildPanel() {
                     .seats = seats_,
                     .send = [this](const std::string& command) { send(command); }});
     connect(board_, &BoardView::cue, sounds_, &SoundCues::play);
+    new DragController(
+        panel_, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_, .tiles = tiles_.get()});
+    new KeyMap(this, panel_, {.state = &state_, .board = board_, .rack = rack_});
+    summary_ = new RoundSummary(panel_);
     connect(turn_, &TurnControls::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::startClicked, this, &Tchat::startGame);
     connect(turn_, &TurnControls::clockOverrun, this, [this] {
@@ -265,6 +272,7 @@ void Tchat::prepareSeatPopup(int seat) {
 }
 
 void Tchat::clearall() {
+    summary_->close();
     rack_->clearallcards();
     board_->cleartheboard();
     seats_->clearCounts();

@@ -51,6 +51,7 @@ class PhraseButtons;
 class SoundCues;
 class TileImages;
 class HeldPicture;
+class RoundSummary;
 
 class Tchat : public QMainWindow {
     Q_OBJECT
@@ -267,6 +268,7 @@ private:
     ChatterSounds* chatter_ = nullptr;
     std::unique_ptr<TileImages> tiles_;
     HeldPicture* held_ = nullptr;
+    RoundSummary* summary_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     QMenu* popupKick_ = nullptr;

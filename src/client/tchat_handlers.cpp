@@ -7,6 +7,7 @@
 #include "chatview.h"
 #include "gameinfo.h"
 #include "rackview.h"
+#include "roundsummary.h"
 #include "seatdisplay.h"
 #include "soundcues.h"
 #include "turncontrols.h"
@@ -216,6 +217,8 @@ void Tchat::startround(std::string_view args) {
     board_->clearthisturn();
     rack_->clearallcards();
     cleartheboard();
+    board_->newRound();
+    summary_->close();
 }
 
 void Tchat::getnextplayer(std::string_view args) {
@@ -232,6 +235,8 @@ void Tchat::getnextplayer(std::string_view args) {
         seats_->setCards(seat.seat, QString::number(seat.tilecount));
     }
     seats_->markTurn(turn);
+    board_->setOutlinesShown(true);
+    if (state_.myTurn()) board_->newTurn();
     // Whose turn it is follows the slot numbers: two players may share a name.
     if (state_.myTurn()) {
         turn_->setStatus(TurnControls::kYourTurn);
@@ -296,6 +301,7 @@ void Tchat::endround(std::string_view args) {
     turn_->resetClock();
     state_.turnslot = 0;
     lastTurn_ = 0;
+    board_->setOutlinesShown(false);
     for (const protocol::SeatResult& seat : m->seats) {
         seats_->setScore(seat.seat, QString::number(seat.score));
         seats_->setBonus(seat.seat, QString::number(seat.points));
@@ -308,6 +314,13 @@ void Tchat::endround(std::string_view args) {
         turn_->setStatus(QStringLiteral(" You are out of tiles! The Round is Over."));
     else
         turn_->setStatus(seats_->shownName(out) + QStringLiteral(" is out of tiles! The Round is Over."));
+    std::vector<RoundSummary::Line> lines;
+    for (const protocol::SeatResult& seat : m->seats) {
+        const QString name = state_.isSeat(seat.seat) ? seats_->shownName(seat.seat) : QString();
+        if (!name.isEmpty() && name != SeatDisplay::kWaiting)
+            lines.push_back({name, seat.tilecount, seat.points, seat.score});
+    }
+    summary_->showResult(turn_->status().trimmed(), lines);
     play(QStringLiteral("roundover"));
 }
 
@@ -316,6 +329,7 @@ void Tchat::winner(std::string_view args) {
     if (!m) return;
     const QString name = text(m->name);
     play(QStringLiteral("winner"));
+    summary_->gameOver();
     turn_->hideTurnButtons();
     turn_->setIndicatorShown(false);
     turn_->stopClock();

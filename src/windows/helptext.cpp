@@ -69,7 +69,17 @@ QString gamePlay() {
         "are offered a <b>3-tile penalty</b>: take it and your turn is taken back and ends, or go back and "
         "mend the board. With less than 10 seconds left the turn is taken back at once.</p>"
         "<p>The SORT BY buttons sort your rack by numbers or by colours; a right-click on any rack tile "
-        "sorts it again.</p>");
+        "sorts it again.</p>"
+        "<p><b>Drag and drop.</b> You can also drag a tile from the rack to the board, from one cell to "
+        "another, or back onto the rack to take it back. Hold Alt or Shift while dragging a board tile to "
+        "move its whole set. A set that is not yet valid is outlined in red, a move that cannot be made "
+        "says why under the board, and during your first lay-down the line under the board counts its "
+        "value towards 30.</p>"
+        "<p><b>Keyboard.</b> Click the board first (Esc leaves the chat line). <b>Enter</b> finishes the "
+        "turn, <b>D</b> draws, <b>Esc</b> puts the tile in your hand back or else clears the turn, "
+        "<b>1</b> and <b>2</b> sort by numbers and by colours, <b>P</b> pauses. The <b>arrow keys</b> move "
+        "a yellow frame over the rack and the board; <b>Space</b> picks up or puts down the tile under it "
+        "(Shift+Space or Ctrl+Space picks a rack tile for its run or its group).</p>");
 }
 
 QString scoring() {

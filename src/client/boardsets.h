@@ -1,0 +1,48 @@
+#pragma once
+// The sets lying in the rows of the board, and which of them fail the set check the referee applies
+// at every finish.
+
+#include "rules/tiles.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace client {
+
+// A set: columns `first` to `last` of a row, every cell holding a tile, empty cells (or the board's
+// edge) on both sides.
+struct SetSpan {
+    int row = 0;
+    int first = 0;
+    int last = 0;
+    bool operator==(const SetSpan&) const = default;
+};
+
+// The sets of `row` that are neither a run nor a group of at least three tiles.
+std::vector<SetSpan> badSets(const rules::Board& board, int row);
+// The set holding cell (column, row); an empty span (first > last) when the cell is empty.
+SetSpan setAt(const rules::Board& board, int column, int row);
+
+// Why `code` may not be put down at (column, row) next to its neighbours in the row: within a row,
+// numbers may not fall from left to right across adjacent tiles (a 13 counts above a 12; jokers, and
+// tiles left of a 13, are exempt). Empty text when it may.
+QString orderRefusal(const rules::Board& board, int code, int column, int row);
+
+// What the player has laid from the rack during the own turn, in the order laid, as the server counts
+// it for the first lay-down: the tiles only moved on the board do not count, a tile taken back
+// removes the first one laid with its code.
+class LaidThisTurn {
+public:
+    void clear() { codes_.clear(); }
+    void laid(int code) { codes_.push_back(code); }
+    void takenBack(int code);
+    // The tiles' values: their numbers, a joker 30.
+    int value() const;
+    bool empty() const { return codes_.empty(); }
+
+private:
+    std::vector<int> codes_;
+};
+
+} // namespace client

@@ -1,0 +1,98 @@
+#include "roundsummary.h"
+
+#include "panelstyle.h"
+
+#include "windows/artwork.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace client {
+
+RoundSummary::RoundSummary(QWidget* board) : QFrame(board) {
+    setObjectName(QStringLiteral("panel_roundsummary"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setLineWidth(2);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, windows::palette::cream);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setGeometry(70, 80, 320, 210);
+
+    auto* box = new QVBoxLayout(this);
+    title_ = style::label(this, QStringLiteral("label_roundtitle"), QString(), 14, true);
+    title_->setAlignment(Qt::AlignCenter);
+    title_->setWordWrap(true);
+    box->addWidget(title_);
+    grid_ = new QGridLayout;
+    grid_->setHorizontalSpacing(14);
+    box->addLayout(grid_);
+    box->addStretch();
+    countdown_ = style::label(this, QStringLiteral("label_nextround"), QString(), 12, true);
+    countdown_->setAlignment(Qt::AlignCenter);
+    box->addWidget(countdown_);
+    auto* ok = new QPushButton(QStringLiteral("Close"), this);
+    ok->setObjectName(QStringLiteral("button_roundclose"));
+    connect(ok, &QPushButton::clicked, this, [this] { hide(); }); // the countdown goes on unseen
+    box->addWidget(ok, 0, Qt::AlignCenter);
+
+    timer_.setInterval(1000);
+    connect(&timer_, &QTimer::timeout, this, &RoundSummary::tick);
+    hide();
+}
+
+void RoundSummary::showResult(const QString& title, const std::vector<Line>& lines) {
+    title_->setText(title);
+    while (QLayoutItem* item = grid_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const QStringList heads{QString(), QStringLiteral("Tiles left"), QStringLiteral("Round"),
+                            QStringLiteral("Score")};
+    for (int c = 0; c < heads.size(); ++c)
+        grid_->addWidget(style::label(this, QString(), heads[c], 11, true), 0, c, Qt::AlignRight);
+    int row = 1;
+    for (const Line& line : lines) {
+        const QString points =
+            (line.points > 0 ? QStringLiteral("+") : QString()) + QString::number(line.points);
+        const QStringList cells{line.name, QString::number(line.tilesLeft), points,
+                                QString::number(line.score)};
+        for (int c = 0; c < cells.size(); ++c) {
+            QLabel* l =
+                style::label(this, QStringLiteral("label_round%1_%2").arg(row).arg(c), cells[c], 12, c == 0);
+            grid_->addWidget(l, row, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        }
+        ++row;
+    }
+    left_ = kNextRoundSeconds;
+    showCountdown();
+    timer_.start();
+    raise();
+    show();
+}
+
+void RoundSummary::gameOver() {
+    timer_.stop();
+    countdown_->setText(QStringLiteral("The game is over."));
+}
+
+void RoundSummary::close() {
+    timer_.stop();
+    hide();
+}
+
+void RoundSummary::tick() {
+    if (left_ > 0) --left_;
+    showCountdown();
+    if (left_ == 0) timer_.stop(); // the round starts when the server says so
+}
+
+void RoundSummary::showCountdown() {
+    countdown_->setText(left_ > 0 ? QStringLiteral("Next round in %1 s").arg(left_)
+                                  : QStringLiteral("The next round is starting."));
+}
+
+} // namespace client
