@@ -27,12 +27,14 @@ quint16 ServerThread::start(quint16 port, QString* error) {
     QString why;
     const QString version = version_;
     const std::shared_ptr<std::atomic<int>> delay = botDelay_;
+    const int opponents = opponents_;
     QMetaObject::invokeMethod(
         worker_,
         [&] {
             auto* fresh = new TServer;
             fresh->setVersionText(version);
             fresh->setBotDelaySource([delay] { return delay->load(std::memory_order_relaxed); });
+            fresh->game().setComputerOpponents(opponents);
             if (!fresh->listen(port)) {
                 why = fresh->errorString();
                 delete fresh;
@@ -62,6 +64,19 @@ void ServerThread::stop() {
         Qt::BlockingQueuedConnection);
 }
 
+void ServerThread::setComputerOpponents(int count) {
+    opponents_ = count;
+    if (!serving_) return;
+    // Queued before anything the window sends afterwards reaches the server's socket, so a game the
+    // host starts next is dealt with this count.
+    QMetaObject::invokeMethod(
+        worker_,
+        [this, count] {
+            if (server_) server_->game().setComputerOpponents(count);
+        },
+        Qt::QueuedConnection);
+}
+
 void ServerThread::stopThread() {
     stop();
     if (!thread_.isRunning()) return;
@@ -75,6 +90,9 @@ void ServerThread::stopThread() {
 void wireHosting(client::Tchat& window, ServerThread& server) {
     server.setBotDelay(window.botspeed());
     QObject::connect(&window, &client::Tchat::botSpeedChanged, &server, &ServerThread::setBotDelay);
+    server.setComputerOpponents(window.computerOpponents());
+    QObject::connect(&window, &client::Tchat::computerOpponentsChanged, &server,
+                     &ServerThread::setComputerOpponents);
     window.setServerStarter([&server](quint16 port, QString* error) { return server.start(port, error); });
     window.setServerStopper([&server] { server.stop(); });
 }

@@ -30,6 +30,10 @@ public:
     // The host's computer delay in ms, read by the server whenever a computer turn is timed.
     void setBotDelay(int ms) { botDelay_->store(ms, std::memory_order_relaxed); }
     int botDelay() const { return botDelay_->load(std::memory_order_relaxed); }
+    // How many empty seats (1..3) the computer plays in a game that is not a team game: told to the
+    // running server and to every later one.
+    void setComputerOpponents(int count);
+    int computerOpponents() const { return opponents_; }
 
     // A fresh server listening on `port` (0: any free one); the one running before is stopped first.
     // Returns the port it listens on, or 0 with the reason in `error`.
@@ -49,9 +53,11 @@ private:
     TServer* server_ = nullptr; // created, used and deleted in thread_ only
     bool serving_ = false;      // read and written in the caller's thread only
     QString version_;
+    int opponents_ = 1; // read and written in the caller's thread only
     std::shared_ptr<std::atomic<int>> botDelay_ = std::make_shared<std::atomic<int>>(1000);
 };
 
 // The window hosts through `server`: every hosted game a fresh server (any earlier one stopped),
-// stopped before joining another game, and told the computer delay the window's menu sets.
+// stopped before joining another game, and told the computer delay the window's menu sets and the
+// number of computer opponents its game start dialog sets.
 void wireHosting(client::Tchat& window, ServerThread& server);

@@ -25,6 +25,7 @@ struct Preferences {
     std::optional<int> timeperturn;
     std::optional<int> tilestostart;
     bool timepenalty = true;
+    std::optional<int> opponents; // the computer opponents the host chose, 1..3
     int turnsound = 0; // 0 classic, 1 new
     int botspeed = 1000;
     QString tiles; // tile set in use, empty for the built-in pictures

@@ -115,6 +115,7 @@ public:
     QTcpSocket& lobbyLink() { return sock11_; }
     const ClientState& state() const { return state_; }
     int botspeed() const { return botspeed_; }
+    int computerOpponents() const;
 
     // Operations other parts and windows use.
     void clearall();
@@ -150,6 +151,9 @@ signals:
     void phraseListRequested();
     // The computer delay (ms) chosen in the menu or read from the settings; the host's server uses it.
     void botSpeedChanged(int ms);
+    // The number of computer opponents (1..3) chosen in the game start dialog or read from the settings;
+    // the host's server seats the computer in that many empty seats. Host-local: nothing is sent.
+    void computerOpponentsChanged(int count);
 
 protected:
     void showEvent(QShowEvent* event) override;

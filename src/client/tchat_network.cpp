@@ -56,8 +56,15 @@ void Tchat::attachNetworkWindows() {
             saveNetwork(n);
         });
     }
-    if (w.gamestart)
+    if (w.gamestart) {
         connect(w.gamestart, &windows::Tgamestart::optionsChanged, this, &Tchat::showNextGameOptions);
+        connect(w.gamestart, &windows::Tgamestart::optionsChanged, this,
+                [this](const windows::Tgamestart::Options& o) { emit computerOpponentsChanged(o.opponents); });
+    }
+}
+
+int Tchat::computerOpponents() const {
+    return windows_.gamestart ? windows_.gamestart->options().opponents : 1;
 }
 
 void Tchat::processparams(const QStringList& args) {

@@ -32,6 +32,7 @@ Preferences Tchat::collectPreferences() const {
         p.timeperturn = o.creationtime;
         p.tilestostart = o.tiles;
         p.timepenalty = o.timepenalty;
+        p.opponents = o.opponents;
     }
     p.turnsound = turnsound_;
     p.botspeed = botspeed_;
@@ -54,7 +55,8 @@ void Tchat::applyPreferences(const Preferences& p) {
     sounds_->setEnabled(p.playsounds);
     rack_->setSortChoice(p.sortby);
     if (windows_.gamestart)
-        windows_.gamestart->restore(p.playtoscore, p.timeperturn, p.tilestostart, p.timepenalty);
+        windows_.gamestart->restore(p.playtoscore, p.timeperturn, p.tilestostart, p.timepenalty,
+                                    p.opponents);
     setTurnSound(p.turnsound);
     setBotSpeed(p.botspeed);
     if (!p.tiles.isEmpty() && p.tiles != currenttileset_) {

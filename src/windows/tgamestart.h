@@ -26,11 +26,14 @@ public:
         int tiles = protocol::kTilesRange.initial;
         bool timepenalty = true;
         bool teamgame = false;
+        // Empty seats the computer plays in a game that is not a team game (the host's own choice,
+        // not sent to anyone): 1 is seat 2 alone.
+        int opponents = 1;
     };
     Options options() const;
     // Restores the remembered values; a number the arrows cannot reach leaves its field unchanged.
     void restore(std::optional<int> playtoscore, std::optional<int> creationtime, std::optional<int> tiles,
-                 bool timepenalty);
+                 bool timepenalty, std::optional<int> opponents = std::nullopt);
     // Start pressed: asks the owner to start a game with the options shown, and hides.
     void start();
 
@@ -45,9 +48,11 @@ private:
     QLineEdit* playtoscore_;
     QLineEdit* creationtime_;
     QLineEdit* tiles_;
+    QLineEdit* opponents_;
     UpDown* up1_;
     UpDown* up2_;
     UpDown* up3_;
+    UpDown* up4_;
 };
 
 } // namespace windows

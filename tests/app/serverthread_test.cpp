@@ -4,6 +4,7 @@
 #include "app/serverthread.h"
 #include "client/filelocations.h"
 #include "client/tchat.h"
+#include "windows/tgamestart.h"
 
 #include <QAction>
 #include <QDir>
@@ -157,6 +158,34 @@ TEST(ServerThread, TheWindowGoesFromSoloToHostingAndClosesWithTheServerRunning) 
     BlockingClient late;
     ASSERT_TRUE(late.connectTo(lastPort));
     EXPECT_TRUE(late.firstCommand().startsWith("CMD_sendlogininfo+"));
+    client::FileLocations::setProgramFolder({});
+    client::FileLocations::setUserFolder({});
+}
+
+// The host's choice of computer opponents reaches the server in its thread, nothing goes on the wire:
+// with three, the solo game deals to all four seats; the count is the one the dialog shows.
+TEST(ServerThread, TheHostsComputerOpponentsTakeTheEmptySeats) {
+    QTemporaryDir dir;
+    client::FileLocations::setProgramFolder(dir.path());
+    client::FileLocations::setUserFolder(dir.path());
+    ServerThread server;
+    server.setVersionText(QStringLiteral("1.0.11"));
+    {
+        client::Tchat window;
+        windows::Tgamestart gamestart;
+        window.attachWindows({.gamestart = &gamestart});
+        wireHosting(window, server);
+        EXPECT_EQ(server.computerOpponents(), 1) << "as before: seat 2 alone";
+        gamestart.restore(std::nullopt, std::nullopt, std::nullopt, true, 3);
+        EXPECT_EQ(server.computerOpponents(), 3);
+        window.setMessageBox([](const QString&) {});
+        window.setGamePort(0);
+        window.processparams({});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return label(window, "label_playername1") == "You"; }, kWaitMs));
+        gamestart.start();
+        for (const char* seat : {"label_cards2", "label_cards3", "label_cards4"})
+            EXPECT_TRUE(QTest::qWaitFor([&] { return label(window, seat) == "14"; }, kWaitMs)) << seat;
+    }
     client::FileLocations::setProgramFolder({});
     client::FileLocations::setUserFolder({});
 }
