@@ -12,7 +12,8 @@
 
 namespace game {
 class Game;
-}
+enum class ComputerLevel;
+} // namespace game
 
 namespace sim {
 
@@ -25,6 +26,8 @@ struct SimOptions {
     int tiles = protocol::kTilesRange.initial;
     int seconds = protocol::kSecondsRange.initial;
     bool timepenalty = true;
+    std::array<game::ComputerLevel, 5> levels{}; // by seat: Classic unless set
+    bool levelsGiven = false;                    // the report then tells the levels apart
 };
 
 struct SimReport {
@@ -37,6 +40,9 @@ struct SimReport {
     long long stalledGames = 0;            // games stopped because nothing could move (should stay 0)
     std::array<int, 5> wins{};             // by seat; a team win counts for both partners
     std::array<long long, 5> finalScore{}; // summed over games, by seat
+    std::array<long long, 5> seatTurns{};  // turns played, by seat
+    std::array<long long, 5> seatPoints{}; // value of the turns accepted at finish, by seat
+    long long roundsGoneOut = 0;           // rounds a seat won by going out (not a dry pool)
     double seconds = 0;                    // wall time of the run
 };
 
