@@ -92,3 +92,56 @@ TEST(Simulator, TheSameSeedGivesTheSameReport) {
     const sim::SimReport c = sim::Simulator(options).run();
     EXPECT_NE(sim::Simulator::format(options, a, false), sim::Simulator::format(options, c, false));
 }
+
+TEST(Simulator, ExpertGamesKeepEveryTileAndOnlyValidCommittedBoards) {
+    using game::ComputerLevel;
+    struct Setup {
+        int seats;
+        std::array<ComputerLevel, 5> levels;
+    };
+    // 20 games: the expert against itself, and in seats 2 and 4 against the classic player.
+    const Setup setups[] = {
+        {2, {ComputerLevel::Classic, ComputerLevel::Expert, ComputerLevel::Expert}},
+        {4,
+         {ComputerLevel::Classic, ComputerLevel::Classic, ComputerLevel::Expert, ComputerLevel::Classic,
+          ComputerLevel::Expert}},
+    };
+    for (const Setup& s : setups) {
+        sim::SimOptions options;
+        options.games = 10;
+        options.seats = s.seats;
+        options.levels = s.levels;
+        options.levelsGiven = true;
+        options.target = 200;
+        options.seed = static_cast<std::uint32_t>(31 + s.seats);
+        sim::Simulator simulator(options);
+        Checked checked;
+        checkEveryStep(simulator, checked);
+        const sim::SimReport report = simulator.run();
+        EXPECT_EQ(report.stalledGames, 0);
+        EXPECT_EQ(report.games, 10);
+        EXPECT_EQ(checked.failures, 0);
+        EXPECT_GT(checked.steps, report.turns);
+        // Each turn is counted for the seat that played it, and the points add up to the scores made.
+        long long seatTurns = 0, expertPoints = 0;
+        for (int seat = 1; seat <= 4; ++seat) {
+            seatTurns += report.seatTurns[static_cast<std::size_t>(seat)];
+            if (s.levels[static_cast<std::size_t>(seat)] == ComputerLevel::Expert)
+                expertPoints += report.seatPoints[static_cast<std::size_t>(seat)];
+        }
+        EXPECT_EQ(seatTurns, report.turns);
+        EXPECT_GT(expertPoints, 0);
+        EXPECT_LE(report.roundsGoneOut, report.rounds);
+        const std::string text = sim::Simulator::format(options, report, false);
+        EXPECT_NE(text.find("seat 2 (expert): won "), std::string::npos) << text;
+        EXPECT_NE(text.find("rounds won by going out "), std::string::npos) << text;
+    }
+}
+
+TEST(Simulator, WithoutLevelsTheReportHasNoLevelLines) {
+    sim::SimOptions options;
+    options.games = 2;
+    const std::string text = sim::Simulator::format(options, sim::Simulator(options).run(), false);
+    EXPECT_EQ(text.find("classic"), std::string::npos) << text;
+    EXPECT_EQ(text.find("going out"), std::string::npos) << text;
+}
