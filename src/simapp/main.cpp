@@ -12,11 +12,11 @@
 namespace {
 
 int usage(const char* message) {
-    std::fprintf(
-        stderr,
-        "%s\nusage: rimbalo-sim [--games N] [--seed S] [--seats 2..4] [--team] [--target N] [--tiles N]\n"
-        "                   [--levels classic|expert,classic|expert[,...]]\n",
-        message);
+    std::fprintf(stderr,
+                 "%s\nusage: rimbalo-sim [--games N] [--seed S] [--seats 2..4] [--team] [--target N] "
+                 "[--tiles N] [--check]\n"
+                 "                   [--levels classic|expert,classic|expert[,...]]\n",
+                 message);
     return 2;
 }
 
@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
             ok = readNumber(argc, argv, i, 2, 4, options.seats);
         else if (arg == "--levels")
             ok = readLevels(argc, argv, i, options), options.levelsGiven = true;
+        else if (arg == "--check")
+            options.check = true;
         else if (arg == "--team")
             options.team = true;
         else if (arg == "--target")
@@ -85,5 +87,5 @@ int main(int argc, char** argv) {
     // Timing varies from run to run, so it goes to stderr: equal seeds give equal standard output.
     std::fprintf(stderr, "%.3f s, %.1f games per second\n", report.seconds,
                  report.seconds > 0 ? report.games / report.seconds : 0.0);
-    return report.stalledGames > 0 ? 1 : 0;
+    return report.stalledGames > 0 || report.faults > 0 ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "protocol/messages.h"
+#include "rules/boardcheck.h"
 #include "rules/scoring.h"
 
 #include <chrono>
@@ -110,6 +111,25 @@ bool step(game::Game& server) {
     return ran;
 }
 
+std::string tileFault(const game::Game& server) {
+    std::array<int, rules::kJoker + 1> count{};
+    const rules::Pool& pool = server.pool();
+    for (int i = pool.poolnext; i < rules::kTileSetSize; ++i)
+        ++count[static_cast<std::size_t>(pool.tiles[static_cast<std::size_t>(i)])];
+    for (int seat = 1; seat <= 4; ++seat)
+        for (int cell = 1; cell <= rules::kRackCells; ++cell)
+            ++count[static_cast<std::size_t>(
+                server.player(seat).tiles.cells[static_cast<std::size_t>(cell)])];
+    for (const rules::BoardItem& item : server.board().list())
+        ++count[static_cast<std::size_t>(item.tile)];
+    for (int code = 1; code <= rules::kJoker; ++code)
+        if (count[static_cast<std::size_t>(code)] != 2)
+            return "tile code " + std::to_string(code) + " found " +
+                   std::to_string(count[static_cast<std::size_t>(code)]) + " times";
+    if (!rules::boardok(server.turnboard())) return "the committed board fails the board check";
+    return {};
+}
+
 Simulator::Simulator(const SimOptions& options) : options_(options) {}
 
 SimReport Simulator::run() {
@@ -131,7 +151,12 @@ void Simulator::playGame(game::Game& server, SimReport& report) {
     server.setSendObserver([&tally](int slot, const std::string& text) {
         if (slot == 1) tally.seen(text);
     });
-    const auto observe = [this, &server] {
+    const auto observe = [this, &server, &report] {
+        if (options_.check) {
+            ++report.checkedSteps;
+            if (std::string fault = tileFault(server); !fault.empty() && report.faults++ == 0)
+                report.firstFault = std::move(fault);
+        }
         if (observer_) observer_(server);
     };
     startComputerGame(server, options_, observe);
@@ -189,6 +214,10 @@ std::string Simulator::format(const SimOptions& options, const SimReport& r, boo
         add("rounds won by going out %.1f%%  by a dry pool %.1f%%\n",
             100.0 * static_cast<double>(r.roundsGoneOut) / rounds,
             100.0 * static_cast<double>(r.rounds - r.roundsGoneOut) / rounds);
+    }
+    if (options.check) {
+        add("checked after %lld steps: %lld faults\n", r.checkedSteps, r.faults);
+        if (r.faults > 0) out += "first fault: " + r.firstFault + "\n";
     }
     if (r.stalledGames > 0) add("stalled games %lld\n", r.stalledGames);
     if (withTiming)
