@@ -3,14 +3,15 @@
 #include "computerplayer.h"
 
 #include "game.h"
+#include "layout.h"
 
 #include "rules/boardcheck.h"
 
 using namespace game;
 
-void ComputerPlayer::computerplay(int seat) {
+void ComputerPlayer::computerplay(int seat, ComputerLevel level) {
     if (!game_.isOnTurn(seat)) return;
-    const bool laid = search_.playTurn(seat);
+    const bool laid = level == ComputerLevel::Expert ? playExpertTurn(seat) : search_.playTurn(seat);
     // The referee judges the turn: a finish may still be refused as too little for a first lay-down,
     // and then the turn is settled as for any computer seat. A board the search left incomplete is never
     // offered: the computer takes its placements back and draws at once, as the clock would make it do
@@ -20,6 +21,20 @@ void ComputerPlayer::computerplay(int seat) {
         game_.finish(args);
     else
         game_.drawcard(args);
+}
+
+bool ComputerPlayer::playExpertTurn(int seat) {
+    const tplayer& p = game_.player(seat);
+    const auto turn = planTurn(game_.board(), p.tiles, p.laidpoints > 0);
+    if (!turn || turn->draw) return false;
+    for (const Move& move : turn->moves) {
+        const std::string args = refereeArguments(seat, move);
+        if (move.kind == Move::Kind::Place)
+            game_.placemytile(args);
+        else
+            game_.swaptiles(args);
+    }
+    return true;
 }
 
 const rules::Board& ComputerPlayer::liveBoard() const {
@@ -58,7 +73,15 @@ void Game::computerplay(int seat) {
     // A human who left the turn half done (a lost connection, "just watch") leaves tiles on the board
     // that the computer would otherwise have to build around: they go back to the rack first.
     undo(seat);
-    computer_.computerplay(seat);
+    computer_.computerplay(seat, computerLevel(seat));
+}
+
+void Game::setComputerLevel(int seat, ComputerLevel level) {
+    if (isSeat(seat)) levels_[static_cast<std::size_t>(seat)] = level;
+}
+
+ComputerLevel Game::computerLevel(int seat) const {
+    return isSeat(seat) ? levels_[static_cast<std::size_t>(seat)] : ComputerLevel::Classic;
 }
 
 void Game::startComputerTimer() {

@@ -5,6 +5,10 @@
 #include "computersearch.h"
 
 namespace game {
+enum class ComputerLevel;
+}
+
+namespace game {
 
 class Game;
 
@@ -12,13 +16,17 @@ class ComputerPlayer : private ComputerTable {
 public:
     explicit ComputerPlayer(Game& game) : game_(game), search_(*this) {}
 
-    // Plays the whole turn of `seat`, the seat on turn, and ends it before returning: a finish when
-    // anything was laid, else a draw.
-    void computerplay(int seat);
+    // Plays the whole turn of `seat`, the seat on turn, at `level`, and ends it before returning: a
+    // finish when anything was laid, else a draw.
+    void computerplay(int seat, ComputerLevel level);
 
     ComputerSearch& search() { return search_; }
 
 private:
+    // The expert's turn: the best lay-down for the rack, laid through the referee's handlers. False when
+    // it lays nothing.
+    bool playExpertTurn(int seat);
+
     // What the search sees of the server and does through its referee.
     const rules::Board& liveBoard() const override;
     const rules::Rack& rackOf(int seat) const override;

@@ -41,6 +41,10 @@ struct GameOptions {
     bool teamgame = false;
 };
 
+// How a computer seat plays: the classic player, or the expert that lays the best lay-down the board
+// allows, rearranging the board freely.
+enum class ComputerLevel { Classic, Expert };
+
 // The phase of the turn clock: a turn runs, the pause between rounds, the grace after the time is up.
 enum class ClockPhase { Turn = 1, BetweenRounds = 2, Grace = 3 };
 
@@ -80,6 +84,10 @@ public:
     // always, seats 3 and 4 only when someone holds them (or in a team game).
     void setComputerOpponents(int count);
     int computerOpponents() const { return computerOpponents_; }
+    // The host's own choice, not sent on the wire: how the computer plays `seat` (1..4) whenever it
+    // plays it. Classic by default.
+    void setComputerLevel(int seat, ComputerLevel level);
+    ComputerLevel computerLevel(int seat) const;
     void setEvents(GameEvents events) { events_ = std::move(events); }
     // Sees every command as it goes into the outbox (tests, the simulator).
     using SendObserver = std::function<void(int slot, const std::string& text)>;
@@ -221,6 +229,7 @@ private:
     Clock computertimer_;
     int computertimerInterval_ = 0;
     int computerOpponents_ = 0;
+    std::array<ComputerLevel, kSeats + 1> levels_{}; // index 0 unused
     std::mt19937 rng_;
     std::function<int()> botDelaySource_;
     std::string version_;

@@ -1,5 +1,6 @@
 // rimbalo-sim: plays games between computer seats in the real game and reports how they went.
 
+#include "game/game.h"
 #include "protocol/fields.h"
 #include "simulator.h"
 
@@ -11,11 +12,33 @@
 namespace {
 
 int usage(const char* message) {
-    std::fprintf(
-        stderr,
-        "%s\nusage: rimbalo-sim [--games N] [--seed S] [--seats 2..4] [--team] [--target N] [--tiles N]\n",
-        message);
+    std::fprintf(stderr,
+                 "%s\nusage: rimbalo-sim [--games N] [--seed S] [--seats 2..4] [--team] [--target N] "
+                 "[--tiles N] [--check]\n"
+                 "                   [--levels classic|expert,classic|expert[,...]]\n",
+                 message);
     return 2;
+}
+
+// "L1,L2[,L3,L4]": the level of each seat from seat 1 on; the seats not named stay classic.
+bool readLevels(int argc, char** argv, int& i, sim::SimOptions& options) {
+    if (i + 1 >= argc) return false;
+    const std::string text = argv[++i];
+    std::size_t start = 0;
+    for (int seat = 1;; ++seat) {
+        const std::size_t comma = text.find(',', start);
+        const std::string word =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (seat > 4) return false;
+        if (word == "classic")
+            options.levels[static_cast<std::size_t>(seat)] = game::ComputerLevel::Classic;
+        else if (word == "expert")
+            options.levels[static_cast<std::size_t>(seat)] = game::ComputerLevel::Expert;
+        else
+            return false;
+        if (comma == std::string::npos) return seat >= 2;
+        start = comma + 1;
+    }
 }
 
 bool readNumber(int argc, char** argv, int& i, int low, int high, int& value) {
@@ -41,6 +64,10 @@ int main(int argc, char** argv) {
             options.seed = static_cast<std::uint32_t>(seed);
         else if (arg == "--seats")
             ok = readNumber(argc, argv, i, 2, 4, options.seats);
+        else if (arg == "--levels")
+            ok = readLevels(argc, argv, i, options), options.levelsGiven = true;
+        else if (arg == "--check")
+            options.check = true;
         else if (arg == "--team")
             options.team = true;
         else if (arg == "--target")
@@ -60,5 +87,5 @@ int main(int argc, char** argv) {
     // Timing varies from run to run, so it goes to stderr: equal seeds give equal standard output.
     std::fprintf(stderr, "%.3f s, %.1f games per second\n", report.seconds,
                  report.seconds > 0 ? report.games / report.seconds : 0.0);
-    return report.stalledGames > 0 ? 1 : 0;
+    return report.stalledGames > 0 || report.faults > 0 ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "protocol/messages.h"
+#include "rules/boardcheck.h"
 #include "rules/scoring.h"
 
 #include <chrono>
@@ -26,6 +27,9 @@ public:
             closeTurn();
             inTurn_ = true;
             ++report_.turns;
+            if (const auto m = protocol::decode<protocol::toclient::NextPlayer>(c.args);
+                m && game::isSeat(m->seat))
+                ++report_.seatTurns[static_cast<std::size_t>(m->seat)];
         } else if (c.word == words::placehistile) {
             placed_ = true;
         } else if (c.word == words::undothem) {
@@ -34,10 +38,16 @@ public:
             clock_ = true;
         } else if (c.word == words::movedtiles) {
             accepted_ = true;
+            if (const auto m = protocol::decode<protocol::toclient::MovedTiles>(c.args);
+                m && game::isSeat(m->seat))
+                report_.seatPoints[static_cast<std::size_t>(m->seat)] += m->value;
         } else if (c.word == words::endround) {
             closeTurn();
             ++report_.rounds;
-            if (const auto m = protocol::decode<protocol::toclient::EndRound>(c.args)) lastRound_ = *m;
+            if (const auto m = protocol::decode<protocol::toclient::EndRound>(c.args)) {
+                lastRound_ = *m;
+                if (m->winner != 0) ++report_.roundsGoneOut;
+            }
         } else if (c.word == words::winner) {
             if (const auto m = protocol::decode<protocol::toclient::Winner>(c.args)) winner_ = m->name;
         }
@@ -62,6 +72,10 @@ private:
     SimReport& report_;
     bool inTurn_ = false, placed_ = false, undone_ = false, clock_ = false, accepted_ = false;
 };
+
+const char* levelName(game::ComputerLevel level) {
+    return level == game::ComputerLevel::Expert ? "expert" : "classic";
+}
 
 std::string seatName(int seat) {
     return "Seat" + std::to_string(seat);
@@ -97,6 +111,25 @@ bool step(game::Game& server) {
     return ran;
 }
 
+std::string tileFault(const game::Game& server) {
+    std::array<int, rules::kJoker + 1> count{};
+    const rules::Pool& pool = server.pool();
+    for (int i = pool.poolnext; i < rules::kTileSetSize; ++i)
+        ++count[static_cast<std::size_t>(pool.tiles[static_cast<std::size_t>(i)])];
+    for (int seat = 1; seat <= 4; ++seat)
+        for (int cell = 1; cell <= rules::kRackCells; ++cell)
+            ++count[static_cast<std::size_t>(
+                server.player(seat).tiles.cells[static_cast<std::size_t>(cell)])];
+    for (const rules::BoardItem& item : server.board().list())
+        ++count[static_cast<std::size_t>(item.tile)];
+    for (int code = 1; code <= rules::kJoker; ++code)
+        if (count[static_cast<std::size_t>(code)] != 2)
+            return "tile code " + std::to_string(code) + " found " +
+                   std::to_string(count[static_cast<std::size_t>(code)]) + " times";
+    if (!rules::boardok(server.turnboard())) return "the committed board fails the board check";
+    return {};
+}
+
 Simulator::Simulator(const SimOptions& options) : options_(options) {}
 
 SimReport Simulator::run() {
@@ -105,6 +138,8 @@ SimReport Simulator::run() {
     game::Game server;
     server.setSeed(options_.seed);
     seatPlayers(server, options_.seats);
+    for (int seat = 1; seat <= 4; ++seat)
+        server.setComputerLevel(seat, options_.levels[static_cast<std::size_t>(seat)]);
     for (int game = 0; game < options_.games; ++game)
         playGame(server, report);
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -116,7 +151,12 @@ void Simulator::playGame(game::Game& server, SimReport& report) {
     server.setSendObserver([&tally](int slot, const std::string& text) {
         if (slot == 1) tally.seen(text);
     });
-    const auto observe = [this, &server] {
+    const auto observe = [this, &server, &report] {
+        if (options_.check) {
+            ++report.checkedSteps;
+            if (std::string fault = tileFault(server); !fault.empty() && report.faults++ == 0)
+                report.firstFault = std::move(fault);
+        }
         if (observer_) observer_(server);
     };
     startComputerGame(server, options_, observe);
@@ -162,6 +202,23 @@ std::string Simulator::format(const SimOptions& options, const SimReport& r, boo
     add("turns that laid tiles %.1f%%  undone at finish %.1f%%  settled by the clock %.1f%%\n",
         100.0 * static_cast<double>(r.laidTurns) / turns, 100.0 * static_cast<double>(r.undoneTurns) / turns,
         100.0 * static_cast<double>(r.clockTurns) / turns);
+    if (options.levelsGiven) {
+        for (int seat = 1; seat <= seats; ++seat) {
+            const auto i = static_cast<std::size_t>(seat);
+            add("seat %d (%s): won %.1f%%  mean points per turn %.2f\n", seat, levelName(options.levels[i]),
+                100.0 * r.wins[i] / games,
+                r.seatTurns[i] > 0
+                    ? static_cast<double>(r.seatPoints[i]) / static_cast<double>(r.seatTurns[i])
+                    : 0.0);
+        }
+        add("rounds won by going out %.1f%%  by a dry pool %.1f%%\n",
+            100.0 * static_cast<double>(r.roundsGoneOut) / rounds,
+            100.0 * static_cast<double>(r.rounds - r.roundsGoneOut) / rounds);
+    }
+    if (options.check) {
+        add("checked after %lld steps: %lld faults\n", r.checkedSteps, r.faults);
+        if (r.faults > 0) out += "first fault: " + r.firstFault + "\n";
+    }
     if (r.stalledGames > 0) add("stalled games %lld\n", r.stalledGames);
     if (withTiming)
         add("%.3f s, %.1f games per second\n", r.seconds, r.seconds > 0 ? r.games / r.seconds : 0.0);

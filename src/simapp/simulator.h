@@ -12,7 +12,8 @@
 
 namespace game {
 class Game;
-}
+enum class ComputerLevel;
+} // namespace game
 
 namespace sim {
 
@@ -25,6 +26,9 @@ struct SimOptions {
     int tiles = protocol::kTilesRange.initial;
     int seconds = protocol::kSecondsRange.initial;
     bool timepenalty = true;
+    std::array<game::ComputerLevel, 5> levels{}; // by seat: Classic unless set
+    bool levelsGiven = false;                    // the report then tells the levels apart
+    bool check = false;                          // checks the tiles and the board after every step
 };
 
 struct SimReport {
@@ -37,8 +41,19 @@ struct SimReport {
     long long stalledGames = 0;            // games stopped because nothing could move (should stay 0)
     std::array<int, 5> wins{};             // by seat; a team win counts for both partners
     std::array<long long, 5> finalScore{}; // summed over games, by seat
-    double seconds = 0;                    // wall time of the run
+    std::array<long long, 5> seatTurns{};  // turns played, by seat
+    std::array<long long, 5> seatPoints{}; // value of the turns accepted at finish, by seat
+    long long roundsGoneOut = 0;           // rounds a seat won by going out (not a dry pool)
+    long long checkedSteps = 0;            // steps after which the tiles and the board were checked
+    long long faults = 0;                  // checks that found a fault (should stay 0)
+    std::string firstFault;
+    double seconds = 0; // wall time of the run
 };
+
+// What is wrong with the game's tiles, or empty when nothing is: every tile code 1..53 is somewhere
+// exactly twice (the pool still to be drawn, a rack, the board), and the committed board passes the
+// board check.
+std::string tileFault(const game::Game& server);
 
 // Gives the game a computer delay of 0 and `seats` connections without sockets in seats 1..seats, logged in
 // as "Seat1", "Seat2", ...

@@ -2,6 +2,8 @@
 
 #include "harness.h"
 
+#include "rules/boardcheck.h"
+
 using namespace testing_game;
 namespace in = protocol::toserver;
 
@@ -159,4 +161,68 @@ TEST(ComputerTurn, ATurnTheSearchLeftIncompleteIsTakenBackAndADrawFollowsAtOnce)
         const std::vector<std::string> words = h.words(1);
         EXPECT_NE(std::find(words.begin(), words.end(), "CMD_undothem"), words.end()); // it did lay first
     }
+}
+
+namespace {
+
+// Host in seat 1 has laid the group of four 10s on row 1; the computer in seat 2, playing at `level`,
+// is on turn with a rack whose best lay-down takes the green 10 out of that group into a run.
+void groupOfTensOnBoard(Harness& h, game::ComputerLevel level) {
+    h.game.setBotDelaySource([] { return 1000; });
+    h.game.setComputerLevel(2, level);
+    h.login("Host");
+    h.start();
+    h.setRack(1, {green(10), orange(10), red(10), black(10), red(2)});
+    for (int cell = 1; cell <= 4; ++cell)
+        h.place(1, cell, cell, 1);
+    h.finish(1);
+    ASSERT_EQ(h.game.currentplayer(), 2);
+    ASSERT_TRUE(h.game.computertimerActive());
+    h.setRack(2, {green(8), green(9), green(11), green(12), black(3)});
+    h.clear();
+}
+
+} // namespace
+
+TEST(ComputerTurn, TheExpertRearrangesTheBoardForTheBestLayDownAndTheRefereeAcceptsIt) {
+    Harness h;
+    groupOfTensOnBoard(h, game::ComputerLevel::Expert);
+    h.game.computertimerTimer(); // the same delay path as the classic player
+    const auto moved = h.last<protocol::toclient::MovedTiles>(1);
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(moved->seat, 2);
+    EXPECT_EQ(moved->value, 40); // 8 + 9 + 11 + 12 around the green 10
+    EXPECT_EQ(h.game.player(2).score, 40);
+    EXPECT_EQ(h.game.player(2).laidpoints, 40);
+    EXPECT_EQ(h.game.player(2).tilecount(), 1);
+    EXPECT_EQ(h.game.board().list().size(), 8U);
+    EXPECT_TRUE(rules::boardok(h.game.board()));
+    EXPECT_EQ(h.game.turnboard().list().size(), 8U);
+    // Every tile went down through the referee's own handlers, as a client sees a human's moves.
+    EXPECT_EQ(h.all<protocol::toclient::PlaceHisTile>(1).size(), 4U);
+    EXPECT_EQ(h.game.currentplayer(), 1);
+    EXPECT_FALSE(h.game.computertimerActive());
+}
+
+TEST(ComputerTurn, TheClassicPlayerIsStillTheDefaultAndCannotUseTheGroup) {
+    Harness h;
+    EXPECT_EQ(h.game.computerLevel(2), game::ComputerLevel::Classic);
+    groupOfTensOnBoard(h, game::ComputerLevel::Classic);
+    h.game.computertimerTimer();
+    EXPECT_FALSE(h.last<protocol::toclient::MovedTiles>(1));
+    EXPECT_EQ(h.game.board().list().size(), 4U);
+    EXPECT_EQ(h.game.player(2).tilecount(), 6);
+    EXPECT_EQ(h.game.currentplayer(), 1);
+}
+
+TEST(ComputerTurn, AnExpertWithNothingWorthLayingDrawsOneTile) {
+    Harness h;
+    groupOfTensOnBoard(h, game::ComputerLevel::Expert);
+    h.setRack(2, {green(1), orange(5), red(9), black(3)}); // nothing forms a set, and 29 < 30 anyway
+    h.game.computertimerTimer();
+    EXPECT_FALSE(h.last<protocol::toclient::MovedTiles>(1));
+    EXPECT_TRUE(h.all<protocol::toclient::PlaceHisTile>(1).empty());
+    EXPECT_EQ(h.game.board().list().size(), 4U);
+    EXPECT_EQ(h.game.player(2).tilecount(), 5);
+    EXPECT_EQ(h.game.currentplayer(), 1);
 }

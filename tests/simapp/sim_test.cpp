@@ -1,47 +1,21 @@
 #include "simapp/simulator.h"
 
 #include "game/game.h"
-#include "rules/boardcheck.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Every tile code 1..53 is somewhere exactly twice: in the pool still to be drawn, in a rack or on the
-// board.
-::testing::AssertionResult everyTileTwice(const game::Game& server) {
-    std::array<int, 54> count{};
-    const rules::Pool& pool = server.pool();
-    for (int i = pool.poolnext; i < rules::kTileSetSize; ++i)
-        ++count[static_cast<std::size_t>(pool.tiles[static_cast<std::size_t>(i)])];
-    for (int seat = 1; seat <= 4; ++seat)
-        for (int cell = 1; cell <= rules::kRackCells; ++cell)
-            ++count[static_cast<std::size_t>(
-                server.player(seat).tiles.cells[static_cast<std::size_t>(cell)])];
-    for (const rules::BoardItem& item : server.board().list())
-        ++count[static_cast<std::size_t>(item.tile)];
-    for (int code = 1; code <= rules::kJoker; ++code)
-        if (count[static_cast<std::size_t>(code)] != 2)
-            return ::testing::AssertionFailure()
-                   << "code " << code << " found " << count[static_cast<std::size_t>(code)] << " times";
-    return ::testing::AssertionSuccess();
-}
-
-struct Checked {
-    long long steps = 0;
-    long long failures = 0;
-};
-
-void checkEveryStep(sim::Simulator& simulator, Checked& checked) {
-    simulator.setStepObserver([&checked](const game::Game& server) {
-        ++checked.steps;
-        const auto twice = everyTileTwice(server);
-        const bool committedOk = rules::boardok(server.turnboard());
-        if (!twice || !committedOk) {
-            if (++checked.failures <= 3)
-                ADD_FAILURE() << (twice ? "committed board fails the board check" : twice.message());
-        }
-    });
+// Runs the games with the tiles and the committed board checked after every step, and checks what
+// every run must show: all games played to the end, no fault, a check at least once a turn.
+sim::SimReport runChecked(sim::SimOptions options) {
+    options.check = true;
+    const sim::SimReport report = sim::Simulator(options).run();
+    EXPECT_EQ(report.stalledGames, 0);
+    EXPECT_EQ(report.games, options.games);
+    EXPECT_EQ(report.faults, 0) << report.firstFault;
+    EXPECT_GT(report.checkedSteps, report.turns);
+    return report;
 }
 
 } // namespace
@@ -63,14 +37,7 @@ TEST(Simulator, TwoHundredGamesKeepEveryTileAndOnlyValidCommittedBoards) {
         options.tiles = s.tiles;
         options.target = 200;
         options.seed = static_cast<std::uint32_t>(11 + games);
-        sim::Simulator simulator(options);
-        Checked checked;
-        checkEveryStep(simulator, checked);
-        const sim::SimReport report = simulator.run();
-        EXPECT_EQ(report.stalledGames, 0);
-        EXPECT_EQ(report.games, 40);
-        EXPECT_EQ(checked.failures, 0);
-        EXPECT_GT(checked.steps, report.turns); // checked at least once a turn
+        const sim::SimReport report = runChecked(options);
         EXPECT_GT(report.laidTurns, 0);
         int wins = 0;
         for (int seat = 1; seat <= 4; ++seat)
@@ -91,4 +58,65 @@ TEST(Simulator, TheSameSeedGivesTheSameReport) {
     options.seed = 100;
     const sim::SimReport c = sim::Simulator(options).run();
     EXPECT_NE(sim::Simulator::format(options, a, false), sim::Simulator::format(options, c, false));
+}
+
+TEST(Simulator, ExpertGamesKeepEveryTileAndOnlyValidCommittedBoards) {
+    using game::ComputerLevel;
+    struct Setup {
+        int seats;
+        std::array<ComputerLevel, 5> levels;
+    };
+    // 20 games: the expert against itself, and in seats 2 and 4 against the classic player.
+    const Setup setups[] = {
+        {2, {ComputerLevel::Classic, ComputerLevel::Expert, ComputerLevel::Expert}},
+        {4,
+         {ComputerLevel::Classic, ComputerLevel::Classic, ComputerLevel::Expert, ComputerLevel::Classic,
+          ComputerLevel::Expert}},
+    };
+    for (const Setup& s : setups) {
+        sim::SimOptions options;
+        options.games = 10;
+        options.seats = s.seats;
+        options.levels = s.levels;
+        options.levelsGiven = true;
+        options.target = 200;
+        options.seed = static_cast<std::uint32_t>(31 + s.seats);
+        const sim::SimReport report = runChecked(options);
+        // Each turn is counted for the seat that played it, and the points add up to the scores made.
+        long long seatTurns = 0, expertPoints = 0;
+        for (int seat = 1; seat <= 4; ++seat) {
+            seatTurns += report.seatTurns[static_cast<std::size_t>(seat)];
+            if (s.levels[static_cast<std::size_t>(seat)] == ComputerLevel::Expert)
+                expertPoints += report.seatPoints[static_cast<std::size_t>(seat)];
+        }
+        EXPECT_EQ(seatTurns, report.turns);
+        EXPECT_GT(expertPoints, 0);
+        EXPECT_LE(report.roundsGoneOut, report.rounds);
+        const std::string text = sim::Simulator::format(options, report, false);
+        EXPECT_NE(text.find("seat 2 (expert): won "), std::string::npos) << text;
+        EXPECT_NE(text.find("rounds won by going out "), std::string::npos) << text;
+    }
+}
+
+TEST(Simulator, WithoutLevelsTheReportHasNoLevelLines) {
+    sim::SimOptions options;
+    options.games = 2;
+    const std::string text = sim::Simulator::format(options, sim::Simulator(options).run(), false);
+    EXPECT_EQ(text.find("classic"), std::string::npos) << text;
+    EXPECT_EQ(text.find("going out"), std::string::npos) << text;
+}
+
+TEST(Simulator, TheCheckFindsATileHeldThreeTimes) {
+    game::Game server;
+    sim::seatPlayers(server, 2);
+    sim::SimOptions options;
+    options.seats = 2;
+    sim::startComputerGame(server, options);
+    EXPECT_EQ(sim::tileFault(server), "");
+    rules::Rack& rack = server.player(1).tiles;
+    int cell = 1;
+    while (rack.cells[static_cast<std::size_t>(cell)] != 0)
+        ++cell;
+    rack.cells[static_cast<std::size_t>(cell)] = rules::kJoker; // a third joker
+    EXPECT_EQ(sim::tileFault(server), "tile code 53 found 3 times");
 }
