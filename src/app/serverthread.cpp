@@ -5,6 +5,16 @@
 
 #include <QMetaObject>
 
+namespace {
+
+// Every seat at one level: the level counts only for seats the computer plays.
+void applyLevel(game::Game& game, bool expert) {
+    for (int seat = 1; seat <= game::kSeats; ++seat)
+        game.setComputerLevel(seat, expert ? game::ComputerLevel::Expert : game::ComputerLevel::Classic);
+}
+
+} // namespace
+
 ServerThread::ServerThread(QObject* parent) : QObject(parent) {
     thread_.setObjectName(QStringLiteral("game server"));
 }
@@ -28,6 +38,7 @@ quint16 ServerThread::start(quint16 port, QString* error) {
     const QString version = version_;
     const std::shared_ptr<std::atomic<int>> delay = botDelay_;
     const int opponents = opponents_;
+    const bool expert = expert_;
     QMetaObject::invokeMethod(
         worker_,
         [&] {
@@ -35,6 +46,7 @@ quint16 ServerThread::start(quint16 port, QString* error) {
             fresh->setVersionText(version);
             fresh->setBotDelaySource([delay] { return delay->load(std::memory_order_relaxed); });
             fresh->game().setComputerOpponents(opponents);
+            applyLevel(fresh->game(), expert);
             if (!fresh->listen(port)) {
                 why = fresh->errorString();
                 delete fresh;
@@ -77,6 +89,17 @@ void ServerThread::setComputerOpponents(int count) {
         Qt::QueuedConnection);
 }
 
+void ServerThread::setExpertComputers(bool expert) {
+    expert_ = expert;
+    if (!serving_) return;
+    QMetaObject::invokeMethod(
+        worker_,
+        [this, expert] {
+            if (server_) applyLevel(server_->game(), expert);
+        },
+        Qt::QueuedConnection);
+}
+
 void ServerThread::stopThread() {
     stop();
     if (!thread_.isRunning()) return;
@@ -93,6 +116,9 @@ void wireHosting(client::Tchat& window, ServerThread& server) {
     server.setComputerOpponents(window.computerOpponents());
     QObject::connect(&window, &client::Tchat::computerOpponentsChanged, &server,
                      &ServerThread::setComputerOpponents);
+    server.setExpertComputers(window.expertComputers());
+    QObject::connect(&window, &client::Tchat::computerLevelChanged, &server,
+                     &ServerThread::setExpertComputers);
     window.setServerStarter([&server](quint16 port, QString* error) { return server.start(port, error); });
     window.setServerStopper([&server] { server.stop(); });
 }

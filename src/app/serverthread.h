@@ -34,6 +34,9 @@ public:
     // running server and to every later one.
     void setComputerOpponents(int count);
     int computerOpponents() const { return opponents_; }
+    // Whether every computer seat plays at the expert level (otherwise the classic one).
+    void setExpertComputers(bool expert);
+    bool expertComputers() const { return expert_; }
 
     // A fresh server listening on `port` (0: any free one); the one running before is stopped first.
     // Returns the port it listens on, or 0 with the reason in `error`.
@@ -53,11 +56,12 @@ private:
     TServer* server_ = nullptr; // created, used and deleted in thread_ only
     bool serving_ = false;      // read and written in the caller's thread only
     QString version_;
-    int opponents_ = 1; // read and written in the caller's thread only
+    int opponents_ = 1;   // read and written in the caller's thread only
+    bool expert_ = false; // read and written in the caller's thread only
     std::shared_ptr<std::atomic<int>> botDelay_ = std::make_shared<std::atomic<int>>(1000);
 };
 
 // The window hosts through `server`: every hosted game a fresh server (any earlier one stopped),
 // stopped before joining another game, and told the computer delay the window's menu sets and the
-// number of computer opponents its game start dialog sets.
+// number and level of computer opponents its game start dialog sets.
 void wireHosting(client::Tchat& window, ServerThread& server);

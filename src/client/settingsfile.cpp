@@ -49,6 +49,7 @@ void SettingsFile::read(const IniFile& ini, const QString& section, Preferences&
     if (!ini.value(section, key("Tilestostart"))) p.tilestostart = 14;
     p.timepenalty = ini.value(section, key("Timepenalty"), QStringLiteral("t")) != QLatin1String("f");
     if (const auto v = optionalInt(ini, section, "ComputerOpponents")) p.opponents = v;
+    p.expert = ini.value(section, key("ComputerLevel"), QStringLiteral("classic")) == QLatin1String("expert");
     p.turnsound = ini.value(section, key("Turnsound"), QStringLiteral("0")) == QLatin1String("1") ? 1 : 0;
     const QString speed = ini.value(section, key("Botspeed"), QStringLiteral("1000"));
     p.botspeed = speed == QLatin1String("2000") ? 2000 : speed == QLatin1String("500") ? 500 : 1000;
@@ -75,6 +76,7 @@ void SettingsFile::write(IniFile& ini, const Preferences& p) {
     ini.setValue(s, key("Turnsound"), num(p.turnsound));
     ini.setValue(s, key("Timepenalty"), p.timepenalty ? QStringLiteral("t") : QStringLiteral("f"));
     if (p.opponents) ini.setValue(s, key("ComputerOpponents"), num(*p.opponents));
+    ini.setValue(s, key("ComputerLevel"), p.expert ? QStringLiteral("expert") : QStringLiteral("classic"));
     ini.setValue(s, key("Tiles"), p.tiles);
     ini.setValue(s, key("ChatterSounds"), p.chattersounds ? QStringLiteral("true") : QStringLiteral("false"));
 }

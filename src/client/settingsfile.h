@@ -26,7 +26,8 @@ struct Preferences {
     std::optional<int> tilestostart;
     bool timepenalty = true;
     std::optional<int> opponents; // the computer opponents the host chose, 1..3
-    int turnsound = 0; // 0 classic, 1 new
+    bool expert = false;          // the host's computer seats play at the expert level
+    int turnsound = 0;            // 0 classic, 1 new
     int botspeed = 1000;
     QString tiles; // tile set in use, empty for the built-in pictures
     bool chattersounds = true;

@@ -116,6 +116,7 @@ public:
     const ClientState& state() const { return state_; }
     int botspeed() const { return botspeed_; }
     int computerOpponents() const;
+    bool expertComputers() const;
 
     // Operations other parts and windows use.
     void clearall();
@@ -154,6 +155,8 @@ signals:
     // The number of computer opponents (1..3) chosen in the game start dialog or read from the settings;
     // the host's server seats the computer in that many empty seats. Host-local: nothing is sent.
     void computerOpponentsChanged(int count);
+    // Whether the host's computer seats play at the expert level (the game start dialog's choice).
+    void computerLevelChanged(bool expert);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -59,12 +59,19 @@ void Tchat::attachNetworkWindows() {
     if (w.gamestart) {
         connect(w.gamestart, &windows::Tgamestart::optionsChanged, this, &Tchat::showNextGameOptions);
         connect(w.gamestart, &windows::Tgamestart::optionsChanged, this,
-                [this](const windows::Tgamestart::Options& o) { emit computerOpponentsChanged(o.opponents); });
+                [this](const windows::Tgamestart::Options& o) {
+                    emit computerOpponentsChanged(o.opponents);
+                    emit computerLevelChanged(o.expert);
+                });
     }
 }
 
 int Tchat::computerOpponents() const {
     return windows_.gamestart ? windows_.gamestart->options().opponents : 1;
+}
+
+bool Tchat::expertComputers() const {
+    return windows_.gamestart && windows_.gamestart->options().expert;
 }
 
 void Tchat::processparams(const QStringList& args) {

@@ -33,6 +33,7 @@ Preferences Tchat::collectPreferences() const {
         p.tilestostart = o.tiles;
         p.timepenalty = o.timepenalty;
         p.opponents = o.opponents;
+        p.expert = o.expert;
     }
     p.turnsound = turnsound_;
     p.botspeed = botspeed_;
@@ -55,8 +56,8 @@ void Tchat::applyPreferences(const Preferences& p) {
     sounds_->setEnabled(p.playsounds);
     rack_->setSortChoice(p.sortby);
     if (windows_.gamestart)
-        windows_.gamestart->restore(p.playtoscore, p.timeperturn, p.tilestostart, p.timepenalty,
-                                    p.opponents);
+        windows_.gamestart->restore(p.playtoscore, p.timeperturn, p.tilestostart, p.timepenalty, p.opponents,
+                                    p.expert);
     setTurnSound(p.turnsound);
     setBotSpeed(p.botspeed);
     if (!p.tiles.isEmpty() && p.tiles != currenttileset_) {

@@ -38,7 +38,7 @@ QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent, c
 Tgamestart::Tgamestart(QWidget* parent)
     : AuxWindow(QStringLiteral("Tgamestart"), QStringLiteral("Rimbalo - Game Start"), parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(300, 292);
+    setFixedSize(300, 316);
 
     auto* heading = makeLabel(QStringLiteral("label_heading"), QStringLiteral("Game Options"), 20, true);
     heading->setGeometry(0, 12, 300, 30);
@@ -72,24 +72,30 @@ Tgamestart::Tgamestart(QWidget* parent)
     opponents_ = numberField(QStringLiteral("edit_opponents"), this, QRect(fieldX, 148, 60, 22));
     up4_ = new UpDown(QStringLiteral("UpDown4"), opponents_, 1, 3, 1, 1, this);
     up4_->setGeometry(fieldX + 61, 148, 18, 22);
-    opponents_->setToolTip(QStringLiteral("How many empty seats the computer plays (a team game fills all four)"));
+    opponents_->setToolTip(
+        QStringLiteral("How many empty seats the computer plays (a team game fills all four)"));
 
     tp_ = checkBox(QStringLiteral("checkbox_tp"), QStringLiteral("Time Penalty"), this,
                    QRect(labelX, 180, 130, 22));
     tp_->setChecked(true);
     tg_ = checkBox(QStringLiteral("checkbox_tg"), QStringLiteral("Team Game"), this,
                    QRect(fieldX - 10, 180, 120, 22));
+    expert_ = checkBox(QStringLiteral("checkbox_expert"), QStringLiteral("Expert Computer Players"), this,
+                       QRect(labelX, 206, 220, 22));
+    expert_->setToolTip(
+        QStringLiteral("The computer seats look for the best lay-down, rearranging the board"));
 
     auto* startButton = new ImageButton(QStringLiteral("button_start"), QStringLiteral("Start"), this);
     startButton->setBaseColour(QColor(46, 140, 70));
     startButton->setGlyph(glyphs::playTriangle);
-    startButton->setGeometry(95, 226, 110, 36);
+    startButton->setGeometry(95, 250, 110, 36);
     connect(startButton, &QAbstractButton::clicked, this, &Tgamestart::start);
 
     const auto changed = [this] { emit optionsChanged(options()); };
     for (UpDown* u : {up1_, up2_, up3_, up4_})
         connect(u, &UpDown::changed, this, changed);
     connect(tp_, &QCheckBox::toggled, this, changed);
+    connect(expert_, &QCheckBox::toggled, this, changed);
     // A team game seats the computer in every empty seat: the count has no say there.
     connect(tg_, &QCheckBox::toggled, this, [this](bool team) {
         opponents_->setEnabled(!team);
@@ -98,12 +104,13 @@ Tgamestart::Tgamestart(QWidget* parent)
 }
 
 Tgamestart::Options Tgamestart::options() const {
-    return {up1_->position(), up2_->position(), up3_->position(), tp_->isChecked(), tg_->isChecked(),
-            up4_->position()};
+    return {up1_->position(), up2_->position(), up3_->position(),    tp_->isChecked(),
+            tg_->isChecked(), up4_->position(), expert_->isChecked()};
 }
 
 void Tgamestart::restore(std::optional<int> playtoscore, std::optional<int> creationtime,
-                         std::optional<int> tiles, bool timepenalty, std::optional<int> opponents) {
+                         std::optional<int> tiles, bool timepenalty, std::optional<int> opponents,
+                         bool expert) {
     if (playtoscore) up1_->setPosition(*playtoscore);
     if (opponents) up4_->setPosition(*opponents);
     if (creationtime) up2_->setPosition(*creationtime);
@@ -111,6 +118,8 @@ void Tgamestart::restore(std::optional<int> playtoscore, std::optional<int> crea
     {
         const QSignalBlocker quiet(tp_);
         tp_->setChecked(timepenalty);
+        const QSignalBlocker quietToo(expert_);
+        expert_->setChecked(expert);
     }
     emit optionsChanged(options());
 }

@@ -29,11 +29,13 @@ public:
         // Empty seats the computer plays in a game that is not a team game (the host's own choice,
         // not sent to anyone): 1 is seat 2 alone.
         int opponents = 1;
+        // The computer seats play the best lay-down they can find instead of the classic search.
+        bool expert = false;
     };
     Options options() const;
     // Restores the remembered values; a number the arrows cannot reach leaves its field unchanged.
     void restore(std::optional<int> playtoscore, std::optional<int> creationtime, std::optional<int> tiles,
-                 bool timepenalty, std::optional<int> opponents = std::nullopt);
+                 bool timepenalty, std::optional<int> opponents = std::nullopt, bool expert = false);
     // Start pressed: asks the owner to start a game with the options shown, and hides.
     void start();
 
@@ -45,6 +47,7 @@ signals:
 private:
     QCheckBox* tp_;
     QCheckBox* tg_;
+    QCheckBox* expert_;
     QLineEdit* playtoscore_;
     QLineEdit* creationtime_;
     QLineEdit* tiles_;

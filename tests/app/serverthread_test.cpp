@@ -176,8 +176,10 @@ TEST(ServerThread, TheHostsComputerOpponentsTakeTheEmptySeats) {
         window.attachWindows({.gamestart = &gamestart});
         wireHosting(window, server);
         EXPECT_EQ(server.computerOpponents(), 1) << "as before: seat 2 alone";
-        gamestart.restore(std::nullopt, std::nullopt, std::nullopt, true, 3);
+        EXPECT_FALSE(server.expertComputers()) << "as before: the classic player";
+        gamestart.restore(std::nullopt, std::nullopt, std::nullopt, true, 3, true);
         EXPECT_EQ(server.computerOpponents(), 3);
+        EXPECT_TRUE(server.expertComputers());
         window.setMessageBox([](const QString&) {});
         window.setGamePort(0);
         window.processparams({});
