@@ -233,6 +233,12 @@ void Tchat::getnextplayer(std::string_view args) {
     for (const protocol::SeatCount& seat : m->seats) {
         seats_->setScore(seat.seat, QString::number(seat.score));
         seats_->setCards(seat.seat, QString::number(seat.tilecount));
+        // A seat nobody holds that has tiles is played by the computer (the host may ask for more
+        // computer opponents than seat 2): it shows the computer's name, not an empty seat.
+        if (seat.tilecount > 0 && seats_->showsWaiting(seat.seat)) {
+            seats_->showHint(seat.seat);
+            if (seat.seat >= 3) seats_->setSitout(seat.seat, false);
+        }
     }
     seats_->markTurn(turn);
     board_->setOutlinesShown(true);

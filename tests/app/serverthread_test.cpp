@@ -187,6 +187,9 @@ TEST(ServerThread, TheHostsComputerOpponentsTakeTheEmptySeats) {
         gamestart.start();
         for (const char* seat : {"label_cards2", "label_cards3", "label_cards4"})
             EXPECT_TRUE(QTest::qWaitFor([&] { return label(window, seat) == "14"; }, kWaitMs)) << seat;
+        // The computer's seats show the computer's names, as seat 2 always has.
+        EXPECT_EQ(label(window, "label_playername3"), "Klock");
+        EXPECT_EQ(label(window, "label_playername4"), "Kling");
     }
     client::FileLocations::setProgramFolder({});
     client::FileLocations::setUserFolder({});
