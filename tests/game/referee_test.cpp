@@ -389,3 +389,29 @@ TEST(Game, TheHostsNumberOfComputerOpponentsFillsEmptySeatsLowestFirst) {
     EXPECT_FALSE(ann.game.player(3).playing);
     EXPECT_EQ(ann.game.player(3).tilecount(), 0);
 }
+
+// A solo host with three computer opponents plays a whole game: the host draws on each of its turns,
+// the computer plays seats 2 to 4, and time is only stepped, never waited for.
+TEST(Game, ASoloGameWithThreeComputerOpponentsPlaysToItsEnd) {
+    for (const game::ComputerLevel level : {game::ComputerLevel::Classic, game::ComputerLevel::Expert}) {
+        Harness h;
+        h.game.setComputerOpponents(3);
+        for (int seat = 2; seat <= 4; ++seat)
+            h.game.setComputerLevel(seat, level);
+        h.login("Host");
+        h.start(50);
+        bool won = false;
+        for (int step = 0; step < 200'000 && !won; ++step) {
+            if (h.game.currentplayer() == 1 && !h.game.computertimerActive())
+                h.say(1, in::DrawCard{1});
+            else
+                h.game.advanceTo(h.game.nextDeadline());
+            h.driver.settle();
+            won = h.last<protocol::toclient::Winner>(1).has_value();
+            h.clear();
+        }
+        EXPECT_TRUE(won) << (level == game::ComputerLevel::Expert ? "expert" : "classic");
+        for (int seat = 2; seat <= 4; ++seat)
+            EXPECT_TRUE(h.game.player(seat).playing) << seat;
+    }
+}
