@@ -30,7 +30,10 @@ bool formsSet(std::vector<int> codes) {
     const std::size_t size = codes.size();
     for (std::size_t a = 0; a < size && !ok; ++a)
         for (std::size_t b = a + 1; b <= size && !ok; ++b) { // b == size: no second joker place
-            if ((jokers == 0 && (a > 0 || b < size)) || (jokers == 1 && b < size)) continue;
+            // No joker: one order. One joker: in place a. Two jokers: in places a and b (both inside).
+            if ((jokers == 0 && (a > 0 || b < size)) || (jokers == 1 && b < size) ||
+                (jokers == 2 && b == size))
+                continue;
             std::vector<int> order;
             std::size_t next = 0;
             for (std::size_t i = 0; i < size; ++i)
