@@ -1,6 +1,7 @@
 // The program: creates the windows in their order, wires the host's server to the main window, and
 // runs until the main window closes.
 
+#include "app/hintsource.h"
 #include "benchhook.h"
 #include "client/filelocations.h"
 #include "client/settingsfile.h"
@@ -122,6 +123,7 @@ int main(int argc, char* argv[]) {
     windows::JoinDialog joinDialog;
 
     tchat.setVersionText(about.versionText());
+    tchat.setHintSource(gameHints());
     tchat.attachWindows({&gamestart, &help, &about, &spylist, &download, &hostDialog, &joinDialog});
     QObject::connect(&tchat, &client::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     installBenchHook(tchat);

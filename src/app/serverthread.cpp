@@ -39,6 +39,7 @@ quint16 ServerThread::start(quint16 port, QString* error) {
     const std::shared_ptr<std::atomic<int>> delay = botDelay_;
     const int opponents = opponents_;
     const bool expert = expert_;
+    const bool hints = hints_;
     QMetaObject::invokeMethod(
         worker_,
         [&] {
@@ -47,6 +48,7 @@ quint16 ServerThread::start(quint16 port, QString* error) {
             fresh->setBotDelaySource([delay] { return delay->load(std::memory_order_relaxed); });
             fresh->game().setComputerOpponents(opponents);
             applyLevel(fresh->game(), expert);
+            fresh->setHintsAllowed(hints);
             if (!fresh->listen(port)) {
                 why = fresh->errorString();
                 delete fresh;
@@ -76,28 +78,31 @@ void ServerThread::stop() {
         Qt::BlockingQueuedConnection);
 }
 
-void ServerThread::setComputerOpponents(int count) {
-    opponents_ = count;
+// Runs `change` on the running server in its thread. Queued before anything the window sends
+// afterwards reaches the server's socket, so a game the host starts next is played with it.
+void ServerThread::tellServer(std::function<void(TServer&)> change) {
     if (!serving_) return;
-    // Queued before anything the window sends afterwards reaches the server's socket, so a game the
-    // host starts next is dealt with this count.
     QMetaObject::invokeMethod(
         worker_,
-        [this, count] {
-            if (server_) server_->game().setComputerOpponents(count);
+        [this, change = std::move(change)] {
+            if (server_) change(*server_);
         },
         Qt::QueuedConnection);
 }
 
+void ServerThread::setComputerOpponents(int count) {
+    opponents_ = count;
+    tellServer([count](TServer& s) { s.game().setComputerOpponents(count); });
+}
+
 void ServerThread::setExpertComputers(bool expert) {
     expert_ = expert;
-    if (!serving_) return;
-    QMetaObject::invokeMethod(
-        worker_,
-        [this, expert] {
-            if (server_) applyLevel(server_->game(), expert);
-        },
-        Qt::QueuedConnection);
+    tellServer([expert](TServer& s) { applyLevel(s.game(), expert); });
+}
+
+void ServerThread::setHintsAllowed(bool allowed) {
+    hints_ = allowed;
+    tellServer([allowed](TServer& s) { s.setHintsAllowed(allowed); });
 }
 
 void ServerThread::stopThread() {
@@ -119,6 +124,8 @@ void wireHosting(client::Tchat& window, ServerThread& server) {
     server.setExpertComputers(window.expertComputers());
     QObject::connect(&window, &client::Tchat::computerLevelChanged, &server,
                      &ServerThread::setExpertComputers);
+    server.setHintsAllowed(window.hintsAllowed());
+    QObject::connect(&window, &client::Tchat::hintsAllowedChanged, &server, &ServerThread::setHintsAllowed);
     window.setServerStarter([&server](quint16 port, QString* error) { return server.start(port, error); });
     window.setServerStopper([&server] { server.stop(); });
 }

@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class TServer;
@@ -37,6 +38,10 @@ public:
     // Whether every computer seat plays at the expert level (otherwise the classic one).
     void setExpertComputers(bool expert);
     bool expertComputers() const { return expert_; }
+    // Whether players may ask for hints: told to the running server, which tells its clients, and to
+    // every later one.
+    void setHintsAllowed(bool allowed);
+    bool hintsAllowed() const { return hints_; }
 
     // A fresh server listening on `port` (0: any free one); the one running before is stopped first.
     // Returns the port it listens on, or 0 with the reason in `error`.
@@ -49,6 +54,7 @@ public:
 
 private:
     void ensureThread();
+    void tellServer(std::function<void(TServer&)> change);
     void stopThread();
 
     QThread thread_;
@@ -58,10 +64,11 @@ private:
     QString version_;
     int opponents_ = 1;   // read and written in the caller's thread only
     bool expert_ = false; // read and written in the caller's thread only
+    bool hints_ = true;   // read and written in the caller's thread only
     std::shared_ptr<std::atomic<int>> botDelay_ = std::make_shared<std::atomic<int>>(1000);
 };
 
 // The window hosts through `server`: every hosted game a fresh server (any earlier one stopped),
-// stopped before joining another game, and told the computer delay the window's menu sets and the
-// number and level of computer opponents its game start dialog sets.
+// stopped before joining another game, and told the computer delay the window's menu sets, the
+// number and level of computer opponents its game start dialog sets, and whether hints are allowed.
 void wireHosting(client::Tchat& window, ServerThread& server);

@@ -150,6 +150,7 @@ void BoardView::redrawTiles() {
 }
 
 void BoardView::setCell(int column, int row, int code) {
+    if (mirror_.at(column, row) != code) emit mirrorChanged();
     const std::vector<SetSpan> before = outlines_ ? badSets(mirror_, row) : std::vector<SetSpan>{};
     mirror_.set(column, row, code);
     board_->update(QRect((column - 1) * kCellWidth, (row - 1) * kCellHeight, kCellWidth, kCellHeight));
@@ -323,14 +324,34 @@ void BoardView::liftFrom(int column, int row) {
 
 void BoardView::moveHeldTo(int column, int row) {
     const Hand& held = parts_.state->held;
-    send(protocol::encode(protocol::toserver::SwapTiles{.seat = parts_.state->myslot,
-                                                        .tocolumn = column,
-                                                        .torow = row,
-                                                        .fromcolumn = held.column(),
-                                                        .fromrow = held.row()}));
-    setCell(column, row, held.code());
-    setCell(held.column(), held.row(), 0);
+    moveTile(held.code(), held.column(), held.row(), column, row);
     releaseHeld();
+}
+
+void BoardView::moveTile(int code, int fromColumn, int fromRow, int toColumn, int toRow) {
+    send(protocol::encode(protocol::toserver::SwapTiles{.seat = parts_.state->myslot,
+                                                        .tocolumn = toColumn,
+                                                        .torow = toRow,
+                                                        .fromcolumn = fromColumn,
+                                                        .fromrow = fromRow}));
+    setCell(toColumn, toRow, code);
+    setCell(fromColumn, fromRow, 0);
+}
+
+void BoardView::makeMoves(const std::vector<HintStep>& steps) {
+    for (const HintStep& step : steps) {
+        // A step that does not fit the board as it is would only be refused by the server.
+        if (!validItem(step.toColumn, step.toRow, 0) || mirror_.at(step.toColumn, step.toRow) != 0) continue;
+        if (step.kind == HintStep::Kind::Place) {
+            if (parts_.rack->codeOf(step.rackCell) != 0)
+                placeFromRack(step.rackCell, step.toColumn, step.toRow);
+        } else if (const int code = mirror_.at(step.fromColumn, step.fromRow); code != 0) {
+            moveTile(code, step.fromColumn, step.fromRow, step.toColumn, step.toRow);
+        }
+    }
+    refreshIndicator();
+    showLaidValue();
+    emit cue(QStringLiteral("placecard"));
 }
 
 void BoardView::placeFromRack(int cell, int column, int row) {

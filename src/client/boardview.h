@@ -4,6 +4,7 @@
 
 #include "boardsets.h"
 #include "cachedpicture.h"
+#include "hintsource.h"
 
 #include "protocol/messages.h"
 #include "rules/tiles.h"
@@ -63,6 +64,10 @@ public:
     void undothem(const protocol::toclient::UndoThem& m);
     void movedtiles(const protocol::toclient::MovedTiles& m);
 
+    // The player's moves, made one after the other as the player would make them (a hint laid): each
+    // is shown at once and sent to the server, which judges it.
+    void makeMoves(const std::vector<HintStep>& steps);
+
     // Wipes the frames of the last move summary.
     void clearthisturn();
     bool marksShown() const { return !marksclean_; }
@@ -105,6 +110,8 @@ public:
 
 signals:
     void cue(const QString& name);
+    // A cell of the mirror is about to take another tile (or none).
+    void mirrorChanged();
 
 private:
     void send(const std::string& command);
@@ -112,6 +119,7 @@ private:
     void placeFromRack(int cell, int column, int row);
     void complete(int code, int column, int row, int laidCell);
     void moveHeldTo(int column, int row);
+    void moveTile(int code, int fromColumn, int fromRow, int toColumn, int toRow);
     void liftFrom(int column, int row);
     void releaseHeld();
     void showPlayed(int seat, const char* verb, int code, bool log);

@@ -111,6 +111,9 @@ bool KeyMap::key(int key, Qt::KeyboardModifiers keys) {
     case Qt::Key_P:
         clickButton("button_pause");
         return true;
+    case Qt::Key_H:
+        clickButton("button_hint");
+        return true;
     case Qt::Key_Left:
         moveCursor(-1, 0);
         return true;

@@ -1,8 +1,9 @@
 #pragma once
 // Play from the keyboard: Enter finishes, D draws, Esc puts the tile in hand back or clears the turn,
-// 1 and 2 sort the rack, P pauses; the arrow keys move a cursor over the rack and the board and Space
-// picks up or puts down what is under it (with Shift or Ctrl as a click would). The keys act only while
-// no text field of the window has the keyboard, so typing in the chat is never taken for a move.
+// 1 and 2 sort the rack, P pauses, H asks for a hint (and lays it); the arrow keys move a cursor over the
+// rack and the board and Space picks up or puts down what is under it (with Shift or Ctrl as a click would).
+// The keys act only while no text field of the window has the keyboard, so typing in the chat is never taken
+// for a move.
 
 #include <QObject>
 #include <QPoint>

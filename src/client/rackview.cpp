@@ -54,11 +54,23 @@ public:
         setToolTip(QString::fromStdString(rules::gettilename(code)));
         update();
     }
+    bool outlined() const { return outlined_; }
+    void setOutlined(bool outlined) {
+        if (outlined == outlined_) return;
+        outlined_ = outlined;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         tiles_->drawBig(p, QRectF(rect()), code());
+        if (!outlined_) return;
+        // The hint's mark: a bright frame just inside the tile's edge.
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(255, 190, 0), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
     }
     void mousePressEvent(QMouseEvent* e) override {
         press_(cell(), e->button(), e->modifiers(), e->globalPosition().toPoint());
@@ -68,6 +80,7 @@ private:
     const TileImages* tiles_;
     Press press_;
     int code_;
+    bool outlined_ = false;
 };
 
 TilePicture* asTile(QWidget* w) {
@@ -359,6 +372,27 @@ void RackView::sortthem() {
         placeInSlot(static_cast<int>(i) + 1);
     }
     raiseInSlotOrder();
+}
+
+rules::Rack RackView::shownRack() const {
+    rules::Rack rack;
+    for (int cell : cellsInOrder())
+        if (const QWidget* w = picture(cell); w && !w->isHidden() && cell >= 1 && cell <= rules::kRackCells)
+            rack.cells[static_cast<std::size_t>(cell)] = codeOf(cell);
+    return rack;
+}
+
+void RackView::setOutlined(const std::vector<int>& cells) {
+    for (int cell : cellsInOrder())
+        if (auto* t = asTile(picture(cell)))
+            t->setOutlined(std::find(cells.begin(), cells.end(), cell) != cells.end());
+}
+
+std::vector<int> RackView::outlined() const {
+    std::vector<int> cells;
+    for (int cell : cellsInOrder())
+        if (const auto* t = asTile(picture(cell)); t && t->outlined()) cells.push_back(cell);
+    return cells;
 }
 
 void RackView::hideTile(int cell) {

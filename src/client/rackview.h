@@ -42,6 +42,12 @@ public:
     int codeOf(int cell) const;
     QWidget* picture(int cell) const;
     void hideTile(int cell);
+    // The tiles still in the rack, by rack cell: a tile laid on the board is not, though its picture
+    // stays (hidden) until the server takes it off the rack.
+    rules::Rack shownRack() const;
+    // Outlines the tiles of these rack cells (the hint's advice) and no others.
+    void setOutlined(const std::vector<int>& cells);
+    std::vector<int> outlined() const;
     // Lowers the held rack tile's picture and forgets the held tile (hiding its picture in hand).
     void dropHeld();
 

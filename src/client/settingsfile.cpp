@@ -56,6 +56,7 @@ void SettingsFile::read(const IniFile& ini, const QString& section, Preferences&
     p.tiles = ini.value(kSectionName, key("Tiles"), QString());
     p.chattersounds =
         ini.value(section, key("ChatterSounds"), QStringLiteral("true")) != QLatin1String("false");
+    p.allowhints = ini.value(section, key("AllowHints"), QStringLiteral("true")) != QLatin1String("false");
 }
 
 void SettingsFile::write(IniFile& ini, const Preferences& p) {
@@ -79,6 +80,7 @@ void SettingsFile::write(IniFile& ini, const Preferences& p) {
     ini.setValue(s, key("ComputerLevel"), p.expert ? QStringLiteral("expert") : QStringLiteral("classic"));
     ini.setValue(s, key("Tiles"), p.tiles);
     ini.setValue(s, key("ChatterSounds"), p.chattersounds ? QStringLiteral("true") : QStringLiteral("false"));
+    ini.setValue(s, key("AllowHints"), p.allowhints ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
 void SettingsFile::writePhrases(IniFile& ini, const std::array<QString, 9>& phrases) {

@@ -31,6 +31,7 @@ struct Preferences {
     int botspeed = 1000;
     QString tiles; // tile set in use, empty for the built-in pictures
     bool chattersounds = true;
+    bool allowhints = true; // the host lets players ask for hints
 };
 
 // Playing with others: what the host and join dialogs remember, and the lobby dialog's settings. Kept

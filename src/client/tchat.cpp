@@ -8,6 +8,7 @@
 #include "dragcontroller.h"
 #include "gameinfo.h"
 #include "heldpicture.h"
+#include "hints.h"
 #include "keymap.h"
 #include "phrasebuttons.h"
 #include "rackview.h"
@@ -176,12 +177,14 @@ void Tchat::buildPanel() {
         panel_, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_, .tiles = tiles_.get()});
     new KeyMap(this, panel_, {.state = &state_, .board = board_, .rack = rack_});
     summary_ = new RoundSummary(panel_);
+    hints_ = new Hints(this, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_});
     connect(turn_, &TurnControls::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::startClicked, this, &Tchat::startGame);
     connect(turn_, &TurnControls::clockOverrun, this, [this] {
         state_.turnslot = 0;
         turn_->hideTurnButtons();
         turn_->setIndicatorShown(false);
+        hints_->refresh();
     });
     connect(rack_, &RackView::sortChosen, this, [this] {
         play(QStringLiteral("sort"));
@@ -195,6 +198,10 @@ void Tchat::buildPanel() {
         prepareSeatPopup(seat);
         popupKick_->popup(pos);
     });
+}
+
+void Tchat::setHintSource(HintSource source) {
+    hints_->setSource(std::move(source));
 }
 
 void Tchat::attachWindows(const Windows& w) {

@@ -6,6 +6,7 @@
 #include "commandline.h"
 #include "dispatcher.h"
 #include "gameconnection.h"
+#include "hintsource.h"
 #include "protocol/messages.h"
 #include "settingsfile.h"
 
@@ -52,6 +53,7 @@ class SoundCues;
 class TileImages;
 class HeldPicture;
 class RoundSummary;
+class Hints;
 
 class Tchat : public QMainWindow {
     Q_OBJECT
@@ -93,6 +95,8 @@ public:
     void setArguments(const QStringList& args) { args_ = args; }
 
     void setPlayerName(const QString& name) { state_.playername = name; }
+    // Where the Hint button's advice comes from; without one the button stays disabled.
+    void setHintSource(HintSource source);
 
     // Start-up roles.
     void processparams(const QStringList& args);
@@ -117,6 +121,8 @@ public:
     int botspeed() const { return botspeed_; }
     int computerOpponents() const;
     bool expertComputers() const;
+    // The host's "Allow Hints" choice (its server tells every player).
+    bool hintsAllowed() const;
 
     // Operations other parts and windows use.
     void clearall();
@@ -157,6 +163,9 @@ signals:
     void computerOpponentsChanged(int count);
     // Whether the host's computer seats play at the expert level (the game start dialog's choice).
     void computerLevelChanged(bool expert);
+    // The host allows or forbids hints ("Allow Hints" in the menu or the settings); the host's server
+    // tells every player.
+    void hintsAllowedChanged(bool allowed);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -223,6 +232,11 @@ private:
     void saveinifile(const QRect& bounds);
     void tellIfNotSaved(bool saved);
     void setBotSpeed(int ms);
+    void setHintsAllowed(bool allowed);
+    void setComputerLevel(bool expert);
+    void showComputerLevel(bool expert);
+    // The Options items that only the host's own server heeds.
+    void setHostOptionsEnabled(bool enabled);
     void setTurnSound(int choice);
     void setTextSize(int size);
     void chooseTextColour();
@@ -276,6 +290,7 @@ private:
     std::unique_ptr<TileImages> tiles_;
     HeldPicture* held_ = nullptr;
     RoundSummary* summary_ = nullptr;
+    Hints* hints_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     QMenu* popupKick_ = nullptr;

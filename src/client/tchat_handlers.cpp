@@ -6,6 +6,7 @@
 #include "chattersounds.h"
 #include "chatview.h"
 #include "gameinfo.h"
+#include "hints.h"
 #include "rackview.h"
 #include "roundsummary.h"
 #include "seatdisplay.h"
@@ -87,6 +88,7 @@ void Tchat::buildDispatchTable() {
     d.add(w::incomplete, [this](std::string_view a) { turn_->incomplete(a); });
     d.add(w::gamepause, [this](std::string_view a) { turn_->gamepause(a); });
     d.add(w::playasound, [this](std::string_view a) { chatter_->playasound(a); });
+    d.add(w::hints, [this](std::string_view a) { hints_->hints(a); });
 }
 
 void Tchat::handleCommand(std::string_view entry) {
@@ -219,6 +221,7 @@ void Tchat::startround(std::string_view args) {
     cleartheboard();
     board_->newRound();
     summary_->close();
+    hints_->forget();
 }
 
 void Tchat::getnextplayer(std::string_view args) {
@@ -260,6 +263,8 @@ void Tchat::getnextplayer(std::string_view args) {
     turn_->addLog(QString());
     turn_->addLog(turn_->status());
     turn_->startClock(state_.turnseconds);
+    hints_->forget();
+    hints_->refresh();
 }
 
 // The seat whose turn just ended holds more tiles than when its turn began: it drew a tile, or took
@@ -308,6 +313,8 @@ void Tchat::endround(std::string_view args) {
     state_.turnslot = 0;
     lastTurn_ = 0;
     board_->setOutlinesShown(false);
+    hints_->forget();
+    hints_->refresh();
     for (const protocol::SeatResult& seat : m->seats) {
         seats_->setScore(seat.seat, QString::number(seat.score));
         seats_->setBonus(seat.seat, QString::number(seat.points));

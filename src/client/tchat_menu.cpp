@@ -141,6 +141,26 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
         a->setProperty("Tag", ms);
         speeds->addAction(a);
     }
+    // The host's own choices for the game its server runs: disabled unless this window hosts.
+    QMenu* level = submenu(options, "ComputerLevel1", QStringLiteral("Computer Level"));
+    auto* levels = new QActionGroup(this);
+    for (auto [name, text, expert] :
+         {std::tuple{"LevelClassic1", "Classic", false}, {"LevelExpert1", "Expert", true}}) {
+        QAction* a = add(level, name, QString::fromLatin1(text), [this, expert = expert] {
+            setComputerLevel(expert);
+            saveinifile();
+        });
+        a->setCheckable(true);
+        levels->addAction(a);
+    }
+    action("LevelClassic1")->setChecked(true);
+    QAction* hints = add(options, "AllowHints1", QStringLiteral("Allow Hints"), [this](bool on) {
+        setHintsAllowed(on);
+        saveinifile();
+    });
+    hints->setCheckable(true);
+    hints->setChecked(true);
+    setHostOptionsEnabled(false);
     QMenu* turnSound = submenu(options, "TurnSound1", QStringLiteral("Turn Sound"));
     auto* turnSounds = new QActionGroup(this);
     for (auto [name, text, choice] : {std::tuple{"Classic1", "Classic", 0}, {"New1", "New", 1}}) {

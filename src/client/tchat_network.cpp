@@ -5,6 +5,7 @@
 
 #include "gameinfo.h"
 #include "heldpicture.h"
+#include "hints.h"
 #include "seatdisplay.h"
 #include "turncontrols.h"
 
@@ -61,6 +62,7 @@ void Tchat::attachNetworkWindows() {
         connect(w.gamestart, &windows::Tgamestart::optionsChanged, this,
                 [this](const windows::Tgamestart::Options& o) {
                     emit computerOpponentsChanged(o.opponents);
+                    showComputerLevel(o.expert);
                     emit computerLevelChanged(o.expert);
                 });
     }
@@ -144,6 +146,7 @@ void Tchat::hostConnect() {
     if (QAction* a = action("StartGame1")) a->setEnabled(true);
     if (windows_.spylist) windows_.spylist->setKickEnabled(true);
     turn_->setPauseEnabled(true);
+    setHostOptionsEnabled(true);
     showNextGameOptions();
 }
 
@@ -152,6 +155,7 @@ void Tchat::joinpress() {
     openConnection(state_.hostaddress, targetPort_);
     turn_->setStartShown(false);
     if (QAction* a = action("StartGame1")) a->setEnabled(false);
+    setHostOptionsEnabled(false);
     // What the next game will be is the host's choice, told when it starts.
     info_->setOptionsUnknown();
 }
@@ -278,6 +282,8 @@ void Tchat::leaveGame() {
     turn_->setStartShown(false);
     info_->hideWinner();
     info_->setTeamGame(false);
+    hints_->reset();
+    setHostOptionsEnabled(false);
     info_->setTilesLeft(0);
     if (QAction* a = action("StartGame1")) a->setEnabled(false);
     if (QAction* a = action("JustWatch1")) a->setChecked(false);
@@ -339,6 +345,7 @@ void Tchat::connectionClosed() {
     state_.turnslot = 0;
     turn_->stopClock();
     turn_->hideTurnButtons();
+    hints_->refresh();
     systemLine(why);
     // The window closes once the player has read why; nothing more arrives meanwhile.
     auto* box = new QMessageBox(QMessageBox::Information, windowTitle(), why, QMessageBox::Ok, this);

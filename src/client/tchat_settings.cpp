@@ -39,6 +39,7 @@ Preferences Tchat::collectPreferences() const {
     p.botspeed = botspeed_;
     p.tiles = currenttileset_;
     p.chattersounds = action("PlayChatterSounds1")->isChecked();
+    p.allowhints = hintsAllowed();
     return p;
 }
 
@@ -66,6 +67,7 @@ void Tchat::applyPreferences(const Preferences& p) {
         rack_->redrawTiles();
     }
     action("PlayChatterSounds1")->setChecked(p.chattersounds);
+    if (p.allowhints != hintsAllowed()) setHintsAllowed(p.allowhints);
 }
 
 void Tchat::placeWindow(const QRect& bounds) {
@@ -119,6 +121,34 @@ void Tchat::setBotSpeed(int ms) {
     const char* name = botspeed_ == 2000 ? "Slow1" : botspeed_ == 500 ? "Fast1" : "Normal1";
     action(name)->setChecked(true);
     emit botSpeedChanged(botspeed_);
+}
+
+void Tchat::setHintsAllowed(bool allowed) {
+    action("AllowHints1")->setChecked(allowed);
+    emit hintsAllowedChanged(allowed);
+}
+
+bool Tchat::hintsAllowed() const {
+    return action("AllowHints1")->isChecked();
+}
+
+// The menu's level and the game start dialog's box are one choice: the dialog, when there is one,
+// holds it and tells the server (and the menu) of the change.
+void Tchat::setComputerLevel(bool expert) {
+    showComputerLevel(expert);
+    if (windows_.gamestart)
+        windows_.gamestart->setExpert(expert);
+    else
+        emit computerLevelChanged(expert);
+}
+
+void Tchat::showComputerLevel(bool expert) {
+    action(expert ? "LevelExpert1" : "LevelClassic1")->setChecked(true);
+}
+
+void Tchat::setHostOptionsEnabled(bool enabled) {
+    for (const char* name : {"LevelClassic1", "LevelExpert1", "AllowHints1"})
+        action(name)->setEnabled(enabled);
 }
 
 void Tchat::setTurnSound(int choice) {

@@ -3,6 +3,7 @@
 #include "tchat.h"
 
 #include "boardview.h"
+#include "hints.h"
 #include "seatdisplay.h"
 #include "turncontrols.h"
 
@@ -35,6 +36,12 @@ void Tchat::connectTurnControls() {
         if (state_.loggedin) send(protocol::encode(DrawCard{.seat = state_.myslot}));
         turn_->hidePrompts();
         turn_->hideTurnButtons();
+    });
+    connect(turn_, &TurnControls::hintClicked, this, [this] {
+        if (!state_.myTurn() ||
+            refuseWhileHolding("You cannot take a hint when you have a tile in your hand."))
+            return;
+        hints_->press();
     });
     connect(turn_, &TurnControls::yesClicked, this, [this] {
         turn_->setPenaltyShown(false);

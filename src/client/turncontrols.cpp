@@ -55,6 +55,7 @@ void paintIndicator(QPainter& p, const QRect& r, bool lit) {
 const QColor kBlue(64, 112, 150);
 const QColor kGreen(46, 140, 70);
 const QColor kRed(170, 60, 50);
+const QColor kGold(166, 124, 36);
 } // namespace
 
 TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
@@ -70,7 +71,7 @@ void TurnControls::buildButtons(QWidget* panel) {
                            QStringLiteral("Welcome to Rimbalo By Vemko Software!"), 13, true);
     status_->setGeometry(6, 384, 376, 17);
     played_ = style::label(panel, QStringLiteral("label_played"), QString(), 12);
-    played_->setGeometry(6, 403, 224, 17);
+    played_->setGeometry(6, 403, 182, 17);
     played_->setToolTip(QStringLiteral("Click here to view the Game Log"));
     style::setTextColour(played_, QColor(200, 215, 200));
 
@@ -78,6 +79,9 @@ void TurnControls::buildButtons(QWidget* panel) {
     finish_ = button(panel, "button_finish", QStringLiteral("Finish"), QRect(282, 401, 50, 22), kGreen);
     draw_ = button(panel, "button_draw", QStringLiteral("Draw"), QRect(334, 401, 48, 22), kBlue);
     hideTurnButtons();
+    hint_ = button(panel, "button_hint", QStringLiteral("Hint"), QRect(190, 401, 40, 22), kGold);
+    setHintEnabled(false, QString());
+    connect(hint_, &QAbstractButton::clicked, this, &TurnControls::hintClicked);
     connect(clear_, &QAbstractButton::clicked, this, &TurnControls::clearClicked);
     connect(finish_, &QAbstractButton::clicked, this, &TurnControls::finishClicked);
     connect(draw_, &QAbstractButton::clicked, this, &TurnControls::drawClicked);
@@ -183,7 +187,7 @@ void TurnControls::buildOverlays(QWidget* panel) {
     cover_ = new PaintedImage(
         QStringLiteral("image_cover"), [](QPainter& p, const QRect& r) { windows::paintBackdrop(p, r); },
         panel);
-    cover_->setGeometry(230, 399, 156, 26);
+    cover_->setGeometry(188, 399, 198, 26);
     cover_->hide();
 }
 
@@ -276,6 +280,19 @@ void TurnControls::showClear() {
 
 void TurnControls::showFinish() {
     finish_->show();
+}
+
+void TurnControls::setHintEnabled(bool enabled, const QString& tip) {
+    hint_->setEnabled(enabled);
+    hint_->setToolTip(tip);
+}
+
+void TurnControls::setHintPlacing(bool placing) {
+    hint_->setText(placing ? QStringLiteral("Place") : QStringLiteral("Hint"));
+}
+
+bool TurnControls::hintPlacing() const {
+    return hint_->text() == QLatin1String("Place");
 }
 
 void TurnControls::setPenaltyShown(bool shown) {

@@ -1,5 +1,5 @@
 #pragma once
-// The controls of a turn: status line, last move, the Start / Clear / Finish / Draw / Pause buttons,
+// The controls of a turn: status line, last move, the Start / Hint / Clear / Finish / Draw / Pause buttons,
 // the penalty and first lay-down prompts, the pause cover, the board indicator, the turn clock and
 // the game log.
 
@@ -62,6 +62,11 @@ public:
     void showFinishAndClear();
     void showFinish();
     void showClear();
+    // The Hint button: whether it can be pressed now (with the reason in its tip), and whether it
+    // lays the hint shown (its caption reads "Place") or asks for one.
+    void setHintEnabled(bool enabled, const QString& tip);
+    void setHintPlacing(bool placing);
+    bool hintPlacing() const;
     void setPenaltyShown(bool shown);
     void setLaydownShown(bool shown);
     void hidePrompts();
@@ -91,6 +96,7 @@ signals:
     void clearClicked();
     void finishClicked();
     void drawClicked();
+    void hintClicked();
     void yesClicked();
     void editClicked();
     void edit2Clicked();
@@ -115,6 +121,7 @@ private:
     windows::ImageButton* clear_;
     windows::ImageButton* finish_;
     windows::ImageButton* draw_;
+    windows::ImageButton* hint_;
     windows::ImageButton* pause_;
     windows::ImageButton* log_;
     QWidget* penalty_;

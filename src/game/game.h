@@ -88,6 +88,10 @@ public:
     // plays it. Classic by default.
     void setComputerLevel(int seat, ComputerLevel level);
     ComputerLevel computerLevel(int seat) const;
+    // The host's choice whether players may ask for hints (allowed unless switched off): told to every
+    // client at its login, at every game start and, when it changes, at once.
+    void setHintsAllowed(bool allowed);
+    bool hintsAllowed() const { return hintsAllowed_; }
     void setEvents(GameEvents events) { events_ = std::move(events); }
     // Sees every command as it goes into the outbox (tests, the simulator).
     using SendObserver = std::function<void(int slot, const std::string& text)>;
@@ -229,6 +233,7 @@ private:
     Clock computertimer_;
     int computertimerInterval_ = 0;
     int computerOpponents_ = 0;
+    bool hintsAllowed_ = true;
     std::array<ComputerLevel, kSeats + 1> levels_{}; // index 0 unused
     std::mt19937 rng_;
     std::function<int()> botDelaySource_;

@@ -24,6 +24,7 @@ void Game::receivedlogininfo(std::string_view args, int fromSlot) {
     sendAll(msg::NewPlayerInfo{slot, name, 0});
     sendExistingPlayers(slot);
     sendVersionNotices(slot, m->version);
+    send(slot, msg::Hints{hintsAllowed_ ? 1 : 0});
     if (gamestarted_) bringUpToDate(slot);
     if (events_.loggedIn) events_.loggedIn(slot, name);
 }
@@ -66,6 +67,12 @@ void Game::bringUpToDate(int slot) {
         if (const int tile = player(slot).tiles.cells[static_cast<std::size_t>(cell)]; tile != 0)
             rack.cells.push_back({cell, tile});
     if (!rack.cells.empty()) send(slot, rack);
+}
+
+void Game::setHintsAllowed(bool allowed) {
+    if (allowed == hintsAllowed_) return;
+    hintsAllowed_ = allowed;
+    sendAll(msg::Hints{allowed ? 1 : 0});
 }
 
 // A player sets their own seat to just watch or to play again; the host may do so for any seat.

@@ -39,6 +39,7 @@ void Game::startgame(std::string_view args, int fromSlot) {
 
     sendAll(protocol::StartGame{options_.hostname, options_.playtoscore, options_.turnseconds,
                                 options_.timepenalty, options_.teamgame, options_.dealsize});
+    sendAll(protocol::toclient::Hints{hintsAllowed_ ? 1 : 0});
     for (int seat = 1; seat <= kSeats; ++seat) {
         tplayer& p = player(seat);
         p.score = 0;

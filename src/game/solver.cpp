@@ -438,7 +438,7 @@ Counts countTiles(const std::vector<int>& codes) {
     return counts;
 }
 
-constexpr int kFirstLayDown = 30;
+constexpr int kFirstLayDown = rules::kFirstLayDown;
 // How many stages the search for board sets to keep may weigh in all, after the best score is
 // known: enough for the usual case many times over, and a bound on the rare slow one.
 constexpr long kKeepBudget = 20000;

@@ -360,6 +360,13 @@ struct ShowDraw {
     int which = 0; // 1 shows the finish button, anything else the draw button
     RIMBALO_FIELDS(seat, which)
 };
+// Whether the game allows the Hint button: sent to a newcomer at login, to all at every game start
+// and whenever the host changes it. A client that never hears it offers no hints.
+struct Hints {
+    RIMBALO_WORD(hints, Plus)
+    int allowed = 0; // 1 allowed, 0 not
+    RIMBALO_FIELDS(allowed)
+};
 
 } // namespace toclient
 
@@ -379,7 +386,7 @@ using ServerMessages =
                 toclient::SwapTiles, toclient::RemoveTile, toclient::UndoThem, toclient::MovedTiles,
                 toclient::NotEnough, toclient::AskPenalty, toclient::Incomplete, toclient::NoMoreTiles,
                 toclient::NoMoreRoom, toclient::NoTime, toclient::EndRound, toclient::Winner, toclient::NoUse,
-                toclient::TeamScore, toclient::ShowDraw>;
+                toclient::TeamScore, toclient::ShowDraw, toclient::Hints>;
 
 // Calls `f(std::type_identity<M>{})` for each message type M of the list in order, until one returns true.
 template <class... M, class F> bool anyMessage(MessageList<M...>, F&& f) {

@@ -53,5 +53,6 @@ inline constexpr std::string_view winner = "CMD_winner";
 inline constexpr std::string_view nouse = "CMD_nouse";
 inline constexpr std::string_view teamscore = "CMD_teamscore";
 inline constexpr std::string_view showdraw = "CMD_showdraw";
+inline constexpr std::string_view hints = "CMD_hints";
 
 } // namespace protocol::words

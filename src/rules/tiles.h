@@ -23,6 +23,7 @@ inline constexpr int kRows = 13;           // 0..12
 inline constexpr int kLastColumn = 22;     // last column scanned or reported
 inline constexpr int kLastRow = 12;
 inline constexpr int kJokerValue = 30;
+inline constexpr int kFirstLayDown = 30; // the least value of a seat's first lay-down in a round
 
 // Suit 1..4 (Green, Orange, Red, Black), 5 for the joker, 0 for anything outside 1..53.
 int getsuit(int code);

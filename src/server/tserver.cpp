@@ -104,6 +104,11 @@ void TServer::catchUp() {
 
 // ---- Outbox and deadline ----
 
+void TServer::setHintsAllowed(bool allowed) {
+    game_.setHintsAllowed(allowed);
+    flush();
+}
+
 void TServer::flush() {
     for (const Outgoing& out : game_.takeOutbox()) {
         if (out.close) {

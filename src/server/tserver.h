@@ -47,6 +47,8 @@ public:
     void setBotDelaySource(std::function<int()> source) { game_.setBotDelaySource(std::move(source)); }
     void setVersionText(const QString& version) { game_.setVersionText(version.toStdString()); }
     void setSeed(quint32 seed) { game_.setSeed(seed); }
+    // Whether players may ask for hints; a change is told to every client at once.
+    void setHintsAllowed(bool allowed);
     // The clock of the game and of the connection limits, in milliseconds (a steady clock unless set).
     void setClock(std::function<qint64()> nowMs);
 

@@ -55,6 +55,7 @@ void report(TServer& server) {
 struct Options {
     quint16 port = 7772;
     QHostAddress address{QHostAddress::Any};
+    bool hints = true;
 };
 
 // The command line, or nothing after the help, the version or a message saying what was wrong
@@ -70,8 +71,11 @@ std::optional<Options> readOptions(const QStringList& args, int& exitCode) {
     const QCommandLineOption bindOption(
         QStringLiteral("bind"), QStringLiteral("Listen on this IP address only (default: every address)."),
         QStringLiteral("ADDRESS"));
+    const QCommandLineOption noHintsOption(
+        QStringLiteral("no-hints"), QStringLiteral("Players may not ask for hints (allowed by default)."));
     parser.addOption(portOption);
     parser.addOption(bindOption);
+    parser.addOption(noHintsOption);
     exitCode = kBadStart;
     if (!parser.parse(args)) {
         fail(parser.errorText());
@@ -101,6 +105,7 @@ std::optional<Options> readOptions(const QStringList& args, int& exitCode) {
                  .arg(parser.value(bindOption)));
         return std::nullopt;
     }
+    options.hints = !parser.isSet(noHintsOption);
     return options;
 }
 
@@ -117,6 +122,7 @@ int main(int argc, char** argv) {
 
     TServer server;
     server.setVersionText(QStringLiteral(RIMBALO_VERSION));
+    server.setHintsAllowed(options->hints);
     // The host's client tells a stand-alone server its computer delay.
     int botDelay = TServer::kDefaultBotDelay;
     server.setBotDelaySource([&botDelay] { return botDelay; });
@@ -132,9 +138,10 @@ int main(int argc, char** argv) {
                  .arg(server.errorString()));
         return kBadStart;
     }
-    say(QStringLiteral("Rimbalo server %1 listening on %2, port %3")
+    say(QStringLiteral("Rimbalo server %1 listening on %2, port %3%4")
             .arg(QStringLiteral(RIMBALO_VERSION), where)
-            .arg(server.serverPort()));
+            .arg(server.serverPort())
+            .arg(options->hints ? QString() : QStringLiteral(", hints off")));
 
     StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &app, &QCoreApplication::quit);

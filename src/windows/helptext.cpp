@@ -61,6 +61,10 @@ QString gamePlay() {
         "and ends the turn, <b>Finish</b> ends the turn with the tiles laid. Finishing without laying "
         "anything "
         "draws a tile. The small light next to the buttons blinks while the board is not yet complete.</p>"
+        "<p><b>Hint.</b> During your turn <b>Hint</b> outlines the rack tiles of the most valuable lay-down "
+        "the board allows, its sets rearranged as needed (before your first lay-down only one worth 30); "
+        "press it again (it then reads <b>Place</b>) to lay them, then Finish. The host can switch hints off "
+        "(Options, Allow Hints).</p>"
         "<p><b>The clock.</b> Every turn runs against a clock (60 seconds unless the host chooses 20 to "
         "180). "
         "When the time is up the turn is taken back and you draw three tiles, or one when the host switched "
@@ -77,7 +81,9 @@ QString gamePlay() {
         "value towards 30.</p>"
         "<p><b>Keyboard.</b> Click the board first (Esc leaves the chat line). <b>Enter</b> finishes the "
         "turn, <b>D</b> draws, <b>Esc</b> puts the tile in your hand back or else clears the turn, "
-        "<b>1</b> and <b>2</b> sort by numbers and by colours, <b>P</b> pauses. The <b>arrow keys</b> move "
+        "<b>1</b> and <b>2</b> sort by numbers and by colours, <b>P</b> pauses, <b>H</b> asks for a hint "
+        "and, "
+        "pressed again, lays it. The <b>arrow keys</b> move "
         "a yellow frame over the rack and the board; <b>Space</b> picks up or puts down the tile under it "
         "(Shift+Space or Ctrl+Space picks a rack tile for its run or its group).</p>");
 }

@@ -124,6 +124,10 @@ void Tgamestart::restore(std::optional<int> playtoscore, std::optional<int> crea
     emit optionsChanged(options());
 }
 
+void Tgamestart::setExpert(bool expert) {
+    expert_->setChecked(expert);
+}
+
 void Tgamestart::start() {
     emit startRequested(options());
     hide();

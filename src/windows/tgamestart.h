@@ -36,6 +36,8 @@ public:
     // Restores the remembered values; a number the arrows cannot reach leaves its field unchanged.
     void restore(std::optional<int> playtoscore, std::optional<int> creationtime, std::optional<int> tiles,
                  bool timepenalty, std::optional<int> opponents = std::nullopt, bool expert = false);
+    // Ticks or clears "Expert Computer Players" (the main window's menu makes the same choice).
+    void setExpert(bool expert);
     // Start pressed: asks the owner to start a game with the options shown, and hides.
     void start();
 

@@ -1,6 +1,8 @@
 // The hosting program's server in its own thread: started, restarted and stopped from the window's
 // thread, always reached over a real loopback socket, and gone promptly when the program ends.
 
+#include "solohost.h"
+
 #include "app/serverthread.h"
 #include "client/filelocations.h"
 #include "client/tchat.h"
@@ -20,9 +22,9 @@
 
 #include <memory>
 
-namespace {
+using namespace testing_app;
 
-constexpr int kWaitMs = 10'000;
+namespace {
 
 // A client that waits by blocking: the window's thread does not run its event loop meanwhile, so
 // whatever answers comes from the server's own thread.
@@ -50,11 +52,6 @@ bool refusesConnections(quint16 port) {
     QTcpSocket probe;
     probe.connectToHost(QHostAddress::LocalHost, port);
     return !probe.waitForConnected(kWaitMs);
-}
-
-QString label(const client::Tchat& w, const char* name) {
-    const auto* l = w.findChild<QLabel*>(QString::fromLatin1(name));
-    return l ? l->text() : QString();
 }
 
 TEST(ServerThread, ServesFromItsOwnThreadAndEveryStartIsAFreshServer) {
@@ -165,34 +162,19 @@ TEST(ServerThread, TheWindowGoesFromSoloToHostingAndClosesWithTheServerRunning) 
 // The host's choice of computer opponents reaches the server in its thread, nothing goes on the wire:
 // with three, the solo game deals to all four seats; the count is the one the dialog shows.
 TEST(ServerThread, TheHostsComputerOpponentsTakeTheEmptySeats) {
-    QTemporaryDir dir;
-    client::FileLocations::setProgramFolder(dir.path());
-    client::FileLocations::setUserFolder(dir.path());
-    ServerThread server;
-    server.setVersionText(QStringLiteral("1.0.11"));
-    {
-        client::Tchat window;
-        windows::Tgamestart gamestart;
-        window.attachWindows({.gamestart = &gamestart});
-        wireHosting(window, server);
-        EXPECT_EQ(server.computerOpponents(), 1) << "as before: seat 2 alone";
-        EXPECT_FALSE(server.expertComputers()) << "as before: the classic player";
-        gamestart.restore(std::nullopt, std::nullopt, std::nullopt, true, 3, true);
-        EXPECT_EQ(server.computerOpponents(), 3);
-        EXPECT_TRUE(server.expertComputers());
-        window.setMessageBox([](const QString&) {});
-        window.setGamePort(0);
-        window.processparams({});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return label(window, "label_playername1") == "You"; }, kWaitMs));
-        gamestart.start();
-        for (const char* seat : {"label_cards2", "label_cards3", "label_cards4"})
-            EXPECT_TRUE(QTest::qWaitFor([&] { return label(window, seat) == "14"; }, kWaitMs)) << seat;
-        // The computer's seats show the computer's names, as seat 2 always has.
-        EXPECT_EQ(label(window, "label_playername3"), "Klock");
-        EXPECT_EQ(label(window, "label_playername4"), "Kling");
-    }
-    client::FileLocations::setProgramFolder({});
-    client::FileLocations::setUserFolder({});
+    testing_app::SoloHost h;
+    EXPECT_EQ(h.server.computerOpponents(), 1) << "as before: seat 2 alone";
+    EXPECT_FALSE(h.server.expertComputers()) << "as before: the classic player";
+    h.gamestart.restore(std::nullopt, std::nullopt, std::nullopt, true, 3, true);
+    EXPECT_EQ(h.server.computerOpponents(), 3);
+    EXPECT_TRUE(h.server.expertComputers());
+    ASSERT_TRUE(h.playSolo());
+    h.gamestart.start();
+    for (const char* seat : {"label_cards2", "label_cards3", "label_cards4"})
+        EXPECT_TRUE(QTest::qWaitFor([&] { return label(h.window, seat) == "14"; }, kWaitMs)) << seat;
+    // The computer's seats show the computer's names, as seat 2 always has.
+    EXPECT_EQ(label(h.window, "label_playername3"), "Klock");
+    EXPECT_EQ(label(h.window, "label_playername4"), "Kling");
 }
 
 // The real program, hosting on a free port, in a folder of its own (its settings and lock live there).

@@ -19,7 +19,7 @@ const char* const kTableWords[] = {
     "CMD_askpenalty",       "CMD_endround",     "CMD_nomoreroom",      "CMD_nomoretiles",
     "CMD_movedtiles",       "CMD_removetile",   "CMD_loadstats",       "CMD_loadboard",
     "CMD_notime",           "CMD_notenough",    "CMD_incomplete",      "CMD_gamepause",
-    "CMD_playasound"};
+    "CMD_playasound",       "CMD_hints"};
 
 } // namespace
 

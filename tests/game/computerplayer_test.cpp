@@ -26,7 +26,7 @@ TEST(ComputerTurn, AFirstLayDownOf29IsLaidThenTakenBackAndOneTileDrawn) {
     Harness h;
     computerOnTurn(h);
     // Two runs worth 14 + 15: everything fits, but it is one point short.
-    h.setRack(2, {green(2), green(3), green(4), green(5), red(4), red(5), red(6)});
+    h.setRack(2, {Green(2), Green(3), Green(4), Green(5), Red(4), Red(5), Red(6)});
     h.clear();
     h.game.computertimerTimer();
     std::vector<std::string> expected(7, "CMD_placehistile");
@@ -41,7 +41,7 @@ TEST(ComputerTurn, AFirstLayDownOf29IsLaidThenTakenBackAndOneTileDrawn) {
 TEST(ComputerTurn, AnAcceptedTurnIsAnnouncedLikeAHumansAndScores) {
     Harness h;
     computerOnTurn(h);
-    h.setRack(2, {green(10), orange(10), red(10), black(2)});
+    h.setRack(2, {Green(10), Orange(10), Red(10), Black(2)});
     h.clear();
     h.game.computertimerTimer();
     EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_placehistile", "CMD_placehistile",
@@ -102,9 +102,9 @@ TEST(ComputerTurn, AHalfDoneTurnLeftByItsHumanIsTakenBackBeforeTheComputerPlays)
     for (const bool watch : {false, true}) {
         Harness h;
         h.annOnTurn();
-        h.setRack(2, {green(10), orange(10), red(10), black(5)});
+        h.setRack(2, {Green(10), Orange(10), Red(10), Black(5)});
         h.place(2, 4, 10, 5);
-        ASSERT_EQ(h.game.board().at(10, 5), black(5));
+        ASSERT_EQ(h.game.board().at(10, 5), Black(5));
         h.clear();
         if (watch) {
             h.say(2, in::JustWatch{2, 1});
@@ -117,7 +117,7 @@ TEST(ComputerTurn, AHalfDoneTurnLeftByItsHumanIsTakenBackBeforeTheComputerPlays)
         EXPECT_EQ(moved->seat, 2);
         EXPECT_EQ(moved->value, 30);
         EXPECT_EQ(h.game.board().at(10, 5), 0);
-        EXPECT_EQ(h.game.player(2).tiles.cells[4], black(5));
+        EXPECT_EQ(h.game.player(2).tiles.cells[4], Black(5));
         EXPECT_EQ(h.game.currentplayer(), 1);
     }
 }
@@ -131,8 +131,8 @@ TEST(ComputerTurn, ATurnTheSearchLeftIncompleteIsTakenBackAndADrawFollowsAtOnce)
     // (a) A group with a joker next to a run: rebuilding the group moves three tiles and strands the
     // joker. (b) A run 1-J-J-4: its first three tiles read as a group of aces, and the ace goes in front.
     const std::vector<Position> positions = {
-        {{green(1), orange(1), red(1), kJoker, 0, green(5), green(6), green(7)}, 1, black(1)},
-        {{green(1), kJoker, kJoker, green(4)}, 3, orange(1)},
+        {{Green(1), Orange(1), Red(1), kJoker, 0, Green(5), Green(6), Green(7)}, 1, Black(1)},
+        {{Green(1), kJoker, kJoker, Green(4)}, 3, Orange(1)},
     };
     for (const Position& pos : positions) {
         Harness h;
@@ -142,7 +142,7 @@ TEST(ComputerTurn, ATurnTheSearchLeftIncompleteIsTakenBackAndADrawFollowsAtOnce)
         std::vector<int> rack;
         for (int tile : pos.laid)
             if (tile != 0) rack.push_back(tile);
-        rack.push_back(black(13));
+        rack.push_back(Black(13));
         h.setRack(1, rack);
         int cell = 1;
         for (std::size_t i = 0; i < pos.laid.size(); ++i)
@@ -172,13 +172,13 @@ void groupOfTensOnBoard(Harness& h, game::ComputerLevel level) {
     h.game.setComputerLevel(2, level);
     h.login("Host");
     h.start();
-    h.setRack(1, {green(10), orange(10), red(10), black(10), red(2)});
+    h.setRack(1, {Green(10), Orange(10), Red(10), Black(10), Red(2)});
     for (int cell = 1; cell <= 4; ++cell)
         h.place(1, cell, cell, 1);
     h.finish(1);
     ASSERT_EQ(h.game.currentplayer(), 2);
     ASSERT_TRUE(h.game.computertimerActive());
-    h.setRack(2, {green(8), green(9), green(11), green(12), black(3)});
+    h.setRack(2, {Green(8), Green(9), Green(11), Green(12), Black(3)});
     h.clear();
 }
 
@@ -218,7 +218,7 @@ TEST(ComputerTurn, TheClassicPlayerIsStillTheDefaultAndCannotUseTheGroup) {
 TEST(ComputerTurn, AnExpertWithNothingWorthLayingDrawsOneTile) {
     Harness h;
     groupOfTensOnBoard(h, game::ComputerLevel::Expert);
-    h.setRack(2, {green(1), orange(5), red(9), black(3)}); // nothing forms a set, and 29 < 30 anyway
+    h.setRack(2, {Green(1), Orange(5), Red(9), Black(3)}); // nothing forms a set, and 29 < 30 anyway
     h.game.computertimerTimer();
     EXPECT_FALSE(h.last<protocol::toclient::MovedTiles>(1));
     EXPECT_TRUE(h.all<protocol::toclient::PlaceHisTile>(1).empty());

@@ -5,6 +5,7 @@
 #include "driver.h"
 #include "game/game.h"
 #include "protocol/facts.h"
+#include "tilecodes.h"
 #include "wirecheck.h"
 
 #include <gtest/gtest.h>
@@ -129,18 +130,10 @@ struct GameRunner {
 using Harness = BasicHarness<GameRunner>;
 
 // Tile codes by suit and number.
-inline int green(int n) {
-    return n;
-}
-inline int orange(int n) {
-    return 13 + n;
-}
-inline int red(int n) {
-    return 26 + n;
-}
-inline int black(int n) {
-    return 39 + n;
-}
+using tilecodes::Black;
+using tilecodes::Green;
+using tilecodes::Orange;
+using tilecodes::Red;
 inline constexpr int kJoker = rules::kJoker;
 
 } // namespace testing_game

@@ -25,6 +25,27 @@ std::string rackItems(const rules::Rack& rack, int first, int last) {
 
 } // namespace
 
+// Whether hints are allowed reaches every client: a newcomer at its login, everybody at a game's start
+// and at once when the host changes it (and only then).
+TEST(Game, HintsAllowedIsToldAtLoginAtStartAndOnChange) {
+    Harness h;
+    h.login("Host");
+    EXPECT_EQ(h.last<msg::Hints>(1)->allowed, 1) << "allowed unless the host says otherwise";
+    h.clear();
+    h.game.setHintsAllowed(false);
+    h.game.setHintsAllowed(false);
+    EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_hints+0+"});
+    h.login("Ann");
+    EXPECT_EQ(h.last<msg::Hints>(2)->allowed, 0);
+    h.clear();
+    h.start();
+    EXPECT_EQ(h.all<msg::Hints>(2).size(), 1u);
+    EXPECT_EQ(h.all<msg::Hints>(1).front().allowed, 0);
+    h.clear();
+    h.game.setHintsAllowed(true);
+    EXPECT_EQ(h.to(2), std::vector<std::string>{"CMD_hints+1+"});
+}
+
 TEST(Game, StartSequenceAndDeal) {
     Harness h;
     h.login("Host");
@@ -32,12 +53,13 @@ TEST(Game, StartSequenceAndDeal) {
     h.clear();
     h.start(500, 60, true, false, 14);
     const std::vector<std::string> host = h.to(1);
-    ASSERT_EQ(host.size(), 4u);
+    ASSERT_EQ(host.size(), 5u);
     EXPECT_EQ(host[0], "CMD_startgame+Host+500+60+t+f+14+");
-    EXPECT_EQ(host[1], "CMD_startround+0+0+0+0+");
-    EXPECT_EQ(host[2], "CMD_yourtiles+1" + rackItems(h.game.player(1).tiles, 1, 14));
-    EXPECT_EQ(host[3], "CMD_nextplayer+1+78+1+0+14+2+0+14+3+0+0+4+0+0");
-    EXPECT_EQ(h.to(2)[2], "CMD_yourtiles+2" + rackItems(h.game.player(2).tiles, 1, 14));
+    EXPECT_EQ(host[1], "CMD_hints+1+");
+    EXPECT_EQ(host[2], "CMD_startround+0+0+0+0+");
+    EXPECT_EQ(host[3], "CMD_yourtiles+1" + rackItems(h.game.player(1).tiles, 1, 14));
+    EXPECT_EQ(host[4], "CMD_nextplayer+1+78+1+0+14+2+0+14+3+0+0+4+0+0");
+    EXPECT_EQ(h.to(2)[3], "CMD_yourtiles+2" + rackItems(h.game.player(2).tiles, 1, 14));
     EXPECT_FALSE(h.game.player(3).playing);
     EXPECT_TRUE(h.game.timer1Active());
     EXPECT_EQ(h.game.turnclock(), 64);
@@ -72,7 +94,7 @@ TEST(Game, OptionsOutsideTheDialogRangesAreClamped) {
     Harness h;
     h.login("Host");
     h.say(1, protocol::StartGame{"Host", 999999, 0, false, false, -5});
-    EXPECT_EQ(h.to(1).at(2), "CMD_startgame+Host+1500+20+f+f+10+");
+    EXPECT_EQ(h.to(1).at(3), "CMD_startgame+Host+1500+20+f+f+10+");
     EXPECT_EQ(h.game.player(1).tilecount(), 10);
 }
 
@@ -150,8 +172,8 @@ TEST(Turns, FirstLayDownAndLaterTurns) {
     Harness h;
     twoHumans(h);
     // 29 on a valid board: a run 5-8 and a group of 1s.
-    h.setRack(1, {green(5), green(6), green(7), green(8), green(1), orange(1), red(1), green(10), orange(10),
-                  red(10)});
+    h.setRack(1, {Green(5), Green(6), Green(7), Green(8), Green(1), Orange(1), Red(1), Green(10), Orange(10),
+                  Red(10)});
     for (int i = 0; i < 4; ++i)
         h.place(1, 1 + i, 1 + i, 1);
     for (int i = 0; i < 3; ++i)
@@ -160,7 +182,7 @@ TEST(Turns, FirstLayDownAndLaterTurns) {
     h.finish(1);
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_notenough+1+"});
     EXPECT_EQ(h.game.currentplayer(), 1);
-    EXPECT_EQ(h.game.board().at(1, 1), green(5)); // a human keeps the board as laid
+    EXPECT_EQ(h.game.board().at(1, 1), Green(5)); // a human keeps the board as laid
 
     h.say(1, in::UndoThem{1});
     for (int i = 0; i < 3; ++i)
@@ -172,7 +194,7 @@ TEST(Turns, FirstLayDownAndLaterTurns) {
     EXPECT_EQ(h.game.currentplayer(), 2);
 
     // A joker counts 30 on its own.
-    h.setRack(2, {green(1), green(2), green(3), kJoker});
+    h.setRack(2, {Green(1), Green(2), Green(3), kJoker});
     h.place(2, 1, 1, 5);
     h.place(2, 2, 2, 5);
     h.place(2, 3, 3, 5);
@@ -184,18 +206,18 @@ TEST(Turns, FirstLayDownAndLaterTurns) {
     EXPECT_EQ(h.last<msg::MovedTiles>(1)->value, 33);
 
     // After the first lay-down a single tile joins a set with no minimum.
-    h.setRack(1, {black(10), black(2)});
+    h.setRack(1, {Black(10), Black(2)});
     h.place(1, 1, 4, 1);
     h.finish(1);
     const auto moved = h.last<msg::MovedTiles>(2);
     EXPECT_EQ(moved->score, 40);
-    EXPECT_EQ(moved->cells, (std::vector<rules::BoardItem>{{4, 1, black(10)}}));
+    EXPECT_EQ(moved->cells, (std::vector<rules::BoardItem>{{4, 1, Black(10)}}));
 }
 
 TEST(Turns, FinishWithNothingPlayedDrawsAndPutsMovesBack) {
     Harness h;
     twoHumans(h);
-    h.setRack(1, {green(10), orange(10), red(10), black(1)});
+    h.setRack(1, {Green(10), Orange(10), Red(10), Black(1)});
     for (int i = 0; i < 3; ++i)
         h.place(1, 1 + i, 1 + i, 1);
     h.finish(1);
@@ -205,7 +227,7 @@ TEST(Turns, FinishWithNothingPlayedDrawsAndPutsMovesBack) {
     h.clear();
     h.finish(1);
     EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_undothem", "CMD_yourtiles", "CMD_nextplayer"}));
-    EXPECT_EQ(h.to(1)[0], "CMD_undothem+1+1+1+" + std::to_string(green(10)) + "+5+5+0");
+    EXPECT_EQ(h.to(1)[0], "CMD_undothem+1+1+1+" + std::to_string(Green(10)) + "+5+5+0");
     EXPECT_EQ(h.game.board(), before);
     EXPECT_EQ(h.game.player(1).tilecount(), 2);
     // A tile laid in an earlier turn cannot be taken back to the rack.
@@ -216,7 +238,7 @@ TEST(Turns, FinishWithNothingPlayedDrawsAndPutsMovesBack) {
 TEST(Turns, IncompleteBoardPenaltyAtTenAndNineSecondsLeft) {
     Harness h;
     twoHumans(h, 20);
-    h.setRack(1, {green(10), green(11), kJoker, orange(3)});
+    h.setRack(1, {Green(10), Green(11), kJoker, Orange(3)});
     h.place(1, 1, 1, 1);
     h.place(1, 2, 2, 1);
     h.place(1, 3, 3, 1);
@@ -226,7 +248,7 @@ TEST(Turns, IncompleteBoardPenaltyAtTenAndNineSecondsLeft) {
     h.clear();
     h.finish(1);
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_askpenalty+1+"});
-    EXPECT_EQ(h.game.board().at(6, 6), orange(3));
+    EXPECT_EQ(h.game.board().at(6, 6), Orange(3));
 
     h.tick(1);
     h.clear();

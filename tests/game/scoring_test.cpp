@@ -24,9 +24,9 @@ TEST(RoundEnd, SeatGoesOutAndTheOthersPay) {
     h.login("Bo");
     h.start(1000);
     h.say(1, in::DrawCard{1});
-    h.setRack(1, {green(5), kJoker});
-    h.setRack(2, {green(10), orange(10), red(10)});
-    h.setRack(3, {red(12)});
+    h.setRack(1, {Green(5), kJoker});
+    h.setRack(2, {Green(10), Orange(10), Red(10)});
+    h.setRack(3, {Red(12)});
     h.clear();
     layGroupOfTens(h, 2, 1);
     EXPECT_EQ(h.to(3),
@@ -47,7 +47,7 @@ TEST(RoundEnd, TargetReachedAnnouncesTheWinnerAndStopsPlay) {
     h.login("Ann");
     h.start(20);
     h.say(1, in::DrawCard{1});
-    h.setRack(2, {green(10), orange(10), red(10)});
+    h.setRack(2, {Green(10), Orange(10), Red(10)});
     h.clear();
     layGroupOfTens(h, 2, 1);
     EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_movedtiles", "CMD_endround", "CMD_winner"}));
@@ -73,7 +73,7 @@ TEST(RoundEnd, ComputerSeatWinsUnderItsBotName) {
     h.login("Host");
     h.start(20);
     h.say(1, in::DrawCard{1});
-    h.setRack(1, {green(13), orange(13)});
+    h.setRack(1, {Green(13), Orange(13)});
     h.setRack(2, {});
     h.game.endround(2);
     EXPECT_EQ(h.last<msg::Winner>(1)->name, "Klot");
@@ -86,7 +86,7 @@ TEST(TeamGame, PartnersShareScoreAndFirstLayDown) {
     h.login("Bo");
     h.login("Cy");
     h.start(1000, 60, true, true, 14);
-    h.setRack(1, {green(10), orange(10), red(10), green(2)});
+    h.setRack(1, {Green(10), Orange(10), Red(10), Green(2)});
     h.clear();
     layGroupOfTens(h, 1, 1);
     EXPECT_EQ(h.words(4), (std::vector<std::string>{"CMD_movedtiles", "CMD_teamscore", "CMD_nextplayer"}));
@@ -95,7 +95,7 @@ TEST(TeamGame, PartnersShareScoreAndFirstLayDown) {
 
     h.say(2, in::DrawCard{2});
     // Seat 3 adds a single tile on the strength of its partner's first lay-down.
-    h.setRack(3, {black(10), green(3)});
+    h.setRack(3, {Black(10), Green(3)});
     h.place(3, 1, 4, 1);
     h.finish(3);
     const auto moved = h.last<msg::MovedTiles>(1);
@@ -114,22 +114,22 @@ TEST(TeamGame, RoundEndsWhenBothPartnersAreOut) {
     h.start(1000, 60, true, true, 14);
     h.say(1, in::DrawCard{1});
     h.say(2, in::DrawCard{2});
-    h.setRack(1, {green(9)});
-    h.setRack(2, {green(10)});
-    h.setRack(3, {green(10), orange(10), red(10)});
-    h.setRack(4, {green(5), orange(5), red(5), black(5)});
+    h.setRack(1, {Green(9)});
+    h.setRack(2, {Green(10)});
+    h.setRack(3, {Green(10), Orange(10), Red(10)});
+    h.setRack(4, {Green(5), Orange(5), Red(5), Black(5)});
     layGroupOfTens(h, 3, 2);
     EXPECT_EQ(h.game.currentplayer(), 4); // seat 1 still holds a tile: play goes on
 
     h.say(4, in::DrawCard{4});
     h.setRack(1, {});
-    h.setRack(4, {green(5), orange(5), red(5), black(5)});
+    h.setRack(4, {Green(5), Orange(5), Red(5), Black(5)});
     h.clear();
     h.finish(1); // nothing to lay: seat 1 draws, the team is not out
     h.setRack(1, {});
     h.say(2, in::DrawCard{2});
-    h.setRack(2, {green(10)});
-    h.setRack(3, {black(10)});
+    h.setRack(2, {Green(10)});
+    h.setRack(3, {Black(10)});
     h.clear();
     h.place(3, 1, 4, 2);
     h.finish(3);

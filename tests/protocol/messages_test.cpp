@@ -108,6 +108,8 @@ TEST(Messages, EveryServerCommandRoundTrips) {
     roundTrip(NoUse{.seat = 1});
     roundTrip(TeamScore{.seat = 3, .score = 77});
     roundTrip(ShowDraw{.seat = 1, .which = 1});
+    roundTrip(Hints{.allowed = 1});
+    roundTrip(Hints{.allowed = 0});
 }
 
 namespace {
@@ -213,7 +215,8 @@ TEST(Messages, ExactBytesOfTheServersCatalogue) {
          pin(Winner{"The Green Team"}, "CMD_winner+The Green Team+" + E),
          pin(NoUse{1}, "CMD_nouse+1+" + E),
          pin(TeamScore{3, 77}, "CMD_teamscore+3+77+" + E),
-         pin(ShowDraw{1, 2}, "CMD_showdraw+1+2+" + E)});
+         pin(ShowDraw{1, 2}, "CMD_showdraw+1+2+" + E),
+         pin(Hints{0}, "CMD_hints+0+" + E)});
 }
 
 TEST(Messages, ReadersRefuseMalformedFieldsAndToleratesTheTrailingSeparator) {

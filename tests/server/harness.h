@@ -9,13 +9,13 @@
 namespace testing_server {
 
 using testing_game::BasicHarness;
-using testing_game::black;
 using testing_game::E;
-using testing_game::green;
 using testing_game::kJoker;
 using testing_game::kVersion;
-using testing_game::orange;
-using testing_game::red;
+using tilecodes::Black;
+using tilecodes::Green;
+using tilecodes::Orange;
+using tilecodes::Red;
 
 // The adapter and its game, driven through the adapter's receive path. Its clock stands still unless a
 // test moves it, so no clock of the game runs by itself.

@@ -29,12 +29,13 @@ TEST(Slots, LowestFreeSlotFirstAndTheTenthIsTurnedAway) {
 TEST(Login, HostThenSecondPlayerExactBytes) {
     Harness h;
     h.login("Host");
-    EXPECT_EQ(h.to(1), (std::vector<std::string>{"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Host+0"}));
+    EXPECT_EQ(h.to(1), (std::vector<std::string>{"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Host+0",
+                                                 "CMD_hints+1+"}));
     h.clear();
     h.login("Ann");
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_newplayerinfo+2+Ann+0"});
     EXPECT_EQ(h.to(2), (std::vector<std::string>{"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Ann+0",
-                                                 "CMD_existingplayers+1+Host+0"}));
+                                                 "CMD_existingplayers+1+Host+0", "CMD_hints+1+"}));
     EXPECT_EQ(h.server.game().player(2).name, "Ann");
 }
 
@@ -61,17 +62,18 @@ TEST(Login, WrongVersionIsReportedButSeated) {
     h.clear();
     h.login("Old", "1.0.9");
     EXPECT_EQ(h.to(1), (std::vector<std::string>{"CMD_newplayerinfo+2+Old+0", "CMD_havewrongversion+Old"}));
-    EXPECT_EQ(h.to(2).back(), "CMD_wrongversion+");
+    EXPECT_EQ(h.to(2).at(3), "CMD_wrongversion+");
     EXPECT_EQ(h.server.game().player(2).name, "Old");
 
     Harness custom;
     custom.server.setVersionText("2.0");
     custom.login("Host", "2.0");
-    EXPECT_EQ(custom.words(1), (std::vector<std::string>{"CMD_sendlogininfo", "CMD_newplayerinfo"}));
+    EXPECT_EQ(custom.words(1),
+              (std::vector<std::string>{"CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_hints"}));
 }
 
-// A newcomer during a game: the announcement, the others, the version notice, the statistics, the
-// board, and the rack of the seat it takes over, in that order.
+// A newcomer during a game: the announcement, the others, the version notice, whether hints are
+// allowed, the statistics, the board, and the rack of the seat it takes over, in that order.
 TEST(Login, LateJoinerIsBroughtUpToDate) {
     Harness h;
     h.login("Host");
@@ -94,6 +96,7 @@ TEST(Login, LateJoinerIsBroughtUpToDate) {
                            "CMD_newplayerinfo+2+Cid+0",
                            "CMD_existingplayers+1+Host+0",
                            "CMD_wrongversion+",
+                           "CMD_hints+1+",
                            "CMD_loadstats+2+1+300+40+t+f+1+0+13+f+f+2+0+14+f+f+3+0+0+f+t+4+0+0+f+t",
                            "CMD_loadboard+2+3+2+" + std::to_string(laid),
                            tiles,
@@ -103,8 +106,9 @@ TEST(Login, LateJoinerIsBroughtUpToDate) {
     h.say(1, in::UndoThem{1});
     h.clear();
     const int three = h.login("Dee");
-    EXPECT_EQ(h.words(three), (std::vector<std::string>{"CMD_sendlogininfo", "CMD_newplayerinfo",
-                                                        "CMD_existingplayers", "CMD_loadstats"}));
+    EXPECT_EQ(h.words(three),
+              (std::vector<std::string>{"CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_existingplayers",
+                                        "CMD_hints", "CMD_loadstats"}));
 }
 
 // A connection may only speak for its own slot or seat, and only the host runs the game.
@@ -169,7 +173,7 @@ TEST(Permissions, KickAndJustWatch) {
 TEST(Closing, CurrentPlayerLeavesMidTurn) {
     Harness h;
     h.annOnTurn();
-    h.setRack(2, {green(1), green(2)});
+    h.setRack(2, {Green(1), Green(2)});
     h.place(2, 1, 4, 4);
     h.clear();
 

@@ -146,27 +146,44 @@ TEST(ServerApp, HelpAndVersionGoToStandardOutput) {
     ASSERT_TRUE(p.waitForFinished(kWaitMs));
     EXPECT_EQ(p.exitCode(), 0);
     const QString help = QString::fromUtf8(p.readAllStandardOutput());
-    for (const char* option : {"--port", "--bind", "--version"})
+    for (const char* option : {"--port", "--bind", "--no-hints", "--version"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << help.toStdString();
 }
 
-TEST(ServerApp, ReportsConnectionsAndLoginsAndStopsOnTerm) {
+namespace {
+
+// The program on a free loopback port, its report lines collected as they come.
+struct ServerProcess {
     QProcess p;
-    p.start(QStringLiteral(RIMBALO_SERVER_BIN), {"--bind", "127.0.0.1", "--port", "0"});
-    ASSERT_TRUE(p.waitForStarted(kWaitMs));
     QString output;
-    auto collect = [&](const QString& wanted) {
+    quint16 port = 0;
+    bool start(QStringList extra = {}) {
+        p.start(QStringLiteral(RIMBALO_SERVER_BIN),
+                QStringList{"--bind", "127.0.0.1", "--port", "0"} + extra);
+        if (!p.waitForStarted(kWaitMs) || !collect("listening on 127.0.0.1, port ")) return false;
+        port =
+            static_cast<quint16>(output.section("port ", 1).section('\n', 0, 0).section(',', 0, 0).toUInt());
+        return port != 0;
+    }
+    bool collect(const QString& wanted) {
         return QTest::qWaitFor(
             [&] {
                 output += QString::fromUtf8(p.readAllStandardError());
                 return output.contains(wanted);
             },
             kWaitMs);
-    };
-    ASSERT_TRUE(collect("listening on 127.0.0.1, port "));
-    const QString portText = output.section("port ", 1).section('\n', 0, 0);
-    const quint16 port = static_cast<quint16>(portText.toUInt());
-    ASSERT_NE(port, 0);
+    }
+};
+
+} // namespace
+
+TEST(ServerApp, ReportsConnectionsAndLoginsAndStopsOnTerm) {
+    ServerProcess server;
+    ASSERT_TRUE(server.start());
+    QProcess& p = server.p;
+    QString& output = server.output;
+    auto collect = [&](const QString& wanted) { return server.collect(wanted); };
+    const quint16 port = server.port;
 
     QTcpSocket host;
     host.connectToHost(QHostAddress::LocalHost, port);
@@ -193,4 +210,26 @@ TEST(ServerApp, ReportsConnectionsAndLoginsAndStopsOnTerm) {
     for (const QString& line : lines)
         EXPECT_TRUE(stamped.match(line).hasMatch()) << line.toStdString();
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+}
+
+// Started with --no-hints it tells every player that hints are off.
+TEST(ServerApp, NoHintsIsToldAtLogin) {
+    ServerProcess server;
+    ASSERT_TRUE(server.start({"--no-hints"}));
+    EXPECT_TRUE(server.output.contains(", hints off"));
+    QTcpSocket host;
+    host.connectToHost(QHostAddress::LocalHost, server.port);
+    ASSERT_TRUE(host.waitForConnected(kWaitMs));
+    const std::string login = protocol::encode(protocol::toserver::LoginInfo{1, kVersion, "Hostess"});
+    host.write(login.data(), static_cast<qint64>(login.size()));
+    QByteArray got;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            got += host.readAll();
+            return got.contains("CMD_hints+");
+        },
+        kWaitMs));
+    EXPECT_TRUE(got.contains("CMD_hints+0+\xff")) << got.toStdString();
+    server.p.terminate();
+    EXPECT_TRUE(server.p.waitForFinished(kWaitMs));
 }

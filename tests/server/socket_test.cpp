@@ -125,8 +125,8 @@ TEST_F(Loopback, LoginBytesAndALateJoiner) {
     ASSERT_TRUE(host->open(port));
     ASSERT_TRUE(host->waitForCount(1));
     host->send(in::LoginInfo{1, kVersion, "Host"});
-    ASSERT_TRUE(host->waitForCount(2));
-    EXPECT_EQ(host->raw, "CMD_sendlogininfo+1" + E + "CMD_newplayerinfo+1+Host+0" + E);
+    ASSERT_TRUE(host->waitForCount(3));
+    EXPECT_EQ(host->raw, "CMD_sendlogininfo+1" + E + "CMD_newplayerinfo+1+Host+0" + E + "CMD_hints+1+" + E);
 
     host->send(protocol::StartGame{"Host", 500, 60, true, false, 14});
     ASSERT_TRUE(host->waitFor("CMD_nextplayer+1+78+1+0+14+2+0+14+3+0+0+4+0+0"));
@@ -140,12 +140,13 @@ TEST_F(Loopback, LoginBytesAndALateJoiner) {
     late->send(in::LoginInfo{2, "1.0.10", "Late"});
     ASSERT_TRUE(late->waitFor("CMD_loadboard+2+4+6+" + tile));
     // Seat 2 was the computer's, in the round: the joiner takes over its rack.
-    ASSERT_TRUE(late->waitForCount(7));
+    ASSERT_TRUE(late->waitForCount(8));
     EXPECT_EQ(late->received[1], "CMD_newplayerinfo+2+Late+0");
     EXPECT_EQ(late->received[2], "CMD_existingplayers+1+Host+0");
     EXPECT_EQ(late->received[3], "CMD_wrongversion+");
-    EXPECT_EQ(late->received[4], "CMD_loadstats+2+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+0+f+t+4+0+0+f+t");
-    EXPECT_EQ(late->received[6].rfind("CMD_yourtiles+2+1,", 0), 0u);
+    EXPECT_EQ(late->received[4], "CMD_hints+1+");
+    EXPECT_EQ(late->received[5], "CMD_loadstats+2+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+0+f+t+4+0+0+f+t");
+    EXPECT_EQ(late->received[7].rfind("CMD_yourtiles+2+1,", 0), 0u);
     ASSERT_TRUE(host->waitFor("CMD_havewrongversion+Late"));
 }
 
