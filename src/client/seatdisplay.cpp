@@ -2,9 +2,11 @@
 
 #include "clientstate.h"
 #include "panelstyle.h"
+#include "wiretext.h"
 
 #include "protocol/facts.h"
 #include "windows/artwork.h"
+#include "windows/tspylist.h"
 
 #include <QLabel>
 
@@ -145,8 +147,60 @@ void SeatDisplay::clearCounts() {
     }
 }
 
+void SeatDisplay::clearSeats() {
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        setName(seat, kWaiting);
+        setEyes(seat, false);
+        setSitout(seat, false);
+    }
+    markTurn(0);
+}
+
+QStringList SeatDisplay::otherNames() const {
+    QStringList names;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const QString name = shownName(seat);
+        if (seat != state_->myslot && !name.isEmpty() && name != kWaiting) names << name;
+    }
+    return names;
+}
+
 QLabel* SeatDisplay::nameLabel(int seat) const {
     return valid(seat) ? rows_[index(seat)].name : nullptr;
+}
+
+// A login announced to all, or the list of those already there: the same slot, name, watching triples.
+void SeatDisplay::newplayerinfo(const protocol::toclient::ExistingPlayers& m) {
+    for (const protocol::PlayerEntry& player : m.players) {
+        const int slot = player.slot;
+        const QString name = wireText(player.name);
+        if (slot == state_->myslot) {
+            emit systemLine(QStringLiteral("You are Connected."));
+            emit ownLogin();
+        } else {
+            emit systemLine(name + QStringLiteral(" is Connected."));
+        }
+        if (state_->isSeat(slot)) {
+            setName(slot, name);
+            if (player.justwatching == 1) setEyes(slot, true);
+        } else {
+            if (spylist_) spylist_->addEntry(slot, name);
+            emit systemLine(slot == state_->myslot ? QStringLiteral("You are spying.")
+                                                   : name + QStringLiteral(" is spying."));
+        }
+    }
+    emit cue(QStringLiteral("entered"));
+}
+
+void SeatDisplay::playerdisconnected(const protocol::toclient::PlayerDisconnected& m) {
+    const int slot = m.slot;
+    const QString name = wireText(m.name);
+    if (state_->isSeat(slot)) {
+        seatLeft(slot);
+        return;
+    }
+    const QString entry = windows::Tspylist::entryText(slot, name);
+    if (spylist_ && spylist_->removeEntry(entry)) emit systemLine(name + QStringLiteral(" has left."));
 }
 
 void SeatDisplay::justwatching(const protocol::toclient::JustWatching& m) {

@@ -1,17 +1,23 @@
 #pragma once
 // The four seat rows of the main window: name, score, last round's result, tile count, the "just
-// watching" eyes, the sit-out mark of seats 3 and 4, and the turn marker.
+// watching" eyes, the sit-out mark of seats 3 and 4, and the turn marker; and the server's news of who
+// sits where, onlookers (kept in the spy list) included.
 
 #include "protocol/messages.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
 class QLabel;
 class QWidget;
+
+namespace windows {
+class Tspylist;
+} // namespace windows
 
 namespace client {
 
@@ -26,9 +32,14 @@ public:
     explicit SeatDisplay(QWidget* panel);
     // The client state the server's seat news is read against (which slot is ours, the game kind).
     void attach(const ClientState* state) { state_ = state; }
+    // The list onlookers are shown in; none when missing.
+    void setSpyList(windows::Tspylist* spylist) { spylist_ = spylist; }
 
-    // The server's news about the seats: a seat's human watches or plays again; a seat's connection
-    // closed (its computer player's name shows for seat 2 and in a team game, else it waits).
+    // The server's news about the seats: logins (one newcomer, or everyone already there); a
+    // connection closed (a seat's computer player's name shows for seat 2 and in a team game, else it
+    // waits; an onlooker leaves the spy list); a seat's human watches or plays again.
+    void newplayerinfo(const protocol::toclient::ExistingPlayers& m);
+    void playerdisconnected(const protocol::toclient::PlayerDisconnected& m);
     void justwatching(const protocol::toclient::JustWatching& m);
     void seatLeft(int seat);
 
@@ -53,12 +64,19 @@ public:
     void markTurn(int seat);
     // Scores "0", round results and tile counts empty, for every seat.
     void clearCounts();
+    // Every seat waits, nobody watches or sits out, no turn is marked.
+    void clearSeats();
+    // The names shown on the other seats (not this client's own, nor empty or waiting seats).
+    QStringList otherNames() const;
 
     QLabel* nameLabel(int seat) const;
 
 signals:
     // A notice for the chat view.
     void systemLine(const QString& text);
+    void cue(const QString& name);
+    // The server has confirmed our own login.
+    void ownLogin();
     // Our own seat started or stopped just watching.
     void ownWatchingChanged(bool watching);
     // A right-click on the name of seat 2, 3 or 4.
@@ -79,6 +97,7 @@ private:
         int y = 0;
     };
     const ClientState* state_ = nullptr;
+    windows::Tspylist* spylist_ = nullptr;
     std::array<Row, kSeats> rows_;
     QWidget* turn_ = nullptr;
 };

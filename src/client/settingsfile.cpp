@@ -51,8 +51,10 @@ void SettingsFile::read(const IniFile& ini, const QString& section, Preferences&
     if (const auto v = optionalInt(ini, section, "ComputerOpponents")) p.opponents = v;
     p.expert = ini.value(section, key("ComputerLevel"), QStringLiteral("classic")) == QLatin1String("expert");
     p.turnsound = ini.value(section, key("Turnsound"), QStringLiteral("0")) == QLatin1String("1") ? 1 : 0;
-    const QString speed = ini.value(section, key("Botspeed"), QStringLiteral("1000"));
-    p.botspeed = speed == QLatin1String("2000") ? 2000 : speed == QLatin1String("500") ? 500 : 1000;
+    const QString speed = ini.value(section, key("Botspeed"), QString());
+    p.botspeed = protocol::kNormalComputer;
+    for (int ms : {protocol::kSlowComputer, protocol::kFastComputer})
+        if (speed == QString::number(ms)) p.botspeed = ms;
     p.tiles = ini.value(kSectionName, key("Tiles"), QString());
     p.chattersounds =
         ini.value(section, key("ChatterSounds"), QStringLiteral("true")) != QLatin1String("false");

@@ -3,6 +3,8 @@
 
 #include "inifile.h"
 
+#include "protocol/facts.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -28,7 +30,7 @@ struct Preferences {
     std::optional<int> opponents; // the computer opponents the host chose, 1..3
     bool expert = false;          // the host's computer seats play at the expert level
     int turnsound = 0;            // 0 classic, 1 new
-    int botspeed = 1000;
+    int botspeed = protocol::kNormalComputer;
     QString tiles; // tile set in use, empty for the built-in pictures
     bool chattersounds = true;
     bool allowhints = true; // the host lets players ask for hints

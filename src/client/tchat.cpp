@@ -1,3 +1,6 @@
+// The main window's construction: the game panel and its parts, how they are wired to each other, and
+// the operations the menu and the auxiliary windows use.
+
 #include "tchat.h"
 
 #include "boardview.h"
@@ -6,6 +9,7 @@
 #include "chattersounds.h"
 #include "chatview.h"
 #include "dragcontroller.h"
+#include "gameflow.h"
 #include "gameinfo.h"
 #include "heldpicture.h"
 #include "hints.h"
@@ -112,12 +116,11 @@ Tchat::Tchat(QWidget* parent)
     buildPanel();
     buildMenu();
     buildDispatchTable();
-    connectTurnControls();
     connection_.setCommandHandler([this](std::string_view entry) { handleCommand(entry); });
     connection_.setSink({});
     setUpConnection();
     resize(775, 580);
-    clearall();
+    flow_->clearall();
 }
 
 Tchat::~Tchat() {
@@ -138,6 +141,7 @@ void Tchat::buildPanel() {
     seats_ = new SeatDisplay(panel_);
     seats_->attach(&state_);
     connect(seats_, &SeatDisplay::systemLine, this, &Tchat::systemLine);
+    connect(seats_, &SeatDisplay::ownLogin, this, [this] { loadinifile(); });
     connect(seats_, &SeatDisplay::ownWatchingChanged, this, [this](bool watching) {
         if (QAction* own = action("JustWatch1")) own->setChecked(watching);
     });
@@ -178,14 +182,24 @@ void Tchat::buildPanel() {
     new KeyMap(this, panel_, {.state = &state_, .board = board_, .rack = rack_});
     summary_ = new RoundSummary(panel_);
     hints_ = new Hints(this, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_});
+    flow_ = new GameFlow(this, {.state = &state_,
+                                .seats = seats_,
+                                .info = info_,
+                                .turn = turn_,
+                                .board = board_,
+                                .rack = rack_,
+                                .summary = summary_,
+                                .sounds = sounds_,
+                                .hints = hints_,
+                                .send = [this](const std::string& command) { send(command); },
+                                .systemLine = [this](const QString& text) { systemLine(text); }});
+    connect(flow_, &GameFlow::gameStarted, this, [this] {
+        if (QAction* a = action("JustWatch1")) a->setChecked(false);
+    });
+    connect(flow_, &GameFlow::gameRecorded, this, &Tchat::gameRecorded);
+    connect(seats_, &SeatDisplay::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::startClicked, this, &Tchat::startGame);
-    connect(turn_, &TurnControls::clockOverrun, this, [this] {
-        state_.turnslot = 0;
-        turn_->hideTurnButtons();
-        turn_->setIndicatorShown(false);
-        hints_->refresh();
-    });
     connect(rack_, &RackView::sortChosen, this, [this] {
         play(QStringLiteral("sort"));
         saveinifile();
@@ -206,6 +220,7 @@ void Tchat::setHintSource(HintSource source) {
 
 void Tchat::attachWindows(const Windows& w) {
     windows_ = w;
+    seats_->setSpyList(w.spylist);
     attachNetworkWindows();
     if (w.help && w.about)
         connect(w.help, &windows::Thelp::aboutRequested, this, [this] { windows_.about->showOver(this); });
@@ -276,17 +291,6 @@ void Tchat::prepareSeatPopup(int seat) {
     action("RemoveFromGame1")->setEnabled(state_.ishost && !seats_->showsWaiting(seat));
     action("SettoJustWatch1")->setEnabled(state_.ishost);
     action("UnsetJustWatch1")->setEnabled(state_.ishost);
-}
-
-void Tchat::clearall() {
-    summary_->close();
-    rack_->clearallcards();
-    board_->cleartheboard();
-    seats_->clearCounts();
-}
-
-void Tchat::cleartheboard() {
-    board_->cleartheboard();
 }
 
 void Tchat::resetScreenLocation() {

@@ -1,12 +1,13 @@
 #pragma once
-// The main window: the game panel made of its parts, the menu, the game connection and the receive
-// side that keeps the seat display and the game state in step with the server.
+// The main window: builds the game panel from its parts and wires them, the menu, the game connection,
+// the settings, and the dispatch table that routes each received command to the part that handles it.
 
 #include "clientstate.h"
 #include "commandline.h"
 #include "dispatcher.h"
 #include "gameconnection.h"
 #include "hintsource.h"
+#include "protocol/facts.h"
 #include "protocol/messages.h"
 #include "settingsfile.h"
 
@@ -41,6 +42,7 @@ class QMessageBox;
 namespace client {
 
 class SeatDisplay;
+class GameFlow;
 class GameInfo;
 class TurnControls;
 class BoardView;
@@ -125,8 +127,6 @@ public:
     bool hintsAllowed() const;
 
     // Operations other parts and windows use.
-    void clearall();
-    void cleartheboard();
     void kicking(int slot);
     void loadinifile();
     void saveinifile();
@@ -186,30 +186,15 @@ private:
     void send(const std::string& command);
     void play(const QString& cue);
 
-    // Handlers of received commands.
+    // Handlers of received commands that concern the window and its connection; the parts handle
+    // the rest.
     void sendloginfo(std::string_view args);
-    void newplayerinfo(std::string_view args);
-    void playerdisconnected(std::string_view args);
-    void startthegame(std::string_view args);
-    void startround(std::string_view args);
-    void getnextplayer(std::string_view args);
-    void loadstats(std::string_view args);
-    void endround(std::string_view args);
-    void winner(std::string_view args);
     void full();
     void showNotice(const QString& text);
     QMessageBox* noticeBox(const QString& text) const; // the notice on screen with that text
-    void notime(std::string_view args);
     void yourtiles(std::string_view args);
     void freecard(std::string_view args);
     void loadboard(const protocol::toclient::LoadBoard& m);
-    void connectTurnControls();
-    // With a tile in hand: says so, plays "nocando" and returns true.
-    bool refuseWhileHolding(const char* message);
-    // Puts the tile in hand back where it was picked up; nothing is held afterwards.
-    void putBackHeld();
-    void applyOptions(int seconds, bool asClock, bool timepenalty, bool teamgame);
-    void tellTilesTaken(const protocol::toclient::NextPlayer& m);
 
     // The game connection's life (tchat_network.cpp).
     void setUpConnection();
@@ -249,9 +234,7 @@ private:
     Preferences lastPrefs_;
     QRect saved_;               // window bounds as last loaded or saved (empty before)
     bool settingsRead_ = false; // nothing is saved before the settings file was read
-    int lastTurn_ = 0;          // the seat whose turn the last "next player" began, 0 between rounds
-    int botspeed_ = 1000;
-    int turnsound_ = 0;
+    int botspeed_ = protocol::kNormalComputer;
     QString currenttileset_;
     QString version_;
     ServerStarter startServer_;
@@ -264,8 +247,7 @@ private:
     QTimer logintimer_;         // runs from a connect until the server's first command
     bool remoteClosed_ = false; // the server closed the connection (rather than it being lost)
     bool windowClosed_ = false;
-    bool gameOn_ = false; // a game runs (its options are on the panel)
-    bool solo_ = false;   // the game started without arguments, for this player alone
+    bool solo_ = false; // the game started without arguments, for this player alone
     QPointer<QWidget> connectBox_;
     quint16 lobbyPort_ = 9001;
     std::function<void(const QString&)> messageBox_;
@@ -278,6 +260,7 @@ private:
 
     QWidget* panel_ = nullptr;
     SeatDisplay* seats_ = nullptr;
+    GameFlow* flow_ = nullptr;
     GameInfo* info_ = nullptr;
     TurnControls* turn_ = nullptr;
     BoardView* board_ = nullptr;

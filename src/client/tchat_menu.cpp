@@ -44,7 +44,7 @@ void Tchat::buildMenu() {
     buildOptionsMenu();
     buildHelpMenu();
     buildSeatPopup();
-    setBotSpeed(1000);
+    setBotSpeed(protocol::kNormalComputer);
     setTurnSound(0);
     setTextSize(8);
 }
@@ -131,8 +131,9 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
 
     QMenu* speed = submenu(options, "BotSpeed1", QStringLiteral("Bot Speed"));
     auto* speeds = new QActionGroup(this);
-    for (auto [name, text, ms] :
-         {std::tuple{"Slow1", "Slow", 2000}, {"Normal1", "Normal", 1000}, {"Fast1", "Fast", 500}}) {
+    for (auto [name, text, ms] : {std::tuple{"Slow1", "Slow", protocol::kSlowComputer},
+                                  {"Normal1", "Normal", protocol::kNormalComputer},
+                                  {"Fast1", "Fast", protocol::kFastComputer}}) {
         QAction* a = add(speed, name, QString::fromLatin1(text), [this, ms = ms] {
             setBotSpeed(ms);
             saveinifile();
@@ -205,12 +206,7 @@ void Tchat::buildSeatPopup() {
 }
 
 QStringList Tchat::otherSeatNames() const {
-    QStringList names;
-    for (int seat = 1; seat <= SeatDisplay::kSeats; ++seat) {
-        const QString name = seats_->shownName(seat);
-        if (seat != state_.myslot && !name.isEmpty() && name != SeatDisplay::kWaiting) names << name;
-    }
-    return names;
+    return seats_->otherNames();
 }
 
 } // namespace client

@@ -3,10 +3,10 @@
 
 #include "tchat.h"
 
+#include "gameflow.h"
 #include "gameinfo.h"
 #include "heldpicture.h"
 #include "hints.h"
-#include "seatdisplay.h"
 #include "turncontrols.h"
 
 #include "protocol/text.h"
@@ -241,7 +241,7 @@ void Tchat::showGameAddresses() {
 }
 
 void Tchat::showNextGameOptions() {
-    if (gameOn_ || !state_.ishost || !windows_.gamestart) return;
+    if (flow_->gameOn() || !state_.ishost || !windows_.gamestart) return;
     const windows::Tgamestart::Options o = windows_.gamestart->options();
     info_->setPlayToScore(o.playtoscore);
     info_->setTimePerTurn(o.creationtime, true);
@@ -258,33 +258,12 @@ void Tchat::leaveGame() {
     state_.loggedin = false;
     state_.ishost = false;
     state_.myslot = 0;
-    state_.turnslot = 0;
-    state_.clientteamgame = false;
     state_.held.reset();
     held_->hide();
-    gameOn_ = false;
     solo_ = false;
-    clearall();
-    for (int seat = 1; seat <= SeatDisplay::kSeats; ++seat) {
-        seats_->setName(seat, SeatDisplay::kWaiting);
-        seats_->setEyes(seat, false);
-        seats_->setSitout(seat, false);
-    }
-    seats_->markTurn(0);
-    turn_->resetClock();
-    turn_->hideTurnButtons();
-    turn_->hidePrompts();
-    turn_->setIndicatorShown(false);
-    turn_->setStatus(QString());
-    turn_->setPauseDown(false);
-    turn_->setPausedLook(false);
-    turn_->setPauseEnabled(false);
-    turn_->setStartShown(false);
-    info_->hideWinner();
-    info_->setTeamGame(false);
+    flow_->clearGame();
     hints_->reset();
     setHostOptionsEnabled(false);
-    info_->setTilesLeft(0);
     if (QAction* a = action("StartGame1")) a->setEnabled(false);
     if (QAction* a = action("JustWatch1")) a->setChecked(false);
     if (windows_.spylist) {
@@ -342,10 +321,7 @@ void Tchat::connectionClosed() {
     const QString why = remoteClosed_ ? QStringLiteral("The host has closed the game.")
                                       : QStringLiteral("The connection to the host was lost.");
     state_.loggedin = false;
-    state_.turnslot = 0;
-    turn_->stopClock();
-    turn_->hideTurnButtons();
-    hints_->refresh();
+    flow_->stopTurn();
     systemLine(why);
     // The window closes once the player has read why; nothing more arrives meanwhile.
     auto* box = new QMessageBox(QMessageBox::Information, windowTitle(), why, QMessageBox::Ok, this);

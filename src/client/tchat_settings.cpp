@@ -5,6 +5,7 @@
 #include "boardview.h"
 #include "chatinput.h"
 #include "chatview.h"
+#include "gameflow.h"
 #include "phrasebuttons.h"
 #include "rackview.h"
 #include "soundcues.h"
@@ -35,7 +36,7 @@ Preferences Tchat::collectPreferences() const {
         p.opponents = o.opponents;
         p.expert = o.expert;
     }
-    p.turnsound = turnsound_;
+    p.turnsound = flow_->turnSound();
     p.botspeed = botspeed_;
     p.tiles = currenttileset_;
     p.chattersounds = action("PlayChatterSounds1")->isChecked();
@@ -117,8 +118,10 @@ void Tchat::tellIfNotSaved(bool saved) {
 }
 
 void Tchat::setBotSpeed(int ms) {
-    botspeed_ = ms == 2000 || ms == 500 ? ms : 1000;
-    const char* name = botspeed_ == 2000 ? "Slow1" : botspeed_ == 500 ? "Fast1" : "Normal1";
+    botspeed_ = protocol::isComputerSpeed(ms) ? ms : protocol::kNormalComputer;
+    const char* name = botspeed_ == protocol::kSlowComputer   ? "Slow1"
+                       : botspeed_ == protocol::kFastComputer ? "Fast1"
+                                                              : "Normal1";
     action(name)->setChecked(true);
     emit botSpeedChanged(botspeed_);
 }
@@ -152,8 +155,8 @@ void Tchat::setHostOptionsEnabled(bool enabled) {
 }
 
 void Tchat::setTurnSound(int choice) {
-    turnsound_ = choice == 1 ? 1 : 0;
-    action(turnsound_ == 1 ? "New1" : "Classic1")->setChecked(true);
+    flow_->setTurnSound(choice);
+    action(flow_->turnSound() == 1 ? "New1" : "Classic1")->setChecked(true);
 }
 
 void Tchat::setTextSize(int size) {

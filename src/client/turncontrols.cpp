@@ -310,6 +310,18 @@ void TurnControls::hidePrompts() {
     laydown_->hide();
 }
 
+void TurnControls::clearTurn() {
+    resetClock();
+    hideTurnButtons();
+    hidePrompts();
+    setIndicatorShown(false);
+    setStatus(QString());
+    setPauseDown(false);
+    setPausedLook(false);
+    setPauseEnabled(false);
+    setStartShown(false);
+}
+
 void TurnControls::setIndicatorShown(bool shown) {
     indicator_->setVisible(shown);
     if (!shown) setIndicatorBlinking(false);

@@ -70,6 +70,8 @@ public:
     void setPenaltyShown(bool shown);
     void setLaydownShown(bool shown);
     void hidePrompts();
+    // No game: the clock at 0:00, no turn buttons, prompts, indicator, status, pause or Start.
+    void clearTurn();
 
     // The board indicator: shown during the own turn, blinking while the board is incomplete.
     void setIndicatorShown(bool shown);

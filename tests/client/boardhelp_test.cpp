@@ -19,27 +19,9 @@ using client::RackView;
 
 namespace {
 
-struct Round : Harness {
-    RackView* rack = tchat.findChild<RackView*>();
-    BoardView* board = tchat.findChild<BoardView*>();
-
-    Round() {
-        login(1);
-        feed("CMD_newplayerinfo+2+Bob+0");
-        feed("CMD_startround+0+0+0+0+");
-        feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+0+4+0+0");
-        cues.clear();
-    }
-    void deal(const std::vector<int>& codes) {
-        std::string cmd = "CMD_yourtiles+1";
-        for (std::size_t i = 0; i < codes.size(); ++i)
-            cmd += "+" + std::to_string(i + 1) + "," + std::to_string(codes[i]);
-        feed(cmd);
-    }
-    void pick(int cell) { rack->cardimagesMouseDown(cell, Qt::LeftButton, {}, QPoint(50, 50)); }
-    void press(int c, int r, Qt::MouseButton b = Qt::LeftButton) {
-        board->boardMouseDown(b, QPoint((c - 1) * 20 + 8, (r - 1) * 30 + 12));
-    }
+// A round that has just started, on Ann's turn.
+struct Round : Seated {
+    Round() : Seated(1, true) {}
     QString status() const { return text("label_status"); }
     // Whether the top edge of cell (c, r) shows the red outline.
     bool outlined(int c, int r) const {
@@ -68,9 +50,9 @@ TEST(BoardHelp, BadSetsAreOutlinedAsTilesComeAndGoAndOnlyWhileATurnRuns) {
     t.feed("CMD_placehistile+2+22+4+5+");
     t.feed("CMD_placehistile+2+35+5+5+");
     EXPECT_FALSE(t.outlined(3, 5));
-    t.press(5, 5);
+    t.clickCell(5, 5);
     EXPECT_TRUE(t.outlined(3, 5));
-    t.press(5, 5);
+    t.clickCell(5, 5);
     EXPECT_FALSE(t.outlined(3, 5));
     // Between rounds nothing is outlined.
     t.feed("CMD_placehistile+2+40+10+8+");
@@ -84,39 +66,39 @@ TEST(BoardHelp, RefusedDropsSayWhyAndKeepTheTileInHand) {
     t.deal({4, 31, 13, 8});
     t.feed("CMD_placehistile+2+5+3+2+");  // Green 5
     t.feed("CMD_placehistile+2+12+8+2+"); // Green Queen
-    t.pick(1);                            // Green 4
-    t.press(4, 2);
+    t.clickCard(1);                       // Green 4
+    t.clickCell(4, 2);
     EXPECT_EQ(t.status(), "A 4 cannot go next to a 5 here.");
     EXPECT_TRUE(t.tchat.state().held.holding());
-    t.press(3, 2);
+    t.clickCell(3, 2);
     EXPECT_EQ(t.status(), "That cell is taken.");
     EXPECT_TRUE(t.sent.empty());
-    t.press(2, 2); // left of the 5: fine
+    t.clickCell(2, 2); // left of the 5: fine
     EXPECT_EQ(t.sent.size(), 1u);
-    t.pick(4); // Green 8 right of the Queen: refused, the Queen named
-    t.press(9, 2);
+    t.clickCard(4); // Green 8 right of the Queen: refused, the Queen named
+    t.clickCell(9, 2);
     EXPECT_EQ(t.status(), "An 8 cannot go next to a Queen here.");
-    t.press(7, 2, Qt::RightButton);
-    t.pick(3); // Green King: only another King may follow it
-    t.press(9, 2);
+    t.clickCell(7, 2, Qt::RightButton);
+    t.clickCard(3); // Green King: only another King may follow it
+    t.clickCell(9, 2);
     EXPECT_EQ(t.sent.size(), 2u);
-    t.pick(2); // Red 5 right of a King
-    t.press(10, 2);
+    t.clickCard(2); // Red 5 right of a King
+    t.clickCell(10, 2);
     EXPECT_EQ(t.status(), "A 5 cannot go next to a King here.");
 }
 
 TEST(BoardHelp, TheFirstLayDownValueFollowsTheTilesLaidUntilItIsMade) {
     Round t;
     t.deal({10, 23, 36, 53, 1});
-    t.pick(1);
-    t.press(2, 3);
+    t.clickCard(1);
+    t.clickCell(2, 3);
     EXPECT_EQ(t.status(), "First lay-down: 10 of 30");
-    t.pick(4); // the joker counts 30
-    t.press(6, 3);
+    t.clickCard(4); // the joker counts 30
+    t.clickCell(6, 3);
     EXPECT_EQ(t.status(), "First lay-down: 40 of 30");
     // Only moving a tile on the board does not count.
-    t.press(6, 3);
-    t.press(8, 3);
+    t.clickCell(6, 3);
+    t.clickCell(8, 3);
     EXPECT_EQ(t.status(), "First lay-down: 40 of 30");
     // The server takes the joker back.
     t.feed("CMD_nouse+1+");
@@ -128,8 +110,8 @@ TEST(BoardHelp, TheFirstLayDownValueFollowsTheTilesLaidUntilItIsMade) {
     // Made: an accepted finish; the next turn shows no count.
     t.feed("CMD_movedtiles+1+30+30+2+3+10+3+3+23+4+3+36");
     t.feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+0+4+0+0");
-    t.pick(5);
-    t.press(2, 6);
+    t.clickCard(5);
+    t.clickCell(2, 6);
     EXPECT_EQ(t.status(), "Your Turn.");
 }
 
@@ -141,8 +123,8 @@ TEST(BoardHelp, APartnersFirstLayDownCountsOnlyInATeamGame) {
         t.feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+14+4+0+14");
         t.deal({10});
         t.feed("CMD_movedtiles+3+30+30+2+4+10+3+4+23+4+4+36");
-        t.pick(1);
-        t.press(2, 3);
+        t.clickCard(1);
+        t.clickCell(2, 3);
         EXPECT_EQ(t.status(), team ? QString("Your Turn.") : QString("First lay-down: 10 of 30")) << team;
     }
 }
@@ -185,9 +167,7 @@ TEST(RackRows, PastEighteenTilesASecondRowKeepsEveryTileInSightAndPicksStillWork
     for (int i = 1; i <= 20; ++i)
         codes.push_back(i);
     t.deal(codes);
-    t.tchat.setArguments({"Ann"});
-    t.tchat.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&t.tchat));
+    ASSERT_TRUE(t.showWindow());
     auto* cards = t.tchat.findChild<QAbstractScrollArea*>("panel_cards");
     const QRect view = cards->viewport()->rect();
     for (int cell = 1; cell <= 20; ++cell) {
@@ -197,9 +177,9 @@ TEST(RackRows, PastEighteenTilesASecondRowKeepsEveryTileInSightAndPicksStillWork
     EXPECT_GT(t.rack->picture(20)->y(), t.rack->picture(1)->y() + t.rack->picture(1)->height() - 1);
     // A pick raises the tile within its row; a second click lowers it.
     const int resting = t.rack->picture(20)->y();
-    t.pick(20);
+    t.clickCard(20);
     EXPECT_LT(t.rack->picture(20)->y(), resting);
-    t.pick(20);
+    t.clickCard(20);
     EXPECT_EQ(t.rack->picture(20)->y(), resting);
     EXPECT_FALSE(t.tchat.state().held.holding());
     // Back to 18 tiles: one row of full-size tiles again.

@@ -16,27 +16,17 @@ using client::RackView;
 namespace {
 
 // A shown window on its own turn, with a rack and a few sets on the board.
-struct Table : Harness {
-    RackView* rack = tchat.findChild<RackView*>();
-    BoardView* board = tchat.findChild<BoardView*>();
+struct Table : Seated {
     QWidget* area = tchat.findChild<QWidget*>("board");
     QWidget* cards = tchat.findChild<QWidget*>("panel_cards");
 
     Table() {
-        login(1);
-        feed("CMD_newplayerinfo+2+Bob+0");
-        feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+0+4+0+0");
         // Green 5 6 7 in row 2, a lone Black 3 at (12, 8).
         feed("CMD_loadboard+1+3+2+5+4+2+6+5+2+7+12+8+42");
-        feed("CMD_yourtiles+1+1,4+2,8+3,31+4,20");
-        tchat.setArguments({"Ann"});
-        tchat.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&tchat));
-        sent.clear();
+        deal({4, 8, 31, 20});
+        showWindow();
     }
-    static QPoint centre(int c, int r) { return {(c - 1) * 20 + 8, (r - 1) * 30 + 12}; }
     QPoint inCards(QWidget* w, const QPoint& p) const { return cards->mapFromGlobal(w->mapToGlobal(p)); }
-    QWidget* card(int cell) const { return rack->picture(cell); }
 
     // Press on `from` at `a`, move in steps past the drag distance, release over `to` at `b`.
     void drag(QWidget* from, QPoint a, QWidget* to, QPoint b, Qt::KeyboardModifiers keys = {}) {
@@ -47,7 +37,6 @@ struct Table : Harness {
         QTest::mouseRelease(to, Qt::LeftButton, {}, b);
     }
     void click(QWidget* w, QPoint p) { QTest::mouseClick(w, Qt::LeftButton, {}, p); }
-    int at(int c, int r) const { return board->mirror().at(c, r); }
     bool holding() const { return tchat.state().held.holding(); }
 };
 

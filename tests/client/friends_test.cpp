@@ -119,6 +119,39 @@ TEST(Joining, AClosedPortShowsTheFailureAndRetryConnectsOnceTheGameListens) {
     EXPECT_EQ(h.sent.back(), "CMD_logininfo+2+1.0.11+Bob" + E + E);
 }
 
+TEST(Joining, AnotherGameLeavesNothingOfTheGameInProgressOnThePanel) {
+    Harness h;
+    h.login(1);
+    h.feed("CMD_existingplayers+2+Bob+0");
+    h.feed("CMD_startgame+Ann+500+60+t+t+14+"); // a team game: seats 3 and 4 show their computers
+    h.feed("CMD_startround+10+20+0+0+");
+    h.feed("CMD_nextplayer+1+70+1+10+14+2+20+14+3+0+14+4+0+14");
+    h.feed("CMD_justwatching+2+1");
+    h.feed("CMD_askpenalty+1+");
+    h.feed("CMD_gamepause+1");
+    ASSERT_EQ(h.text("label_playername3"), "Klock");
+    ASSERT_TRUE(h.visible("image_Turn"));
+    ASSERT_TRUE(h.visible("image_pause"));
+
+    FakeHost game;
+    ASSERT_TRUE(joinOnTheNetwork(h, game));
+    for (const char* name :
+         {"label_playername1", "label_playername2", "label_playername3", "label_playername4"})
+        EXPECT_EQ(h.text(name), "<Waiting>") << name;
+    for (const char* name : {"image_Turn", "image_eyes2", "animated_incomplete", "panel_penalty",
+                             "image_pause", "image_cover", "image_Tg"})
+        EXPECT_FALSE(h.visible(name)) << name;
+    EXPECT_EQ(h.text("label_score2"), "0");
+    EXPECT_EQ(h.text("label_cards1"), "");
+    EXPECT_EQ(h.text("label_Tg"), "Good Luck");
+    EXPECT_EQ(h.text("label_tilesleft"), "Tile's Left: 0");
+    EXPECT_EQ(h.text("label_timer"), "Time: 0:00");
+    EXPECT_EQ(h.text("label_status"), "");
+    EXPECT_FALSE(h.enabled("button_pause"));
+    EXPECT_EQ(h.tchat.state().turnslot, 0);
+    EXPECT_FALSE(h.tchat.state().clientteamgame);
+}
+
 TEST(Joining, AGameThatNeverGreetsFailsAfterTheLoginTime) {
     Harness h;
     FakeHost game;

@@ -1,8 +1,10 @@
 #pragma once
 // A main window fed commands directly, with everything it sends and every notice captured, and its
-// files in a temporary folder.
+// files in a temporary folder; and that window at a game, with a rack and a board to play on.
 
+#include "client/boardview.h"
 #include "client/filelocations.h"
+#include "client/rackview.h"
 #include "client/soundcues.h"
 #include "client/tchat.h"
 
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
@@ -94,6 +97,50 @@ struct Harness : TempFolders {
         const QStringList l = chatLines();
         return l.isEmpty() ? QString() : l.last().trimmed();
     }
+};
+
+// Ann in seat 1 and Bob in seat 2, the turn on seat `turn` (Ann's own by default); with `newRound`
+// the round has just started, so Ann's first lay-down is still to come. Nothing sent or played yet.
+struct Seated : Harness {
+    client::RackView* rack = tchat.findChild<client::RackView*>();
+    client::BoardView* board = tchat.findChild<client::BoardView*>();
+
+    explicit Seated(int turn = 1, bool newRound = false) {
+        login(1);
+        feed("CMD_newplayerinfo+2+Bob+0");
+        if (newRound) feed("CMD_startround+0+0+0+0+");
+        feed("CMD_nextplayer+" + std::to_string(turn) + "+70+1+0+14+2+0+14+3+0+0+4+0+0");
+        sent.clear();
+        cues.clear();
+    }
+    // Puts the window on screen, for tests that drive it with real mouse and key events; false when it
+    // did not appear. It waits for a full command line, so it connects nowhere.
+    bool showWindow() {
+        tchat.setArguments({"Ann"});
+        tchat.show();
+        const bool exposed = QTest::qWaitForWindowExposed(&tchat);
+        EXPECT_TRUE(exposed);
+        sent.clear();
+        return exposed;
+    }
+    // Deals `codes` into rack cells 1, 2, ...
+    void deal(const std::vector<int>& codes) {
+        std::string cmd = "CMD_yourtiles+1";
+        for (std::size_t i = 0; i < codes.size(); ++i)
+            cmd += "+" + std::to_string(i + 1) + "," + std::to_string(codes[i]);
+        feed(cmd);
+        cues.clear();
+    }
+    QWidget* card(int cell) const { return rack->picture(cell); }
+    void clickCard(int cell, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers k = {}) {
+        rack->cardimagesMouseDown(cell, b, k, QPoint(50, 50));
+    }
+    // The middle of board cell (c, r) in the paint area, and a press there.
+    static QPoint centre(int c, int r) { return {(c - 1) * 20 + 8, (r - 1) * 30 + 12}; }
+    void clickCell(int c, int r, Qt::MouseButton b = Qt::LeftButton) {
+        board->boardMouseDown(b, centre(c, r));
+    }
+    int at(int c, int r) const { return board->mirror().at(c, r); }
 };
 
 } // namespace testing_client

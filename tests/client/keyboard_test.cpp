@@ -16,28 +16,19 @@ using client::RackView;
 
 namespace {
 
-struct Keys : Harness {
-    RackView* rack = tchat.findChild<RackView*>();
-    BoardView* board = tchat.findChild<BoardView*>();
+struct Keys : Seated {
     QWidget* area = tchat.findChild<QWidget*>("board");
 
     Keys() {
-        login(1);
-        feed("CMD_newplayerinfo+2+Bob+0");
-        feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+0+4+0+0");
-        feed("CMD_yourtiles+1+1,30+2,4+3,5+4,6");
-        tchat.setArguments({"Ann"});
-        tchat.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&tchat));
+        deal({30, 4, 5, 6});
+        showWindow();
         area->setFocus();
-        sent.clear();
     }
     void key(int k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(tchat.focusWidget(), Qt::Key(k), m); }
     void keys(int k, int times) {
         for (int i = 0; i < times; ++i)
             key(k);
     }
-    int at(int c, int r) const { return board->mirror().at(c, r); }
 };
 
 } // namespace

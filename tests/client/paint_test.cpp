@@ -41,22 +41,16 @@ struct PaintLog : QObject {
 };
 
 // A shown window on its turn with tiles on the board and in the rack.
-struct ShownTable : Harness {
-    BoardView* board = tchat.findChild<BoardView*>();
+struct ShownTable : Seated {
     QWidget* area = tchat.findChild<QWidget*>("board");
     QWidget* panel = tchat.findChild<QWidget*>("panel_board");
     QWidget* held = tchat.findChild<QWidget*>("draggingimage");
     PaintLog log;
 
     ShownTable() {
-        login(1);
-        feed("CMD_newplayerinfo+2+Bob+0");
-        feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+0+4+0+0");
         feed("CMD_loadboard+1+1+1+1+2+1+2+3+1+3+5+2+40+6+2+41+7+2+42+8+2+53+22+12+13");
-        feed("CMD_yourtiles+1+1,5+2,18+3,31");
-        tchat.setArguments({"Ann"}); // waits for a full command line: connects nowhere
-        tchat.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&tchat));
+        deal({5, 18, 31});
+        showWindow();
         settle();
         log.panel = panel;
         for (const char* name : {"board", "boardimage", "panel_board", "clientarea", "draggingimage"})
@@ -77,9 +71,6 @@ struct ShownTable : Harness {
         QCoreApplication::sendEvent(area, &move);
         settle();
     }
-    void press(int c, int r) {
-        board->boardMouseDown(Qt::LeftButton, QPoint((c - 1) * 20 + 8, (r - 1) * 30 + 12));
-    }
     // What the screen shows, and what painting the whole window afresh gives.
     QImage onScreen() {
         return tchat.screen()->grabWindow(tchat.winId()).toImage().convertToFormat(QImage::Format_RGB32);
@@ -93,7 +84,7 @@ TEST(BoardPaint, PartialRepaintsLeaveTheScreenAsAFullRepaintWould) {
     ShownTable t;
     ASSERT_EQ(t.onScreen().size(), t.repainted().size());
     EXPECT_EQ(t.onScreen(), t.repainted());
-    t.press(6, 2); // lift the 41 out of the middle of its run
+    t.clickCell(6, 2); // lift the 41 out of the middle of its run
     ASSERT_TRUE(t.tchat.state().held.holding());
     // Across the tiles and the gaps, by small steps and by jumps, and out over the frame.
     for (const QPoint at : {QPoint(100, 40), QPoint(105, 42), QPoint(111, 47), QPoint(140, 31), QPoint(3, 3),
@@ -102,7 +93,7 @@ TEST(BoardPaint, PartialRepaintsLeaveTheScreenAsAFullRepaintWould) {
         ASSERT_TRUE(t.held->isVisible());
         EXPECT_EQ(t.onScreen(), t.repainted()) << at.x() << "," << at.y();
     }
-    t.press(10, 6); // put down on an empty cell
+    t.clickCell(10, 6); // put down on an empty cell
     t.settle();
     EXPECT_EQ(t.onScreen(), t.repainted());
     // Another seat's move, a move summary's frames, and their wiping.
@@ -126,7 +117,7 @@ TEST(BoardPaint, OnlyTheChangedCellsAndTheHeldTilesOldAndNewPlaceArePainted) {
     EXPECT_EQ(t.log.painted["board"], QRegion(t.cell(12, 9)));
     EXPECT_TRUE(t.log.painted["boardimage"].isEmpty());
 
-    t.press(6, 2);
+    t.clickCell(6, 2);
     t.pointerAt(QPoint(100, 40));
     const QRect before = t.held->geometry();
     t.log.painted.clear();
@@ -147,7 +138,7 @@ TEST(BoardPaint, OnlyTheChangedCellsAndTheHeldTilesOldAndNewPlaceArePainted) {
     EXPECT_TRUE(
         (t.log.all() - (QRegion(t.held->geometry().translated(0, -5)) + t.held->geometry())).isEmpty());
     EXPECT_FALSE(t.log.painted["panel_board"].isEmpty());
-    t.press(6, 2); // back where it came from
+    t.clickCell(6, 2); // back where it came from
     t.settle();
 
     // The board picture is painted once, and again only for a new tile set.

@@ -20,25 +20,8 @@ using client::RackView;
 
 namespace {
 
-struct Table : Harness {
-    RackView* rack = tchat.findChild<RackView*>();
-    BoardView* board = tchat.findChild<BoardView*>();
-
-    explicit Table(bool myTurn = true) {
-        login(1);
-        feed("CMD_newplayerinfo+2+Bob+0");
-        feed(std::string("CMD_nextplayer+") + (myTurn ? "1" : "2") + "+70+1+0+14+2+0+14+3+0+0+4+0+0");
-        cues.clear();
-    }
-    // Deals `codes` into rack cells 1, 2, ...
-    void deal(const std::vector<int>& codes) {
-        std::string cmd = "CMD_yourtiles+1";
-        for (std::size_t i = 0; i < codes.size(); ++i)
-            cmd += "+" + std::to_string(i + 1) + "," + std::to_string(codes[i]);
-        feed(cmd);
-        cues.clear();
-    }
-    QWidget* card(int cell) const { return rack->picture(cell); }
+struct Table : Seated {
+    explicit Table(bool myTurn = true) : Seated(myTurn ? 1 : 2) {}
     // The codes shown from left to right.
     std::vector<int> rackCodes() const {
         std::vector<int> codes;
@@ -46,14 +29,6 @@ struct Table : Harness {
             codes.push_back(rack->codeOf(cell));
         return codes;
     }
-    void clickCard(int cell, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers k = {}) {
-        rack->cardimagesMouseDown(cell, b, k, QPoint(50, 50));
-    }
-    // A press in the middle of board cell (c, r).
-    void clickCell(int c, int r, Qt::MouseButton b = Qt::LeftButton) {
-        board->boardMouseDown(b, QPoint((c - 1) * 20 + 8, (r - 1) * 30 + 12));
-    }
-    int at(int c, int r) const { return board->mirror().at(c, r); }
     std::string lastSent() const { return sent.empty() ? std::string() : sent.back(); }
 };
 

@@ -1,8 +1,9 @@
-// The turn controls' buttons and the server's answers to them: prompts, time-outs and the pause.
+// The player's own turn: what the turn buttons send, and a turn that runs out of time.
 
-#include "tchat.h"
+#include "gameflow.h"
 
 #include "boardview.h"
+#include "clientstate.h"
 #include "hints.h"
 #include "seatdisplay.h"
 #include "turncontrols.h"
@@ -11,7 +12,7 @@
 
 namespace client {
 
-void Tchat::connectTurnControls() {
+void GameFlow::connectTurnControls() {
     using protocol::toserver::ClickYes;
     using protocol::toserver::DrawCard;
     using protocol::toserver::Finish;
@@ -69,18 +70,18 @@ void Tchat::connectTurnControls() {
     });
 }
 
-bool Tchat::refuseWhileHolding(const char* message) {
+bool GameFlow::refuseWhileHolding(const char* message) {
     if (!state_.held.holding()) return false;
     systemLine(QString::fromLatin1(message));
     play(QStringLiteral("nocando"));
     return true;
 }
 
-void Tchat::putBackHeld() {
+void GameFlow::putBackHeld() {
     board_->returnHeld();
 }
 
-void Tchat::notime(std::string_view args) {
+void GameFlow::notime(std::string_view args) {
     const auto slot = TurnControls::slotOf(args);
     if (!slot) return;
     const bool own = *slot == state_.myslot;
