@@ -241,6 +241,10 @@ void BoardView::releaseHeld() {
     parts_.held->release();
 }
 
+QRect BoardView::cellRect(int column, int row) const {
+    return {(column - 1) * kCellWidth, (row - 1) * kCellHeight, kCellWidth, kCellHeight};
+}
+
 void BoardView::putBack() {
     const Hand& held = parts_.state->held;
     if (!held.fromBoard()) return;

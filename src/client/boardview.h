@@ -51,6 +51,8 @@ public:
     // Empties every cell of the mirror, drops the move frames and repaints.
     void cleartheboard();
     QWidget* paintArea() const { return board_; }
+    // Where cell (column, row) lies in the paint area.
+    QRect cellRect(int column, int row) const;
     // Repaints every tile from the current pictures (after a tile set was picked).
     void redrawTiles();
 

@@ -91,6 +91,11 @@ void TServer::setClock(std::function<qint64()> nowMs) {
     clock_ = std::move(nowMs);
 }
 
+void TServer::clockMoved() {
+    catchUp();
+    flush();
+}
+
 qint64 TServer::now() const {
     if (clock_) return clock_();
     return std::chrono::duration_cast<std::chrono::milliseconds>(

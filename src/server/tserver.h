@@ -51,6 +51,8 @@ public:
     void setHintsAllowed(bool allowed);
     // The clock of the game and of the connection limits, in milliseconds (a steady clock unless set).
     void setClock(std::function<qint64()> nowMs);
+    // The clock set with setClock has moved on: runs what fell due by now and sends what it said.
+    void clockMoved();
 
     // The game it serves (tests look into it).
     game::Game& game() { return game_; }
