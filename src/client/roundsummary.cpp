@@ -11,6 +11,19 @@
 
 namespace client {
 
+namespace {
+
+// The panel is cream like the rack: its texts are dark, the backdrop's pale label colour would not show.
+const QColor kInk{48, 40, 24};
+
+QLabel* inked(QWidget* parent, const QString& name, const QString& text, int pixelSize, bool bold) {
+    QLabel* l = style::label(parent, name, text, pixelSize, bold);
+    style::setTextColour(l, kInk);
+    return l;
+}
+
+} // namespace
+
 RoundSummary::RoundSummary(QWidget* board) : QFrame(board) {
     setObjectName(QStringLiteral("panel_roundsummary"));
     setFrameShape(QFrame::Panel);
@@ -23,7 +36,7 @@ RoundSummary::RoundSummary(QWidget* board) : QFrame(board) {
     setGeometry(70, 80, 320, 210);
 
     auto* box = new QVBoxLayout(this);
-    title_ = style::label(this, QStringLiteral("label_roundtitle"), QString(), 14, true);
+    title_ = inked(this, QStringLiteral("label_roundtitle"), QString(), 14, true);
     title_->setAlignment(Qt::AlignCenter);
     title_->setWordWrap(true);
     box->addWidget(title_);
@@ -31,7 +44,7 @@ RoundSummary::RoundSummary(QWidget* board) : QFrame(board) {
     grid_->setHorizontalSpacing(14);
     box->addLayout(grid_);
     box->addStretch();
-    countdown_ = style::label(this, QStringLiteral("label_nextround"), QString(), 12, true);
+    countdown_ = inked(this, QStringLiteral("label_nextround"), QString(), 12, true);
     countdown_->setAlignment(Qt::AlignCenter);
     box->addWidget(countdown_);
     auto* ok = new QPushButton(QStringLiteral("Close"), this);
@@ -53,7 +66,7 @@ void RoundSummary::showResult(const QString& title, const std::vector<Line>& lin
     const QStringList heads{QString(), QStringLiteral("Tiles left"), QStringLiteral("Round"),
                             QStringLiteral("Score")};
     for (int c = 0; c < heads.size(); ++c)
-        grid_->addWidget(style::label(this, QString(), heads[c], 11, true), 0, c, Qt::AlignRight);
+        grid_->addWidget(inked(this, QString(), heads[c], 11, true), 0, c, Qt::AlignRight);
     int row = 1;
     for (const Line& line : lines) {
         const QString points =
@@ -61,8 +74,7 @@ void RoundSummary::showResult(const QString& title, const std::vector<Line>& lin
         const QStringList cells{line.name, QString::number(line.tilesLeft), points,
                                 QString::number(line.score)};
         for (int c = 0; c < cells.size(); ++c) {
-            QLabel* l =
-                style::label(this, QStringLiteral("label_round%1_%2").arg(row).arg(c), cells[c], 12, c == 0);
+            QLabel* l = inked(this, QStringLiteral("label_round%1_%2").arg(row).arg(c), cells[c], 12, c == 0);
             grid_->addWidget(l, row, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
         }
         ++row;

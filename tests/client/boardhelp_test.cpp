@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QTest>
 
+#include <cmath>
+
 using namespace testing_client;
 using client::BoardView;
 using client::RackView;
@@ -143,6 +145,19 @@ TEST(RoundSummaryPanel, ListsEachSeatCountsDownAndClosesWhenTheNextRoundStarts) 
     EXPECT_EQ(t.text("label_round2_0"), "Bob");
     EXPECT_EQ(t.text("label_round2_2"), "+25");
     EXPECT_EQ(panel->findChild<QLabel*>("label_round3_0"), nullptr); // empty seats are left out
+    // Every text stands out from the panel's own background (WCAG contrast of at least 4.5).
+    const auto luminance = [](const QColor& c) {
+        const auto lin = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double back = luminance(panel->palette().color(QPalette::Window));
+    for (const QLabel* label : panel->findChildren<QLabel*>()) {
+        const double ink = luminance(label->palette().color(QPalette::WindowText));
+        EXPECT_GE((std::max(back, ink) + 0.05) / (std::min(back, ink) + 0.05), 4.5)
+            << label->text().toStdString();
+    }
     EXPECT_EQ(t.text("label_nextround"), "Next round in 20 s");
     for (int i = 0; i < 19; ++i)
         panel->tick();
