@@ -1,9 +1,10 @@
 #pragma once
-// What the loopback benchmarks share: a blocking game client, the echo and burst measurements it
-// makes from one seat, and percentiles.
+// What the loopback benchmarks share: a blocking game client and the echo and burst measurements it
+// makes from one seat.
 
 #include "protocol/framebuffer.h"
 #include "protocol/messages.h"
+#include "spread.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -66,13 +67,6 @@ private:
     std::vector<std::string> entries_;
     std::size_t next_ = 0;
 };
-
-inline double percentile(std::vector<double> v, double p) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    const auto i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    return v[std::min(i, v.size() - 1)];
-}
 
 // Places rack cell 1 of `seat` on `row` and takes it back, timing place -> echo (microseconds).
 inline std::vector<double> measureEcho(Client& c, int seat, int row, int samples) {

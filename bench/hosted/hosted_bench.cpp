@@ -4,14 +4,13 @@
 //
 //   hosted_bench [--program PATH] [--server PATH] [--rounds N] [--samples N] [--bursts N]
 
+#include "../common/benchargs.h"
 #include "../common/loopbackclient.h"
 #include "mapwatch.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QTcpServer>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
@@ -29,23 +28,15 @@ const std::string kVersion = RIMBALO_VERSION;
 constexpr int kBoardTiles = 100;
 
 struct Options {
-    QString program = QStringLiteral(RIMBALO_BIN);
-    QString server = QStringLiteral(RIMBALO_SERVER_BIN);
-    int rounds = 5;
-    int samples = 500;
-    int bursts = 50;
+    QString program, server;
+    int rounds, samples, bursts;
 };
 
 Options parse(const QStringList& args) {
-    Options o;
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == "--program") o.program = args[i + 1];
-        if (args[i] == "--server") o.server = args[i + 1];
-        if (args[i] == "--rounds") o.rounds = std::max(1, args[i + 1].toInt());
-        if (args[i] == "--samples") o.samples = std::max(1, args[i + 1].toInt());
-        if (args[i] == "--bursts") o.bursts = std::max(1, args[i + 1].toInt());
-    }
-    return o;
+    const bench::Args a(args);
+    return {a.text("--program", QStringLiteral(RIMBALO_BIN)),
+            a.text("--server", QStringLiteral(RIMBALO_SERVER_BIN)), a.number("--rounds", 5, 1),
+            a.number("--samples", 500, 1), a.number("--bursts", 50, 1)};
 }
 
 struct Figures {
@@ -80,21 +71,19 @@ bool connectWithRetry(Client& c, quint16 port) {
 
 // The real program hosts on a free port, the window maps, a client takes seat 2 and the window's
 // benchmark stand-in starts the game and gives the turn to seat 2.
-Figures hosted(Stage& stage, const Options& o) {
+Figures hosted(Stage& stage, const QString& program, const Options& o) {
     const quint16 port = freePort();
     QProcess host;
-    prepareProcess(host, stage.folder.path());
-    QProcessEnvironment env = host.processEnvironment();
+    QProcessEnvironment env;
     env.insert(QStringLiteral("RIMBALO_BENCH_BOARD"), QString::number(kBoardTiles));
-    host.setProcessEnvironment(env);
-    stage.maps.drain();
     QElapsedTimer clock;
-    clock.start();
-    host.start(stage.program,
-               {QStringLiteral("Host"), QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("true")});
+    const qint64 mapped = stage.launch(
+        host, program,
+        {QStringLiteral("Host"), QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("true")}, clock,
+        env);
     Figures f;
     Client c;
-    if (!host.waitForStarted(bench::kWaitMs) || stage.maps.waitForMap(clock, 30'000) < 0)
+    if (mapped < 0)
         std::fprintf(stderr, "the hosting window did not appear\n");
     else if (!connectWithRetry(c, port) || c.login(kVersion, "Bench") != 2)
         std::fprintf(stderr, "seat 2 of the hosted game could not be had\n");
@@ -102,8 +91,7 @@ Figures hosted(Stage& stage, const Options& o) {
         std::fprintf(stderr, "the hosted game did not give seat 2 its turn\n");
     else
         f = measure(c, 2, o);
-    host.terminate();
-    if (!host.waitForFinished(10'000)) host.kill();
+    stopProcess(host);
     return f;
 }
 
@@ -135,14 +123,12 @@ struct Series {
 
 void line(const char* what, const std::vector<double>& hosted, const std::vector<double>& server,
           double target) {
-    const auto [hMin, hMax] = std::minmax_element(hosted.begin(), hosted.end());
-    const auto [sMin, sMax] = std::minmax_element(server.begin(), server.end());
-    const double h = percentile(hosted, 0.5);
-    const double s = percentile(server, 0.5);
+    const bench::Spread h = bench::spreadOf(hosted);
+    const bench::Spread s = bench::spreadOf(server);
     std::printf("  %-18s hosted %7.3f ms [%.3f-%.3f]  server %7.3f ms [%.3f-%.3f]  ratio %5.1fx  target <= "
                 "%g ms: %s\n",
-                what, h, *hMin, *hMax, s, *sMin, *sMax, s > 0 ? h / s : 0.0, target,
-                h <= target ? "ok" : "OVER");
+                what, h.median, h.min, h.max, s.median, s.min, s.max,
+                s.median > 0 ? h.median / s.median : 0.0, target, h.median <= target ? "ok" : "OVER");
 }
 
 } // namespace
@@ -151,17 +137,18 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const Options o = parse(app.arguments());
     Stage stage;
-    if (!stage.ready(o.program)) return 1;
+    const QString program = stage.ready() ? stage.copyOf(o.program) : QString();
+    if (program.isEmpty()) return 1;
     Series h, s;
     for (int round = 1; round <= o.rounds; ++round) {
         // Alternating which goes first spreads the machine's other load over both.
         Figures fh, fs;
         if (round % 2) {
-            fh = hosted(stage, o);
+            fh = hosted(stage, program, o);
             fs = standalone(o.server, o);
         } else {
             fs = standalone(o.server, o);
-            fh = hosted(stage, o);
+            fh = hosted(stage, program, o);
         }
         if (!fh.ok || !fs.ok) {
             std::fprintf(stderr, "round %d failed\n", round);

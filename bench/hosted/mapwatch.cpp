@@ -1,5 +1,6 @@
 #include "mapwatch.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -50,23 +51,42 @@ qint64 MapWatch::waitForMap(const QElapsedTimer& clock, int timeoutMs) {
     return -1;
 }
 
-bool Stage::ready(const QString& game) {
+bool Stage::ready() {
     if (!maps.ok()) {
         std::fprintf(stderr, "no X display: run under xvfb-run -a\n");
         return false;
     }
-    program = folder.filePath(QStringLiteral("rimbalo"));
-    if (QFile::copy(game, program)) return true;
-    std::fprintf(stderr, "could not copy %s\n", qPrintable(game));
+    if (folder.isValid()) return true;
+    std::fprintf(stderr, "no scratch folder: %s\n", qPrintable(folder.errorString()));
     return false;
 }
 
-void prepareProcess(QProcess& process, const QString& folder) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("HOME"), folder);
-    env.insert(QStringLiteral("TMPDIR"), folder);
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(folder);
+QString Stage::copyOf(const QString& program) {
+    const QString home = folder.filePath(QString::number(++copies_));
+    const QString copy = home + QStringLiteral("/rimbalo");
+    if (QDir().mkpath(home) && QFile::copy(program, copy)) return copy;
+    std::fprintf(stderr, "could not copy %s\n", qPrintable(program));
+    return {};
+}
+
+qint64 Stage::launch(QProcess& process, const QString& program, const QStringList& args, QElapsedTimer& clock,
+                     const QProcessEnvironment& env, int timeoutMs) {
+    QProcessEnvironment all = QProcessEnvironment::systemEnvironment();
+    all.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    all.insert(QStringLiteral("HOME"), folder.path());
+    all.insert(QStringLiteral("TMPDIR"), folder.path());
+    all.insert(env);
+    process.setProcessEnvironment(all);
+    process.setWorkingDirectory(folder.path());
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    maps.drain();
+    clock.start();
+    process.start(program, args);
+    return process.waitForStarted(timeoutMs) ? maps.waitForMap(clock, timeoutMs) : -1;
+}
+
+void stopProcess(QProcess& process) {
+    process.terminate();
+    if (!process.waitForFinished(10'000)) process.kill();
+    process.waitForFinished(10'000);
 }

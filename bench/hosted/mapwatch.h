@@ -3,13 +3,13 @@
 // it started has put its first window on the screen. Needs a display (run under xvfb-run).
 
 #include <QElapsedTimer>
+#include <QProcessEnvironment>
 #include <QString>
-
 #include <QTemporaryDir>
 
-class QProcess;
-
 #include <memory>
+
+class QProcess;
 
 class MapWatch {
 public:
@@ -27,14 +27,25 @@ private:
     std::unique_ptr<Display> d_;
 };
 
-// What both benchmarks start from: the display watched, and a copy of the game in a scratch folder
-// (the game keeps its settings beside itself; the copy keeps the build tree clean).
+// What both benchmarks start from: the display watched, and copies of the programs in a scratch folder
+// (the game keeps its settings beside itself; the copies keep the build tree clean).
 struct Stage {
     MapWatch maps;
     QTemporaryDir folder;
-    QString program;
-    // False, with the reason printed, when there is no display or no copy.
-    bool ready(const QString& game);
+    // False, with the reason printed, when there is no display or no scratch folder.
+    bool ready();
+    // A copy of `program` in a folder of its own in the stage (a second copy of the same name in
+    // another); its path, or empty with the reason printed.
+    QString copyOf(const QString& program);
+    // Starts `program` on the display, at home in the stage, its errors shown, with `env` added to its
+    // environment; waits for its first window. The time from the start to the map in ns on `clock`
+    // (started here), or -1 when no window appeared within `timeoutMs`.
+    qint64 launch(QProcess& process, const QString& program, const QStringList& args, QElapsedTimer& clock,
+                  const QProcessEnvironment& env = {}, int timeoutMs = 30'000);
+
+private:
+    int copies_ = 0;
 };
-// Runs the program on the X display, at home in `folder`, its errors shown.
-void prepareProcess(QProcess& process, const QString& folder);
+
+// Ends a program the stage launched: asked to stop first, killed when it does not.
+void stopProcess(QProcess& process);

@@ -1,89 +1,112 @@
 // Start-up of the real rimbalo (a solo game, as a player starts it) against a bare 775 x 580 main
 // window built in the same tree: the time from starting the program to its first window being
-// mapped, and the peak resident memory once started, the two programs run in turn. Needs a
-// display: run it under xvfb-run.
+// mapped, and its peak resident memory at that moment and once settled. The programs are run in
+// turn, the order turning round after round, so that the machine's other load falls on all of them
+// alike; the first round only warms the caches. Needs a display: run it under xvfb-run.
 //
-//   startup_bench [--program PATH] [--bare PATH] [--runs N] [--settle-ms N]
+//   startup_bench [--program PATH]... [--bare PATH] [--runs N] [--warmup N] [--settle-ms N]
+//
+// More than one --program times each (another build, say) against the same bare windows.
 
+#include "../common/benchargs.h"
+#include "../common/procstats.h"
+#include "../common/spread.h"
 #include "mapwatch.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
 struct Options {
-    QString program = QStringLiteral(RIMBALO_BIN);
-    QString bare = QStringLiteral(BARE_WINDOW_BIN);
-    int runs = 10;
-    int settleMs = 1000; // after the map, for what the program does once shown (a solo game logs in)
+    QStringList programs;
+    QString bare;
+    int runs, warmup, settleMs;
 };
 
 Options parse(const QStringList& args) {
-    Options o;
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == "--program") o.program = args[i + 1];
-        if (args[i] == "--bare") o.bare = args[i + 1];
-        if (args[i] == "--runs") o.runs = std::max(1, args[i + 1].toInt());
-        if (args[i] == "--settle-ms") o.settleMs = std::max(0, args[i + 1].toInt());
-    }
-    return o;
-}
-
-// Peak resident set of a running process in MB, from /proc (Linux); 0 when unknown.
-double peakRssMb(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
+    const bench::Args a(args);
+    return {a.texts("--program", QStringLiteral(RIMBALO_BIN)),
+            a.text("--bare", QStringLiteral(BARE_WINDOW_BIN)), a.number("--runs", 10, 1),
+            a.number("--warmup", 1, 0),
+            // After the map, for what the program does once shown (a solo game logs in, plays a cue).
+            a.number("--settle-ms", 1000, 0)};
 }
 
 struct Run {
     double mapMs = -1;
-    double rssMb = 0;
+    double mapMb = 0;     // peak resident memory when the window has appeared
+    double settledMb = 0; // the peak once settled
 };
 
-Run startOnce(const QString& program, Stage& stage, int settleMs) {
+Run startOnce(Stage& stage, const QString& program, int settleMs) {
     QProcess p;
-    prepareProcess(p, stage.folder.path());
-    stage.maps.drain();
     QElapsedTimer clock;
-    clock.start();
-    p.start(program, {});
+    const qint64 mapped = stage.launch(p, program, {}, clock);
     Run r;
-    const qint64 mapped = p.waitForStarted(5000) ? stage.maps.waitForMap(clock, 30'000) : -1;
     if (mapped >= 0) {
         r.mapMs = static_cast<double>(mapped) / 1e6;
+        r.mapMb = bench::peakRssMb(p.processId()).value_or(0);
         QThread::msleep(static_cast<unsigned long>(settleMs));
-        r.rssMb = peakRssMb(p.processId());
+        r.settledMb = bench::peakRssMb(p.processId()).value_or(0);
     }
-    p.terminate();
-    if (!p.waitForFinished(10'000)) p.kill();
+    stopProcess(p);
     return r;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
+// One program's figures, run after run, and its ratio to the bare window of the same round.
+struct Series {
+    QString name;
+    QString path;
+    std::vector<double> ms, mapMb, settledMb, msRatio;
+    void add(const Run& r, const Run& bare) {
+        ms.push_back(r.mapMs);
+        mapMb.push_back(r.mapMb);
+        settledMb.push_back(r.settledMb);
+        msRatio.push_back(r.mapMs / bare.mapMs);
+    }
+};
+
+void line(const char* name, const char* unit, const std::vector<double>& v) {
+    const bench::Spread s = bench::spreadOf(v);
+    std::printf("    %-16s %7.1f %s  quartiles %.1f-%.1f  range %.1f-%.1f\n", name, s.median, unit, s.q1,
+                s.q3, s.min, s.max);
 }
 
-void report(const char* what, const char* unit, const std::vector<double>& game,
-            const std::vector<double>& bare, double target) {
-    const auto [gMin, gMax] = std::minmax_element(game.begin(), game.end());
-    const auto [bMin, bMax] = std::minmax_element(bare.begin(), bare.end());
-    const double ratio = median(game) / median(bare);
-    std::printf(
-        "  %-14s rimbalo %6.1f %s [%.1f-%.1f]  bare %6.1f %s [%.1f-%.1f]  ratio %.2fx  target <= %.1fx: %s\n",
-        what, median(game), unit, *gMin, *gMax, median(bare), unit, *bMin, *bMax, ratio, target,
-        ratio <= target ? "ok" : "OVER");
+void verdict(const char* what, double game, double bare, double target) {
+    const double ratio = game / bare;
+    std::printf("    %-16s %.2fx the bare window (%s)  target <= %.1fx: %s\n", "", ratio, what, target,
+                ratio <= target ? "ok" : "OVER");
+}
+
+void report(const Series& bare, const std::vector<Series>& games, int settleMs) {
+    const auto median = [](const std::vector<double>& v) { return bench::percentile(v, 0.5); };
+    std::printf("to the mapped window:\n");
+    line("bare", "ms", bare.ms);
+    for (const Series& g : games) {
+        line(qPrintable(g.name), "ms", g.ms);
+        verdict("ratio of medians", median(g.ms), median(bare.ms), 2.0);
+        const bench::Spread r = bench::spreadOf(g.msRatio);
+        std::printf("    %-16s run by run %.2fx, quartiles %.2f-%.2fx\n", "", r.median, r.q1, r.q3);
+    }
+    std::printf("peak resident memory when the window appears:\n");
+    line("bare", "MB", bare.mapMb);
+    for (const Series& g : games) {
+        line(qPrintable(g.name), "MB", g.mapMb);
+        verdict("ratio of medians", median(g.mapMb), median(bare.mapMb), 1.5);
+    }
+    std::printf("peak resident memory %d ms later:\n", settleMs);
+    line("bare", "MB", bare.settledMb);
+    for (const Series& g : games) {
+        line(qPrintable(g.name), "MB", g.settledMb);
+        verdict("ratio of medians", median(g.settledMb), median(bare.settledMb), 1.5);
+    }
 }
 
 } // namespace
@@ -92,31 +115,47 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const Options o = parse(app.arguments());
     Stage stage;
-    if (!stage.ready(o.program)) return 1;
-    std::vector<double> gameMs, bareMs, gameMb, bareMb;
-    for (int i = 0; i < o.runs; ++i) {
-        Run g, b;
-        if (i % 2) {
-            g = startOnce(stage.program, stage, o.settleMs);
-            b = startOnce(o.bare, stage, o.settleMs);
-        } else {
-            b = startOnce(o.bare, stage, o.settleMs);
-            g = startOnce(stage.program, stage, o.settleMs);
-        }
-        if (g.mapMs < 0 || b.mapMs < 0) {
-            std::fprintf(stderr, "run %d: a window did not appear\n", i + 1);
-            return 1;
-        }
-        std::printf("run %d: rimbalo %.1f ms %.1f MB | bare %.1f ms %.1f MB\n", i + 1, g.mapMs, g.rssMb,
-                    b.mapMs, b.rssMb);
-        std::fflush(stdout);
-        gameMs.push_back(g.mapMs);
-        bareMs.push_back(b.mapMs);
-        gameMb.push_back(g.rssMb);
-        bareMb.push_back(b.rssMb);
+    if (!stage.ready()) return 1;
+    std::vector<Series> games;
+    for (const QString& program : o.programs) {
+        const QString copy = stage.copyOf(program);
+        if (copy.isEmpty()) return 1;
+        // Builds of one name are told apart by their folders.
+        const QFileInfo file(program);
+        const QString name = o.programs.size() == 1
+                                 ? QStringLiteral("rimbalo")
+                                 : file.dir().dirName() + QLatin1Char('/') + file.fileName();
+        games.push_back({name, copy, {}, {}, {}, {}});
+        std::printf("%s: %s\n", qPrintable(name), qPrintable(program));
     }
-    std::printf("over %d runs each, median [spread]:\n", o.runs);
-    report("to mapped", "ms", gameMs, bareMs, 2.0);
-    report("peak RSS", "MB", gameMb, bareMb, 1.5);
+    Series bare{QStringLiteral("bare"), o.bare, {}, {}, {}, {}};
+    const int programs = static_cast<int>(games.size()) + 1;
+    for (int round = 1 - o.warmup; round <= o.runs; ++round) {
+        // Program 0 is the bare window; the order turns by one each round.
+        std::vector<Run> runs(static_cast<std::size_t>(programs));
+        for (int k = 0; k < programs; ++k) {
+            const int which = (k + round + programs * o.warmup) % programs;
+            const QString& path = which == 0 ? bare.path : games[static_cast<std::size_t>(which - 1)].path;
+            runs[static_cast<std::size_t>(which)] = startOnce(stage, path, o.settleMs);
+            if (runs[static_cast<std::size_t>(which)].mapMs < 0) {
+                std::fprintf(stderr, "round %d: no window of %s appeared\n", round, qPrintable(path));
+                return 1;
+            }
+        }
+        std::printf("%s %d: bare %.1f ms %.1f/%.1f MB", round < 1 ? "warm-up" : "run",
+                    round < 1 ? round + o.warmup : round, runs[0].mapMs, runs[0].mapMb, runs[0].settledMb);
+        for (std::size_t g = 0; g < games.size(); ++g) {
+            const Run& r = runs[g + 1];
+            std::printf(" | %s %.1f ms %.1f/%.1f MB", qPrintable(games[g].name), r.mapMs, r.mapMb,
+                        r.settledMb);
+            if (round >= 1) games[g].add(r, runs[0]);
+        }
+        std::printf("\n");
+        std::fflush(stdout);
+        if (round >= 1) bare.add(runs[0], runs[0]);
+    }
+    std::printf("over %d runs each, after %d warm-up (memory: peak at the map / %d ms later):\n", o.runs,
+                o.warmup, o.settleMs);
+    report(bare, games, o.settleMs);
     return 0;
 }

@@ -3,17 +3,17 @@
 //
 //   server_loopback_bench [--server PATH] [--samples N] [--bursts N] [--idle-seconds N]
 
+#include "../common/benchargs.h"
 #include "../common/loopbackclient.h"
+#include "../common/procstats.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTcpSocket>
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,49 +26,23 @@ using bench::percentile;
 namespace in = bench::in;
 namespace msg = bench::msg;
 
-// CPU time of a process in seconds, from /proc (Linux).
-std::optional<double> cpuSeconds(qint64 pid) {
-    QFile sched(QStringLiteral("/proc/%1/schedstat").arg(pid));
-    if (sched.open(QIODevice::ReadOnly)) return sched.readAll().split(' ').value(0).toDouble() / 1e9;
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QList<QByteArray> f = stat.readAll().split(')').value(1).trimmed().split(' ');
-    return (f.value(11).toDouble() + f.value(12).toDouble()) / 100.0; // utime + stime in ticks
-}
-
-std::optional<long> contextSwitches(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) return std::nullopt;
-    long total = 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.contains("ctxt_switches:")) total += line.split(':').value(1).trimmed().toLong();
-    return total;
-}
-
 struct Options {
-    QString server = QStringLiteral(RIMBALO_SERVER_BIN);
-    int samples = 2000;
-    int bursts = 200;
-    int idleSeconds = 30;
+    QString server;
+    int samples, bursts, idleSeconds;
 };
 
 Options parse(const QStringList& args) {
-    Options o;
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == "--server") o.server = args[i + 1];
-        if (args[i] == "--samples") o.samples = std::max(1, args[i + 1].toInt());
-        if (args[i] == "--bursts") o.bursts = std::max(1, args[i + 1].toInt());
-        if (args[i] == "--idle-seconds") o.idleSeconds = std::max(1, args[i + 1].toInt());
-    }
-    return o;
+    const bench::Args a(args);
+    return {a.text("--server", QStringLiteral(RIMBALO_SERVER_BIN)), a.number("--samples", 2000, 1),
+            a.number("--bursts", 200, 1), a.number("--idle-seconds", 30, 1)};
 }
 
 void measureIdle(qint64 pid, int seconds) {
-    const auto cpu0 = cpuSeconds(pid);
-    const auto cs0 = contextSwitches(pid);
+    const auto cpu0 = bench::cpuSeconds(pid);
+    const auto cs0 = bench::contextSwitches(pid);
     std::this_thread::sleep_for(std::chrono::seconds(seconds));
-    const auto cpu1 = cpuSeconds(pid);
-    const auto cs1 = contextSwitches(pid);
+    const auto cpu1 = bench::cpuSeconds(pid);
+    const auto cs1 = bench::contextSwitches(pid);
     if (!cpu0 || !cpu1) {
         std::printf("idle CPU: not measurable on this system\n");
         return;

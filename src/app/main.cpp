@@ -2,12 +2,14 @@
 // runs until the main window closes.
 
 #include "app/hintsource.h"
+#include "appstyle.h"
 #include "benchhook.h"
 #include "client/filelocations.h"
 #include "client/settingsfile.h"
 #include "client/tchat.h"
 #include "windows/hostdialog.h"
 #include "windows/joindialog.h"
+#include "windows/paintedicon.h"
 #include "windows/tabout.h"
 #include "windows/tdownload.h"
 #include "windows/tgamestart.h"
@@ -15,6 +17,7 @@
 #include "windows/tphrases.h"
 #include "windows/tspylist.h"
 #include "windows/ttallylist.h"
+#include "windows/version.h"
 
 #ifdef RIMBALO_HAS_SERVER
 #include "app/serverthread.h"
@@ -26,7 +29,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QIcon>
 #include <QLockFile>
 
 #include <memory>
@@ -49,28 +51,39 @@ windows::Ttallylist::Files tallyFiles() {
             FileLocations::writePath(name)};
 }
 
-// The tally list hears of every recorded game and opens from the main window's "View Tally".
-void wireTally(client::Tchat& tchat, windows::Ttallylist& tally) {
+template <class T, class... Args> windows::LazyWindow<T> later(Args... args) {
+    return windows::LazyWindow<T>::later([args...] { return std::make_unique<T>(args...); });
+}
+
+// The tally list, read from its file when it is built, hears of every recorded game and opens from the
+// main window's "View Tally".
+void wireTally(client::Tchat& tchat, const windows::LazyWindow<windows::Ttallylist>& tally) {
+    tally.whenBuilt([t = &tchat](windows::Ttallylist* w) {
+        QObject::connect(w, &windows::Ttallylist::saveFailed, t, &client::Tchat::systemLine);
+        w->load();
+    });
     QObject::connect(
-        &tchat, &client::Tchat::gameRecorded, &tally,
-        [t = &tchat, w = &tally](const QString& winner) { w->addgame(winner, t->otherSeatNames()); });
-    QObject::connect(&tchat, &client::Tchat::tallyRequested, &tally,
-                     [t = &tchat, w = &tally] { w->showWith(t->otherSeatNames(), t); });
-    QObject::connect(&tally, &windows::Ttallylist::saveFailed, &tchat, &client::Tchat::systemLine);
+        &tchat, &client::Tchat::gameRecorded, &tchat,
+        [t = &tchat, tally](const QString& winner) { tally->addgame(winner, t->otherSeatNames()); });
+    QObject::connect(&tchat, &client::Tchat::tallyRequested, &tchat,
+                     [t = &tchat, tally] { tally->showWith(t->otherSeatNames(), t); });
 }
 
 // The phrase editor opens with the buttons' phrases and hands the edited ones back.
-void wirePhrases(client::Tchat& tchat, windows::Tphrases& phrases) {
-    QObject::connect(&tchat, &client::Tchat::phraseListRequested, &phrases,
-                     [t = &tchat, w = &phrases] { w->showWith(t->phrases(), t); });
-    QObject::connect(&phrases, &windows::Tphrases::phrasesChosen, &tchat,
-                     [t = &tchat](const windows::Tphrases::Phrases& p) { t->setPhrases(p); });
+void wirePhrases(client::Tchat& tchat, const windows::LazyWindow<windows::Tphrases>& phrases) {
+    phrases.whenBuilt([t = &tchat](windows::Tphrases* w) {
+        QObject::connect(w, &windows::Tphrases::phrasesChosen, t,
+                         [t](const windows::Tphrases::Phrases& p) { t->setPhrases(p); });
+    });
+    QObject::connect(&tchat, &client::Tchat::phraseListRequested, &tchat,
+                     [t = &tchat, phrases] { phrases->showWith(t->phrases(), t); });
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new AppStyle);
 #ifdef RIMBALO_HAS_STOPSIGNALS
     // Caught from the start: a stop that comes while the windows are built waits for the event loop.
     StopSignals stop;
@@ -81,8 +94,6 @@ int main(int argc, char* argv[]) {
 #endif
     QApplication::setApplicationName(QStringLiteral("Rimbalo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(RIMBALO_APP_ID));
-    // The icon the install rules put in the desktop's icon theme (none when run from the build).
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(RIMBALO_APP_ID)));
     // The main window alone decides when the program ends (help or the spy list may still be open).
     QApplication::setQuitOnLastWindowClosed(false);
     // The marker an installer looks for to see that the game is running (held until the program ends).
@@ -91,21 +102,31 @@ int main(int argc, char* argv[]) {
     running.setStaleLockTime(0);
     (void)running.tryLock(0);
     useUserFolderWhenInstalled();
+    const QString version = QString::fromLatin1(windows::kVersionText);
+
+    // The auxiliary windows are built when first needed (most when the player opens them; the tally
+    // list just after the main window appears), so they do not hold back the main window's first
+    // appearance. They outlive the main window.
+    using namespace windows;
+    const auto tally =
+        LazyWindow<Ttallylist>::later([] { return std::make_unique<Ttallylist>(tallyFiles()); });
+    const auto about = later<Tabout>();
+    const auto gamestart = later<Tgamestart>();
+    const auto help = later<Thelp>(version);
+    const auto phrases = later<Tphrases>();
+    const auto spylist = later<Tspylist>();
+    const auto download = later<Tdownload>();
+    const auto hostDialog = later<HostDialog>();
+    const auto joinDialog = later<JoinDialog>();
 
     client::Tchat tchat;
-    windows::Ttallylist tally(tallyFiles());
-    tally.load();
     wireTally(tchat, tally);
-    windows::Tabout about;
-    windows::Tgamestart gamestart;
-    windows::Thelp help(about.versionText());
-    windows::Tphrases phrases;
     wirePhrases(tchat, phrases);
 #ifdef RIMBALO_HAS_SERVER
     // Every hosted game gets a fresh server, run in its own thread: hosting again (another port, after
     // a solo game) or joining someone else's game ends the one this program served. The thread ends
     // with the program, after the main window has gone.
-    server.setVersionText(about.versionText());
+    server.setVersionText(version);
     wireHosting(tchat, server);
 #else
     tchat.setServerStarter([](quint16, QString* error) -> quint16 {
@@ -113,22 +134,29 @@ int main(int argc, char* argv[]) {
         return 0;
     });
 #endif
-    windows::Tspylist spylist;
-    windows::Tdownload download;
-    download.setSavePath(&client::FileLocations::writePath);
-    // Once the lobby or its installer runs, the game ends as through "Exit".
-    QObject::connect(&download, &windows::Tdownload::exitRequested, &tchat, &QWidget::close);
+    download.whenBuilt([t = &tchat](Tdownload* w) {
+        w->setSavePath(&client::FileLocations::writePath);
+        // Once the lobby or its installer runs, the game ends as through "Exit".
+        QObject::connect(w, &Tdownload::exitRequested, t, &QWidget::close);
+    });
 
-    windows::HostDialog hostDialog;
-    windows::JoinDialog joinDialog;
-
-    tchat.setVersionText(about.versionText());
+    tchat.setVersionText(version);
     tchat.setHintSource(gameHints());
-    tchat.attachWindows({&gamestart, &help, &about, &spylist, &download, &hostDialog, &joinDialog});
+    tchat.attachWindows({gamestart, help, about, spylist, download, hostDialog, joinDialog});
     QObject::connect(&tchat, &client::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     installBenchHook(tchat);
     tchat.setArguments(QApplication::arguments().mid(1));
     tchat.show();
+    // As soon as the main window is on the screen: the windows' icon (the one the install rules put in
+    // the desktop's icon theme, painted rather than looked up), and the tally list, whose file is read
+    // at start-up (and written at exit) whether or not the list is opened.
+    QMetaObject::invokeMethod(
+        &app,
+        [tally] {
+            QApplication::setWindowIcon(windows::appIcon());
+            (void)tally.get();
+        },
+        Qt::QueuedConnection);
 #ifdef RIMBALO_HAS_STOPSIGNALS
     // Logging out or a service manager's stop closes the window as "Exit" does, so settings are kept.
     QObject::connect(&stop, &StopSignals::stopRequested, &tchat, &QWidget::close);

@@ -7,6 +7,7 @@
 #include "protocol/messages.h"
 #include "protocol/text.h"
 #include "windows/artwork.h"
+#include "windows/paintedicon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,7 +52,9 @@ void ChatInput::buildSmileyMenu(QAbstractButton* button) {
     smilies_ = new QMenu(button);
     smilies_->setObjectName(QStringLiteral("popup_smilies"));
     for (int i = 0; i < smilies::kCount; ++i) {
-        QAction* a = smilies_->addAction(QIcon(QPixmap::fromImage(smilies::picture(i))), smilies::code(i));
+        // The faces are drawn when the menu first opens.
+        QAction* a =
+            smilies_->addAction(windows::imageIcon([i] { return smilies::picture(i); }), smilies::code(i));
         a->setObjectName(QStringLiteral("smiley%1").arg(smilies::kFirstCode + i));
         connect(a, &QAction::triggered, this, [this, i] { addSmiley(i); });
     }

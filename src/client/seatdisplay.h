@@ -4,6 +4,7 @@
 // sits where, onlookers (kept in the spy list) included.
 
 #include "protocol/messages.h"
+#include "windows/lazywindow.h"
 
 #include <QObject>
 #include <QPoint>
@@ -33,7 +34,8 @@ public:
     // The client state the server's seat news is read against (which slot is ours, the game kind).
     void attach(const ClientState* state) { state_ = state; }
     // The list onlookers are shown in; none when missing.
-    void setSpyList(windows::Tspylist* spylist) { spylist_ = spylist; }
+    // The onlooker list, built when an entry first goes into it.
+    void setSpyList(windows::LazyWindow<windows::Tspylist> spylist) { spylist_ = std::move(spylist); }
 
     // The server's news about the seats: logins (one newcomer, or everyone already there); a
     // connection closed (a seat's computer player's name shows for seat 2 and in a team game, else it
@@ -97,7 +99,7 @@ private:
         int y = 0;
     };
     const ClientState* state_ = nullptr;
-    windows::Tspylist* spylist_ = nullptr;
+    windows::LazyWindow<windows::Tspylist> spylist_;
     std::array<Row, kSeats> rows_;
     QWidget* turn_ = nullptr;
 };

@@ -222,16 +222,20 @@ void Tchat::attachWindows(const Windows& w) {
     windows_ = w;
     seats_->setSpyList(w.spylist);
     attachNetworkWindows();
-    if (w.help && w.about)
-        connect(w.help, &windows::Thelp::aboutRequested, this, [this] { windows_.about->showOver(this); });
-    if (w.spylist) connect(w.spylist, &windows::Tspylist::kickRequested, this, &Tchat::kicking);
-    if (w.gamestart) {
-        connect(w.gamestart, &windows::Tgamestart::startRequested, this,
+    if (w.about)
+        w.help.whenBuilt([this](windows::Thelp* help) {
+            connect(help, &windows::Thelp::aboutRequested, this, [this] { windows_.about->showOver(this); });
+        });
+    w.spylist.whenBuilt([this](windows::Tspylist* spylist) {
+        connect(spylist, &windows::Tspylist::kickRequested, this, &Tchat::kicking);
+    });
+    w.gamestart.whenBuilt([this](windows::Tgamestart* gamestart) {
+        connect(gamestart, &windows::Tgamestart::startRequested, this,
                 [this](const windows::Tgamestart::Options& o) {
                     sendStartGame(o.playtoscore, o.creationtime, o.timepenalty, o.teamgame, o.tiles);
                     saveinifile();
                 });
-    }
+    });
 }
 
 QAction* Tchat::action(const char* name) const {

@@ -10,6 +10,7 @@
 #include "protocol/facts.h"
 #include "protocol/messages.h"
 #include "settingsfile.h"
+#include "windows/lazywindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -63,15 +64,16 @@ public:
     explicit Tchat(QWidget* parent = nullptr);
     ~Tchat() override;
 
-    // The auxiliary windows the menu opens and the handlers fill; any may be missing.
+    // The auxiliary windows the menu opens and the handlers fill; any may be missing. Each is built
+    // when first used: the window connects to one when it is built.
     struct Windows {
-        windows::Tgamestart* gamestart = nullptr;
-        windows::Thelp* help = nullptr;
-        windows::Tabout* about = nullptr;
-        windows::Tspylist* spylist = nullptr;
-        windows::Tdownload* download = nullptr;
-        windows::HostDialog* hostDialog = nullptr;
-        windows::JoinDialog* joinDialog = nullptr;
+        windows::LazyWindow<windows::Tgamestart> gamestart{};
+        windows::LazyWindow<windows::Thelp> help{};
+        windows::LazyWindow<windows::Tabout> about{};
+        windows::LazyWindow<windows::Tspylist> spylist{};
+        windows::LazyWindow<windows::Tdownload> download{};
+        windows::LazyWindow<windows::HostDialog> hostDialog{};
+        windows::LazyWindow<windows::JoinDialog> joinDialog{};
     };
     void attachWindows(const Windows& w);
     // The version text sent at login.

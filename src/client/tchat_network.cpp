@@ -46,26 +46,30 @@ void Tchat::setUpConnection() {
 
 void Tchat::attachNetworkWindows() {
     const Windows& w = windows_;
-    if (w.hostDialog) connect(w.hostDialog, &windows::HostDialog::hostRequested, this, &Tchat::hostGame);
-    if (w.joinDialog) connect(w.joinDialog, &windows::JoinDialog::joinRequested, this, &Tchat::joinGame);
-    if (w.download) {
-        connect(w.download, &windows::Tdownload::hostRequested, this, &Tchat::openHostDialog);
-        connect(w.download, &windows::Tdownload::joinRequested, this, &Tchat::openJoinDialog);
-        connect(w.download, &windows::Tdownload::dontShowAgainChanged, this, [this](bool dontShow) {
+    w.hostDialog.whenBuilt([this](windows::HostDialog* dialog) {
+        connect(dialog, &windows::HostDialog::hostRequested, this, &Tchat::hostGame);
+    });
+    w.joinDialog.whenBuilt([this](windows::JoinDialog* dialog) {
+        connect(dialog, &windows::JoinDialog::joinRequested, this, &Tchat::joinGame);
+    });
+    w.download.whenBuilt([this](windows::Tdownload* download) {
+        connect(download, &windows::Tdownload::hostRequested, this, &Tchat::openHostDialog);
+        connect(download, &windows::Tdownload::joinRequested, this, &Tchat::openJoinDialog);
+        connect(download, &windows::Tdownload::dontShowAgainChanged, this, [this](bool dontShow) {
             NetworkSettings n = settings_.loadNetwork();
             n.showlobby = !dontShow;
             saveNetwork(n);
         });
-    }
-    if (w.gamestart) {
-        connect(w.gamestart, &windows::Tgamestart::optionsChanged, this, &Tchat::showNextGameOptions);
-        connect(w.gamestart, &windows::Tgamestart::optionsChanged, this,
+    });
+    w.gamestart.whenBuilt([this](windows::Tgamestart* gamestart) {
+        connect(gamestart, &windows::Tgamestart::optionsChanged, this, &Tchat::showNextGameOptions);
+        connect(gamestart, &windows::Tgamestart::optionsChanged, this,
                 [this](const windows::Tgamestart::Options& o) {
                     emit computerOpponentsChanged(o.opponents);
                     showComputerLevel(o.expert);
                     emit computerLevelChanged(o.expert);
                 });
-    }
+    });
 }
 
 int Tchat::computerOpponents() const {
@@ -170,7 +174,7 @@ void Tchat::openConnection(const QString& host, quint16 port) {
 }
 
 void Tchat::openHostDialog() {
-    windows::HostDialog* dialog = windows_.hostDialog;
+    windows::HostDialog* dialog = windows_.hostDialog.get();
     if (!dialog) return;
     const NetworkSettings n = settings_.loadNetwork();
     // While this window hosts for others the dialog shows where to find the game.

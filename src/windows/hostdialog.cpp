@@ -5,7 +5,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,24 +13,18 @@
 namespace windows {
 
 HostDialog::HostDialog(QWidget* parent)
-    : AuxWindow(QStringLiteral("HostDialog"), QStringLiteral("Rimbalo - Host a Game"), parent) {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(380, 360);
-
-    makeHeading(QStringLiteral("Host a Game"));
-    name_ = makeNameField(52);
+    : AddressDialog(QStringLiteral("HostDialog"), QStringLiteral("Rimbalo - Host a Game"),
+                    QStringLiteral("Host a Game"), QSize(380, 360), parent) {
     connect(name_, &QLineEdit::textChanged, this, &HostDialog::updateHostButton);
-    port_ = makePortField(84, kGamePort);
+    makeAddressRow(84, false);
 
-    host_ = new ImageButton(QStringLiteral("button_host"), QStringLiteral("Host"), this);
-    host_->setBaseColour(QColor(46, 140, 70));
-    host_->setGlyph(glyphs::playTriangle);
-    host_->setGeometry(240, 82, 110, 30);
-    connect(host_, &QAbstractButton::clicked, this, &HostDialog::host);
+    hostButton_ = new ImageButton(QStringLiteral("button_host"), QStringLiteral("Host"), this);
+    hostButton_->setBaseColour(QColor(46, 140, 70));
+    hostButton_->setGlyph(glyphs::playTriangle);
+    hostButton_->setGeometry(240, 82, 110, 30);
+    connect(hostButton_, &QAbstractButton::clicked, this, &HostDialog::host);
 
-    status_ = makeLabel(QStringLiteral("label_status"), QString());
-    status_->setWordWrap(true);
-    status_->setGeometry(24, 120, 332, 48);
+    makeStatus(QRect(24, 120, 332, 48));
 
     addresses_ = new QListWidget(this);
     addresses_->setObjectName(QStringLiteral("list_addresses"));
@@ -124,15 +117,11 @@ void HostDialog::useOtherPort() {
 }
 
 void HostDialog::updateHostButton() {
-    host_->setEnabled(!name().isEmpty());
+    hostButton_->setEnabled(!name().isEmpty());
 }
 
-void HostDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        host();
-        return;
-    }
-    AuxWindow::keyPressEvent(event);
+void HostDialog::confirm() {
+    host();
 }
 
 } // namespace windows

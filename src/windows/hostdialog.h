@@ -2,18 +2,15 @@
 // "Host a Game…": the player's name and the port, then the addresses friends use to join. Hosting
 // itself is the owner's work: the dialog asks for it (hostRequested) and is told how it went.
 
-#include "auxwindow.h"
+#include "addressdialog.h"
 
-class QLabel;
-class QLineEdit;
 class QListWidget;
-class QSpinBox;
 
 namespace windows {
 
 class ImageButton;
 
-class HostDialog : public AuxWindow {
+class HostDialog : public AddressDialog {
     Q_OBJECT
 public:
     explicit HostDialog(QWidget* parent = nullptr);
@@ -39,15 +36,12 @@ signals:
     void hostRequested(const QString& name, quint16 port);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void confirm() override;
 
 private:
     void updateHostButton();
 
-    QLineEdit* name_;
-    QSpinBox* port_;
-    ImageButton* host_;
-    QLabel* status_;
+    ImageButton* hostButton_;
     QListWidget* addresses_;
     ImageButton* copy_;
     ImageButton* otherPort_;

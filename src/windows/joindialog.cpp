@@ -4,7 +4,6 @@
 #include "netaddress.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -12,26 +11,10 @@
 namespace windows {
 
 JoinDialog::JoinDialog(QWidget* parent)
-    : AuxWindow(QStringLiteral("JoinDialog"), QStringLiteral("Rimbalo - Join a Game"), parent) {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(380, 250);
-
-    makeHeading(QStringLiteral("Join a Game"));
-    name_ = makeNameField(52);
-
-    makeLabel(QStringLiteral("label_host"), QStringLiteral("Host address:"))->setGeometry(24, 84, 100, 24);
-    host_ = new QComboBox(this);
-    host_->setObjectName(QStringLiteral("combo_host"));
-    host_->setEditable(true);
-    host_->setInsertPolicy(QComboBox::NoInsert);
-    host_->setGeometry(130, 84, 226, 24);
-    host_->lineEdit()->setPlaceholderText(QStringLiteral("name, IPv4 or IPv6 address"));
-
-    port_ = makePortField(116, kGamePort);
-
-    status_ = makeLabel(QStringLiteral("label_status"), QString());
-    status_->setWordWrap(true);
-    status_->setGeometry(24, 146, 332, 44);
+    : AddressDialog(QStringLiteral("JoinDialog"), QStringLiteral("Rimbalo - Join a Game"),
+                    QStringLiteral("Join a Game"), QSize(380, 250), parent) {
+    makeAddressRow(84, true);
+    makeStatus(QRect(24, 146, 332, 44));
 
     auto* joinButton = new ImageButton(QStringLiteral("button_join"), QStringLiteral("Join"), this);
     joinButton->setBaseColour(QColor(46, 140, 70));
@@ -72,12 +55,8 @@ void JoinDialog::join() {
     emit joinRequested(name, target->host, target->port);
 }
 
-void JoinDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        join();
-        return;
-    }
-    AuxWindow::keyPressEvent(event);
+void JoinDialog::confirm() {
+    join();
 }
 
 } // namespace windows

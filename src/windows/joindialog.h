@@ -2,16 +2,11 @@
 // "Join a Game…": the player's name, the host's address (a name, IPv4 or IPv6, optionally with
 // ":PORT") and the port. The owner connects (joinRequested) and remembers the hosts it is given.
 
-#include "auxwindow.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QSpinBox;
+#include "addressdialog.h"
 
 namespace windows {
 
-class JoinDialog : public AuxWindow {
+class JoinDialog : public AddressDialog {
     Q_OBJECT
 public:
     static constexpr int kRecentHosts = 5;
@@ -27,13 +22,7 @@ signals:
     void joinRequested(const QString& name, const QString& host, quint16 port);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QLineEdit* name_;
-    QComboBox* host_;
-    QSpinBox* port_;
-    QLabel* status_;
+    void confirm() override;
 };
 
 } // namespace windows

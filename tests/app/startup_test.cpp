@@ -1,13 +1,18 @@
-// What a starting program loads: the sound output (Qt Multimedia and the sound system's libraries)
-// only when the first sound plays. Runs first in this program, before any test plays a sound.
+// What a starting program loads: no image format to show the main window, and the sound output (Qt
+// Multimedia and the sound system's libraries) only when the first sound plays. Runs first in this
+// program, before any test reads an image file or plays a sound.
 
+#include "app/appstyle.h"
 #include "client/filelocations.h"
 #include "client/soundcues.h"
 #include "client/tchat.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +21,37 @@ namespace {
 bool mapped(const char* library) {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
+TEST(StartUp, NoImageFormatIsLoadedToShowTheMainWindow) {
+    if (!QFile::exists(QStringLiteral("/proc/self/maps"))) GTEST_SKIP() << "loaded libraries not listed here";
+    QApplication::setStyle(new AppStyle);
+    QTemporaryDir dir;
+    client::FileLocations::setProgramFolder(dir.path());
+    client::FileLocations::setUserFolder(dir.path());
+    {
+        client::Tchat window;
+        window.setMessageBox([](const QString&) {});
+        window.setArguments({QStringLiteral("Ann")});
+        window.show();
+        QTest::qWait(1);
+        EXPECT_FALSE(mapped("/imageformats/")) << "an image file was read to show the main window";
+
+        // The menu bar's overflow arrow, read when it is shown, is the desktop style's picture.
+        auto* arrow = window.menuBar()->findChild<QToolButton*>();
+        ASSERT_NE(arrow, nullptr);
+        const QImage shown = arrow->icon().pixmap(QSize(16, 16)).toImage();
+        const auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+        ASSERT_NE(style, nullptr);
+        const QImage desktop = style->baseStyle()
+                                   ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                                   .pixmap(QSize(16, 16))
+                                   .toImage();
+        EXPECT_FALSE(shown.isNull());
+        EXPECT_TRUE(shown == desktop);
+    }
+    client::FileLocations::setProgramFolder({});
+    client::FileLocations::setUserFolder({});
 }
 
 TEST(StartUp, TheSoundOutputIsLoadedAtTheFirstSoundAndNotBefore) {

@@ -1,8 +1,12 @@
-// The host's seat popup, the own "Just Watch" item and the Start button.
+// The host's seat popup, the own "Just Watch" item, the Start button and the windows the menu opens.
 
 #include "harness.h"
 
+#include "windows/tabout.h"
 #include "windows/tgamestart.h"
+#include "windows/thelp.h"
+
+#include <QAbstractButton>
 
 #include <QMenu>
 
@@ -99,4 +103,32 @@ TEST(ViewTally, AsksForTheTallyListWithTheOtherSeatsNames) {
     QObject::connect(&h.tchat, &client::Tchat::tallyRequested, [&requests] { ++requests; });
     h.action("ViewTally1")->trigger();
     EXPECT_EQ(requests, 1);
+}
+
+TEST(HelpMenu, WindowsAreBuiltWhenFirstOpenedAndThenWired) {
+    Harness h;
+    int built = 0;
+    const auto help = windows::LazyWindow<windows::Thelp>::later([&built] {
+        ++built;
+        return std::make_unique<windows::Thelp>(QStringLiteral("1.0.11"));
+    });
+    const auto about = windows::LazyWindow<windows::Tabout>::later([&built] {
+        ++built;
+        return std::make_unique<windows::Tabout>();
+    });
+    h.tchat.attachWindows({.help = help, .about = about});
+    h.login(1, QStringLiteral("Ann"));
+    EXPECT_EQ(built, 0) << "a window the player has not opened was built";
+
+    h.action("Content1")->trigger();
+    ASSERT_TRUE(help.built());
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(about.built());
+    // The help window's About button, connected when the help window was built, opens the about box.
+    help->findChild<QAbstractButton*>(QStringLiteral("button_about"))->click();
+    ASSERT_TRUE(about.built());
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(built, 2);
+    help->close();
+    about->close();
 }
