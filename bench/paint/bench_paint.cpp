@@ -4,12 +4,15 @@
 //
 //   bench_paint [--benchmark_repetitions=10 --benchmark_report_aggregates_only=true]
 //   bench_paint --screenshot=FILE     saves the window as the benchmarks paint it, a tile in hand
+//   bench_paint --scale=2             the same with the window grown so that the panel shows at twice
+//                                     its base size (factors in tenths: 1, 1.1 ... )
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM names another (xcb under Xvfb for a real
 // X server); QT_SCALE_FACTOR=2 measures at a device pixel ratio of 2.
 
 #include "client/boardview.h"
 #include "client/filelocations.h"
+#include "client/panelscale.h"
 #include "client/tchat.h"
 #include "client/tileimages.h"
 
@@ -21,12 +24,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
 namespace {
 
 constexpr int kBoardTiles = 100;
+qreal panelFactor = 1; // --scale
 
 // A logged-in main window on its turn, 100 tiles on the board and 20 in the rack, shown and painted.
 struct Table {
@@ -70,6 +75,14 @@ struct Table {
         rack = tchat.findChild<QWidget*>(QStringLiteral("rackstrip"));
         tchat.show();
         settle();
+        if (panelFactor != 1) {
+            const QWidget* host = tchat.findChild<QWidget*>(QStringLiteral("clientarea"));
+            const QSize frame = tchat.size() - host->size(); // the menu bar
+            tchat.resize(
+                QSize(client::scale::px(750, panelFactor) + 15, client::scale::px(520, panelFactor) + 12) +
+                frame);
+            settle();
+        }
     }
     ~Table() {
         client::FileLocations::setProgramFolder({});
@@ -101,8 +114,7 @@ BENCHMARK(BoardFullRepaint)->Unit(benchmark::kMicrosecond);
 // Cell (7, 3) holds a tile.
 void BoardOneCellRepaint(benchmark::State& state) {
     Table& t = table();
-    const QRect cell(6 * client::BoardView::kCellWidth, 2 * client::BoardView::kCellHeight,
-                     client::BoardView::kCellWidth, client::BoardView::kCellHeight);
+    const QRect cell = t.view->cellRect(7, 3);
     for (auto _ : state)
         t.board->repaint(cell);
 }
@@ -113,14 +125,14 @@ BENCHMARK(BoardOneCellRepaint)->Unit(benchmark::kMicrosecond);
 // the next.
 void moveHeldTile(benchmark::State& state, int y) {
     Table& t = table();
-    t.view->boardMouseDown(Qt::LeftButton, QPoint(6 * 20 + 8, 2 * 30 + 12)); // lift (7, 3)
+    t.view->boardMouseDown(Qt::LeftButton, t.view->cellRect(7, 3).center()); // lift (7, 3)
     Table::settle();
     int x = 40;
     int step = 5;
     for (auto _ : state) {
         x += step;
         if (x > 400 || x < 40) step = -step;
-        const QPointF at(x, y);
+        const QPointF at = QPointF(x, y) * panelFactor;
         QMouseEvent move(QEvent::MouseMove, at, t.board->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(t.board, &move);
@@ -178,8 +190,8 @@ BENCHMARK(TileFromImageList)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 // The window with the tile of cell (7, 3) in hand over cell (10, 8), as the screen shows it.
 int screenshot(const QString& file) {
     Table& t = table();
-    t.view->boardMouseDown(Qt::LeftButton, QPoint(6 * 20 + 8, 2 * 30 + 12));
-    const QPointF at(9 * 20 + 4, 7 * 30 + 4);
+    t.view->boardMouseDown(Qt::LeftButton, t.view->cellRect(7, 3).center());
+    const QPointF at(t.view->cellRect(10, 8).topLeft() + QPoint(4, 4));
     QMouseEvent move(QEvent::MouseMove, at, t.board->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(t.board, &move);
@@ -194,6 +206,15 @@ int screenshot(const QString& file) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    for (const QString& arg : QCoreApplication::arguments()) {
+        if (!arg.startsWith(QLatin1String("--scale="))) continue;
+        bool ok = false;
+        panelFactor = arg.section(QLatin1Char('='), 1).toDouble(&ok);
+        if (!ok || panelFactor < 1 || panelFactor > 4) {
+            fprintf(stderr, "--scale takes a factor from 1 to 4\n");
+            return 2;
+        }
+    }
     for (const QString& arg : QCoreApplication::arguments())
         if (arg.startsWith(QLatin1String("--screenshot=")))
             return screenshot(arg.section(QLatin1Char('='), 1));

@@ -2,6 +2,7 @@
 
 #include "clientstate.h"
 #include "heldpicture.h"
+#include "panelscale.h"
 #include "rackview.h"
 #include "seatdisplay.h"
 #include "tileimages.h"
@@ -20,13 +21,16 @@ namespace client {
 
 namespace {
 
-constexpr int kCellWidth = BoardView::kCellWidth;
-constexpr int kCellHeight = BoardView::kCellHeight;
+// The base layout: cells of 20 x 30 in a 10-pixel frame; the picture at (1, 1) of the panel.
+constexpr int kCellWidth = 20;
+constexpr int kCellHeight = 30;
 constexpr int kFrame = 10;
+constexpr int kShift = 5; // how far a press reaches into the next cell
 constexpr int kLastColumn = rules::kLastColumn;
 constexpr int kLastRow = rules::kLastRow;
 
 constexpr QSize kPictureSize(460, 380);
+constexpr QPoint kPicturePlace(1, 1);
 
 // The paint area: draws the mirror's tiles over its piece of the board picture and takes the presses.
 class BoardArea : public PictureWidget {
@@ -34,6 +38,7 @@ public:
     BoardArea(BoardView* view, CachedPicture* picture, QWidget* parent)
         : PictureWidget(picture, kPictureSize, QPoint(kFrame, kFrame), parent), view_(view) {
         setObjectName(QStringLiteral("board"));
+        scale::placedByOwner(this);
     }
 
 protected:
@@ -64,6 +69,11 @@ QString tileName(int code) {
 } // namespace
 
 void BoardView::paintBoardPicture(QPainter& p, const QRect& r) {
+    // Drawn at the size asked for: the frame and the cells grow with it.
+    const qreal f = qreal(r.width()) / kPictureSize.width();
+    const int frame = scale::px(kFrame, f);
+    const int cellWidth = scale::px(kCellWidth, f);
+    const int cellHeight = scale::px(kCellHeight, f);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     // Frame: wood with a lighter top-left edge and a darker bottom-right edge.
@@ -73,8 +83,8 @@ void BoardView::paintBoardPicture(QPainter& p, const QRect& r) {
     wood.setColorAt(1.0, windows::palette::wood.darker(125));
     p.fillRect(r, wood);
     p.setPen(QColor(0, 0, 0, 40));
-    for (int y = r.top() + 2; y < r.bottom(); y += 5)
-        p.drawLine(r.left(), y, r.left() + kFrame - 2, y + 1);
+    for (int y = r.top() + 2; y < r.bottom(); y += std::max(5, scale::px(5, f)))
+        p.drawLine(r.left(), y, r.left() + frame - 2, y + 1);
     p.setPen(QColor(255, 230, 190, 90));
     p.drawLine(r.topLeft(), r.topRight());
     p.drawLine(r.topLeft(), r.bottomLeft());
@@ -82,15 +92,15 @@ void BoardView::paintBoardPicture(QPainter& p, const QRect& r) {
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 
-    const QRect felt = r.adjusted(kFrame, kFrame, -kFrame, -kFrame);
+    const QRect felt = r.adjusted(frame, frame, -frame, -frame);
     QRadialGradient g(felt.center(), felt.width() * 0.7);
     g.setColorAt(0, windows::palette::felt.lighter(108));
     g.setColorAt(1, windows::palette::felt.darker(108));
     p.fillRect(felt, g);
     p.setPen(QColor(88, 128, 86));
-    for (int x = felt.left() + kCellWidth - 1; x <= felt.right(); x += kCellWidth)
+    for (int x = felt.left() + cellWidth - 1; x <= felt.right(); x += cellWidth)
         p.drawLine(x, felt.top(), x, felt.bottom());
-    for (int y = felt.top() + kCellHeight - 1; y <= felt.bottom(); y += kCellHeight)
+    for (int y = felt.top() + cellHeight - 1; y <= felt.bottom(); y += cellHeight)
         p.drawLine(felt.left(), y, felt.right(), y);
     // Inner shadow where the felt meets the frame.
     p.setPen(QColor(0, 0, 0, 90));
@@ -103,15 +113,53 @@ BoardView::BoardView(QWidget* panel)
     : QObject(panel), backdrop_(&BoardView::paintBoardPicture, true), panel_(panel) {
     image_ = new PictureWidget(&backdrop_, kPictureSize, QPoint(0, 0), panel);
     image_->setObjectName(QStringLiteral("boardimage"));
-    image_->setGeometry(QRect(QPoint(1, 1), kPictureSize));
+    scale::placedByOwner(image_);
     board_ = new BoardArea(this, &backdrop_, panel);
-    board_->setGeometry(11, 11, 441, 361);
     board_->setCursor(Qt::UpArrowCursor);
+    rescale();
+}
+
+void BoardView::rescale() {
+    const qreal f = scale::factor(panel_);
+    cellWidth_ = scale::px(kCellWidth, f);
+    cellHeight_ = scale::px(kCellHeight, f);
+    const QSize picture = kPictureSize * f;
+    const QPoint frame(scale::px(kFrame, f), scale::px(kFrame, f));
+    const QPoint at(scale::px(kPicturePlace.x(), f), scale::px(kPicturePlace.y(), f));
+    image_->setGeometry(QRect(at, picture));
+    static_cast<PictureWidget*>(image_)->setPicturePlace(picture, QPoint(0, 0));
+    // The drawn cells and the grid line after the last of them.
+    board_->setGeometry(QRect(at + frame, QSize(kLastColumn * cellWidth_ + 1, kLastRow * cellHeight_ + 1)));
+    static_cast<PictureWidget*>(board_)->setPicturePlace(picture, frame);
+    if (parts_.held) parts_.held->setTileSize(cellSize());
+}
+
+QRect BoardView::cellRect(int column, int row) const {
+    return {(column - 1) * cellWidth_, (row - 1) * cellHeight_, cellWidth_, cellHeight_};
+}
+
+QPoint BoardView::cellAt(const QPoint& pos) const {
+    if (pos.x() < 0 || pos.y() < 0) return {};
+    const int shift = scale::px(kShift, scale::factor(panel_));
+    const int c = (pos.x() + shift) / cellWidth_ + 1;
+    const int r = (pos.y() + shift) / cellHeight_ + 1;
+    if (c > kLastColumn || r > kLastRow) return {};
+    return {c, r};
+}
+
+QRect BoardView::cellsTouched(const QRect& r) const {
+    const QPoint first(std::max(1, r.left() / cellWidth_ + 1), std::max(1, r.top() / cellHeight_ + 1));
+    const QPoint last(std::min(kLastColumn, r.right() / cellWidth_ + 1),
+                      std::min(kLastRow, r.bottom() / cellHeight_ + 1));
+    return {first, last};
 }
 
 void BoardView::attach(Parts parts) {
     parts_ = std::move(parts);
-    if (parts_.held) parts_.held->setBoard(board_);
+    if (parts_.held) {
+        parts_.held->setBoard(board_);
+        parts_.held->setTileSize(cellSize());
+    }
 }
 
 void BoardView::send(const std::string& command) {
@@ -120,18 +168,15 @@ void BoardView::send(const std::string& command) {
 
 void BoardView::paintTiles(QPainter& p, const QRect& exposed) const {
     // The cells the exposed area touches (a cell's tile is drawn whole; the painter clips it).
-    const int fromColumn = std::max(1, exposed.left() / kCellWidth + 1);
-    const int toColumn = std::min(kLastColumn, exposed.right() / kCellWidth + 1);
-    const int fromRow = std::max(1, exposed.top() / kCellHeight + 1);
-    const int toRow = std::min(kLastRow, exposed.bottom() / kCellHeight + 1);
-    for (int c = fromColumn; c <= toColumn; ++c) {
-        for (int r = fromRow; r <= toRow; ++r) {
-            const QRectF cell((c - 1) * kCellWidth, (r - 1) * kCellHeight, kCellWidth, kCellHeight);
+    const QRect cells = cellsTouched(exposed);
+    for (int c = cells.left(); c <= cells.right(); ++c) {
+        for (int r = cells.top(); r <= cells.bottom(); ++r) {
+            const QRectF cell(cellRect(c, r));
             if (mirror_.at(c, r) != 0) parts_.tiles->drawSmall(p, cell, mirror_.at(c, r));
             if (framed(c, r)) parts_.tiles->drawSmall(p, cell, TileImages::kMoveFrame);
         }
     }
-    paintOutlines(p, fromRow, toRow);
+    paintOutlines(p, cells.top(), cells.bottom());
 }
 
 void BoardView::cleartheboard() {
@@ -153,7 +198,7 @@ void BoardView::setCell(int column, int row, int code) {
     if (mirror_.at(column, row) != code) emit mirrorChanged();
     const std::vector<SetSpan> before = outlines_ ? badSets(mirror_, row) : std::vector<SetSpan>{};
     mirror_.set(column, row, code);
-    board_->update(QRect((column - 1) * kCellWidth, (row - 1) * kCellHeight, kCellWidth, kCellHeight));
+    board_->update(cellRect(column, row));
     if (!outlines_) return;
     // The outlines that came or went with this tile.
     const std::vector<SetSpan> after = badSets(mirror_, row);
@@ -221,28 +266,27 @@ void BoardView::setOutlinesShown(bool shown) {
 QRect BoardView::spanRect(const SetSpan& span) const {
     const int first = std::max(1, span.first);
     if (span.last < first) return {};
-    return QRect((first - 1) * kCellWidth, (span.row - 1) * kCellHeight, (span.last - first + 1) * kCellWidth,
-                 kCellHeight);
+    return cellRect(first, span.row).united(cellRect(span.last, span.row));
 }
 
 void BoardView::paintOutlines(QPainter& p, int fromRow, int toRow) const {
     if (!outlines_) return;
     p.save();
-    p.setPen(QPen(QColor(230, 30, 30), 2));
+    // Two pixels wide at the base size, a pixel in from the cells' edges.
+    const int width = std::max(2, cellWidth_ / 10);
+    const int in = width / 2;
+    p.setPen(QPen(QColor(230, 30, 30), width));
     p.setBrush(Qt::NoBrush);
     for (int r = fromRow; r <= toRow; ++r)
         for (const SetSpan& span : badSets(mirror_, r))
-            if (const QRect box = spanRect(span); !box.isEmpty()) p.drawRect(box.adjusted(1, 1, -2, -2));
+            if (const QRect box = spanRect(span); !box.isEmpty())
+                p.drawRect(box.adjusted(in, in, -in - 1, -in - 1));
     p.restore();
 }
 
 void BoardView::releaseHeld() {
     parts_.state->held.reset();
     parts_.held->release();
-}
-
-QRect BoardView::cellRect(int column, int row) const {
-    return {(column - 1) * kCellWidth, (row - 1) * kCellHeight, kCellWidth, kCellHeight};
 }
 
 void BoardView::putBack() {
@@ -264,9 +308,10 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
     ClientState& state = *parts_.state;
     if (state.isSeat(state.myslot)) parts_.turn->hidePrompts();
     if (!state.myTurn()) return;
-    const int c = (pos.x() + 5) / kCellWidth + 1;
-    const int r = (pos.y() + 5) / kCellHeight + 1;
-    const bool inside = pos.x() >= 0 && pos.y() >= 0 && c <= kLastColumn && r <= kLastRow;
+    const QPoint cell = cellAt(pos);
+    const int c = cell.x();
+    const int r = cell.y();
+    const bool inside = !cell.isNull();
     const int here = inside ? mirror_.at(c, r) : 0;
     Hand& held = state.held;
     const bool right = button == Qt::RightButton;

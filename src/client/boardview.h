@@ -32,9 +32,6 @@ class TurnControls;
 class BoardView : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kCellWidth = 20;
-    static constexpr int kCellHeight = 30;
-
     explicit BoardView(QWidget* panel);
     struct Parts {
         ClientState* state = nullptr;
@@ -51,8 +48,15 @@ public:
     // Empties every cell of the mirror, drops the move frames and repaints.
     void cleartheboard();
     QWidget* paintArea() const { return board_; }
-    // Where cell (column, row) lies in the paint area.
+    // The board's geometry, the one place it is kept. The rectangle cell (column, row) covers in the
+    // paint area, and the cell a point of the paint area lies in: a null point off the drawn cells.
+    // A point a quarter cell left of a cell's right edge or a sixth above its bottom (5 pixels at the
+    // base size) already counts as the next cell.
     QRect cellRect(int column, int row) const;
+    QPoint cellAt(const QPoint& pos) const;
+    QSize cellSize() const { return {cellWidth_, cellHeight_}; }
+    // Follows the panel's factor: places the board picture and the paint area, sizes the cells.
+    void rescale();
     // Repaints every tile from the current pictures (after a tile set was picked).
     void redrawTiles();
 
@@ -128,6 +132,8 @@ private:
     void refuse(const QString& why);
     void showLaidValue();
     QRect spanRect(const SetSpan& span) const;
+    // The cells (columns, rows) that the rectangle `r` of the paint area touches, within the drawn ones.
+    QRect cellsTouched(const QRect& r) const;
     void paintOutlines(QPainter& p, int fromRow, int toRow) const;
 
     Parts parts_;
@@ -140,6 +146,8 @@ private:
     LayDown layDown_ = LayDown::Unknown;
     LaidThisTurn laid_;
     CachedPicture backdrop_;
+    int cellWidth_ = 20;
+    int cellHeight_ = 30;
     QWidget* panel_;
     QWidget* image_;
     QWidget* board_;

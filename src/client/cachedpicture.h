@@ -44,6 +44,12 @@ public:
     PictureWidget(CachedPicture::Painter painter, QWidget* parent);
     // A picture of `pictureSize` shared with other widgets.
     PictureWidget(CachedPicture* shared, const QSize& pictureSize, const QPoint& offset, QWidget* parent);
+    // The shared picture is now shown at `pictureSize`, moved by `offset`.
+    void setPicturePlace(const QSize& pictureSize, const QPoint& offset) {
+        pictureSize_ = pictureSize;
+        offset_ = offset;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent* e) override;

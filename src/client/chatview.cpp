@@ -320,9 +320,14 @@ void ChatView::setTextSize(int points) {
     textsize_ = points > 0 ? points : 8;
     QFont f = view_->font();
     f.setFamily(QStringLiteral("Arial"));
-    f.setPointSize(textsize_);
+    f.setPointSizeF(textsize_ * zoom_);
     view_->document()->setDefaultFont(f);
     recolourVisible();
+}
+
+void ChatView::setZoom(qreal factor) {
+    zoom_ = factor;
+    setTextSize(textsize_);
 }
 
 void ChatView::setScrollOff(bool off) {

@@ -50,6 +50,8 @@ public:
 
     int textSize() const { return textsize_; }
     void setTextSize(int points);
+    // The text is shown `factor` times its chosen size (the panel has grown with the window).
+    void setZoom(qreal factor);
     bool scrollOff() const { return scrollOff_; }
     void setScrollOff(bool off);
     void clear();
@@ -108,6 +110,7 @@ private:
     bool editing_ = false; // the document is being changed: positions may not match the stretches
     LinkTable links_;
     int textsize_ = 8;
+    qreal zoom_ = 1;
     bool scrollOff_ = false;
     std::function<bool(const QUrl&)> open_;
     std::function<void(const QString&)> notice_;

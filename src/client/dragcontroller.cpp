@@ -2,6 +2,7 @@
 
 #include "boardview.h"
 #include "clientstate.h"
+#include "panelscale.h"
 #include "rackview.h"
 #include "tileimages.h"
 #include "turncontrols.h"
@@ -19,11 +20,14 @@ public:
     SetPicture(QWidget* panel, const TileImages* tiles) : QWidget(panel), tiles_(tiles) {
         setObjectName(QStringLiteral("draggingset"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        scale::placedByOwner(this);
         hide();
     }
-    void showCodes(std::vector<int> codes) {
+    // The tiles side by side, each at the size of a board cell.
+    void showCodes(std::vector<int> codes, const QSize& cell) {
         codes_ = std::move(codes);
-        resize(static_cast<int>(codes_.size()) * TileImages::kSmallWidth, TileImages::kSmallHeight);
+        cell_ = cell;
+        resize(static_cast<int>(codes_.size()) * cell.width(), cell.height());
         raise();
         show();
     }
@@ -32,22 +36,16 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         for (std::size_t i = 0; i < codes_.size(); ++i)
-            tiles_->drawSmall(p,
-                              QRectF(static_cast<int>(i) * TileImages::kSmallWidth, 0,
-                                     TileImages::kSmallWidth, TileImages::kSmallHeight),
-                              codes_[i]);
+            tiles_->drawSmall(p, QRectF(QPointF(static_cast<int>(i) * cell_.width(), 0), cell_), codes_[i]);
     }
 
 private:
     const TileImages* tiles_;
     std::vector<int> codes_;
+    QSize cell_;
 };
 
 namespace {
-
-QPoint cellCentre(int column, int row) {
-    return {(column - 1) * BoardView::kCellWidth + 8, (row - 1) * BoardView::kCellHeight + 12};
-}
 
 bool isCard(const QWidget* w) {
     return w && w->objectName().startsWith(QLatin1String("card"));
@@ -121,8 +119,7 @@ void DragController::moved(const QPoint& global) {
         if ((global - pressGlobal_).manhattanLength() < QApplication::startDragDistance()) return;
         // Only a press that picked a tile up starts a drag.
         const Hand& held = parts_.state->held;
-        const bool picked = from_ == From::Board ? held.fromBoard()
-                                                 : held.fromRack();
+        const bool picked = from_ == From::Board ? held.fromBoard() : held.fromRack();
         if (!picked) {
             endGesture();
             return;
@@ -135,13 +132,14 @@ void DragController::moved(const QPoint& global) {
             std::vector<int> codes;
             for (int c = set_.first; c <= set_.last; ++c)
                 codes.push_back(parts_.board->mirror().at(c, set_.row));
-            setPicture_->showCodes(std::move(codes));
+            setPicture_->showCodes(std::move(codes), parts_.board->cellSize());
         } else {
             wholeSet_ = false;
         }
     }
     if (wholeSet_) {
-        const int grabbed = (pressCell_.x() - std::max(1, set_.first)) * BoardView::kCellWidth;
+        const int grabbed = parts_.board->cellRect(pressCell_.x(), 1).left() -
+                            parts_.board->cellRect(std::max(1, set_.first), 1).left();
         setPicture_->move(panel_->mapFromGlobal(global) + QPoint(3 - grabbed, 3));
     }
 }
@@ -162,16 +160,11 @@ void DragController::released(const QPoint& global) {
 }
 
 QPoint DragController::cellAt(const QPoint& global) const {
-    const QPoint pos = area_->mapFromGlobal(global);
-    if (pos.x() < 0 || pos.y() < 0) return {};
-    const int c = (pos.x() + 5) / BoardView::kCellWidth + 1;
-    const int r = (pos.y() + 5) / BoardView::kCellHeight + 1;
-    if (c > rules::kLastColumn || r > rules::kLastRow) return {};
-    return {c, r};
+    return parts_.board->cellAt(area_->mapFromGlobal(global));
 }
 
 void DragController::click(Qt::MouseButton button, int column, int row) {
-    parts_.board->boardMouseDown(button, cellCentre(column, row));
+    parts_.board->boardMouseDown(button, parts_.board->cellRect(column, row).center());
 }
 
 void DragController::dropOnBoard(const QPoint& global) {

@@ -1,6 +1,7 @@
 #include "heldpicture.h"
 
 #include "clientstate.h"
+#include "panelscale.h"
 #include "tileimages.h"
 
 #include <QMouseEvent>
@@ -12,6 +13,7 @@ HeldPicture::HeldPicture(QWidget* panel, const ClientState* state, const TileIma
     : QWidget(panel), state_(state), tiles_(tiles), panel_(panel) {
     setObjectName(QStringLiteral("draggingimage"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    scale::placedByOwner(this);
     resize(TileImages::kSmallWidth, TileImages::kSmallHeight);
     hide();
 }

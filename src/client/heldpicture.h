@@ -20,6 +20,8 @@ public:
     void release();
     // The board's paint area, whose pointer shows whether a tile is in hand.
     void setBoard(QWidget* board) { board_ = board; }
+    // The tile is shown at the size of a board cell.
+    void setTileSize(const QSize& size) { resize(size); }
     // Follows the pointer over the panel and every control on it (call once the panel is built).
     void trackPanel();
     int code() const { return code_; }

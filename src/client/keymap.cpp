@@ -3,6 +3,7 @@
 #include "boardview.h"
 #include "clientstate.h"
 #include "heldpicture.h"
+#include "panelscale.h"
 #include "rackview.h"
 
 #include <QAbstractButton>
@@ -36,14 +37,17 @@ public:
     explicit KeyCursor(QWidget* panel) : QWidget(panel) {
         setObjectName(QStringLiteral("keycursor"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        scale::placedByOwner(this);
         hide();
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.setPen(QPen(QColor(255, 220, 40), 2));
-        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        // Two pixels wide at the base size.
+        const qreal width = 2 * scale::factor(this);
+        p.setPen(QPen(QColor(255, 220, 40), width));
+        p.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
     }
 };
 
@@ -139,7 +143,7 @@ bool KeyMap::key(int key, Qt::KeyboardModifiers keys) {
 void KeyMap::escape() {
     const Hand& held = parts_.state->held;
     if (held.holding() && parts_.state->myTurn()) {
-        parts_.board->boardMouseDown(Qt::RightButton, QPoint(8, 12));
+        parts_.board->boardMouseDown(Qt::RightButton, parts_.board->cellRect(1, 1).center());
         return;
     }
     clickButton("button_clear");
@@ -171,8 +175,7 @@ void KeyMap::space(Qt::KeyboardModifiers keys) {
         return;
     }
     if (onBoard_) {
-        parts_.board->boardMouseDown(Qt::LeftButton, QPoint((cell_.x() - 1) * BoardView::kCellWidth + 8,
-                                                            (cell_.y() - 1) * BoardView::kCellHeight + 12));
+        parts_.board->boardMouseDown(Qt::LeftButton, parts_.board->cellRect(cell_.x(), cell_.y()).center());
     } else {
         const std::vector<int> cells = shownCells(*parts_.rack);
         if (slot_ < 1 || slot_ > static_cast<int>(cells.size())) return;
@@ -180,6 +183,10 @@ void KeyMap::space(Qt::KeyboardModifiers keys) {
                                          cursorInPanel());
     }
     showCursor();
+}
+
+void KeyMap::rescale() {
+    if (cursor_->isVisible()) showCursor();
 }
 
 QPoint KeyMap::cursorInPanel() const {
@@ -190,10 +197,8 @@ QPoint KeyMap::cursorInPanel() const {
 void KeyMap::showCursor() {
     QRect frame;
     if (onBoard_) {
-        QWidget* area = parts_.board->paintArea();
-        frame = QRect(area->mapTo(panel_, QPoint((cell_.x() - 1) * BoardView::kCellWidth,
-                                                 (cell_.y() - 1) * BoardView::kCellHeight)),
-                      QSize(BoardView::kCellWidth, BoardView::kCellHeight));
+        const QRect cell = parts_.board->cellRect(cell_.x(), cell_.y());
+        frame = cell.translated(parts_.board->paintArea()->mapTo(panel_, QPoint(0, 0)));
     } else {
         const std::vector<int> cells = shownCells(*parts_.rack);
         slot_ = std::clamp(slot_, 1, std::max(1, static_cast<int>(cells.size())));
@@ -203,7 +208,8 @@ void KeyMap::showCursor() {
             cursor_->hide();
             return;
         }
-        frame = QRect(tile->mapTo(panel_, QPoint(0, 0)), tile->size()).adjusted(-2, -2, 2, 2);
+        const int out = scale::px(2, scale::factor(panel_));
+        frame = QRect(tile->mapTo(panel_, QPoint(0, 0)), tile->size()).adjusted(-out, -out, out, out);
     }
     cursor_->setGeometry(frame);
     cursor_->raise();

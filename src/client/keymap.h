@@ -35,6 +35,8 @@ public:
     bool onBoard() const { return onBoard_; }
     int slot() const { return slot_; }
     QPoint cell() const { return cell_; }
+    // The panel has changed its size: the cursor's frame follows.
+    void rescale();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

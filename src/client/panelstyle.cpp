@@ -1,5 +1,7 @@
 #include "panelstyle.h"
 
+#include "panelscale.h"
+
 #include "windows/artwork.h"
 
 #include <QLabel>
@@ -14,7 +16,8 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int pix
     QFont f = l->font();
     if (pixelSize > 0) f.setPixelSize(pixelSize);
     f.setBold(bold);
-    l->setFont(f);
+    // Sized with the panel, also when the label comes after the panel has grown.
+    scale::setFont(l, f);
     setTextColour(l, windows::palette::text);
     return l;
 }

@@ -2,6 +2,7 @@
 
 #include "clientstate.h"
 #include "heldpicture.h"
+#include "panelscale.h"
 #include "panelstyle.h"
 #include "tileimages.h"
 
@@ -20,15 +21,19 @@ namespace client {
 
 namespace {
 
+// The base layout, in the strip's coordinates.
 constexpr int kResting = 8;
 constexpr int kRaised = 4;
 constexpr int kWidth = TileImages::kBigWidth;
+constexpr int kHeight = TileImages::kBigHeight;
 // Past this many tiles the rack shows two rows of smaller tiles, so none is out of sight.
 constexpr int kOneRow = 18;
 constexpr int kSmallWidth = 27;
 constexpr int kSmallHeight = 41;
 constexpr int kPerRow = 27; // smaller tiles that fit in a row
 constexpr int kRowPitch = 43;
+const QRect kByNumber(542, 393, 27, 27);
+const QRect kBySuit(571, 393, 27, 27);
 
 // Whether a tile picture stands raised (picked up).
 bool raised(const QWidget* w) {
@@ -44,7 +49,6 @@ public:
         setObjectName(QStringLiteral("card") + QString::number(cell));
         setProperty("Tag", cell);
         setToolTip(QString::fromStdString(rules::gettilename(code)));
-        resize(TileImages::kBigWidth, TileImages::kBigHeight);
         setCursor(Qt::PointingHandCursor);
     }
     int cell() const { return property("Tag").toInt(); }
@@ -132,10 +136,10 @@ RackView::RackView(QWidget* panel) : QObject(panel), panel_(panel) {
         b->setGlyph(std::move(glyph));
         return b;
     };
-    bynumber_ = makeButton("button_bynumber", QStringLiteral("Sort by Numbers"), QRect(542, 393, 27, 27),
+    bynumber_ = makeButton("button_bynumber", QStringLiteral("Sort by Numbers"), kByNumber,
                            windows::glyphs::sortNumbers);
-    bysuit_ = makeButton("button_bysuit", QStringLiteral("Sort by Suits"), QRect(571, 393, 27, 27),
-                         windows::glyphs::sortSuits);
+    bysuit_ =
+        makeButton("button_bysuit", QStringLiteral("Sort by Suits"), kBySuit, windows::glyphs::sortSuits);
     // One group in which at most one button is down; both may be up.
     // A bright bar under the button that is down.
     sortMark_ = new QWidget(panel);
@@ -214,7 +218,8 @@ void RackView::markSort() {
                                   : bysuit_->isChecked() ? bysuit_
                                                          : nullptr;
     sortMark_->setVisible(down != nullptr);
-    if (down) sortMark_->setGeometry(down->x() + 3, down->geometry().bottom() + 1, down->width() - 6, 3);
+    const QRect under = down == bynumber_ ? kByNumber : kBySuit;
+    if (down) scale::place(sortMark_, QRect(under.x() + 3, under.bottom() + 1, under.width() - 6, 3));
 }
 
 bool RackView::eventFilter(QObject* watched, QEvent* event) {
@@ -222,7 +227,7 @@ bool RackView::eventFilter(QObject* watched, QEvent* event) {
     const auto* e = static_cast<QWheelEvent*>(event);
     const int delta = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
     QScrollBar* bar = area_->horizontalScrollBar();
-    bar->setValue(bar->value() - delta / 120 * kWidth);
+    bar->setValue(bar->value() - delta / 120 * slotRect(1).width());
     return true;
 }
 
@@ -257,20 +262,35 @@ std::vector<int> RackView::cellsInOrder() const {
     return cells;
 }
 
-QPoint RackView::slotPosition(int slot, bool up) const {
-    if (!twoRows_) return {(slot - 1) * kWidth, up ? kRaised : kResting};
-    const int row = slot <= firstRow_ ? 0 : 1;
-    const int column = row == 0 ? slot - 1 : slot - 1 - firstRow_;
-    return {column * kSmallWidth + 2, row * kRowPitch + (up ? 0 : 2)};
+QRect RackView::slotRect(int slot, bool up) const {
+    QRect base;
+    if (!twoRows_) {
+        base = QRect((slot - 1) * kWidth, up ? kRaised : kResting, kWidth, kHeight);
+    } else {
+        const int row = slot <= firstRow_ ? 0 : 1;
+        const int column = row == 0 ? slot - 1 : slot - 1 - firstRow_;
+        base = QRect(column * kSmallWidth + 2, row * kRowPitch + (up ? 0 : 2), kSmallWidth, kSmallHeight);
+    }
+    return scale::rect(base, scale::factor(panel_));
+}
+
+int RackView::slotAt(const QPoint& pos) const {
+    for (int s = 1; s <= kSlots && slots_[at(s)] != -1; ++s)
+        if (slotRect(s).contains(pos)) return s;
+    return 0;
+}
+
+QWidget* RackView::strip() const {
+    return strip_;
 }
 
 void RackView::placeInSlot(int slot) {
-    if (QWidget* w = picture(slots_[at(slot)])) w->move(slotPosition(slot, raised(w)));
+    if (QWidget* w = picture(slots_[at(slot)])) w->setGeometry(slotRect(slot, raised(w)));
 }
 
 void RackView::setRaised(QWidget* w, bool up) {
     w->setProperty("raised", up);
-    if (const int slot = slotOf(w->property("Tag").toInt())) w->move(slotPosition(slot, up));
+    if (const int slot = slotOf(w->property("Tag").toInt())) w->setGeometry(slotRect(slot, up));
 }
 
 // One row of full-size tiles, or two rows of smaller ones, the first holding half (up to a row's
@@ -280,16 +300,16 @@ void RackView::layOut() {
     const bool two = n > kOneRow;
     const int firstRow = two ? std::min(kPerRow, (n + 1) / 2) : 0;
     if (two == twoRows_ && firstRow == firstRow_) return;
-    const bool resize = two != twoRows_;
     twoRows_ = two;
     firstRow_ = firstRow;
-    const QSize size = two ? QSize(kSmallWidth, kSmallHeight) : QSize(kWidth, TileImages::kBigHeight);
-    for (int s = 1; s <= kSlots; ++s) {
-        if (QWidget* w = picture(slots_[at(s)])) {
-            if (resize) w->resize(size);
-            placeInSlot(s);
-        }
-    }
+    for (int s = 1; s <= kSlots; ++s)
+        placeInSlot(s);
+}
+
+void RackView::rescale() {
+    for (int s = 1; s <= kSlots; ++s)
+        placeInSlot(s);
+    updateStripWidth();
 }
 
 void RackView::raiseInSlotOrder(int from) {
@@ -300,8 +320,9 @@ void RackView::raiseInSlotOrder(int from) {
 void RackView::updateStripWidth() {
     layOut();
     const int n = occupiedSlots();
-    const int needed = twoRows_ ? std::max(firstRow_, n - firstRow_) * kSmallWidth + 4 : n * kWidth + 4;
-    strip_->resize(std::max(area_->viewport()->width(), needed), strip_->height());
+    const int perRow = twoRows_ ? std::max(firstRow_, n - firstRow_) : n;
+    const int needed = perRow == 0 ? 0 : slotRect(perRow).right() + scale::px(4, scale::factor(panel_));
+    strip_->resize(std::max(area_->viewport()->width(), needed), scale::px(87, scale::factor(panel_)));
 }
 
 void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
@@ -326,8 +347,7 @@ void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
                             [this](int cell, Qt::MouseButton b, Qt::KeyboardModifiers k, const QPoint& g) {
                                 cardimagesMouseDown(cell, b, k, panel_->mapFromGlobal(g));
                             });
-        if (twoRows_) t->resize(kSmallWidth, kSmallHeight);
-        t->move(slotPosition(slot, false));
+        t->setGeometry(slotRect(slot));
         if (held_) {
             t->setMouseTracking(true);
             t->installEventFilter(held_);

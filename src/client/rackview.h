@@ -63,6 +63,15 @@ public:
 
     void setSitoutShown(bool shown);
 
+    // The rack's geometry, the one place it is kept: the rectangle of display slot `slot` (its tile
+    // raised when `up`) in the strip that holds the tiles, and the occupied slot under a point of the
+    // strip (0: none).
+    QRect slotRect(int slot, bool up = false) const;
+    int slotAt(const QPoint& pos) const;
+    QWidget* strip() const;
+    // Follows the panel's factor: the tiles take their slots' new places and sizes.
+    void rescale();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -74,7 +83,6 @@ signals:
 
 private:
     int slotOf(int cell) const;
-    QPoint slotPosition(int slot, bool up) const;
     void placeInSlot(int slot);
     void setRaised(QWidget* w, bool up);
     void layOut();

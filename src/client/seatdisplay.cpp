@@ -1,6 +1,7 @@
 #include "seatdisplay.h"
 
 #include "clientstate.h"
+#include "panelscale.h"
 #include "panelstyle.h"
 #include "wiretext.h"
 
@@ -81,7 +82,7 @@ SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
     turn_ = new windows::PaintedImage(
         QStringLiteral("image_Turn"),
         [](QPainter& p, const QRect& r) { windows::glyphs::turnArrow(p, QRectF(r)); }, panel);
-    turn_->setGeometry(467, kTop + 3, 15, 12);
+    scale::place(turn_, QRect(467, kTop + 3, 15, 12));
     turn_->hide();
 }
 
@@ -135,7 +136,7 @@ void SeatDisplay::markTurn(int seat) {
         turn_->hide();
         return;
     }
-    turn_->move(turn_->x(), rows_[index(seat)].y + 3);
+    scale::place(turn_, QRect(467, rows_[index(seat)].y + 3, 15, 12));
     turn_->show();
 }
 

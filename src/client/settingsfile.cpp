@@ -31,6 +31,7 @@ void SettingsFile::read(const IniFile& ini, const QString& section, Preferences&
     const int width = ini.intValue(section, key("Width"), 775);
     const int height = ini.intValue(section, key("Height"), 580);
     p.bounds = QRect(left, top, width, height);
+    p.maximized = ini.value(section, key("Maximized"), QStringLiteral("false")) == QLatin1String("true");
     p.textsize = ini.intValue(section, key("Textsize"), 8);
     p.textcolor =
         colourFromText(ini.value(section, key("Textcolor"), QStringLiteral("clblack"))).value_or(Qt::black);
@@ -68,6 +69,7 @@ void SettingsFile::write(IniFile& ini, const Preferences& p) {
     ini.setValue(s, key("Left"), num(p.bounds.left()));
     ini.setValue(s, key("Width"), num(p.bounds.width()));
     ini.setValue(s, key("Height"), num(p.bounds.height()));
+    ini.setValue(s, key("Maximized"), p.maximized ? QStringLiteral("true") : QStringLiteral("false"));
     ini.setValue(s, key("Textsize"), num(p.textsize));
     ini.setValue(s, key("Textcolor"), colourToText(p.textcolor));
     ini.setValue(s, key("Playsounds"), p.playsounds ? QStringLiteral("true") : QStringLiteral("false"));

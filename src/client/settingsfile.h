@@ -16,7 +16,8 @@
 namespace client {
 
 struct Preferences {
-    QRect bounds{3, 3, 775, 580}; // left, top, width, height of the main window
+    QRect bounds{3, 3, 775, 580}; // left, top, width, height of the main window (when not maximised)
+    bool maximized = false;       // the main window filled the screen
     int textsize = 8;
     QColor textcolor = Qt::black;
     std::array<QString, 9> phrases{}; // read: empty = keep the button's phrase

@@ -14,6 +14,7 @@
 #include "heldpicture.h"
 #include "hints.h"
 #include "keymap.h"
+#include "panelscale.h"
 #include "phrasebuttons.h"
 #include "rackview.h"
 #include "roundsummary.h"
@@ -46,30 +47,46 @@ namespace client {
 
 namespace {
 
-// The game surface: 750 x 520, on the painted backdrop, with insets behind the groups of controls.
+// The game surface: 750 x 520 at the base layout, on the painted backdrop, with insets behind the
+// groups of controls.
 class BoardPanel : public PictureWidget {
 public:
     explicit BoardPanel(QWidget* parent) : PictureWidget(&BoardPanel::paintSurface, parent) {
         setObjectName(QStringLiteral("panel_board"));
-        setFixedSize(750, 520);
+        resize(scale::kPanel);
     }
 
 private:
     static void paintSurface(QPainter& p, const QRect& r) {
         windows::paintBackdrop(p, r);
-        windows::paintInset(p, QRectF(463, 1, 284, 124));  // seats, tiles left, clock
-        windows::paintInset(p, QRectF(463, 349, 284, 40)); // game options
-        windows::paintInset(p, QRectF(1, 382, 460, 41), 70);
+        const qreal f = qreal(r.width()) / scale::kPanel.width();
+        auto inset = [&p, f](int x, int y, int w, int h, int alpha) {
+            windows::paintInset(p, QRectF(scale::rect(QRect(x, y, w, h), f)), alpha);
+        };
+        inset(463, 1, 284, 124, 110);  // seats, tiles left, clock
+        inset(463, 349, 284, 40, 110); // game options
+        inset(1, 382, 460, 41, 70);
     }
 };
 
-// Holds the panel at its place and keeps the client area from shrinking below it.
+// Holds the panel in its middle, as large as the client area lets it be, and keeps the client area
+// from shrinking below the base layout.
 class PanelHost : public PictureWidget {
 public:
-    explicit PanelHost(QWidget* parent) : PictureWidget(&windows::paintBackdrop, parent) {
+    PanelHost(QWidget* parent, std::function<void(qreal)> rescale)
+        : PictureWidget(&windows::paintBackdrop, parent), rescale_(std::move(rescale)) {
         setObjectName(QStringLiteral("clientarea"));
-        setMinimumSize(750 + 15, 520 + 12);
+        setMinimumSize(scale::kPanel + scale::kMargin);
     }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        PictureWidget::resizeEvent(e);
+        rescale_(scale::fitting(size()));
+    }
+
+private:
+    std::function<void(qreal)> rescale_;
 };
 
 // The maker's logo below the board; a click opens the maker's web site.
@@ -133,10 +150,14 @@ Tchat::~Tchat() {
 }
 
 void Tchat::buildPanel() {
-    auto* host = new PanelHost(this);
+    auto* host = new PanelHost(this, [this](qreal factor) { rescale(factor); });
     setCentralWidget(host);
     panel_ = new BoardPanel(host);
     panel_->move(7, 6);
+    scale::placedByOwner(panel_);
+    scale::setPanelFactor(panel_, 1);
+    // Every control inherits its text size from the panel's.
+    scale::setFont(panel_, panel_->font());
     board_ = new BoardView(panel_);
     seats_ = new SeatDisplay(panel_);
     seats_->attach(&state_);
@@ -179,7 +200,7 @@ void Tchat::buildPanel() {
     connect(board_, &BoardView::cue, sounds_, &SoundCues::play);
     new DragController(
         panel_, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_, .tiles = tiles_.get()});
-    new KeyMap(this, panel_, {.state = &state_, .board = board_, .rack = rack_});
+    keys_ = new KeyMap(this, panel_, {.state = &state_, .board = board_, .rack = rack_});
     summary_ = new RoundSummary(panel_);
     hints_ = new Hints(this, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_});
     flow_ = new GameFlow(this, {.state = &state_,
@@ -212,6 +233,27 @@ void Tchat::buildPanel() {
         prepareSeatPopup(seat);
         popupKick_->popup(pos);
     });
+    // What the panel shows now is its base layout.
+    scale::record(panel_);
+}
+
+void Tchat::rescale(qreal factor) {
+    if (!keys_) return; // the panel is still being built
+    auto* host = panel_->parentWidget();
+    if (factor != panelScale()) {
+        scale::setPanelFactor(panel_, factor);
+        scale::apply(panel_);
+        panel_->resize(scale::kPanel * factor);
+        board_->rescale();
+        rack_->rescale();
+        chat_->setZoom(factor);
+        keys_->rescale();
+    }
+    panel_->move((host->width() - panel_->width()) / 2, (host->height() - panel_->height()) / 2);
+}
+
+qreal Tchat::panelScale() const {
+    return scale::factor(panel_);
 }
 
 void Tchat::setHintSource(HintSource source) {
@@ -316,14 +358,15 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::closeEvent(QCloseEvent* event) {
-    const QRect now(pos(), size());
-    if (now != saved_) {
-        QRect bounds = now;
+    const QRect now = bounds();
+    if (now != saved_ || isMaximized() != savedMaximized_) {
+        QRect kept = now;
         const QRect area = workArea_();
-        if (area.width() < bounds.width()) bounds.setWidth(bounds.width() - 15);
-        if (area.height() < bounds.height()) bounds.setHeight(bounds.height() - 15);
-        saved_ = bounds;
-        saveinifile(bounds);
+        if (area.width() < kept.width()) kept.setWidth(kept.width() - 15);
+        if (area.height() < kept.height()) kept.setHeight(kept.height() - 15);
+        saved_ = kept;
+        savedMaximized_ = isMaximized();
+        saveinifile(kept);
     }
     event->accept();
     windowClosed_ = true;

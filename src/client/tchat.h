@@ -57,6 +57,7 @@ class TileImages;
 class HeldPicture;
 class RoundSummary;
 class Hints;
+class KeyMap;
 
 class Tchat : public QMainWindow {
     Q_OBJECT
@@ -149,6 +150,8 @@ public:
     void setPhrases(const std::array<QString, 9>& phrases);
     // A notice to the player in the chat view, in the system style.
     void systemLine(const QString& text);
+    // The factor at which the game panel is shown: 1 at the smallest window, growing in tenths with it.
+    qreal panelScale() const;
 
 signals:
     void closed();
@@ -175,6 +178,8 @@ protected:
 
 private:
     void buildPanel();
+    // Shows the panel at `factor` in the middle of the client area.
+    void rescale(qreal factor);
     void buildMenu();
     void buildGameMenu();
     void buildViewMenu();
@@ -216,6 +221,8 @@ private:
     Preferences collectPreferences() const;
     void applyPreferences(const Preferences& prefs);
     void placeWindow(const QRect& bounds);
+    // The window's place and size, as the settings keep them.
+    QRect bounds() const;
     void saveinifile(const QRect& bounds);
     void tellIfNotSaved(bool saved);
     void setBotSpeed(int ms);
@@ -234,7 +241,8 @@ private:
     Dispatcher dispatcher_;
     SettingsFile settings_;
     Preferences lastPrefs_;
-    QRect saved_;               // window bounds as last loaded or saved (empty before)
+    QRect saved_; // window bounds as last loaded or saved (empty before)
+    bool savedMaximized_ = false;
     bool settingsRead_ = false; // nothing is saved before the settings file was read
     int botspeed_ = protocol::kNormalComputer;
     QString currenttileset_;
@@ -276,6 +284,7 @@ private:
     HeldPicture* held_ = nullptr;
     RoundSummary* summary_ = nullptr;
     Hints* hints_ = nullptr;
+    KeyMap* keys_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     QMenu* popupKick_ = nullptr;

@@ -21,7 +21,8 @@ namespace client {
 
 Preferences Tchat::collectPreferences() const {
     Preferences p = lastPrefs_;
-    p.bounds = QRect(pos(), size());
+    p.bounds = bounds();
+    p.maximized = isMaximized();
     p.textsize = chat_->textSize();
     p.textcolor = input_->textColour();
     p.phrases = phrases_->phrases();
@@ -47,7 +48,9 @@ Preferences Tchat::collectPreferences() const {
 void Tchat::applyPreferences(const Preferences& p) {
     lastPrefs_ = p;
     placeWindow(p.bounds);
-    saved_ = QRect(pos(), size());
+    if (p.maximized != isMaximized()) setWindowState(windowState() ^ Qt::WindowMaximized);
+    saved_ = bounds();
+    savedMaximized_ = p.maximized;
     setTextSize(p.textsize);
     input_->setTextColour(p.textcolor);
     for (int i = 0; i < PhraseButtons::kPhrases; ++i) {
@@ -100,7 +103,12 @@ void Tchat::loadinifile() {
 }
 
 void Tchat::saveinifile() {
-    saveinifile(QRect(pos(), size()));
+    saveinifile(bounds());
+}
+
+QRect Tchat::bounds() const {
+    // A maximised window keeps the place and size it goes back to.
+    return isMaximized() ? normalGeometry() : QRect(pos(), size());
 }
 
 void Tchat::saveinifile(const QRect& bounds) {

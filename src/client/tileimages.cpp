@@ -158,7 +158,7 @@ TileImages::Load TileImages::loadtile(const QString& name) {
     // Every pixel is now opaque or clear, so this changes none; it is the format blitted fastest.
     sheet = sheet.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // Blocks past the sheet's edge come out transparent.
-    painted_.clear();
+    made_.clear();
     small_.clear();
     big_.clear();
     for (int i = 0; i < kLoadedSmall; ++i) {
@@ -174,51 +174,61 @@ void TileImages::draw(QPainter& p, const QRectF& target, int index, bool big) co
     // Only tiles and (small) the move frame are ever drawn; the blank and the spare blocks are not.
     const int last = big ? rules::kJoker : kMoveFrame;
     if (index < 1 || index > last) return;
-    if (!builtIn()) {
-        const QImage& image = (big ? big_ : small_)[static_cast<std::size_t>(index)];
-        p.save();
-        p.setRenderHint(QPainter::SmoothPixmapTransform, target.size() != QSizeF(image.size()));
-        p.drawImage(target, image);
-        p.restore();
-        return;
-    }
-    const QSizeF own = big ? QSizeF(kBigWidth, kBigHeight) : QSizeF(kSmallWidth, kSmallHeight);
-    if (target.size() == own && onWholePixels(p, target.topLeft())) {
-        const QImage& image = builtInImage(index, big, p.device()->devicePixelRatioF());
-        if (!image.isNull()) {
-            p.drawImage(target.topLeft(), image);
+    if (onWholePixels(p, target.topLeft())) {
+        const QImage& made = image(index, big, target.size(), p.device()->devicePixelRatioF());
+        if (!made.isNull()) {
+            p.drawImage(target.topLeft(), made);
             return;
         }
     }
-    paintBuiltIn(p, target, index, big);
+    paintPicture(p, target, index, big);
 }
 
-const QImage& TileImages::builtInImage(int index, bool big, qreal dpr) const {
+const QImage& TileImages::image(int index, bool big, const QSizeF& size, qreal dpr) const {
     static const QImage none;
-    const int width = big ? kBigWidth : kSmallWidth;
-    const int height = big ? kBigHeight : kSmallHeight;
-    if (!isWhole(width * dpr) || !isWhole(height * dpr)) return none;
-    auto list = std::find_if(painted_.begin(), painted_.end(),
-                             [dpr](const Painted& p) { return qFuzzyCompare(p.dpr, dpr); });
-    if (list == painted_.end())
-        list = painted_.insert(painted_.end(), {dpr, std::vector<QImage>(kBuiltInSmall + kBuiltInBig)});
-    QImage& image = list->images[static_cast<std::size_t>(big ? kBuiltInSmall + index : index)];
+    if (size.isEmpty() || !isWhole(size.width() * dpr) || !isWhole(size.height() * dpr)) return none;
+    // The built-in pictures are the same in both lists.
+    const bool list = big && !builtIn();
+    auto made = std::find_if(made_.begin(), made_.end(), [&](const Made& m) {
+        return m.big == list && m.size == size && qFuzzyCompare(m.dpr, dpr);
+    });
+    if (made == made_.end()) {
+        if (made_.size() >= kSizesKept) made_.pop_back();
+        made = made_.insert(made_.begin(), {list, size, dpr, std::vector<QImage>(kBuiltInSmall + 1)});
+    } else if (made != made_.begin()) {
+        std::rotate(made_.begin(), made, made + 1);
+        made = made_.begin();
+    }
+    QImage& image = made->images[static_cast<std::size_t>(index)];
     if (image.isNull()) {
-        image = QImage(qRound(width * dpr), qRound(height * dpr), QImage::Format_ARGB32_Premultiplied);
+        image = QImage(qRound(size.width() * dpr), qRound(size.height() * dpr),
+                       QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(dpr);
         image.fill(Qt::transparent);
         QPainter p(&image);
-        paintBuiltIn(p, QRectF(0, 0, width, height), index, big);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        paintPicture(p, QRectF(QPointF(0, 0), size), index, big);
         ++paintedPictures_;
     }
     return image;
 }
 
-void TileImages::paintBuiltIn(QPainter& p, const QRectF& r, int index, bool big) {
-    if (!big && index == kMoveFrame)
+QImage TileImages::cachedImage(int index, bool big, const QSizeF& size, qreal dpr) const {
+    return image(index, big, size, dpr);
+}
+
+void TileImages::paintPicture(QPainter& p, const QRectF& r, int index, bool big) const {
+    if (!builtIn()) {
+        const QImage& loaded = (big ? big_ : small_)[static_cast<std::size_t>(index)];
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform, r.size() != QSizeF(loaded.size()));
+        p.drawImage(r, loaded);
+        p.restore();
+    } else if (!big && index == kMoveFrame) {
         paintMoveFrame(p, r);
-    else
+    } else {
         paintTile(p, r, index);
+    }
 }
 
 void TileImages::drawSmall(QPainter& p, const QRectF& target, int index) const {

@@ -40,17 +40,21 @@ public:
     int smallCount() const { return builtIn() ? kBuiltInSmall : static_cast<int>(small_.size()); }
     int bigCount() const { return builtIn() ? kBuiltInBig : static_cast<int>(big_.size()); }
 
-    // Draw picture `index` scaled into `target`. Index 0 and indexes past the list draw nothing. At the
-    // picture's own size, on whole pixels of the painter's device, the picture is blitted from its
-    // image; at other sizes a built-in picture is painted from its outlines, crisp at any scale.
+    // Draw picture `index` scaled into `target`. Index 0 and indexes past the list draw nothing. On whole
+    // pixels of the painter's device the picture is blitted from an image made for that size and pixel
+    // ratio on its first use (a built-in one painted from its outlines, crisp at any scale; a loaded one
+    // scaled smoothly once); elsewhere it is drawn into the target directly.
     void drawSmall(QPainter& p, const QRectF& target, int index) const;
     void drawBig(QPainter& p, const QRectF& target, int index) const;
     // Picture `index` at its own size, with a transparent background.
     QImage smallImage(int index) const;
     QImage bigImage(int index) const;
 
-    // How many built-in pictures have been painted into images so far (each once per pixel ratio).
+    // How many pictures have been made into images so far (each once per size and pixel ratio).
     int paintedPictures() const { return paintedPictures_; }
+    // The image that picture `index` is blitted from at `size` on a device of pixel ratio `dpr` (made
+    // now if need be); a null image when it would not be blitted at that size.
+    QImage cachedImage(int index, bool big, const QSizeF& size, qreal dpr) const;
 
     // The built-in artwork: a cream tile with the number over the suit symbol, or the joker.
     static void paintTile(QPainter& p, const QRectF& r, int code);
@@ -58,19 +62,24 @@ public:
 
 private:
     void draw(QPainter& p, const QRectF& target, int index, bool big) const;
-    // The built-in picture `index` painted at `dpr`, made on its first use; null when `dpr` does not
-    // give the picture a whole number of pixels (it is then painted from its outlines each time).
-    const QImage& builtInImage(int index, bool big, qreal dpr) const;
-    static void paintBuiltIn(QPainter& p, const QRectF& r, int index, bool big);
+    // Picture `index` made for `size` at `dpr` on its first use; null when `size` at `dpr` is not a
+    // whole number of pixels (it is then drawn into its target each time).
+    const QImage& image(int index, bool big, const QSizeF& size, qreal dpr) const;
+    // Draws picture `index` into `r` directly, from its outlines or its loaded image.
+    void paintPicture(QPainter& p, const QRectF& r, int index, bool big) const;
 
     std::vector<QImage> small_; // empty while the built-in pictures are in force
     std::vector<QImage> big_;
-    // The built-in pictures per device pixel ratio: small ones at 0..54, large ones after them.
-    struct Painted {
+    // The pictures made per size and pixel ratio, the most recently used first; only a few sizes are
+    // kept (those of the board, the rack and the tile in hand, and the ones just left behind).
+    struct Made {
+        bool big;
+        QSizeF size;
         qreal dpr;
-        std::vector<QImage> images;
+        std::vector<QImage> images; // by index
     };
-    mutable std::vector<Painted> painted_;
+    static constexpr std::size_t kSizesKept = 6;
+    mutable std::vector<Made> made_;
     mutable int paintedPictures_ = 0;
 };
 

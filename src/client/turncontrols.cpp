@@ -1,6 +1,7 @@
 #include "turncontrols.h"
 
 #include "clientstate.h"
+#include "panelscale.h"
 #include "panelstyle.h"
 
 #include "protocol/fields.h"
@@ -138,7 +139,7 @@ void TurnControls::buildClock(QWidget* panel) {
             p.fillRect(r, g);
         },
         panel);
-    bar_->setGeometry(742 - kBarWidth, 119, 0, 5);
+    scale::place(bar_, QRect(742 - kBarWidth, 119, 0, 5));
     turntime_.setInterval(1000);
     connect(&turntime_, &QTimer::timeout, this, &TurnControls::tick);
 }
@@ -171,14 +172,15 @@ void TurnControls::buildOverlays(QWidget* panel) {
         QStringLiteral("image_pause"),
         [](QPainter& p, const QRect& r) {
             p.fillRect(r, QColor(10, 20, 30, 190));
-            const QRectF mark(r.center().x() - 30, r.center().y() - 46, 60, 60);
+            const qreal s = r.width() / 460.0; // drawn for the board's size at the base layout
+            const QRectF mark(r.center().x() - 30 * s, r.center().y() - 46 * s, 60 * s, 60 * s);
             glyphs::pauseBars(p, mark, QColor(240, 240, 230));
             QFont f = p.font();
-            f.setPixelSize(26);
+            f.setPixelSize(scale::px(26, s));
             f.setBold(true);
             p.setFont(f);
             p.setPen(QColor(240, 240, 230));
-            p.drawText(QRectF(r.left(), mark.bottom() + 10, r.width(), 36), Qt::AlignCenter,
+            p.drawText(QRectF(r.left(), mark.bottom() + 10 * s, r.width(), 36 * s), Qt::AlignCenter,
                        QStringLiteral("PAUSED"));
         },
         panel);
@@ -372,8 +374,7 @@ void TurnControls::tick() {
 
 void TurnControls::showTime() {
     const int t = timeleft_ > 0 ? timeleft_ : 0;
-    bar_->resize(qMin(barscale_ * t, kBarWidth), bar_->height());
-    bar_->move(742 - kBarWidth, bar_->y());
+    scale::place(bar_, QRect(742 - kBarWidth, 119, qMin(barscale_ * t, kBarWidth), 5));
     style::setTextColour(timer_, t > 0 && t < 20 ? QColor(255, 0, 0) : kClockColour);
     timer_->setText(QStringLiteral("Time: %1:%2").arg(t / 60).arg(t % 60, 2, 10, QLatin1Char('0')));
 }

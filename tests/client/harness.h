@@ -9,6 +9,7 @@
 #include "client/tchat.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,12 +18,28 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace testing_client {
 
 inline const std::string E(1, '\xff');
+
+// The largest difference of one colour channel between two pictures of one size.
+inline int largestDifference(const QImage& a, const QImage& b) {
+    EXPECT_EQ(a.size(), b.size());
+    int worst = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return worst;
+}
 
 // The program's files go to two temporary folders for as long as this lives.
 struct TempFolders {

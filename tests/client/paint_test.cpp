@@ -17,9 +17,6 @@ using client::BoardView;
 
 namespace {
 
-constexpr int kCellWidth = BoardView::kCellWidth;
-constexpr int kCellHeight = BoardView::kCellHeight;
-
 // The regions each watched widget painted, in the board panel's coordinates.
 struct PaintLog : QObject {
     QWidget* panel = nullptr;
@@ -61,8 +58,7 @@ struct ShownTable : Seated {
             QCoreApplication::processEvents();
     }
     QRect cell(int c, int r) const {
-        return QRect(area->mapTo(panel, QPoint((c - 1) * kCellWidth, (r - 1) * kCellHeight)),
-                     QSize(kCellWidth, kCellHeight));
+        return board->cellRect(c, r).translated(area->mapTo(panel, QPoint(0, 0)));
     }
     // The pointer moved to `at` in the paint area, and the window painted.
     void pointerAt(const QPoint& at) {
@@ -71,6 +67,7 @@ struct ShownTable : Seated {
         QCoreApplication::sendEvent(area, &move);
         settle();
     }
+    void press(int c, int r) { board->boardMouseDown(Qt::LeftButton, board->cellRect(c, r).center()); }
     // What the screen shows, and what painting the whole window afresh gives.
     QImage onScreen() {
         return tchat.screen()->grabWindow(tchat.winId()).toImage().convertToFormat(QImage::Format_RGB32);

@@ -146,7 +146,7 @@ TEST(Settings, OldSectionIsTakenOverOnce) {
     EXPECT_EQ(ini.value("rimbalo", "Phrase1").value_or(""), "Way To Go!");
     EXPECT_EQ(ini.value("rimbalo", "Phrase9").value_or(""), "Good Game Everyone!");
     for (const char* key :
-         {"Top", "Left", "Width", "Height", "Textsize", "Textcolor", "Playsounds", "Playtoscore",
+         {"Top", "Left", "Width", "Height", "Maximized", "Textsize", "Textcolor", "Playsounds", "Playtoscore",
           "Timeperturn", "Tilestostart", "Botspeed", "Turnsound", "Timepenalty", "Tiles", "ChatterSounds"})
         EXPECT_TRUE(ini.value("rimbalo", key).has_value()) << key;
     EXPECT_TRUE(readFile(h.ini()).startsWith("[VemkoLobby]\nPath=C:\\Vemko\\Lobby.exe\n\n[rimbalo]\n"));
@@ -214,6 +214,34 @@ TEST(Settings, WindowPlacementIsSavedOnlyWhenItChanged) {
     QFile::remove(next.ini());
     next.tchat.close(); // nothing moved since the settings were read
     EXPECT_FALSE(QFile::exists(next.ini()));
+}
+
+// A window closed maximised opens maximised, and keeps the size it had before for when it is restored.
+TEST(Settings, AMaximisedWindowIsRememberedWithItsSizeBefore) {
+    SettingsHarness h;
+    h.login(1);
+    const auto desktop = [] { return QRect(0, 0, 1920, 1080); };
+    h.tchat.setWorkArea(desktop);
+    h.tchat.move(40, 30);
+    h.tchat.resize(900, 640);
+    h.tchat.setWindowState(Qt::WindowMaximized);
+    ASSERT_TRUE(h.tchat.isMaximized());
+    h.tchat.close();
+    const client::IniFile ini = readIni(h.ini());
+    EXPECT_EQ(ini.value("rimbalo", "Maximized").value_or(""), "true");
+    EXPECT_EQ(ini.value("rimbalo", "Width").value_or(""), "900");
+    EXPECT_EQ(ini.value("rimbalo", "Height").value_or(""), "640");
+
+    SettingsHarness next;
+    client::FileLocations::setProgramFolder(h.dir.path());
+    next.tchat.setWorkArea(desktop);
+    next.login(1);
+    EXPECT_TRUE(next.tchat.isMaximized());
+    // Restored by the player: that is a change of placement, saved at the close.
+    next.tchat.setWindowState(Qt::WindowNoState);
+    next.tchat.close();
+    EXPECT_EQ(readIni(h.ini()).value("rimbalo", "Maximized").value_or(""), "false");
+    EXPECT_EQ(readIni(h.ini()).value("rimbalo", "Width").value_or(""), "900");
 }
 
 TEST(Settings, ClosingShrinksTheSavedSizeToTheWorkArea) {
