@@ -27,7 +27,7 @@ namespace in = protocol::toclient;
 GameFlow::GameFlow(QObject* parent, Parts parts)
     : QObject(parent), state_(*parts.state), seats_(parts.seats), info_(parts.info), turn_(parts.turn),
       board_(parts.board), rack_(parts.rack), summary_(parts.summary), sounds_(parts.sounds),
-      hints_(parts.hints),      send_(std::move(parts.send)), systemLine_(std::move(parts.systemLine)) {
+      hints_(parts.hints), send_(std::move(parts.send)), systemLine_(std::move(parts.systemLine)) {
     connectTurnControls();
     connect(turn_, &TurnControls::clockOverrun, this, [this] {
         state_.turnslot = 0;
