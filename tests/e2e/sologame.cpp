@@ -217,7 +217,6 @@ bool SoloGame::start() {
     }
     if (!settle([this] { return window_.state().loggedin && window_.state().myslot == 1; }, "the login"))
         return false;
-    sizeWindow();
     gamestart_.restore(target_, std::nullopt, std::nullopt, true, opponents_, expert_);
     auto* open = window_.findChild<QAbstractButton*>(QStringLiteral("button_start"));
     if (!open || !open->isVisible()) {
@@ -231,8 +230,11 @@ bool SoloGame::start() {
         return false;
     }
     QTest::mouseClick(go, Qt::LeftButton, {}, go->rect().center());
-    return settle([this] { return server_.game().isOnTurn(1) && window_.state().myTurn(); },
-                  "the first turn");
+    if (!settle([this] { return server_.game().isOnTurn(1) && window_.state().myTurn(); }, "the first turn"))
+        return false;
+    // Sized once the settings (read at each login confirmation) have placed the window.
+    sizeWindow();
+    return settle([] { return true; }, "the window's new size");
 }
 
 bool SoloGame::play(Hands& hands) {
