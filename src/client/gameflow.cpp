@@ -231,7 +231,6 @@ void GameFlow::winner(std::string_view args) {
     if (!m) return;
     const QString name = wireText(m->name);
     play(QStringLiteral("winner"));
-    summary_->gameOver();
     turn_->hideTurnButtons();
     turn_->setIndicatorShown(false);
     turn_->stopClock();
@@ -242,6 +241,7 @@ void GameFlow::winner(std::string_view args) {
                                ? QStringLiteral("You have won the game!")
                                : name + QStringLiteral(" has Won the Game!");
     info_->showWinner(banner);
+    summary_->gameOver(banner);
     systemLine(banner);
     if (state_.ishost) turn_->setStartShown(true);
     gameOn_ = false;

@@ -86,9 +86,10 @@ void RoundSummary::showResult(const QString& title, const std::vector<Line>& lin
     show();
 }
 
-void RoundSummary::gameOver() {
+void RoundSummary::gameOver(const QString& banner) {
     timer_.stop();
-    countdown_->setText(QStringLiteral("The game is over."));
+    countdown_->setText(banner);
+    if (!isHidden()) raise();
 }
 
 void RoundSummary::close() {

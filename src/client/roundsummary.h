@@ -28,8 +28,9 @@ public:
 
     // Shows the result of the round that just ended and starts the countdown.
     void showResult(const QString& title, const std::vector<Line>& lines);
-    // The round ended the game: no round follows.
-    void gameOver();
+    // The round ended the game: no round follows. The panel names the winner (`banner`) and stays in
+    // front of the winner's plaque until it is closed.
+    void gameOver(const QString& banner);
     // Hides the panel and stops the countdown.
     void close();
     int secondsLeft() const { return left_; }

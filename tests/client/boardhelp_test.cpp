@@ -172,7 +172,13 @@ TEST(RoundSummaryPanel, ListsEachSeatCountsDownAndClosesWhenTheNextRoundStarts) 
     t.feed("CMD_endround+1+1+510+30+0+2+-30+-30+4+3+0+0+0+4+0+0+0");
     t.feed("CMD_winner+Ann+");
     EXPECT_TRUE(t.visible("panel_roundsummary"));
-    EXPECT_EQ(t.text("label_nextround"), "The game is over.");
+    EXPECT_EQ(t.text("label_nextround"), "Ann has Won the Game!");
+    // The last round's figures stay readable in front of the winner's plaque until closed.
+    auto* plaque = t.tchat.findChild<QWidget*>("panel_winner");
+    ASSERT_NE(plaque, nullptr);
+    EXPECT_TRUE(t.visible("panel_winner"));
+    EXPECT_GT(panel->parentWidget()->children().indexOf(panel),
+              panel->parentWidget()->children().indexOf(plaque));
     EXPECT_EQ(panel->secondsLeft(), 20);
 }
 
