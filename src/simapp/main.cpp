@@ -1,6 +1,7 @@
 // rimbalo-sim: plays games between computer seats in the real game and reports how they went.
 
 #include "game/game.h"
+#include "protocol/facts.h"
 #include "protocol/fields.h"
 #include "simulator.h"
 
@@ -11,13 +12,31 @@
 
 namespace {
 
+constexpr const char* kUsage =
+    "usage: rimbalo-sim [--games N] [--seed S] [--seats 2..4] [--team] [--target N] [--tiles N] [--check]\n"
+    "                   [--levels classic|expert,classic|expert[,...]]\n";
+
 int usage(const char* message) {
-    std::fprintf(stderr,
-                 "%s\nusage: rimbalo-sim [--games N] [--seed S] [--seats 2..4] [--team] [--target N] "
-                 "[--tiles N] [--check]\n"
-                 "                   [--levels classic|expert,classic|expert[,...]]\n",
-                 message);
+    std::fprintf(stderr, "%s\n%s", message, kUsage);
     return 2;
+}
+
+int help() {
+    const sim::SimOptions d;
+    std::printf("rimbalo-sim: plays games between computer seats and reports how they went.\n%s\n"
+                "  --games N     games to play (%d)\n"
+                "  --seed S      the first game's seed; equal seeds give equal reports (%u)\n"
+                "  --seats N     seats that play, 2 to 4 (%d)\n"
+                "  --team        a team game (all four seats)\n"
+                "  --target N    the score that ends a game, %d to %d (%d)\n"
+                "  --tiles N     tiles dealt to each seat, %d to %d (%d)\n"
+                "  --levels L,L  each seat's player from seat 1 on: classic or expert (classic)\n"
+                "  --check       checks every tile and the board after every step\n"
+                "Exit status: 0; 1 when a game stalled or a check failed; 2 for a bad option.\n",
+                kUsage, d.games, static_cast<unsigned>(d.seed), d.seats, protocol::kTargetRange.low,
+                protocol::kTargetRange.high, d.target, protocol::kTilesRange.low, protocol::kTilesRange.high,
+                d.tiles);
+    return 0;
 }
 
 // "L1,L2[,L3,L4]": the level of each seat from seat 1 on; the seats not named stay classic.
@@ -55,6 +74,12 @@ int main(int argc, char** argv) {
     sim::SimOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--help") return help();
+        if (arg == "--version") {
+            std::printf("rimbalo-sim %.*s\n", static_cast<int>(protocol::kVersion.size()),
+                        protocol::kVersion.data());
+            return 0;
+        }
         int seed = 0;
         bool ok = true;
         if (arg == "--games")
