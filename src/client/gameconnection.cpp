@@ -83,7 +83,12 @@ void GameConnection::handleNext() {
         queue_.skipWake();
         return;
     }
-    if (halted_) return;
+    if (halted_) {
+        // Nothing more is handled on this connection; the wake is spent, so a connection opened
+        // later is woken for its own commands.
+        queue_.skipWake();
+        return;
+    }
     handling_ = true;
     const bool handled = queue_.handleOne([this](const std::string& entry) {
         if (handler_) handler_(entry);

@@ -37,6 +37,21 @@ TEST(Connection, OneCommandPerEventLoopPassInArrivalOrder) {
     EXPECT_EQ(r.connection.queued(), 0u);
 }
 
+// A connection halted while a command waited ("Game is full" and the like) and then opened again
+// handles what the new connection brings: the wake-up that found it halted is not left standing.
+TEST(Connection, AfterAHaltTheNextConnectionsCommandsAreHandled) {
+    Recorder r;
+    r.connection.receive("CMD_a+" + E);
+    r.connection.halt();
+    QCoreApplication::sendPostedEvents(&r.connection);
+    EXPECT_TRUE(r.handled.empty());
+    r.connection.shut(); // as opening the next connection does
+    r.connection.receive("CMD_b+" + E);
+    for (int i = 0; i < 10 && r.handled.empty(); ++i)
+        QCoreApplication::sendPostedEvents(&r.connection);
+    EXPECT_EQ(r.handled, (std::vector<std::string>{"CMD_b+"}));
+}
+
 TEST(Connection, SplitCommandsWaitForTheirEndMarker) {
     Recorder r;
     r.connection.receive("CMD_chat+1+he");
