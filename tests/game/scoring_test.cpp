@@ -15,6 +15,13 @@ void layGroupOfTens(Harness& h, int seat, int row) {
     h.finish(seat);
 }
 
+// Four players log in and the host starts a team game to 1,000.
+void startTeamGame(Harness& h) {
+    for (const char* name : {"Host", "Ann", "Bo", "Cy"})
+        h.login(name);
+    h.start(1000, 60, true, true, 14);
+}
+
 } // namespace
 
 TEST(RoundEnd, SeatGoesOutAndTheOthersPay) {
@@ -81,11 +88,7 @@ TEST(RoundEnd, ComputerSeatWinsUnderItsBotName) {
 
 TEST(TeamGame, PartnersShareScoreAndFirstLayDown) {
     Harness h;
-    h.login("Host");
-    h.login("Ann");
-    h.login("Bo");
-    h.login("Cy");
-    h.start(1000, 60, true, true, 14);
+    startTeamGame(h);
     h.setRack(1, {Green(10), Orange(10), Red(10), Green(2)});
     h.clear();
     layGroupOfTens(h, 1, 1);
@@ -107,11 +110,7 @@ TEST(TeamGame, PartnersShareScoreAndFirstLayDown) {
 
 TEST(TeamGame, RoundEndsWhenBothPartnersAreOut) {
     Harness h;
-    h.login("Host");
-    h.login("Ann");
-    h.login("Bo");
-    h.login("Cy");
-    h.start(1000, 60, true, true, 14);
+    startTeamGame(h);
     h.say(1, in::DrawCard{1});
     h.say(2, in::DrawCard{2});
     h.setRack(1, {Green(9)});
