@@ -1,6 +1,7 @@
 #include "lzrw1kh.h"
 
 #include <array>
+#include <cstring>
 #include <stdexcept>
 
 namespace tally {
@@ -126,37 +127,55 @@ std::uint32_t getLE(const std::uint8_t* p, int bytes) {
     return v;
 }
 
-// Decodes the items after the kind byte; false when the block breaks the format.
-bool decodeItems(std::span<const std::uint8_t> in, Bytes& out) {
-    std::size_t i = 1;
+// Decodes the items after the kind byte into out[0..kPieceSize); the decoded length, or nothing when the
+// block breaks the format. Writes through a pointer into room reserved once: the tally's pieces are
+// decoded straight into the text they make.
+std::optional<std::size_t> decodeItems(std::span<const std::uint8_t> in, std::uint8_t* out) {
+    std::size_t i = 1, n = 0;
     while (i < in.size()) {
-        if (in.size() - i < 2) return false;
+        if (in.size() - i < 2) return std::nullopt;
         const unsigned control = (unsigned{in[i]} << 8) | in[i + 1];
         i += 2;
         for (int bit = 0; bit < kGroupItems && i < in.size(); ++bit) {
             if ((control & (0x8000u >> bit)) == 0) {
-                if (out.size() >= kPieceSize) return false;
-                out.push_back(in[i++]);
+                if (n >= kPieceSize) return std::nullopt;
+                out[n++] = in[i++];
                 continue;
             }
-            if (in.size() - i < 2) return false;
+            if (in.size() - i < 2) return std::nullopt;
             const std::size_t distance = (std::size_t{in[i]} << 4) | (in[i + 1] >> 4);
             if (distance == 0) {
-                if (in.size() - i < 4) return false;
+                if (in.size() - i < 4) return std::nullopt;
                 const std::size_t count = ((std::size_t{in[i + 1]} << 8) | in[i + 2]) + kMinRepeat;
-                if (out.size() + count > kPieceSize) return false;
-                out.insert(out.end(), count, in[i + 3]);
+                if (n + count > kPieceSize) return std::nullopt;
+                std::memset(out + n, in[i + 3], count);
+                n += count;
                 i += 4;
                 continue;
             }
             const std::size_t length = (in[i + 1] & 15u) + kMinCopy;
             i += 2;
-            if (distance > out.size() || out.size() + length > kPieceSize) return false;
-            for (std::size_t k = 0; k < length; ++k) // byte by byte: the source may overlap
-                out.push_back(out[out.size() - distance]);
+            if (distance > n || n + length > kPieceSize) return std::nullopt;
+            const std::uint8_t* from = out + n - distance;
+            if (distance >= length) {
+                std::memcpy(out + n, from, length);
+            } else {
+                for (std::size_t k = 0; k < length; ++k) // the source overlaps what is written
+                    out[n + k] = from[k];
+            }
+            n += length;
         }
     }
-    return true;
+    return n;
+}
+
+// Decodes one block into out[0..kPieceSize); the decoded length, or nothing for a broken block.
+std::optional<std::size_t> decodeInto(std::span<const std::uint8_t> block, std::uint8_t* out) {
+    if (block.size() < 2) return 0;
+    if (block[0] != kStored) return decodeItems(block, out);
+    if (block.size() - 1 > kPieceSize) return std::nullopt;
+    std::memcpy(out, block.data() + 1, block.size() - 1);
+    return block.size() - 1;
 }
 
 } // namespace
@@ -170,15 +189,10 @@ Bytes encodePiece(std::span<const std::uint8_t> piece) {
 }
 
 std::optional<Bytes> decodePiece(std::span<const std::uint8_t> block) {
-    Bytes out;
-    if (block.size() < 2) return out;
-    if (block[0] == kStored) {
-        if (block.size() - 1 > kPieceSize) return std::nullopt;
-        out.assign(block.begin() + 1, block.end());
-        return out;
-    }
-    out.reserve(kPieceSize);
-    if (!decodeItems(block, out)) return std::nullopt;
+    Bytes out(kPieceSize);
+    const auto n = decodeInto(block, out.data());
+    if (!n) return std::nullopt;
+    out.resize(*n);
     return out;
 }
 
@@ -200,20 +214,26 @@ Bytes compressText(std::string_view text) {
 namespace {
 
 UnpackError unpackBlocks(std::span<const std::uint8_t> file, std::size_t length, std::string& text) {
-    std::size_t pos = 8;
+    // Capacity for the stated length plus one piece is taken once (not touched until written), so each
+    // piece decodes in place at the text's end.
+    text.reserve(length + kPieceSize);
+    std::size_t done = 0, pos = 8;
     for (;;) {
         if (file.size() - pos < 2) return UnpackError::SizeMismatch;
         const std::size_t size = getLE(&file[pos], 2);
         pos += 2;
         if (file.size() - pos < size) return UnpackError::SizeMismatch;
-        const auto piece = decodePiece(file.subspan(pos, size));
+        text.resize(done + kPieceSize);
+        auto* out = reinterpret_cast<std::uint8_t*>(text.data());
+        const auto n = decodeInto(file.subspan(pos, size), out + done);
         pos += size;
-        if (!piece) return UnpackError::Damaged;
-        if (text.size() + piece->size() > length) return UnpackError::SizeMismatch;
-        text.append(piece->begin(), piece->end());
-        if (piece->size() < kPieceSize) break;
+        if (!n) return UnpackError::Damaged;
+        if (done + *n > length) return UnpackError::SizeMismatch;
+        done += *n;
+        if (*n < kPieceSize) break;
     }
-    return text.size() == length ? UnpackError::None : UnpackError::SizeMismatch;
+    text.resize(done);
+    return done == length ? UnpackError::None : UnpackError::SizeMismatch;
 }
 
 } // namespace
