@@ -26,6 +26,8 @@ constexpr int kCellWidth = 20;
 constexpr int kCellHeight = 30;
 constexpr int kFrame = 10;
 constexpr int kShift = 5; // how far a press reaches into the next cell
+// The outline of a set that fails the set check.
+const QColor kBadSetColour(255, 170, 0);
 constexpr int kLastColumn = rules::kLastColumn;
 constexpr int kLastRow = rules::kLastRow;
 
@@ -208,6 +210,21 @@ void BoardView::setCell(int column, int row, int code) {
         if (std::find(before.begin(), before.end(), span) == before.end()) board_->update(spanRect(span));
 }
 
+QString BoardView::badSetReason() const {
+    for (int r = 1; r <= kLastRow; ++r) {
+        const std::vector<SetSpan> bad = badSets(mirror_, r);
+        if (bad.empty()) continue;
+        const int tiles = bad.front().last - bad.front().first + 1;
+        if (tiles < 3)
+            return QStringLiteral("a set in row %1 has %2 %3")
+                .arg(r)
+                .arg(tiles)
+                .arg(tiles == 1 ? QStringLiteral("tile") : QStringLiteral("tiles"));
+        return QStringLiteral("a set in row %1 is no run or group").arg(r);
+    }
+    return {};
+}
+
 bool BoardView::chatboardok() const {
     return rules::boardok(mirror_);
 }
@@ -272,10 +289,13 @@ QRect BoardView::spanRect(const SetSpan& span) const {
 void BoardView::paintOutlines(QPainter& p, int fromRow, int toRow) const {
     if (!outlines_) return;
     p.save();
-    // Two pixels wide at the base size, a pixel in from the cells' edges.
-    const int width = std::max(2, cellWidth_ / 10);
+    // Three pixels wide at the base size, dashed and amber, so that it is never taken for the red
+    // frame around the cells of the last move.
+    const int width = std::max(3, cellWidth_ / 7);
     const int in = width / 2;
-    p.setPen(QPen(QColor(230, 30, 30), width));
+    QPen pen(kBadSetColour, width, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setDashPattern({2.0, 1.0}); // in pen widths: the gaps let the tiles show through
+    p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     for (int r = fromRow; r <= toRow; ++r)
         for (const SetSpan& span : badSets(mirror_, r))

@@ -80,6 +80,9 @@ public:
     // Whether cell (column, row) shows the move frame now.
     bool framed(int column, int row) const;
     bool chatboardok() const;
+    // Why the board fails the set check ("a set in row 3 has 2 tiles"), naming the highest set
+    // outlined; empty when every set passes.
+    QString badSetReason() const;
     // Shows the board check of the mirror on the blinking indicator.
     void refreshIndicator();
     // A tile lifted off the board goes back to its cell; nothing is held afterwards.

@@ -35,6 +35,10 @@ GameFlow::GameFlow(QObject* parent, Parts parts)
         turn_->setIndicatorShown(false);
         hints_->refresh();
     });
+    // The winner's plaque waits behind a round summary that names the winner already.
+    connect(summary_, &RoundSummary::closedByPlayer, this, [this] {
+        if (!winner_.isEmpty()) info_->showWinner(winner_);
+    });
 }
 
 void GameFlow::play(const QString& cue) {
@@ -78,6 +82,7 @@ void GameFlow::startthegame(std::string_view args) {
     turn_->hideTurnButtons();
     emit gameStarted();
     info_->hideWinner();
+    winner_.clear();
     clearall();
     gameOn_ = true;
     lastTurn_ = 0;
@@ -240,8 +245,12 @@ void GameFlow::winner(std::string_view args) {
     const QString banner = name == QLatin1String("You") && ownWin
                                ? QStringLiteral("You have won the game!")
                                : name + QStringLiteral(" has Won the Game!");
-    info_->showWinner(banner);
     summary_->gameOver(banner);
+    if (summary_->isHidden())
+        info_->showWinner(banner);
+    else
+        winner_ = banner; // shown when the summary is closed
+
     systemLine(banner);
     if (state_.ishost) turn_->setStartShown(true);
     gameOn_ = false;
@@ -257,6 +266,7 @@ void GameFlow::clearGame() {
     seats_->clearSeats();
     turn_->clearTurn();
     info_->hideWinner();
+    winner_.clear();
     info_->setTeamGame(false);
     info_->setTilesLeft(0);
 }

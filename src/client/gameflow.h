@@ -96,6 +96,7 @@ private:
     std::function<void(const QString&)> systemLine_;
     int lastTurn_ = 0; // the seat whose turn the last "next player" began, 0 between rounds
     bool gameOn_ = false;
+    QString winner_; // the winner's banner, waiting for the round summary to be closed
     int turnsound_ = 0;
 };
 

@@ -49,12 +49,16 @@ void applyOne(QWidget* w, qreal f) {
 
 } // namespace
 
-qreal fitting(const QSize& area) {
+qreal fitting(const QSize& area, qreal least) {
     const qreal wide = qreal(area.width() - kMargin.width()) / kPanel.width();
     const qreal high = qreal(area.height() - kMargin.height()) / kPanel.height();
     // A hair over the step counts as the step (sizes computed from a factor come back to it).
     const qreal tenths = std::floor(std::min(wide, high) * 10 + 1e-6);
-    return std::max(1.0, tenths / 10);
+    return std::max(least, tenths / 10);
+}
+
+qreal least(const QSize& room) {
+    return std::clamp(fitting(room, kLeast), kLeast, 1.0);
 }
 
 int px(int base, qreal factor) {

@@ -16,8 +16,16 @@ namespace client::scale {
 constexpr QSize kPanel(750, 520);
 constexpr QSize kMargin(15, 12);
 
-// The largest factor (1, 1.1, 1.2 ...) at which the panel and its margin fit in `area`.
-qreal fitting(const QSize& area);
+// The smallest factor: on a work area too small for the base layout the panel shrinks in tenths
+// down to this one.
+constexpr qreal kLeast = 0.7;
+
+// The largest factor (1, 1.1, 1.2 ...) at which the panel and its margin fit in `area`, and never
+// less than `least`.
+qreal fitting(const QSize& area, qreal least = 1);
+// The factor, in tenths from 1 down to kLeast, at which the panel and its margin fit in `room`
+// (the work area less the window's frame and menu bar); kLeast when none does.
+qreal least(const QSize& room);
 int px(int base, qreal factor);
 // `base` at `factor`, rounded edge by edge so that neighbours stay neighbours.
 QRect rect(const QRect& base, qreal factor);

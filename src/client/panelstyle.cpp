@@ -1,5 +1,6 @@
 #include "panelstyle.h"
 
+#include "fittinglabel.h"
 #include "panelscale.h"
 
 #include "windows/artwork.h"
@@ -9,7 +10,8 @@
 namespace client::style {
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, int pixelSize, bool bold) {
-    auto* l = new QLabel(text, parent);
+    // A line too long for its label is drawn smaller rather than cut off.
+    auto* l = new FittingLabel(text, parent);
     l->setObjectName(name);
     // Names and server texts end up in these labels: markup in them is shown, never interpreted.
     l->setTextFormat(Qt::PlainText);
@@ -26,6 +28,17 @@ void setTextColour(QLabel* label, const QColor& colour) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
+}
+
+void paintPanelSurface(QPainter& p, const QRect& r) {
+    windows::paintBackdrop(p, r);
+    const qreal f = qreal(r.width()) / scale::kPanel.width();
+    auto inset = [&p, &r, f](int x, int y, int w, int h, int alpha) {
+        windows::paintInset(p, QRectF(scale::rect(QRect(x, y, w, h), f).translated(r.topLeft())), alpha);
+    };
+    inset(463, 1, 284, 124, 110);  // seats, tiles left, clock
+    inset(463, 349, 284, 40, 110); // game options
+    inset(1, 382, 460, 41, 70);    // status, last move, turn buttons
 }
 
 } // namespace client::style

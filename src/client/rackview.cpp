@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -48,14 +49,14 @@ public:
         : QWidget(strip), tiles_(tiles), press_(std::move(press)), code_(code) {
         setObjectName(QStringLiteral("card") + QString::number(cell));
         setProperty("Tag", cell);
-        setToolTip(QString::fromStdString(rules::gettilename(code)));
+        updateTip();
         setCursor(Qt::PointingHandCursor);
     }
     int cell() const { return property("Tag").toInt(); }
     int code() const { return code_; }
     void setCode(int code) {
         code_ = code;
-        setToolTip(QString::fromStdString(rules::gettilename(code)));
+        updateTip();
         update();
     }
     bool outlined() const { return outlined_; }
@@ -64,14 +65,33 @@ public:
         outlined_ = outlined;
         update();
     }
+    // Just drawn (or dealt as a penalty): a blue corner marks it.
+    bool fresh() const { return property("justDrawn").toBool(); }
+    void setFresh(bool fresh) {
+        if (fresh == this->fresh()) return;
+        setProperty("justDrawn", fresh);
+        updateTip();
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         tiles_->drawBig(p, QRectF(rect()), code());
+        p.setRenderHint(QPainter::Antialiasing);
+        if (fresh()) {
+            // A blue triangle in the top right corner, clear of the number and the suit.
+            const qreal side = width() * 0.4;
+            const QRectF r(rect());
+            QPainterPath corner;
+            corner.moveTo(r.right() - side, r.top());
+            corner.lineTo(r.right(), r.top());
+            corner.lineTo(r.right(), r.top() + side);
+            corner.closeSubpath();
+            p.fillPath(corner, QColor(30, 110, 235));
+        }
         if (!outlined_) return;
         // The hint's mark: a bright frame just inside the tile's edge.
-        p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(255, 190, 0), 3));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
@@ -81,6 +101,11 @@ protected:
     }
 
 private:
+    void updateTip() {
+        const QString name = QString::fromStdString(rules::gettilename(code_));
+        setToolTip(fresh() ? name + QStringLiteral(" (just drawn)") : name);
+    }
+
     const TileImages* tiles_;
     Press press_;
     int code_;
@@ -331,6 +356,10 @@ void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
         return i.cell >= 1 && i.cell <= rules::kRackCells && rules::isTile(i.tile);
     });
     if (!valid) return;
+    // Tiles that join a rack already dealt were drawn (or dealt as a penalty): they are marked, and
+    // the marks of an earlier draw go.
+    const bool drawn = occupiedSlots() > 0;
+    if (drawn) clearFresh();
     for (const rules::RackItem& item : items) {
         // A cell already shown (the same tile sent again) keeps its slot and takes the code sent.
         if (auto* shown = asTile(picture(item.cell))) {
@@ -348,6 +377,7 @@ void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
                                 cardimagesMouseDown(cell, b, k, panel_->mapFromGlobal(g));
                             });
         t->setGeometry(slotRect(slot));
+        t->setFresh(drawn);
         if (held_) {
             t->setMouseTracking(true);
             t->installEventFilter(held_);
@@ -378,7 +408,20 @@ void RackView::freecard(int cell) {
     updateStripWidth();
 }
 
+void RackView::clearFresh() {
+    for (int cell : cellsInOrder())
+        if (auto* t = asTile(picture(cell))) t->setFresh(false);
+}
+
+std::vector<int> RackView::freshCells() const {
+    std::vector<int> cells;
+    for (int cell : cellsInOrder())
+        if (const auto* t = asTile(picture(cell)); t && t->fresh()) cells.push_back(cell);
+    return cells;
+}
+
 void RackView::sortthem() {
+    clearFresh();
     const bool bynumber = sortChoice() == 1;
     auto key = [this, bynumber](int cell) {
         const int code = codeOf(cell);
@@ -428,6 +471,7 @@ void RackView::dropHeld() {
 void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers keys,
                                    const QPoint& panelPos) {
     Hand& held = state_->held;
+    clearFresh(); // the player has seen what was drawn
     if (button == Qt::RightButton) {
         sortthem();
         emit cue(QStringLiteral("sort"));

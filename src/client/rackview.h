@@ -48,6 +48,10 @@ public:
     // Outlines the tiles of these rack cells (the hint's advice) and no others.
     void setOutlined(const std::vector<int>& cells);
     std::vector<int> outlined() const;
+    // The tiles drawn (or dealt as a penalty) since the player last used the rack, marked in their
+    // corner; `clearFresh` takes the marks off.
+    std::vector<int> freshCells() const;
+    void clearFresh();
     // Lowers the held rack tile's picture and forgets the held tile (hiding its picture in hand).
     void dropHeld();
 

@@ -1,5 +1,6 @@
 #include "roundsummary.h"
 
+#include "panelscale.h"
 #include "panelstyle.h"
 
 #include "windows/artwork.h"
@@ -35,26 +36,45 @@ RoundSummary::RoundSummary(QWidget* board) : QFrame(board) {
     setAutoFillBackground(true);
     setGeometry(70, 80, 320, 210);
 
-    auto* box = new QVBoxLayout(this);
+    box_ = new QVBoxLayout(this);
+    auto* box = box_;
+    margins_ = box->contentsMargins();
+    spacing_ = box->spacing() >= 0 ? box->spacing() : 6;
     title_ = inked(this, QStringLiteral("label_roundtitle"), QString(), 14, true);
     title_->setAlignment(Qt::AlignCenter);
     title_->setWordWrap(true);
     box->addWidget(title_);
     grid_ = new QGridLayout;
-    grid_->setHorizontalSpacing(14);
+    grid_->setHorizontalSpacing(kColumnGap);
     box->addLayout(grid_);
+    rowGap_ = grid_->verticalSpacing() >= 0 ? grid_->verticalSpacing() : spacing_;
     box->addStretch();
     countdown_ = inked(this, QStringLiteral("label_nextround"), QString(), 12, true);
     countdown_->setAlignment(Qt::AlignCenter);
     box->addWidget(countdown_);
     auto* ok = new QPushButton(QStringLiteral("Close"), this);
     ok->setObjectName(QStringLiteral("button_roundclose"));
-    connect(ok, &QPushButton::clicked, this, [this] { hide(); }); // the countdown goes on unseen
+    scale::setFont(ok, ok->font());
+    connect(ok, &QPushButton::clicked, this, [this] {
+        hide(); // the countdown goes on unseen
+        emit closedByPlayer();
+    });
     box->addWidget(ok, 0, Qt::AlignCenter);
 
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, &RoundSummary::tick);
     hide();
+}
+
+void RoundSummary::resizeEvent(QResizeEvent* e) {
+    QFrame::resizeEvent(e);
+    // The panel follows the game panel's factor: its spacing shrinks and grows with its text.
+    const qreal f = scale::factor(this);
+    box_->setContentsMargins(scale::px(margins_.left(), f), scale::px(margins_.top(), f),
+                             scale::px(margins_.right(), f), scale::px(margins_.bottom(), f));
+    box_->setSpacing(scale::px(spacing_, f));
+    grid_->setHorizontalSpacing(scale::px(kColumnGap, f));
+    grid_->setVerticalSpacing(scale::px(rowGap_, f));
 }
 
 void RoundSummary::showResult(const QString& title, const std::vector<Line>& lines) {
@@ -75,6 +95,11 @@ void RoundSummary::showResult(const QString& title, const std::vector<Line>& lin
                                 QString::number(line.score)};
         for (int c = 0; c < cells.size(); ++c) {
             QLabel* l = inked(this, QStringLiteral("label_round%1_%2").arg(row).arg(c), cells[c], 12, c == 0);
+            if (c == 0) {
+                // A long name takes the room the figures leave it, drawn smaller if need be.
+                l->setMinimumWidth(1);
+                l->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+            }
             grid_->addWidget(l, row, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
         }
         ++row;

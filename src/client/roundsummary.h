@@ -8,6 +8,7 @@
 #include <vector>
 
 class QGridLayout;
+class QVBoxLayout;
 class QLabel;
 
 namespace client {
@@ -28,8 +29,7 @@ public:
 
     // Shows the result of the round that just ended and starts the countdown.
     void showResult(const QString& title, const std::vector<Line>& lines);
-    // The round ended the game: no round follows. The panel names the winner (`banner`) and stays in
-    // front of the winner's plaque until it is closed.
+    // The round ended the game: no round follows. The panel names the winner (`banner`).
     void gameOver(const QString& banner);
     // Hides the panel and stops the countdown.
     void close();
@@ -37,9 +37,22 @@ public:
     // One second of the countdown (the timer's tick).
     void tick();
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+signals:
+    // The player closed the panel.
+    void closedByPlayer();
+
 private:
+    // The gap between the table's columns at the base layout.
+    static constexpr int kColumnGap = 14;
     void showCountdown();
 
+    QVBoxLayout* box_;
+    QMargins margins_; // the layout's own at the base layout
+    int spacing_ = 6;
+    int rowGap_ = 6;
     QLabel* title_;
     QGridLayout* grid_;
     QLabel* countdown_;

@@ -26,8 +26,8 @@ SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
         int x, w;
         Qt::Alignment align;
     } headers[] = {{"PLAYER", 484, 110, Qt::AlignLeft},
-                   {"SCORE", 628, 42, Qt::AlignRight},
-                   {"ROUND", 672, 36, Qt::AlignRight},
+                   {"SCORE", 630, 40, Qt::AlignRight},
+                   {"ROUND", 670, 40, Qt::AlignRight},
                    {"TILES", 710, 32, Qt::AlignRight}};
     for (const auto& h : headers) {
         QLabel* l =
@@ -60,8 +60,8 @@ SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             return l;
         };
-        row.score = number("label_score", 628, 42);
-        row.bonus = number("label_bonus", 672, 36);
+        row.score = number("label_score", 630, 40);
+        row.bonus = number("label_bonus", 670, 40);
         row.cards = number("label_cards", 710, 32);
         style::setTextColour(row.bonus, QColor(200, 210, 200));
         row.eyes = new windows::PaintedImage(

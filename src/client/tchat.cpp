@@ -15,6 +15,7 @@
 #include "hints.h"
 #include "keymap.h"
 #include "panelscale.h"
+#include "panelstyle.h"
 #include "phrasebuttons.h"
 #include "rackview.h"
 #include "roundsummary.h"
@@ -51,26 +52,14 @@ namespace {
 // groups of controls.
 class BoardPanel : public PictureWidget {
 public:
-    explicit BoardPanel(QWidget* parent) : PictureWidget(&BoardPanel::paintSurface, parent) {
+    explicit BoardPanel(QWidget* parent) : PictureWidget(&style::paintPanelSurface, parent) {
         setObjectName(QStringLiteral("panel_board"));
         resize(scale::kPanel);
-    }
-
-private:
-    static void paintSurface(QPainter& p, const QRect& r) {
-        windows::paintBackdrop(p, r);
-        const qreal f = qreal(r.width()) / scale::kPanel.width();
-        auto inset = [&p, f](int x, int y, int w, int h, int alpha) {
-            windows::paintInset(p, QRectF(scale::rect(QRect(x, y, w, h), f)), alpha);
-        };
-        inset(463, 1, 284, 124, 110);  // seats, tiles left, clock
-        inset(463, 349, 284, 40, 110); // game options
-        inset(1, 382, 460, 41, 70);
     }
 };
 
 // Holds the panel in its middle, as large as the client area lets it be, and keeps the client area
-// from shrinking below the base layout.
+// from shrinking below the base layout (or below the smaller one a small work area needs).
 class PanelHost : public PictureWidget {
 public:
     PanelHost(QWidget* parent, std::function<void(qreal)> rescale)
@@ -78,15 +67,23 @@ public:
         setObjectName(QStringLiteral("clientarea"));
         setMinimumSize(scale::kPanel + scale::kMargin);
     }
+    // Lets the panel shrink to `factor` (below 1 only on a screen too small for the base layout).
+    void setLeast(qreal factor) {
+        if (factor == least_) return;
+        least_ = factor;
+        setMinimumSize(scale::kPanel * factor + scale::kMargin);
+        rescale_(scale::fitting(size(), least_));
+    }
 
 protected:
     void resizeEvent(QResizeEvent* e) override {
         PictureWidget::resizeEvent(e);
-        rescale_(scale::fitting(size()));
+        rescale_(scale::fitting(size(), least_));
     }
 
 private:
     std::function<void(qreal)> rescale_;
+    qreal least_ = 1;
 };
 
 // The maker's logo below the board; a click opens the maker's web site.
@@ -343,8 +340,28 @@ void Tchat::resetScreenLocation() {
     placeWindow(QRect(3, 3, 775, 580));
 }
 
+void Tchat::fitWorkArea() {
+    auto* host = static_cast<PanelHost*>(centralWidget());
+    // What the window needs beyond its client area: the frame the desktop draws and the menu bar.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize extra = frame + (size() - host->size());
+    const QSize work = workArea_().size();
+    host->setLeast(scale::least(work - extra));
+    // A window larger than the work area (placed before the work area was known) is cut down to it.
+    const QSize most = work - frame;
+    if (!isMaximized() && !isFullScreen() && (width() > most.width() || height() > most.height()))
+        resize(size().boundedTo(most).expandedTo(minimumSizeHint()));
+}
+
+void Tchat::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The desktop's frame (and maybe the screen) is known once the window has been placed.
+    fitWorkArea();
+}
+
 void Tchat::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    fitWorkArea();
     if (shownOnce_) return;
     shownOnce_ = true;
     // The command line is acted on just after the window has appeared: the game's server, its

@@ -94,8 +94,11 @@ public:
     void setColourChooser(std::function<std::optional<QColor>(const QColor&)> choose) {
         chooseColour_ = std::move(choose);
     }
-    // The desktop's work area, used when the window's placement is saved.
+    // The desktop's work area: the window and its panel fit in it, and its placement is saved within it.
     void setWorkArea(std::function<QRect()> area) { workArea_ = std::move(area); }
+    // Lets the panel shrink below its base layout (down to 0.7) when the work area is too small for
+    // it, and cuts a window larger than the work area down to it.
+    void fitWorkArea();
     // The command line, read when the window is first shown.
     void setArguments(const QStringList& args) { args_ = args; }
 
@@ -174,6 +177,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -85,7 +85,7 @@ void Tchat::buildDispatchTable() {
     });
     d.add(w::notime, [this](std::string_view a) { flow_->notime(a); });
     d.add(w::notenough, [this](std::string_view a) { turn_->notenough(a); });
-    d.add(w::incomplete, [this](std::string_view a) { turn_->incomplete(a); });
+    d.add(w::incomplete, [this](std::string_view a) { turn_->incomplete(a, board_->badSetReason()); });
     d.add(w::gamepause, [this](std::string_view a) { turn_->gamepause(a); });
     d.add(w::playasound, [this](std::string_view a) { chatter_->playasound(a); });
     d.add(w::hints, [this](std::string_view a) { hints_->hints(a); });

@@ -82,6 +82,7 @@ void Tchat::placeWindow(const QRect& bounds) {
     for (const QScreen* s : QGuiApplication::screens())
         if (s->availableGeometry().intersects(r.adjusted(0, 0, 0, -r.height() + 30))) visible = true;
     if (!visible) r.moveTo(3, 3);
+    fitWorkArea();
     move(r.topLeft());
     resize(r.size().expandedTo(minimumSizeHint()));
 }

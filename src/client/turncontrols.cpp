@@ -186,10 +186,16 @@ void TurnControls::buildOverlays(QWidget* panel) {
         panel);
     pauseImage_->setGeometry(1, 1, 460, 380);
     pauseImage_->hide();
+    // Blank: it shows the panel's own surface at its place, the inset's edge included.
     cover_ = new PaintedImage(
-        QStringLiteral("image_cover"), [](QPainter& p, const QRect& r) { windows::paintBackdrop(p, r); },
+        QStringLiteral("image_cover"),
+        [this, panel](QPainter& p, const QRect&) {
+            p.setRenderHint(QPainter::Antialiasing, false); // as the panel paints it
+            p.translate(-cover_->pos());
+            style::paintPanelSurface(p, panel->rect());
+        },
         panel);
-    cover_->setGeometry(188, 399, 198, 26);
+    cover_->setGeometry(188, 401, 196, 22); // over the turn buttons
     cover_->hide();
 }
 
@@ -410,9 +416,10 @@ void TurnControls::notenough(std::string_view args) {
     emit cue(QStringLiteral("notvalid"));
 }
 
-void TurnControls::incomplete(std::string_view args) {
+void TurnControls::incomplete(std::string_view args, const QString& why) {
     if (slotOf(args) != state_->myslot) return;
-    setStatus(QStringLiteral("Board is incomplete."));
+    setStatus(why.isEmpty() ? QStringLiteral("Board is incomplete.")
+                            : QStringLiteral("Board is incomplete: %1.").arg(why));
     addLog(QStringLiteral("Board is incomplete."));
     emit cue(QStringLiteral("notvalid"));
 }

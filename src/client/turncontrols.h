@@ -38,7 +38,8 @@ public:
     void showdraw(std::string_view args);
     void askpenalty(std::string_view args);
     void notenough(std::string_view args);
-    void incomplete(std::string_view args);
+    // `why` names the set at fault; the status line shows it after the server's answer.
+    void incomplete(std::string_view args, const QString& why = {});
     void gamepause(std::string_view args);
     // The slot a prompt names, when it is a number.
     static std::optional<int> slotOf(std::string_view args);

@@ -111,7 +111,9 @@ void ImageButton::paintEvent(QPaintEvent*) {
     QRectF content = r.adjusted(3, 2, -3, -2);
     if (down) content.translate(0, 1);
     if (glyph_) {
-        const qreal side = qMin(content.height(), 16.0);
+        // Three quarters of the height of a tall button (16 pixels in one 27 high), all of a low one's:
+        // the glyph grows with the button.
+        const qreal side = qMin(content.height(), qMax(16.0, content.height() * 16 / 22));
         if (text().isEmpty()) {
             const QRectF g2(content.center().x() - side / 2, content.center().y() - side / 2, side, side);
             glyph_(p, g2, ink);

@@ -287,3 +287,48 @@ TEST(Board, LastMoveLineLogoAndThePointerWhileHolding) {
     QTest::mouseClick(logo, Qt::LeftButton);
     EXPECT_EQ(opened, (std::vector<QUrl>{QUrl(QString::fromLatin1(windows::kMakerSite))}));
 }
+
+// A tile that joins a dealt rack (drawn, or dealt as a penalty) carries a blue corner until the player
+// next uses the rack; the dealt tiles carry none, and the rack's order is as before.
+TEST(Rack, TheTilesJustDrawnAreMarkedUntilThePlayerUsesTheRack) {
+    Table t;
+    auto fresh = [&t] {
+        std::vector<int> cells;
+        for (int cell : t.rack->cellsInOrder())
+            if (t.card(cell)->property("justDrawn").toBool()) cells.push_back(cell);
+        return cells;
+    };
+    auto cornerIsBlue = [&t](int cell) {
+        const QImage shot = t.card(cell)->grab().toImage();
+        const QColor c = shot.pixelColor(shot.width() - 3, 2);
+        return c.blue() > 180 && c.red() < 80;
+    };
+    t.deal({1, 2, 3, 4, 5});
+    EXPECT_TRUE(fresh().empty());
+    EXPECT_FALSE(cornerIsBlue(5));
+    t.feed("CMD_yourtiles+1+6,40"); // the draw
+    EXPECT_EQ(fresh(), std::vector<int>{6});
+    EXPECT_TRUE(cornerIsBlue(6));
+    EXPECT_FALSE(cornerIsBlue(5));
+    EXPECT_EQ(t.rackCodes(), (std::vector<int>{1, 2, 3, 4, 5, 40})); // appended, as before
+    EXPECT_TRUE(t.card(6)->toolTip().endsWith("(just drawn)"));
+    t.clickCard(2); // picking a tile up is using the rack
+    EXPECT_TRUE(fresh().empty());
+    EXPECT_FALSE(cornerIsBlue(6));
+    t.clickCard(2);
+    // A penalty of three: all three marked.
+    t.feed("CMD_yourtiles+1+7,41+8,42+9,43");
+    EXPECT_EQ(fresh(), (std::vector<int>{7, 8, 9}));
+    // The next draw's tile replaces the marks of the last.
+    t.feed("CMD_yourtiles+1+10,44");
+    EXPECT_EQ(fresh(), std::vector<int>{10});
+    // A sort is using the rack too.
+    t.tchat.findChild<QAbstractButton*>("button_bynumber")->click();
+    EXPECT_TRUE(fresh().empty());
+    // A tile the server hands back to its own cell was not drawn.
+    t.clickCard(1);
+    t.clickCell(3, 3);
+    t.feed("CMD_nouse+1+");
+    t.feed("CMD_yourtiles+1+1,1");
+    EXPECT_TRUE(fresh().empty());
+}

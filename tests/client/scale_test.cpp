@@ -8,14 +8,19 @@
 #include "harness.h"
 
 #include "client/boardview.h"
+#include "client/fittinglabel.h"
 #include "client/panelscale.h"
 #include "client/rackview.h"
 #include "client/roundsummary.h"
 #include "client/tileimages.h"
+#include "client/turncontrols.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
+
+#include <cmath>
 
 using namespace testing_client;
 using client::BoardView;
@@ -31,7 +36,9 @@ struct Table : Harness {
     QWidget* panel = tchat.findChild<QWidget*>("panel_board");
     QWidget* host = tchat.findChild<QWidget*>("clientarea");
 
-    Table() {
+    // On a desktop whose work area is `area` (the offscreen screen's own when empty).
+    explicit Table(const QRect& area = {}) {
+        if (area.isValid()) tchat.setWorkArea([area] { return area; });
         login(1);
         feed("CMD_newplayerinfo+2+Bob+0");
         feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+0+4+0+0");
@@ -249,4 +256,195 @@ TEST(Scaling, TilesAreDrawnForTheSizeTheyAreShownAt) {
     // The tile in hand is a board cell's size.
     t.click(t.rack->strip(), t.rack->slotRect(1).center());
     EXPECT_EQ(t.tchat.findChild<QWidget*>("draggingimage")->size(), cell.size());
+}
+
+// 1920 x 1080 at 200 % display scaling leaves a work area of 775 x 551: the base layout and the menu
+// bar do not fit in it, so the panel shrinks by tenths (down to 0.7) and the rack's lower row stays on
+// screen; on a larger screen the base layout is the smallest again.
+TEST(Scaling, OnAWorkAreaTooSmallForTheBaseLayoutThePanelShrinksAndEverythingStaysOnScreen) {
+    using client::scale::least;
+    EXPECT_DOUBLE_EQ(least(QSize(765, 532)), 1.0);
+    EXPECT_DOUBLE_EQ(least(QSize(764, 532)), 0.9);
+    EXPECT_DOUBLE_EQ(least(QSize(690, 480)), 0.9);
+    EXPECT_DOUBLE_EQ(least(QSize(690, 479)), 0.8);
+    EXPECT_DOUBLE_EQ(least(QSize(300, 200)), 0.7); // never smaller
+
+    // The work area of the report less the frame and the menu bar this platform draws: 20 pixels too
+    // low for the base layout.
+    QRect small;
+    Table t(QRect(0, 0, 1920, 1080));
+    const QSize frame = t.tchat.frameGeometry().size() - t.tchat.size();
+    const QSize extra = t.tchat.frameGeometry().size() - t.host->size();
+    small = QRect(QPoint(0, 0), QSize(765, 532) + extra - QSize(0, 20));
+    t.tchat.setWorkArea([&small] { return small; });
+    t.tchat.hide();
+    t.tchat.show(); // as on another screen
+    std::string items = "CMD_yourtiles+1";
+    for (int cell = 1; cell <= 24; ++cell) // two rows
+        items += "+" + std::to_string(cell) + "," + std::to_string(cell);
+    t.feed(items);
+    t.tchat.resize(small.size() - frame); // as the desktop maximises it
+    t.settle();
+    EXPECT_LE(t.tchat.frameGeometry().width(), small.width());
+    EXPECT_LE(t.tchat.frameGeometry().height(), small.height());
+    const qreal f = t.tchat.panelScale();
+    EXPECT_LT(f, 1.0);
+    EXPECT_GE(f, 0.7);
+    EXPECT_DOUBLE_EQ(f * 10, std::round(f * 10)); // in tenths
+    EXPECT_EQ(t.board->cellSize(), QSize(20, 30) * f);
+    // Every tile of both rows lies inside the window and inside the rack's view.
+    auto* cards = t.tchat.findChild<QAbstractScrollArea*>("panel_cards");
+    for (int cell = 1; cell <= 24; ++cell) {
+        const QWidget* w = t.rack->picture(cell);
+        const QRect inWindow(w->mapTo(&t.tchat, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(t.tchat.rect().contains(inWindow)) << cell;
+        EXPECT_TRUE(
+            cards->viewport()->rect().contains(QRect(w->mapTo(cards->viewport(), QPoint(0, 0)), w->size())))
+            << cell;
+    }
+    // A click still lands on the tile drawn under it.
+    const QRect r = t.rack->slotRect(20);
+    t.click(t.rack->strip(), r.center());
+    ASSERT_TRUE(t.held().fromRack());
+    EXPECT_EQ(t.held().rackCell(), t.rack->cellsInOrder()[19]);
+
+    // On a screen large enough the window may not shrink below the base layout again.
+    t.tchat.setWorkArea([] { return QRect(0, 0, 1920, 1080); });
+    t.tchat.hide();
+    t.tchat.show();
+    t.settle();
+    EXPECT_DOUBLE_EQ(t.tchat.panelScale(), 1.0);
+    EXPECT_GE(t.host->width(), 765);
+    EXPECT_GE(t.host->height(), 532);
+}
+
+namespace {
+
+// Whether the text of `l` fits inside it, on one line or, for a wrapping label, in its height. The
+// labels that show names and messages may draw a long text smaller (or cut short): what they draw fits.
+bool textFits(const QLabel* l) {
+    static const QStringList shrinking{
+        "label_status",      "label_played",   "label_playername1", "label_playername2", "label_playername3",
+        "label_playername4", "label_round1_0", "label_round2_0",    "label_round3_0",    "label_round4_0"};
+    QFont font = l->font();
+    QString text = l->text();
+    if (shrinking.contains(l->objectName())) {
+        const auto* fitting = dynamic_cast<const client::FittingLabel*>(l);
+        if (!fitting) return false;
+        font = fitting->shownFont();
+        text = fitting->shownText();
+    }
+    const QFontMetrics fm(font);
+    const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+    if (l->wordWrap())
+        return fm.boundingRect(room, int(l->alignment()) | Qt::TextWordWrap, text).height() <=
+               room.height() + 1;
+    return fm.horizontalAdvance(text) <= room.width() && fm.height() <= room.height() + 2;
+}
+
+// Controls that float over the board by design: each may cover the board and what lies on it.
+bool floatsOverTheBoard(const QWidget* w) {
+    static const QStringList names{"panel_roundsummary", "panel_winner", "panel_penalty", "panel_laydown",
+                                   "panel_log",          "image_pause",  "draggingimage", "keycursor"};
+    return names.contains(w->objectName());
+}
+
+// The visible controls directly on `parent`, and the pairs of them that overlap though not meant to.
+QStringList overlapping(const QWidget* parent) {
+    QList<const QWidget*> shown;
+    for (const QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisibleTo(parent) && !w->geometry().isEmpty() && w->windowType() == Qt::Widget) shown << w;
+    QStringList pairs;
+    for (int i = 0; i < shown.size(); ++i)
+        for (int j = i + 1; j < shown.size(); ++j) {
+            const QWidget* a = shown[i];
+            const QWidget* b = shown[j];
+            if (!a->geometry().intersects(b->geometry())) continue;
+            const QStringList boardParts{"boardimage", "board"}; // the paint area lies on the picture
+            const bool onA = boardParts.contains(a->objectName());
+            const bool onB = boardParts.contains(b->objectName());
+            if (onA && onB) continue;
+            if ((onA || onB) && (floatsOverTheBoard(a) || floatsOverTheBoard(b))) continue;
+            pairs << a->objectName() + " & " + b->objectName();
+        }
+    return pairs;
+}
+
+} // namespace
+
+// From the smallest panel a small screen gets (0.7) to twice the base: every label's text fits its
+// label, a button's caption and glyph fit the button, the glyphs grow with it, and no two controls
+// overlap unless one is meant to float over the board; the round summary and the winner's plaque
+// never show together, and the pause cover keeps within the panel it covers.
+TEST(Scaling, AtEveryScaleTextFitsItsControlAndNoControlsOverlap) {
+    QRect area(0, 0, 600, 440); // small enough to allow 0.7
+    Table t(area);
+    ASSERT_DOUBLE_EQ(t.tchat.panelScale(), 0.7);
+    t.feed("CMD_newplayerinfo+3+Carol-Anne+0");
+    t.feed("CMD_newplayerinfo+4+Bartholomew the Thirty-Second+0");
+    t.feed("CMD_startgame+Ann+500+60+t+f+14+");
+    t.feed("CMD_nextplayer+1+70+1+120+14+2+95+14+3+60+14+4+135+14");
+    t.feed("CMD_yourtiles+1+1,4+2,8+3,31+4,53");
+    t.feed("CMD_endround+2+1+120+-25+3+2+135+40+0+3+60+-12+2+4+95+-3+1");
+    auto* summary = t.tchat.findChild<client::RoundSummary*>();
+    ASSERT_TRUE(summary->isVisibleTo(t.panel));
+    // The longest status and last-move lines the program writes.
+    auto* turn = t.tchat.findChild<client::TurnControls*>();
+    turn->setStatus(QStringLiteral("No hint: a set on the board cannot be completed. Clear your moves."));
+    turn->setPlayed(QStringLiteral("Bartholomew the Thirty-Second cleared tiles."));
+    auto* logButton = t.tchat.findChild<QWidget*>("button_log");
+    for (int tenths = 7; tenths <= 20; ++tenths) {
+        const qreal f = tenths / 10.0;
+        t.showAt(f);
+        for (const QLabel* l : t.panel->findChildren<QLabel*>()) {
+            if (!l->isVisibleTo(t.panel) || l->text().isEmpty() || l->textFormat() == Qt::RichText) continue;
+            EXPECT_TRUE(textFits(l)) << l->objectName().toStdString() << " \"" << l->text().toStdString()
+                                     << "\" at " << f;
+        }
+        EXPECT_EQ(overlapping(t.panel).join(", ").toStdString(), "") << f;
+        EXPECT_EQ(overlapping(summary).join(", ").toStdString(), "") << f;
+        // The labels of the summary's table keep apart.
+        const QList<QLabel*> cells = summary->findChildren<QLabel*>();
+        for (int i = 0; i < cells.size(); ++i)
+            for (int j = i + 1; j < cells.size(); ++j)
+                EXPECT_FALSE(cells[i]->geometry().intersects(cells[j]->geometry()))
+                    << cells[i]->text().toStdString() << " & " << cells[j]->text().toStdString() << " at "
+                    << f;
+        // The game log button's glyph grows with the button: over half its width at every scale.
+        const QImage glyph = logButton->grab().toImage();
+        int left = glyph.width();
+        int right = -1;
+        for (int y = 0; y < glyph.height(); ++y)
+            for (int x = 0; x < glyph.width(); ++x)
+                if (qGray(glyph.pixel(x, y)) > 200) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_GE(right - left + 1, glyph.width() / 2) << f;
+    }
+}
+
+// While paused a blank cover lies over the turn buttons: blank means the panel's own surface, the edge of
+// the darker inset under the buttons included, at every scale.
+TEST(Scaling, ThePauseCoverShowsThePanelsOwnSurface) {
+    Table t; // on Ann's own turn: the turn buttons are up
+    auto* cover = t.tchat.findChild<QWidget*>("image_cover");
+    for (const qreal f : kFactors) {
+        t.showAt(f);
+        const QRect place = cover->geometry();
+        // The panel alone there, without the controls on it.
+        QImage bare(place.size(), QImage::Format_RGB32);
+        t.panel->render(&bare, QPoint(), QRegion(place), QWidget::DrawWindowBackground);
+        t.feed("CMD_gamepause+1");
+        t.settle();
+        ASSERT_TRUE(cover->isVisible());
+        EXPECT_LE(largestDifference(t.shown(t.panel, place), bare), 2) << f;
+        for (const char* name : {"button_draw", "button_hint"}) {
+            const QWidget* b = t.tchat.findChild<QWidget*>(name);
+            if (b->isVisible()) {
+                EXPECT_TRUE(place.contains(b->geometry())) << name << " at " << f;
+            }
+        }
+        t.feed("CMD_gamepause+0");
+    }
 }

@@ -122,6 +122,41 @@ TEST(Help, TheRulesPagesStateTheGamesNumbers) {
     EXPECT_TRUE(h.page(5)->toPlainText().contains("1.0.11"));
 }
 
+// The help describes the program as it is: the tile faces and colours, the dialogs that host and join,
+// the start dialog's computer opponents, the computer levels and hints, and what Enter really does.
+TEST(Help, SaysWhatTheProgramDoes) {
+    Thelp h(QStringLiteral("1.0.11"));
+    const QString overview = h.page(1)->toPlainText();
+    const QString connecting = h.page(2)->toPlainText();
+    const QString play = h.page(3)->toPlainText();
+    for (const char* fact : {"green clubs", "orange diamonds", "red hearts", "black spades"})
+        EXPECT_TRUE(overview.contains(QString::fromLatin1(fact))) << fact;
+    EXPECT_TRUE(play.contains("J, Q and K count 11, 12 and 13"));
+    // The start dialog's own words and range.
+    Tgamestart start;
+    QString opponents = start.findChild<QLabel*>("label_opponents")->text();
+    opponents.chop(1); // its colon
+    auto* count = start.findChild<UpDown*>("UpDown4");
+    ASSERT_NE(count, nullptr);
+    EXPECT_FALSE(count->reachable(0));
+    EXPECT_TRUE(count->reachable(3) && !count->reachable(4));
+    EXPECT_TRUE(overview.contains(opponents + " (1 to 3)")) << opponents.toStdString();
+    EXPECT_FALSE(overview.contains("only when someone sits there"));
+    for (const char* fact : {"Expert", "Classic", "Bot Speed"})
+        EXPECT_TRUE(overview.contains(QString::fromLatin1(fact))) << fact;
+    EXPECT_TRUE(play.contains("Hint"));
+    // Hosting and joining through the menu, not only from the command line.
+    EXPECT_TRUE(connecting.contains("Game, Host a Game"));
+    EXPECT_TRUE(connecting.contains("Game, Join a Game"));
+    EXPECT_TRUE(connecting.contains("rimbalo Ann 192.168.1.20 true"));
+    // Enter with nothing laid does nothing; it does not draw.
+    EXPECT_FALSE(play.contains("Finishing without laying anything draws"));
+    EXPECT_TRUE(play.contains("with nothing laid it does nothing"));
+    // The marks the board and the rack show.
+    EXPECT_TRUE(play.contains("dashed amber outline"));
+    EXPECT_TRUE(play.contains("blue corner"));
+}
+
 TEST(About, VersionTextIsTheLoginVersion) {
     Tabout a;
     EXPECT_EQ(a.windowTitle(), "Rimbalo - About");
