@@ -30,10 +30,11 @@ void ServerThread::ensureThread() {
     thread_.start();
 }
 
-quint16 ServerThread::start(quint16 port, QString* error) {
+quint16 ServerThread::start(const Listen& how, QString* error) {
     stop();
     ensureThread();
     quint16 listening = 0;
+    QHostAddress address;
     QString why;
     const QString version = version_;
     const std::shared_ptr<std::atomic<int>> delay = botDelay_;
@@ -49,12 +50,15 @@ quint16 ServerThread::start(quint16 port, QString* error) {
             fresh->game().setComputerOpponents(opponents);
             applyLevel(fresh->game(), expert);
             fresh->setHintsAllowed(hints);
-            if (!fresh->listen(port)) {
+            // Kept before the first connection can come in.
+            if (how.ownClientPort != 0) fresh->keepFirstSlotFor(QHostAddress::LocalHost, how.ownClientPort);
+            if (!fresh->listen(how.port, how.loopbackOnly ? QHostAddress::LocalHost : QHostAddress::Any)) {
                 why = fresh->errorString();
                 delete fresh;
                 return;
             }
             listening = fresh->serverPort();
+            address = fresh->serverAddress();
             server_ = fresh;
         },
         Qt::BlockingQueuedConnection);
@@ -63,12 +67,15 @@ quint16 ServerThread::start(quint16 port, QString* error) {
         return 0;
     }
     serving_ = true;
+    address_ = address;
+    port_ = listening;
     return listening;
 }
 
 void ServerThread::stop() {
     if (!serving_) return;
     serving_ = false;
+    address_.clear();
     QMetaObject::invokeMethod(
         worker_,
         [this] {
@@ -126,6 +133,8 @@ void wireHosting(client::Tchat& window, ServerThread& server) {
                      &ServerThread::setExpertComputers);
     server.setHintsAllowed(window.hintsAllowed());
     QObject::connect(&window, &client::Tchat::hintsAllowedChanged, &server, &ServerThread::setHintsAllowed);
-    window.setServerStarter([&server](quint16 port, QString* error) { return server.start(port, error); });
+    window.setServerStarter([&server](const client::Tchat::HostRequest& r, QString* error) {
+        return server.start(ServerThread::Listen{r.port, r.loopbackOnly, r.ownClientPort}, error);
+    });
     window.setServerStopper([&server] { server.stop(); });
 }

@@ -6,6 +6,7 @@
 // The server is created, listens, stops and is destroyed in the server's thread; the calls below
 // wait for that thread to have done it, so they read as plain function calls to the caller.
 
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
 #include <QThread>
@@ -31,8 +32,8 @@ public:
     // The host's computer delay in ms, read by the server whenever a computer turn is timed.
     void setBotDelay(int ms) { botDelay_->store(ms, std::memory_order_relaxed); }
     int botDelay() const { return botDelay_->load(std::memory_order_relaxed); }
-    // How many empty seats (1..3) the computer plays in a game that is not a team game: told to the
-    // running server and to every later one.
+    // How many empty seats (0..3) the computer plays in a game that is not a team game (0: seat 2 when
+    // nobody holds it, as always): told to the running server and to every later one.
     void setComputerOpponents(int count);
     int computerOpponents() const { return opponents_; }
     // Whether every computer seat plays at the expert level (otherwise the classic one).
@@ -43,9 +44,22 @@ public:
     void setHintsAllowed(bool allowed);
     bool hintsAllowed() const { return hints_; }
 
-    // A fresh server listening on `port` (0: any free one); the one running before is stopped first.
-    // Returns the port it listens on, or 0 with the reason in `error`.
-    quint16 start(quint16 port, QString* error = nullptr);
+    // How a fresh server listens: its port (0: any free one), on this computer's own address only or on
+    // every address, and the local port of the hosting window's connection, for which slot 1 is kept
+    // (0: for the first to come).
+    struct Listen {
+        quint16 port = 0;
+        bool loopbackOnly = false;
+        quint16 ownClientPort = 0;
+    };
+    // A fresh server listening as `how` says; the one running before is stopped first. Returns the
+    // port it listens on, or 0 with the reason in `error`.
+    quint16 start(const Listen& how, QString* error = nullptr);
+    // On every address, slot 1 for the first to come.
+    quint16 start(quint16 port, QString* error = nullptr) { return start(Listen{port, false, 0}, error); }
+    // The address and port the running server listens on (null and 0 when none runs).
+    QHostAddress address() const { return address_; }
+    quint16 port() const { return serving_ ? port_ : 0; }
     // Stops the running server, if any (its connections close); the thread stays for the next one.
     void stop();
     bool serving() const { return serving_; }
@@ -61,8 +75,10 @@ private:
     QObject* worker_ = nullptr; // lives in thread_: the context the calls are run in
     TServer* server_ = nullptr; // created, used and deleted in thread_ only
     bool serving_ = false;      // read and written in the caller's thread only
+    QHostAddress address_;      // read and written in the caller's thread only
+    quint16 port_ = 0;          // read and written in the caller's thread only
     QString version_;
-    int opponents_ = 1;   // read and written in the caller's thread only
+    int opponents_ = 0;   // read and written in the caller's thread only
     bool expert_ = false; // read and written in the caller's thread only
     bool hints_ = true;   // read and written in the caller's thread only
     std::shared_ptr<std::atomic<int>> botDelay_ = std::make_shared<std::atomic<int>>(1000);

@@ -268,6 +268,11 @@ void BoardView::newRound() {
     laid_.clear();
 }
 
+void BoardView::joinedRound(bool opened) {
+    layDown_ = opened ? LayDown::Made : LayDown::Pending;
+    laid_.clear();
+}
+
 void BoardView::newTurn() {
     laid_.clear();
 }

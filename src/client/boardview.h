@@ -102,6 +102,8 @@ public:
     bool outlinesShown() const { return outlines_; }
     // A round starts: nobody has made the first lay-down yet.
     void newRound();
+    // Joined during a round: whether the own seat has made its first lay-down yet.
+    void joinedRound(bool opened);
     // The own turn starts: nothing is laid from the rack yet.
     void newTurn();
     // Whether the first lay-down of this round is still to be made (false when not known).

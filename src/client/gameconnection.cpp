@@ -20,8 +20,22 @@ GameConnection::~GameConnection() {
     sock_.abort();
 }
 
-void GameConnection::open(const QString& host, quint16 port) {
+quint16 GameConnection::bindLoopback() {
     shut();
+    // Exclusively: nobody else may take the same port on this address meanwhile.
+    if (!sock_.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress)) return 0;
+    return sock_.localPort();
+}
+
+void GameConnection::open(const QString& host, quint16 port) {
+    if (sock_.state() == QAbstractSocket::BoundState) {
+        buffer_.clear();
+        queue_.clear();
+        closing_ = false;
+        halted_ = false;
+    } else {
+        shut();
+    }
     sock_.connectToHost(host, port);
 }
 

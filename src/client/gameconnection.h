@@ -28,8 +28,13 @@ public:
     void setCommandHandler(CommandHandler handler) { handler_ = std::move(handler); }
     // Everything sent goes to `sink` instead of the socket (tests, and nothing else).
     void setSink(Sink sink) { sink_ = std::move(sink); }
+    const Sink& sink() const { return sink_; }
 
-    // Starts a non-blocking connect; success or failure arrives later.
+    // Gives the socket a local port on the loopback address before it connects there (the server can
+    // then tell this connection from others); returns that port, 0 when none could be had.
+    quint16 bindLoopback();
+    // Starts a non-blocking connect (from the port bindLoopback gave, if any); success or failure
+    // arrives later.
     void open(const QString& host, quint16 port);
     // Drops the connection and everything received on it, without reporting it as closed.
     void shut();

@@ -185,6 +185,9 @@ void GameFlow::loadstats(std::string_view args) {
     lastTurn_ = m->turnseat;
     info_->setPlayToScore(m->target);
     applyOptions(m->seconds, false, m->timepenalty, m->teamgame);
+    // Joined during a round: whether this seat has laid down, as the server says (a server that does
+    // not say is taken to mean not yet).
+    if (state_.seated()) board_->joinedRound(m->opened.value_or(false));
     for (const protocol::SeatStats& seat : m->seats) {
         seats_->setScore(seat.seat, QString::number(seat.score));
         seats_->setCards(seat.seat, QString::number(seat.tilecount));

@@ -166,6 +166,18 @@ QStringList SeatDisplay::otherNames() const {
     return names;
 }
 
+QStringList SeatDisplay::otherPeople() const {
+    QStringList names;
+    for (const auto& [slot, name] : people_)
+        if (slot != state_->myslot) names << name;
+    return names;
+}
+
+void SeatDisplay::forgetPeople() {
+    people_.clear();
+    emit peopleChanged();
+}
+
 QLabel* SeatDisplay::nameLabel(int seat) const {
     return valid(seat) ? rows_[index(seat)].name : nullptr;
 }
@@ -175,6 +187,7 @@ void SeatDisplay::newplayerinfo(const protocol::toclient::ExistingPlayers& m) {
     for (const protocol::PlayerEntry& player : m.players) {
         const int slot = player.slot;
         const QString name = wireText(player.name);
+        people_[slot] = name;
         if (slot == state_->myslot) {
             emit systemLine(QStringLiteral("You are Connected."));
             emit ownLogin();
@@ -191,11 +204,13 @@ void SeatDisplay::newplayerinfo(const protocol::toclient::ExistingPlayers& m) {
         }
     }
     emit cue(QStringLiteral("entered"));
+    emit peopleChanged();
 }
 
 void SeatDisplay::playerdisconnected(const protocol::toclient::PlayerDisconnected& m) {
     const int slot = m.slot;
     const QString name = wireText(m.name);
+    if (people_.erase(slot) > 0) emit peopleChanged();
     if (state_->isSeat(slot)) {
         seatLeft(slot);
         return;

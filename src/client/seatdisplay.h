@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <array>
+#include <map>
 
 class QLabel;
 class QWidget;
@@ -70,6 +71,12 @@ public:
     void clearSeats();
     // The names shown on the other seats (not this client's own, nor empty or waiting seats).
     QStringList otherNames() const;
+    // The people connected to the game besides this client (seats and onlookers, in slot order), as the
+    // server's news told them; whether a person holds `slot`.
+    QStringList otherPeople() const;
+    bool personIn(int slot) const { return people_.contains(slot); }
+    // Nobody is known to be connected (the window leaves its game).
+    void forgetPeople();
 
     QLabel* nameLabel(int seat) const;
 
@@ -83,6 +90,8 @@ signals:
     void ownWatchingChanged(bool watching);
     // A right-click on the name of seat 2, 3 or 4.
     void seatMenuRequested(int seat, const QPoint& globalPos);
+    // Somebody connected or left.
+    void peopleChanged();
 
 private:
     static bool valid(int seat) { return seat >= 1 && seat <= kSeats; }
@@ -101,6 +110,7 @@ private:
     const ClientState* state_ = nullptr;
     windows::LazyWindow<windows::Tspylist> spylist_;
     std::array<Row, kSeats> rows_;
+    std::map<int, QString> people_; // slot -> name of everybody logged in
     QWidget* turn_ = nullptr;
 };
 

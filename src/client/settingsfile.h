@@ -28,7 +28,7 @@ struct Preferences {
     std::optional<int> timeperturn;
     std::optional<int> tilestostart;
     bool timepenalty = true;
-    std::optional<int> opponents; // the computer opponents the host chose, 1..3
+    std::optional<int> opponents; // the computer opponents the host chose, 0..3
     bool expert = false;          // the host's computer seats play at the expert level
     int turnsound = 0;            // 0 classic, 1 new
     int botspeed = protocol::kNormalComputer;

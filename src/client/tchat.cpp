@@ -112,7 +112,8 @@ private:
 } // namespace
 
 Tchat::Tchat(QWidget* parent)
-    : QMainWindow(parent), connection_(this), sock11_(this), tiles_(std::make_unique<TileImages>()) {
+    : QMainWindow(parent), connection_(std::make_unique<GameConnection>()), sock11_(this),
+      tiles_(std::make_unique<TileImages>()) {
     setObjectName(QStringLiteral("Tchat"));
     setWindowTitle(QStringLiteral("Rimbalo"));
     sock11_.setObjectName(QStringLiteral("Sock11"));
@@ -130,8 +131,6 @@ Tchat::Tchat(QWidget* parent)
     buildPanel();
     buildMenu();
     buildDispatchTable();
-    connection_.setCommandHandler([this](std::string_view entry) { handleCommand(entry); });
-    connection_.setSink({});
     setUpConnection();
     resize(775, 580);
     flow_->clearall();
@@ -140,8 +139,12 @@ Tchat::Tchat(QWidget* parent)
 Tchat::~Tchat() {
     // The connections close with their sockets while the window is being taken apart: neither may
     // close the window (and save its settings) from inside its own destruction.
-    disconnect(&connection_, nullptr, this, nullptr);
-    connection_.setCommandHandler({});
+    for (GameConnection* c : {connection_.get(), joining_.get()}) {
+        if (!c) continue;
+        disconnect(c, nullptr, this, nullptr);
+        disconnect(&c->socket(), nullptr, this, nullptr);
+        c->setCommandHandler({});
+    }
     sock11_.disconnect(this);
     sock11_.abort();
 }
@@ -283,7 +286,7 @@ QAction* Tchat::action(const char* name) const {
 }
 
 void Tchat::send(const std::string& command) {
-    connection_.send(command);
+    connection_->send(command);
 }
 
 void Tchat::systemLine(const QString& text) {
@@ -375,6 +378,7 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::closeEvent(QCloseEvent* event) {
+    if (closeNeedsConfirming(event)) return;
     const QRect now = bounds();
     if (now != saved_ || isMaximized() != savedMaximized_) {
         QRect kept = now;

@@ -79,10 +79,22 @@ public:
     void attachWindows(const Windows& w);
     // The version text sent at login.
     void setVersionText(const QString& version) { version_ = version; }
-    // Starts this process's game server for a host on `port` (a fresh server, any earlier one stopped);
-    // returns the port it listens on, 0 on failure.
-    using ServerStarter = std::function<quint16(quint16 port, QString* error)>;
+    // Starts this process's game server for a host (a fresh server, any earlier one stopped): on `port`,
+    // on this computer's own address only (a solo game) or on every address, with slot 1 kept for the
+    // window's own connection from `ownClientPort`. Returns the port it listens on, 0 on failure.
+    struct HostRequest {
+        quint16 port = 0;
+        bool loopbackOnly = false;
+        quint16 ownClientPort = 0;
+    };
+    using ServerStarter = std::function<quint16(const HostRequest& request, QString* error)>;
     void setServerStarter(ServerStarter starter) { startServer_ = std::move(starter); }
+    // A starter that only cares for the port.
+    void setServerStarter(std::function<quint16(quint16 port, QString* error)> starter) {
+        startServer_ = [starter = std::move(starter)](const HostRequest& r, QString* error) {
+            return starter(r.port, error);
+        };
+    }
     // Stops this process's game server, if one runs (before joining another game).
     void setServerStopper(std::function<void()> stopper) { stopServer_ = std::move(stopper); }
     void setGamePort(quint16 port) { gamePort_ = port; }
@@ -111,19 +123,34 @@ public:
     void hostpress();
     void joinpress();
 
-    // Playing with others from the window: the dialogs, and what they ask for. Hosting or joining
-    // leaves the game this window is in (and stops its server) first.
+    // Playing with others from the window: the dialogs, and what they ask for. Hosting leaves the game
+    // this window is in (and stops its server) first; joining leaves it once the new game has given
+    // this window a slot, and keeps it when the join fails. A window hosting for friends does not host
+    // again on top of their game: it stops hosting first.
     void openHostDialog();
     void openJoinDialog();
     void hostGame(const QString& name, quint16 port);
     void joinGame(const QString& name, const QString& host, quint16 port);
+    // Ends the game this window is in and starts a solo game ("Play Solo", "Stop Hosting").
+    void playSolo();
+    // "Stop Hosting" in Host a Game…: the friends' game ends (once the player confirms), a solo game starts.
+    void stopHosting();
+    // What leaving the game now would cost, for the player to confirm ("You are hosting: the game
+    // ends for Bob and Carol."); empty when nothing is lost.
+    QString leavingLoss() const;
+    // Runs `proceed` at once when leaving costs nothing, else once the player has confirmed `action`
+    // in a question naming the loss.
+    void confirmLeaving(const QString& action, std::function<void()> proceed);
+    // "Exit": closes the window once the player has confirmed what that ends.
+    void exitGame();
     // No "CMD_sendlogininfo" within the login time after a connect: the connect has failed.
     void logintimerTimer();
 
     // One received command, handled at once (the connection calls this from its queue).
     void handleCommand(std::string_view entry);
     std::vector<std::string> dispatchWords() const { return dispatcher_.words(); }
-    GameConnection& connection() { return connection_; }
+    // The connection of the game this window is in.
+    GameConnection& connection() { return *connection_; }
     QTcpSocket& lobbyLink() { return sock11_; }
     const ClientState& state() const { return state_; }
     int botspeed() const { return botspeed_; }
@@ -210,11 +237,21 @@ private:
     // The game connection's life (tchat_network.cpp).
     void setUpConnection();
     void attachNetworkWindows();
-    bool startHosting(quint16 port);
+    void handleCommandsOf(GameConnection& c);
+    void attachConnection(GameConnection& c);
+    void retire(std::unique_ptr<GameConnection> c);
+    bool startHosting(quint16 port, bool loopbackOnly);
+    void hostSolo();
     void hostConnect();
+    void showJoinerControls();
     void openConnection(const QString& host, quint16 port);
+    void openJoining();
+    void joiningCommand(std::string_view entry);
+    void joiningFailed(const QString& reason);
     void socketError(QAbstractSocket::SocketError error);
     void connectFailed(const QString& reason);
+    void reportConnectFailure(const QString& where, const QString& reason, std::function<void()> retry);
+    bool closeNeedsConfirming(QCloseEvent* event);
     void connectionClosed();
     void leaveGame();
     void showGameAddresses();
@@ -240,7 +277,10 @@ private:
     void chooseTextColour();
 
     ClientState state_;
-    GameConnection connection_;
+    std::unique_ptr<GameConnection> connection_;
+    // A join in progress: the game this window is in goes on until this connection has been given a
+    // slot, and is kept when it fails.
+    std::unique_ptr<GameConnection> joining_;
     QTcpSocket sock11_;
     Dispatcher dispatcher_;
     SettingsFile settings_;
@@ -260,6 +300,12 @@ private:
     quint16 targetPort_ = 7772;
     QTimer logintimer_;         // runs from a connect until the server's first command
     bool remoteClosed_ = false; // the server closed the connection (rather than it being lost)
+    int closingReason_ = 0;     // why the server said it closes the connection; 0: it said nothing
+    QString joinName_;          // the join in progress: under what name, where to
+    QString joinHost_;
+    quint16 joinPort_ = 7772;
+    QPointer<QWidget> leaveBox_;
+    bool leaveConfirmed_ = false;
     bool windowClosed_ = false;
     bool solo_ = false; // the game started without arguments, for this player alone
     QPointer<QWidget> connectBox_;

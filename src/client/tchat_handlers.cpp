@@ -89,6 +89,9 @@ void Tchat::buildDispatchTable() {
     d.add(w::gamepause, [this](std::string_view a) { turn_->gamepause(a); });
     d.add(w::playasound, [this](std::string_view a) { chatter_->playasound(a); });
     d.add(w::hints, [this](std::string_view a) { hints_->hints(a); });
+    d.add(w::closing, [this](std::string_view a) {
+        if (const auto m = protocol::decode<in::Closing>(a)) closingReason_ = m->reason;
+    });
 }
 
 void Tchat::handleCommand(std::string_view entry) {
@@ -128,7 +131,7 @@ void Tchat::full() {
     if (full_) return;
     full_ = true;
     // The server closes a refused connection at once; whatever else it sent is not for us.
-    connection_.halt();
+    connection_->halt();
     const QString text = QStringLiteral("Game is full");
     messageBox_(text);
     // The window closes when the player has read the notice (at once when no box is shown).

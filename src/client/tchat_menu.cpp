@@ -64,10 +64,12 @@ void Tchat::buildGameMenu() {
     game->addSeparator();
     add(game, "HostGame1", QStringLiteral("Host a Game…"), [this] { openHostDialog(); });
     add(game, "JoinGame1", QStringLiteral("Join a Game…"), [this] { openJoinDialog(); });
+    add(game, "PlaySolo1", QStringLiteral("Play Solo"),
+        [this] { confirmLeaving(QStringLiteral("Play Solo"), [this] { playSolo(); }); });
     game->addSeparator();
     add(game, "ResetScreenLocation1", QStringLiteral("Reset Screen Location"),
         [this] { resetScreenLocation(); });
-    add(game, "Exit1", QStringLiteral("Exit"), [this] { close(); });
+    add(game, "Exit1", QStringLiteral("Exit"), [this] { exitGame(); });
 }
 
 void Tchat::buildViewMenu() {

@@ -7,9 +7,12 @@
 #include "gameinfo.h"
 #include "heldpicture.h"
 #include "hints.h"
+#include "seatdisplay.h"
 #include "turncontrols.h"
 
+#include "protocol/fields.h"
 #include "protocol/text.h"
+#include "protocol/words.h"
 #include "windows/hostdialog.h"
 #include "windows/joindialog.h"
 #include "windows/netaddress.h"
@@ -40,17 +43,54 @@ void Tchat::setUpConnection() {
     logintimer_.setSingleShot(true);
     logintimer_.setInterval(kLoginMs);
     connect(&logintimer_, &QTimer::timeout, this, &Tchat::logintimerTimer);
-    connect(&connection_, &GameConnection::closed, this, &Tchat::connectionClosed);
-    connect(&connection_.socket(), &QAbstractSocket::errorOccurred, this, &Tchat::socketError);
+    handleCommandsOf(*connection_);
+    attachConnection(*connection_);
+    connect(seats_, &SeatDisplay::peopleChanged, this, [this] {
+        if (windows_.gamestart.built()) windows_.gamestart->setSeatTwoHeld(seats_->personIn(2));
+    });
+}
+
+// Commands from `c` go to the dispatch while it is the game connection, and to the join's first step
+// while it is a join in progress (one handler for both: it is never replaced while it runs).
+void Tchat::handleCommandsOf(GameConnection& c) {
+    c.setCommandHandler([this, from = &c](std::string_view entry) {
+        if (from == joining_.get())
+            joiningCommand(entry);
+        else
+            handleCommand(entry);
+    });
+}
+
+// `c` becomes the game connection: its end goes to connectionClosed.
+void Tchat::attachConnection(GameConnection& c) {
+    connect(&c, &GameConnection::closed, this, &Tchat::connectionClosed);
+    connect(&c.socket(), &QAbstractSocket::errorOccurred, this, &Tchat::socketError);
+}
+
+// A connection this window no longer uses: it says and handles nothing more, and goes once the event
+// that got here has been handled (one of its own handlers may be running).
+void Tchat::retire(std::unique_ptr<GameConnection> c) {
+    if (!c) return;
+    disconnect(c.get(), nullptr, this, nullptr);
+    disconnect(&c->socket(), nullptr, this, nullptr);
+    c->halt();
+    c.release()->deleteLater();
 }
 
 void Tchat::attachNetworkWindows() {
     const Windows& w = windows_;
+    // Each ends the game this window is in: the player confirms first when that loses something.
     w.hostDialog.whenBuilt([this](windows::HostDialog* dialog) {
-        connect(dialog, &windows::HostDialog::hostRequested, this, &Tchat::hostGame);
+        connect(dialog, &windows::HostDialog::hostRequested, this, [this](const QString& name, quint16 port) {
+            confirmLeaving(QStringLiteral("Host"), [this, name, port] { hostGame(name, port); });
+        });
+        connect(dialog, &windows::HostDialog::stopRequested, this, &Tchat::stopHosting);
     });
     w.joinDialog.whenBuilt([this](windows::JoinDialog* dialog) {
-        connect(dialog, &windows::JoinDialog::joinRequested, this, &Tchat::joinGame);
+        connect(dialog, &windows::JoinDialog::joinRequested, this,
+                [this](const QString& name, const QString& host, quint16 port) {
+                    confirmLeaving(QStringLiteral("Join"), [=, this] { joinGame(name, host, port); });
+                });
     });
     w.download.whenBuilt([this](windows::Tdownload* download) {
         connect(download, &windows::Tdownload::hostRequested, this, &Tchat::openHostDialog);
@@ -62,6 +102,7 @@ void Tchat::attachNetworkWindows() {
         });
     });
     w.gamestart.whenBuilt([this](windows::Tgamestart* gamestart) {
+        gamestart->setSeatTwoHeld(seats_->personIn(2));
         connect(gamestart, &windows::Tgamestart::optionsChanged, this, &Tchat::showNextGameOptions);
         connect(gamestart, &windows::Tgamestart::optionsChanged, this,
                 [this](const windows::Tgamestart::Options& o) {
@@ -73,7 +114,7 @@ void Tchat::attachNetworkWindows() {
 }
 
 int Tchat::computerOpponents() const {
-    return windows_.gamestart ? windows_.gamestart->options().opponents : 1;
+    return windows_.gamestart ? windows_.gamestart->options().opponents : 0;
 }
 
 bool Tchat::expertComputers() const {
@@ -112,11 +153,7 @@ void Tchat::processparams(const QStringList& args) {
     if (role.kind == StartRole::Join) {
         joinpress();
     } else if (solo_) {
-        // A solo game needs no particular port: when another game holds it, any free one will do.
-        if (startHosting(hostPort_) || startHosting(0))
-            hostConnect();
-        else
-            systemLine(QStringLiteral("The game could not be hosted: %1").arg(hostError_));
+        hostSolo();
     } else {
         hostpress();
     }
@@ -124,11 +161,17 @@ void Tchat::processparams(const QStringList& args) {
         sock11_.connectToHost(QStringLiteral("127.0.0.1"), lobbyPort_); // failure ignored
 }
 
-bool Tchat::startHosting(quint16 port) {
+// Starts this window's server: the window's own connection gets its local port first, so that the
+// server keeps slot 1 for it from the moment it listens.
+bool Tchat::startHosting(quint16 port, bool loopbackOnly) {
     hostError_.clear();
+    const quint16 own = connection_->bindLoopback();
     if (startServer_) {
-        port = startServer_(port, &hostError_);
-        if (port == 0) return false;
+        port = startServer_(HostRequest{port, loopbackOnly, own}, &hostError_);
+        if (port == 0) {
+            connection_->shut();
+            return false;
+        }
     }
     hostPort_ = port;
     return true;
@@ -136,11 +179,38 @@ bool Tchat::startHosting(quint16 port) {
 
 void Tchat::hostpress() {
     // Connecting anyway would seat this player in whatever game holds the port.
-    if (!startHosting(hostPort_)) {
+    if (!startHosting(hostPort_, false)) {
         systemLine(QStringLiteral("The game could not be hosted: %1").arg(hostError_));
         return;
     }
     hostConnect();
+}
+
+// A game for this player alone: nobody else's, so it listens on this computer's own address only.
+void Tchat::hostSolo() {
+    solo_ = true;
+    state_.playername = QStringLiteral("You");
+    state_.hostaddress = QStringLiteral("127.0.0.1");
+    // It needs no particular port: when another game holds it, any free one will do.
+    if (startHosting(gamePort_, true) || startHosting(0, true))
+        hostConnect();
+    else
+        systemLine(QStringLiteral("The game could not be hosted: %1").arg(hostError_));
+}
+
+void Tchat::playSolo() {
+    leaveGame();
+    systemLine(QStringLiteral("Loading Solo Game..Please wait."));
+    hostSolo();
+}
+
+void Tchat::stopHosting() {
+    if (!state_.ishost || solo_) return;
+    confirmLeaving(QStringLiteral("Stop Hosting"), [this] {
+        playSolo();
+        const NetworkSettings n = settings_.loadNetwork();
+        if (windows_.hostDialog) windows_.hostDialog->prepare(n.playername, n.hostport);
+    });
 }
 
 void Tchat::hostConnect() {
@@ -155,8 +225,12 @@ void Tchat::hostConnect() {
 }
 
 void Tchat::joinpress() {
-    state_.ishost = false;
     openConnection(state_.hostaddress, targetPort_);
+    showJoinerControls();
+}
+
+void Tchat::showJoinerControls() {
+    state_.ishost = false;
     turn_->setStartShown(false);
     if (QAction* a = action("StartGame1")) a->setEnabled(false);
     setHostOptionsEnabled(false);
@@ -168,8 +242,9 @@ void Tchat::openConnection(const QString& host, quint16 port) {
     targetHost_ = host;
     targetPort_ = port;
     remoteClosed_ = false;
+    closingReason_ = 0;
     if (connectBox_) connectBox_->close();
-    connection_.open(host, port);
+    connection_->open(host, port);
     logintimer_.start();
 }
 
@@ -195,6 +270,8 @@ void Tchat::openJoinDialog() {
 }
 
 void Tchat::hostGame(const QString& name, quint16 port) {
+    // A game this window hosts for others goes on until the player stops it (Stop Hosting).
+    if (state_.ishost && !solo_ && state_.loggedin) return;
     // A port something else holds is found before the game in progress is given up for it.
     const bool ownPort = state_.ishost && port == hostPort_;
     if (const QString problem = ownPort ? QString() : windows::listenProblem(port); !problem.isEmpty()) {
@@ -221,6 +298,8 @@ void Tchat::hostGame(const QString& name, quint16 port) {
     showGameAddresses();
 }
 
+// The game this window is in goes on while the new connection is made; it ends when the new game has
+// given this window a slot, and stays when the join fails.
 void Tchat::joinGame(const QString& name, const QString& host, quint16 port) {
     const QString player = cleanPlayerName(name);
     NetworkSettings n = settings_.loadNetwork();
@@ -228,12 +307,59 @@ void Tchat::joinGame(const QString& name, const QString& host, quint16 port) {
     n.recenthosts = windows::withRecentHost(n.recenthosts, windows::hostPortText(host, port),
                                             NetworkSettings::kRecentHosts);
     saveNetwork(n);
-    leaveGame();
-    state_.playername = player;
-    state_.hostaddress = host;
-    targetPort_ = port;
+    joinName_ = player;
+    joinHost_ = host;
+    joinPort_ = port;
     systemLine(QStringLiteral("Joining a game at: %1…").arg(windows::hostPortText(host, port)));
-    joinpress();
+    openJoining();
+}
+
+void Tchat::openJoining() {
+    if (connectBox_) connectBox_->close();
+    retire(std::move(joining_));
+    joining_ = std::make_unique<GameConnection>();
+    GameConnection* c = joining_.get();
+    c->setSink(connection_->sink());
+    handleCommandsOf(*c);
+    connect(c, &GameConnection::closed, this,
+            [this] { joiningFailed(QStringLiteral("the host closed the connection")); });
+    connect(&c->socket(), &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        // A close by the host is reported once what it sent before has been handled.
+        if (error != QAbstractSocket::RemoteHostClosedError && joining_)
+            joiningFailed(joining_->socket().errorString());
+    });
+    c->open(joinHost_, joinPort_);
+    logintimer_.start();
+}
+
+// The new game's first word: a slot for this window (it moves there), or no room.
+void Tchat::joiningCommand(std::string_view entry) {
+    if (protocol::splitCommand(entry).word == protocol::words::full) {
+        joiningFailed(QStringLiteral("the game is full"));
+        return;
+    }
+    std::unique_ptr<GameConnection> next = std::move(joining_);
+    disconnect(next.get(), nullptr, this, nullptr);
+    disconnect(&next->socket(), nullptr, this, nullptr);
+    leaveGame();
+    retire(std::move(connection_));
+    connection_ = std::move(next);
+    attachConnection(*connection_);
+    targetHost_ = joinHost_;
+    targetPort_ = joinPort_;
+    remoteClosed_ = false;
+    closingReason_ = 0;
+    state_.playername = joinName_;
+    state_.hostaddress = joinHost_;
+    showJoinerControls();
+    handleCommand(entry);
+}
+
+void Tchat::joiningFailed(const QString& reason) {
+    if (!joining_) return;
+    retire(std::move(joining_));
+    reportConnectFailure(windows::hostPortText(joinHost_, joinPort_), reason, [this] { openJoining(); });
+    if (state_.loggedin) systemLine(QStringLiteral("Your game goes on."));
 }
 
 void Tchat::showGameAddresses() {
@@ -255,9 +381,10 @@ void Tchat::showNextGameOptions() {
 // Everything of the game this window was in goes: the connection (without its usual end), the server
 // it hosted, and the mirror of seats, board, rack and clocks.
 void Tchat::leaveGame() {
+    retire(std::move(joining_));
     logintimer_.stop();
     if (connectBox_) connectBox_->close();
-    connection_.shut();
+    connection_->shut();
     if (stopServer_) stopServer_();
     state_.loggedin = false;
     state_.ishost = false;
@@ -266,6 +393,7 @@ void Tchat::leaveGame() {
     held_->hide();
     solo_ = false;
     flow_->clearGame();
+    seats_->forgetPeople();
     hints_->reset();
     setHostOptionsEnabled(false);
     if (QAction* a = action("StartGame1")) a->setEnabled(false);
@@ -283,22 +411,37 @@ void Tchat::socketError(QAbstractSocket::SocketError error) {
         return; // the close itself follows
     }
     // Before the connection is up an error ends the attempt; later ones end in a close.
-    if (logintimer_.isActive() && connection_.socket().state() != QAbstractSocket::ConnectedState)
-        connectFailed(connection_.socket().errorString());
+    if (logintimer_.isActive() && connection_->socket().state() != QAbstractSocket::ConnectedState)
+        connectFailed(connection_->socket().errorString());
 }
 
 void Tchat::logintimerTimer() {
     logintimer_.stop();
+    const QString reason =
+        QStringLiteral("no answer from the game within %1 seconds").arg(logintimer_.interval() / 1000);
+    if (joining_) {
+        joiningFailed(reason);
+        return;
+    }
     if (state_.loggedin) return;
-    connectFailed(
-        QStringLiteral("no answer from the game within %1 seconds").arg(logintimer_.interval() / 1000));
+    connectFailed(reason);
 }
 
 void Tchat::connectFailed(const QString& reason) {
+    connection_->shut();
+    reportConnectFailure(windows::hostPortText(targetHost_, targetPort_), reason, [this] {
+        // A host starts its server afresh, its own connection again first in line for slot 1.
+        if (state_.ishost) {
+            if (startHosting(hostPort_, solo_)) hostConnect();
+            return;
+        }
+        openConnection(targetHost_, targetPort_);
+    });
+}
+
+void Tchat::reportConnectFailure(const QString& where, const QString& reason, std::function<void()> retry) {
     logintimer_.stop();
-    connection_.shut();
-    const QString text = QStringLiteral("Could not connect to %1: %2")
-                             .arg(windows::hostPortText(targetHost_, targetPort_), reason);
+    const QString text = QStringLiteral("Could not connect to %1: %2").arg(where, reason);
     // A chat line's head ends at its first colon, which must not be the one inside the address.
     systemLine(QStringLiteral("Not connected: ") + text);
     if (connectBox_) connectBox_->close();
@@ -306,8 +449,8 @@ void Tchat::connectFailed(const QString& reason) {
                                 QMessageBox::Retry | QMessageBox::Cancel, this);
     box->setObjectName(QStringLiteral("message_connect"));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::buttonClicked, this, [this, box](QAbstractButton* button) {
-        if (box->standardButton(button) == QMessageBox::Retry) openConnection(targetHost_, targetPort_);
+    connect(box, &QMessageBox::buttonClicked, this, [box, retry = std::move(retry)](QAbstractButton* button) {
+        if (box->standardButton(button) == QMessageBox::Retry) retry();
     });
     // Not modal: the window goes on handling everything while the player decides.
     box->setWindowModality(Qt::NonModal);
@@ -322,8 +465,12 @@ void Tchat::connectionClosed() {
                                     : QStringLiteral("the connection was lost"));
         return;
     }
-    const QString why = remoteClosed_ ? QStringLiteral("The host has closed the game.")
-                                      : QStringLiteral("The connection to the host was lost.");
+    // Only a close the host announced is the host's doing; any other is a lost connection.
+    QString why = QStringLiteral("The connection to the host was lost.");
+    if (closingReason_ == protocol::toclient::Closing::kGameEnded)
+        why = QStringLiteral("The host has closed the game.");
+    else if (closingReason_ == protocol::toclient::Closing::kRemoved)
+        why = QStringLiteral("The host has removed you from the game.");
     state_.loggedin = false;
     flow_->stopTurn();
     systemLine(why);

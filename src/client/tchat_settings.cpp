@@ -34,7 +34,7 @@ Preferences Tchat::collectPreferences() const {
         p.timeperturn = o.creationtime;
         p.tilestostart = o.tiles;
         p.timepenalty = o.timepenalty;
-        p.opponents = o.opponents;
+        p.opponents = windows_.gamestart->chosenOpponents();
         p.expert = o.expert;
     }
     p.turnsound = flow_->turnSound();

@@ -99,8 +99,12 @@ public:
 
     // ---- Inputs ----
     // A connection arrives: its slot, or kFullSlot when every slot is taken (nothing changes then; the
-    // caller turns the connection away with "CMD_full").
-    int open();
+    // caller turns the connection away with "CMD_full"). While slot 1 is kept (keepFirstSlot), only a
+    // connection opened as `firstSlot` gets it; every other one is seated from slot 2 on.
+    int open(bool firstSlot = false);
+    // Keeps slot 1, and with it the host's powers, for the hosting program's own window, also before that
+    // window's connection has arrived.
+    void keepFirstSlot(bool kept) { firstSlotKept_ = kept; }
     // One received command (without its end marker) from the connection in `fromSlot`.
     void command(int fromSlot, std::string_view entry);
     // The connection in `slot` is being closed: nothing more is sent to it.
@@ -216,6 +220,7 @@ private:
     std::array<tplayer, kFullSlot + 1> players_{}; // index 0 unused
     std::array<bool, kFullSlot + 1> closing_{};    // connections being closed: sent nothing more
     int slotcount_ = 0;
+    bool firstSlotKept_ = false;
     std::vector<Outgoing> outbox_;
 
     rules::Pool pool_;

@@ -53,12 +53,15 @@ void Game::bringUpToDate(int slot) {
                          options_.turnseconds,
                          options_.timepenalty,
                          options_.teamgame,
-                         {}};
+                         {},
+                         std::nullopt};
     for (int seat = 1; seat <= kSeats; ++seat) {
         const tplayer& p = player(seat);
         stats.seats[static_cast<std::size_t>(seat - 1)] = {seat, p.score, p.tilecount(), p.justwatching,
                                                            !p.playing};
     }
+    // A seat taken over during a round may have laid down already (its earlier player or the computer).
+    if (isSeat(slot)) stats.opened = player(slot).laidpoints > 0;
     send(slot, stats);
     if (!board_.empty()) send(slot, msg::LoadBoard{slot, board_.list()});
     if (!isSeat(slot) || !player(slot).playing) return;
@@ -96,6 +99,7 @@ void Game::justwatch(std::string_view args, int fromSlot) {
 void Game::kickhim(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::KickHim>(args);
     if (!m || m->slot != 1 || !fromSender(m->slot, fromSlot)) return;
+    if (isSlot(m->target) && m->target != 1) send(m->target, msg::Closing{msg::Closing::kRemoved});
     disconnectsock(m->target);
 }
 

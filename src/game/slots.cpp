@@ -5,6 +5,8 @@
 #include "protocol/facts.h"
 #include "protocol/words.h"
 
+#include <algorithm>
+
 using namespace game;
 namespace msg = protocol::toclient;
 
@@ -66,16 +68,14 @@ void Game::disconnectsock(int slot) {
 
 // ---- Connections ----
 
-// The lowest free slot up to slotcount, else a new slot above it, else the slot that turns away.
-int Game::open() {
+// The lowest free slot up to slotcount, else a new slot above it, else the slot that turns away. A kept
+// slot 1 is skipped for everyone but the connection it is kept for.
+int Game::open(bool firstSlot) {
+    const int lowest = firstSlotKept_ && !firstSlot ? 2 : 1;
     int slot = kFullSlot;
-    if (slotcount_ == 0) {
-        slot = slotcount_ = 1;
-    } else {
-        for (int s = 1; s <= slotcount_ && slot == kFullSlot; ++s)
-            if (!player(s).connected) slot = s;
-        if (slot == kFullSlot && slotcount_ < kLastSlot) slot = ++slotcount_;
-    }
+    for (int s = lowest; s <= slotcount_ && slot == kFullSlot; ++s)
+        if (!player(s).connected) slot = s;
+    if (slot == kFullSlot && slotcount_ < kLastSlot) slot = slotcount_ = std::max(slotcount_ + 1, lowest);
     if (slot == kFullSlot) {
         if (observer_) observer_(kFullSlot, protocol::encode(msg::Full{}));
         return slot;

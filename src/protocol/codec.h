@@ -7,6 +7,7 @@
 //   FreeText       the last field: runs to the end marker and may contain "+"
 //   RackItem       "cell,tile" in one field;  BoardItem  column, row, tile as three fields
 //   std::array<T,N> N items in a row; std::vector<T> items up to the end of the command
+//   std::optional<T> a last field that may be missing
 //   any struct with RIMBALO_FIELDS, written field by field
 
 #include "fields.h"
@@ -67,6 +68,10 @@ inline void put(CommandBuilder& b, const BoardItem& v) {
     b.add(v.column).add(v.row).add(v.tile);
 }
 template <HasFields T> void put(CommandBuilder& b, const T& v);
+// A last field that older peers neither send nor expect: written only when it has a value.
+template <class T> void put(CommandBuilder& b, const std::optional<T>& v) {
+    if (v) put(b, *v);
+}
 template <class T, std::size_t N> void put(CommandBuilder& b, const std::array<T, N>& v) {
     for (const T& item : v)
         put(b, item);
@@ -102,6 +107,15 @@ inline bool get(FieldReader& r, BoardItem& v) {
     return get(r, v.column) && get(r, v.row) && get(r, v.tile);
 }
 template <HasFields T> bool get(FieldReader& r, T& v);
+// A last field that may be missing (sent by an older peer): empty then.
+template <class T> bool get(FieldReader& r, std::optional<T>& v) {
+    v.reset();
+    if (r.atEnd()) return true;
+    T value{};
+    if (!get(r, value)) return false;
+    v = std::move(value);
+    return true;
+}
 template <class T, std::size_t N> bool get(FieldReader& r, std::array<T, N>& v) {
     for (T& item : v)
         if (!get(r, item)) return false;

@@ -198,7 +198,9 @@ struct LoadStats {
     bool timepenalty = false;
     bool teamgame = false;
     std::array<SeatStats, 4> seats{};
-    RIMBALO_FIELDS(slot, turnseat, target, seconds, timepenalty, teamgame, seats)
+    // For a seat: whether it has made its first lay-down this round (left out by older servers).
+    std::optional<bool> opened;
+    RIMBALO_FIELDS(slot, turnseat, target, seconds, timepenalty, teamgame, seats, opened)
 };
 struct LoadBoard {
     RIMBALO_WORD(loadboard, None)
@@ -367,6 +369,15 @@ struct Hints {
     int allowed = 0; // 1 allowed, 0 not
     RIMBALO_FIELDS(allowed)
 };
+// Sent just before the server itself closes a connection, so that the player learns why; a close
+// without it is a lost connection.
+struct Closing {
+    RIMBALO_WORD(closing, Plus)
+    int reason = 0;                      // kGameEnded or kRemoved
+    static constexpr int kGameEnded = 1; // the host ended the game (or the server stopped)
+    static constexpr int kRemoved = 2;   // the host removed this player
+    RIMBALO_FIELDS(reason)
+};
 
 } // namespace toclient
 
@@ -386,7 +397,7 @@ using ServerMessages =
                 toclient::SwapTiles, toclient::RemoveTile, toclient::UndoThem, toclient::MovedTiles,
                 toclient::NotEnough, toclient::AskPenalty, toclient::Incomplete, toclient::NoMoreTiles,
                 toclient::NoMoreRoom, toclient::NoTime, toclient::EndRound, toclient::Winner, toclient::NoUse,
-                toclient::TeamScore, toclient::ShowDraw, toclient::Hints>;
+                toclient::TeamScore, toclient::ShowDraw, toclient::Hints, toclient::Closing>;
 
 // Calls `f(std::type_identity<M>{})` for each message type M of the list in order, until one returns true.
 template <class... M, class F> bool anyMessage(MessageList<M...>, F&& f) {

@@ -35,6 +35,15 @@ bool isControl(char32_t cp) {
     return cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp <= 0x9F);
 }
 
+// Characters that show nothing themselves but change how the text around them shows: the direction
+// marks, embeddings, overrides and isolates, and the zero-width ones. In a name they can turn it
+// around or make it look empty.
+bool isInvisibleFormat(char32_t cp) {
+    return cp == 0x00AD || cp == 0x034F || cp == 0x061C || cp == 0x17B4 || cp == 0x17B5 || cp == 0x180E ||
+           (cp >= 0x200B && cp <= 0x200F) || (cp >= 0x202A && cp <= 0x202E) ||
+           (cp >= 0x2060 && cp <= 0x206F) || cp == 0x3164 || cp == 0xFEFF || cp == 0xFFA0;
+}
+
 } // namespace
 
 std::string cleanName(std::string_view utf8, std::size_t maxChars) {
@@ -47,6 +56,8 @@ std::string cleanName(std::string_view utf8, std::size_t maxChars) {
             ++i;
         } else if (cp == '+' || isControl(cp)) {
             out += ' ';
+            i += len;
+        } else if (isInvisibleFormat(cp)) {
             i += len;
         } else {
             out.append(utf8.substr(i, len));

@@ -14,7 +14,8 @@ inline constexpr std::size_t kMaxColourLength = 16; // bytes of the colour after
 inline constexpr std::size_t kMaxSoundLength = 32;  // characters of a shared sound's name
 
 // A player's name made safe to send: "+" (which would shift the fields after a name) and control
-// characters become spaces, bytes that are not valid UTF-8 become "?", spaces at both ends are
+// characters become spaces, direction controls and invisible (zero-width) characters are removed,
+// bytes that are not valid UTF-8 become "?", spaces at both ends are
 // trimmed, and the result is cut to `maxChars` characters. May return an empty text.
 std::string cleanName(std::string_view utf8, std::size_t maxChars = kMaxNameLength);
 

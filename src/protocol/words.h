@@ -54,5 +54,6 @@ inline constexpr std::string_view nouse = "CMD_nouse";
 inline constexpr std::string_view teamscore = "CMD_teamscore";
 inline constexpr std::string_view showdraw = "CMD_showdraw";
 inline constexpr std::string_view hints = "CMD_hints";
+inline constexpr std::string_view closing = "CMD_closing";
 
 } // namespace protocol::words

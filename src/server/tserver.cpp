@@ -67,11 +67,20 @@ TServer::TServer(QObject* parent)
 }
 
 TServer::~TServer() {
+    // Everybody still here is told that the game ends, so that they do not take it for a lost
+    // connection. What they sent last is read first: a close with unread input would discard the notice.
+    const std::string ended = protocol::encode(msg::Closing{msg::Closing::kGameEnded});
     for (auto& link : links_) {
-        if (link && link->socket) {
-            link->socket->disconnect(this);
-            link->socket->abort();
+        if (!link || !link->socket) continue;
+        QTcpSocket* socket = link->socket;
+        socket->disconnect(this);
+        if (!link->closing && socket->state() == QAbstractSocket::ConnectedState) {
+            socket->readAll();
+            socket->write(ended.data(), static_cast<qint64>(ended.size()));
+            socket->flush();
+            socket->disconnectFromHost();
         }
+        socket->abort();
     }
 }
 
@@ -81,6 +90,16 @@ bool TServer::listen(quint16 port, const QHostAddress& address) {
 
 quint16 TServer::serverPort() const {
     return sock1_->serverPort();
+}
+
+QHostAddress TServer::serverAddress() const {
+    return sock1_->serverAddress();
+}
+
+void TServer::keepFirstSlotFor(const QHostAddress& address, quint16 port) {
+    ownAddress_ = address;
+    ownPort_ = port;
+    game_.keepFirstSlot(port != 0);
 }
 
 QString TServer::errorString() const {
@@ -141,7 +160,9 @@ void TServer::onNewConnection() {
     while (sock1_->hasPendingConnections()) {
         QTcpSocket* socket = sock1_->nextPendingConnection();
         catchUp();
-        const int slot = game_.open();
+        const bool own = ownPort_ != 0 && socket->peerPort() == ownPort_ &&
+                         socket->peerAddress().isEqual(ownAddress_, QHostAddress::TolerantConversion);
+        const int slot = game_.open(own);
         if (slot != kFullSlot) {
             openSlot(slot, socket);
             flush();

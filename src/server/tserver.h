@@ -43,6 +43,11 @@ public:
     // ---- Network edge ----
     bool listen(quint16 port = 7772, const QHostAddress& address = QHostAddress::Any); // false on failure
     quint16 serverPort() const;
+    QHostAddress serverAddress() const;
+    // Slot 1, and the host's powers with it, belong to the connection from `address`:`port` (the hosting
+    // program's own window, which binds its socket before the server listens): every other connection
+    // is seated from slot 2 on, also one that arrives first.
+    void keepFirstSlotFor(const QHostAddress& address, quint16 port);
     QString errorString() const;
     void setBotDelaySource(std::function<int()> source) { game_.setBotDelaySource(std::move(source)); }
     void setVersionText(const QString& version) { game_.setVersionText(version.toStdString()); }
@@ -118,4 +123,6 @@ private:
     QTimer deadlineTimer_;
     QTimer watchTimer_;
     std::function<qint64()> clock_;
+    QHostAddress ownAddress_;
+    quint16 ownPort_ = 0; // 0: slot 1 is kept for nobody
 };

@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace windows {
 
 HostDialog::HostDialog(QWidget* parent)
@@ -23,6 +25,11 @@ HostDialog::HostDialog(QWidget* parent)
     hostButton_->setGlyph(glyphs::playTriangle);
     hostButton_->setGeometry(240, 82, 110, 30);
     connect(hostButton_, &QAbstractButton::clicked, this, &HostDialog::host);
+    stopButton_ = new ImageButton(QStringLiteral("button_stophosting"), QStringLiteral("Stop Hosting"), this);
+    stopButton_->setBaseColour(QColor(150, 70, 60));
+    stopButton_->setGeometry(hostButton_->geometry());
+    stopButton_->hide();
+    connect(stopButton_, &QAbstractButton::clicked, this, &HostDialog::stopHosting);
 
     makeStatus(QRect(24, 120, 332, 48));
 
@@ -48,7 +55,21 @@ HostDialog::HostDialog(QWidget* parent)
     updateHostButton();
 }
 
+void HostDialog::setHosting(bool hosting) {
+    hosting_ = hosting;
+    // The game runs under this name and on this port: they change only with a new game.
+    name_->setReadOnly(hosting);
+    port_->setReadOnly(hosting);
+    hostButton_->setVisible(!hosting);
+    stopButton_->setVisible(hosting);
+    if (!hosting) {
+        addresses_->clear();
+        copy_->setEnabled(false);
+    }
+}
+
 void HostDialog::prepare(const QString& name, quint16 port) {
+    setHosting(false);
     name_->setText(name);
     port_->setValue(port == 0 ? kGamePort : port);
     otherPort_->hide();
@@ -57,18 +78,25 @@ void HostDialog::prepare(const QString& name, quint16 port) {
 }
 
 void HostDialog::showHosting(const QStringList& addresses, quint16 port) {
+    setHosting(true);
     port_->setValue(port);
     otherPort_->hide();
     addresses_->clear();
     for (const QString& a : addresses)
         addresses_->addItem(hostPortText(a, port));
     copy_->setEnabled(addresses_->count() > 0);
-    status_->setText(QStringLiteral("You are hosting on port %1. Give your friends one of these addresses "
-                                    "(those on the first lines work from other computers):")
-                         .arg(port));
+    const bool reachable = std::any_of(addresses.begin(), addresses.end(), reachableFromOthers);
+    status_->setText(reachable
+                         ? QStringLiteral("You are hosting on port %1. Give your friends one of these "
+                                          "addresses (those on the first lines work from other computers):")
+                               .arg(port)
+                         : QStringLiteral("You are hosting on port %1, but this computer has no network "
+                                          "address others can reach: only this computer can join.")
+                               .arg(port));
 }
 
 void HostDialog::showBusy(quint16 port, const QString& reason, quint16 alternative) {
+    setHosting(false);
     alternative_ = alternative;
     addresses_->clear();
     copy_->setEnabled(false);
@@ -99,15 +127,26 @@ QString HostDialog::addressText() const {
     return lines.join(QLatin1Char('\n'));
 }
 
+QString HostDialog::copyText() const {
+    const QListWidgetItem* chosen = addresses_->currentItem();
+    if (chosen && chosen->isSelected()) return chosen->text();
+    for (int i = 0; i < addresses_->count(); ++i)
+        if (reachableFromOthers(addresses_->item(i)->text())) return addresses_->item(i)->text();
+    return addresses_->count() > 0 ? addresses_->item(0)->text() : QString();
+}
+
 void HostDialog::host() {
-    if (name().isEmpty()) return;
+    if (hosting_ || name().isEmpty()) return;
     emit hostRequested(name(), port());
 }
 
+void HostDialog::stopHosting() {
+    if (hosting_) emit stopRequested();
+}
+
 void HostDialog::copyAddresses() {
-    // The selected address alone when the player picked one, else all of them.
-    const QListWidgetItem* chosen = addresses_->currentItem();
-    QGuiApplication::clipboard()->setText(chosen && chosen->isSelected() ? chosen->text() : addressText());
+    // One address: a list would not read as an address where it is pasted.
+    QGuiApplication::clipboard()->setText(copyText());
 }
 
 void HostDialog::useOtherPort() {
@@ -121,7 +160,7 @@ void HostDialog::updateHostButton() {
 }
 
 void HostDialog::confirm() {
-    host();
+    if (!hosting_) host();
 }
 
 } // namespace windows

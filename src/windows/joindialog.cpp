@@ -42,7 +42,9 @@ void JoinDialog::join() {
         status_->setText(QStringLiteral("Please enter your name."));
         return;
     }
-    const QString typed = host_->currentText().trimmed();
+    // A pasted list of addresses (as Host a Game's Copy gave them once): its first one is meant.
+    const QString typed = firstListed(host_->currentText());
+    host_->setCurrentText(typed);
     const auto target = parseHostPort(typed, static_cast<quint16>(port_->value()));
     if (!target) {
         status_->setText(typed.isEmpty() ? QStringLiteral("Please enter the host's address.")

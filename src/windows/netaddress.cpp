@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QNetworkInterface>
+#include <QRegularExpression>
 #include <QTcpServer>
 
 namespace windows {
@@ -61,6 +62,19 @@ std::optional<HostPort> parseHostPort(const QString& input, quint16 defaultPort)
     }
     if (!isPlainHost(text)) return std::nullopt;
     return HostPort{text, defaultPort};
+}
+
+QString firstListed(const QString& text) {
+    static const QRegularExpression separators(QStringLiteral("[\\r\\n,;]+"));
+    for (const QString& entry : text.split(separators, Qt::SkipEmptyParts))
+        if (const QString e = entry.trimmed(); !e.isEmpty()) return e;
+    return {};
+}
+
+bool reachableFromOthers(const QString& address) {
+    const auto parsed = parseHostPort(address, kGamePort);
+    QHostAddress a;
+    return parsed && a.setAddress(parsed->host) && !a.isLoopback();
 }
 
 QString hostPortText(const QString& host, quint16 port) {

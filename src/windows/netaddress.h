@@ -19,11 +19,16 @@ struct HostPort {
 // Reads "name", "192.0.2.7", "2001:db8::7", "name:7800", "192.0.2.7:7800" or "[2001:db8::7]:7800";
 // without a port, `defaultPort`. Nothing for an empty host, a bad port or text that is no address.
 std::optional<HostPort> parseHostPort(const QString& text, quint16 defaultPort = kGamePort);
+// The first entry of a pasted list of addresses (one a line, or separated by commas or semicolons),
+// trimmed; the text itself when it holds one.
+QString firstListed(const QString& text);
 // The form parseHostPort reads back: brackets around an IPv6 address.
 QString hostPortText(const QString& host, quint16 port);
 // This computer's addresses that others may reach: IPv4 first, then IPv6 (link-local ones, which need
 // an interface name to be of use, left out), the loopback addresses last.
 QStringList localAddresses();
+// Whether others can reach this computer at `address` (not a loopback address).
+bool reachableFromOthers(const QString& address);
 // `recent` with `entry` put first, an older copy of it dropped, at most `keep` entries.
 QStringList withRecentHost(const QStringList& recent, const QString& entry, int keep);
 // Why a game could not listen on `port` now (empty when it could).

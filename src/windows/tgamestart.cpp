@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace windows {
 
 using protocol::kSecondsRange;
@@ -70,10 +72,11 @@ Tgamestart::Tgamestart(QWidget* parent)
     makeLabel(QStringLiteral("label_opponents"), QStringLiteral("Computer Opponents:"))
         ->setGeometry(labelX, 148, 140, 22);
     opponents_ = numberField(QStringLiteral("edit_opponents"), this, QRect(fieldX, 148, 60, 22));
-    up4_ = new UpDown(QStringLiteral("UpDown4"), opponents_, 1, 3, 1, 1, this);
+    up4_ = new UpDown(QStringLiteral("UpDown4"), opponents_, 0, 3, 1, 0, this);
     up4_->setGeometry(fieldX + 61, 148, 18, 22);
     opponents_->setToolTip(
-        QStringLiteral("How many empty seats the computer plays (a team game fills all four)"));
+        QStringLiteral("How many empty seats the computer plays (a team game fills all four); "
+                       "0 when a friend holds seat 2 and nobody else is wanted"));
 
     tp_ = checkBox(QStringLiteral("checkbox_tp"), QStringLiteral("Time Penalty"), this,
                    QRect(labelX, 180, 130, 22));
@@ -91,6 +94,8 @@ Tgamestart::Tgamestart(QWidget* parent)
     startButton->setGeometry(95, 250, 110, 36);
     connect(startButton, &QAbstractButton::clicked, this, &Tgamestart::start);
 
+    connect(up4_, &UpDown::changed, this, [this](int count) { chosenOpponents_ = count; });
+    setSeatTwoHeld(false);
     const auto changed = [this] { emit optionsChanged(options()); };
     for (UpDown* u : {up1_, up2_, up3_, up4_})
         connect(u, &UpDown::changed, this, changed);
@@ -112,7 +117,10 @@ void Tgamestart::restore(std::optional<int> playtoscore, std::optional<int> crea
                          std::optional<int> tiles, bool timepenalty, std::optional<int> opponents,
                          bool expert) {
     if (playtoscore) up1_->setPosition(*playtoscore);
-    if (opponents) up4_->setPosition(*opponents);
+    if (opponents && *opponents >= 0 && *opponents <= 3) {
+        chosenOpponents_ = *opponents;
+        up4_->setPosition(std::max(chosenOpponents_, seatTwoHeld_ ? 0 : 1));
+    }
     if (creationtime) up2_->setPosition(*creationtime);
     if (tiles) up3_->setPosition(*tiles);
     {
@@ -121,6 +129,14 @@ void Tgamestart::restore(std::optional<int> playtoscore, std::optional<int> crea
         const QSignalBlocker quietToo(expert_);
         expert_->setChecked(expert);
     }
+    emit optionsChanged(options());
+}
+
+void Tgamestart::setSeatTwoHeld(bool held) {
+    seatTwoHeld_ = held;
+    const int floor = held ? 0 : 1;
+    up4_->setMinimum(floor);
+    up4_->setPosition(std::max(chosenOpponents_, floor));
     emit optionsChanged(options());
 }
 

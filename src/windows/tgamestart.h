@@ -27,8 +27,9 @@ public:
         bool timepenalty = true;
         bool teamgame = false;
         // Empty seats the computer plays in a game that is not a team game (the host's own choice,
-        // not sent to anyone): 1 is seat 2 alone.
-        int opponents = 1;
+        // not sent to anyone): 0 when a person holds seat 2 and nobody else is wanted; the computer
+        // plays an empty seat 2 in any case.
+        int opponents = 0;
         // The computer seats play the best lay-down they can find instead of the classic search.
         bool expert = false;
     };
@@ -36,6 +37,11 @@ public:
     // Restores the remembered values; a number the arrows cannot reach leaves its field unchanged.
     void restore(std::optional<int> playtoscore, std::optional<int> creationtime, std::optional<int> tiles,
                  bool timepenalty, std::optional<int> opponents = std::nullopt, bool expert = false);
+    // Whether a person holds seat 2: only then may the game have no computer opponent at all. The
+    // number shown is the host's choice, raised to 1 while the computer has to play seat 2.
+    void setSeatTwoHeld(bool held);
+    // The number of computer opponents as the host chose it (what the settings keep).
+    int chosenOpponents() const { return chosenOpponents_; }
     // Ticks or clears "Expert Computer Players" (the main window's menu makes the same choice).
     void setExpert(bool expert);
     // Start pressed: asks the owner to start a game with the options shown, and hides.
@@ -58,6 +64,8 @@ private:
     UpDown* up2_;
     UpDown* up3_;
     UpDown* up4_;
+    int chosenOpponents_ = 0; // the host's own choice, before the floor for an empty seat 2
+    bool seatTwoHeld_ = false;
 };
 
 } // namespace windows

@@ -4,6 +4,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace windows {
 
 UpDown::UpDown(const QString& name, QLineEdit* buddy, int min, int max, int step, int position,
@@ -40,6 +42,12 @@ bool UpDown::setPosition(int value) {
     position_ = value;
     refresh();
     return true;
+}
+
+void UpDown::setMinimum(int min) {
+    min_ = std::min(min, max_);
+    position_ = std::max(position_, min_);
+    refresh();
 }
 
 void UpDown::move(int direction) {

@@ -18,6 +18,8 @@ public:
     // and the field keeps its number.
     bool setPosition(int value);
     bool reachable(int value) const;
+    // A new lowest value; a position below it moves up to it (without changed()).
+    void setMinimum(int min);
     void stepUp() { move(+1); }
     void stepDown() { move(-1); }
 

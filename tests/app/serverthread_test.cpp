@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 #include <memory>
 
 using namespace testing_app;
@@ -220,6 +222,33 @@ protected:
     QString program;
     QProcess process;
 };
+
+// The program started to host again and again while a stranger on this computer connects to its port
+// as fast as it can: whenever the stranger gets in, it is not in slot 1, which is the program's own.
+TEST_F(HostingProgram, AStrangerConnectingDuringItsStartNeverGetsSlotOne) {
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::Any, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    Stranger stranger(port);
+    QElapsedTimer clock;
+    clock.start();
+    int starts = 0;
+    while (starts < 40 && clock.elapsed() < 90'000) {
+        const int before = stranger.offers();
+        process.start(program, {QStringLiteral("Ann"), QStringLiteral("127.0.0.1:%1").arg(port),
+                                QStringLiteral("true")});
+        ASSERT_TRUE(process.waitForStarted(kWaitMs));
+        ++starts;
+        // Up and serving once the stranger has been given a slot.
+        (void)QTest::qWaitFor([&] { return stranger.offers() > before; }, 30'000);
+        process.kill();
+        process.waitForFinished(kWaitMs);
+    }
+    stranger.stop();
+    EXPECT_EQ(stranger.inSlotOne(), 0) << "a stranger took slot 1 in " << starts << " starts";
+    EXPECT_GE(stranger.seated(), starts / 2) << "the stranger hardly ever got in: the race was not run";
+}
 
 TEST_F(HostingProgram, StopsCleanlyRightAfterItStartedHosting) {
     if (!QDir(QStringLiteral("/proc/self/task")).exists()) GTEST_SKIP() << "threads not listed here";

@@ -135,6 +135,9 @@ TEST(Joining, AnotherGameLeavesNothingOfTheGameInProgressOnThePanel) {
 
     FakeHost game;
     ASSERT_TRUE(joinOnTheNetwork(h, game));
+    EXPECT_EQ(h.text("label_playername3"), "Klock") << "the game goes on until the new one gives a slot";
+    game.send("CMD_sendlogininfo+2");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h.tchat.state().myslot == 2; }, 5000));
     for (const char* name :
          {"label_playername1", "label_playername2", "label_playername3", "label_playername4"})
         EXPECT_EQ(h.text(name), "<Waiting>") << name;
@@ -178,22 +181,27 @@ TEST(Joining, AGameThatNeverGreetsFailsAfterTheLoginTime) {
 }
 
 TEST(Joining, AnEndedConnectionSaysWhyAndTheWindowClosesOnlyOnceRead) {
-    // The host ends the game cleanly; a connection that turns hostile is dropped: lost.
-    for (const bool hostEnds : {true, false}) {
+    // Only a close the host announced is the host's doing: one that turns hostile is dropped, and a
+    // close without a word (a host cut off, or one that dropped a joiner for not reading) is lost.
+    enum class End { Ended, Removed, Silent, Hostile };
+    for (const End end : {End::Ended, End::Removed, End::Silent, End::Hostile}) {
         Harness h;
         FakeHost game;
         ASSERT_TRUE(joinOnTheNetwork(h, game));
         game.send("CMD_sendlogininfo+2");
         ASSERT_TRUE(QTest::qWaitFor([&] { return h.tchat.state().loggedin; }, 5000));
         QSignalSpy closed(&h.tchat, &client::Tchat::closed);
-        if (hostEnds)
-            game.socket->disconnectFromHost();
-        else
+        if (end == End::Ended) game.send("CMD_closing+1+");
+        if (end == End::Removed) game.send("CMD_closing+2+");
+        if (end == End::Hostile)
             game.socket->write(QByteArray(70 * 1024, 'x'));
+        else
+            game.socket->disconnectFromHost();
         ASSERT_TRUE(QTest::qWaitFor([&] { return box(h, "message_closed") != nullptr; }, 5000));
         QMessageBox* notice = box(h, "message_closed");
-        const QString why = hostEnds ? QStringLiteral("The host has closed the game.")
-                                     : QStringLiteral("The connection to the host was lost.");
+        const QString why = end == End::Ended     ? QStringLiteral("The host has closed the game.")
+                            : end == End::Removed ? QStringLiteral("The host has removed you from the game.")
+                                                  : QStringLiteral("The connection to the host was lost.");
         EXPECT_EQ(notice->text(), why);
         EXPECT_EQ(h.lastLine().toStdString(), why.toStdString());
         EXPECT_FALSE(notice->isModal());
@@ -204,9 +212,14 @@ TEST(Joining, AnEndedConnectionSaysWhyAndTheWindowClosesOnlyOnceRead) {
 }
 
 TEST(Joining, AFullGameSaysSoOnceAndCloses) {
+    // Started to join (no other game to go back to): the window closes once the notice is read.
     Harness h;
     FakeHost game;
-    ASSERT_TRUE(joinOnTheNetwork(h, game));
+    h.tchat.connection().setSink({});
+    ASSERT_TRUE(game.listen());
+    h.tchat.setLobbyPort(closedPort());
+    h.tchat.processparams({"Bob", QStringLiteral("127.0.0.1:%1").arg(game.port()), "false"});
+    ASSERT_TRUE(game.accept());
     QSignalSpy closed(&h.tchat, &client::Tchat::closed);
     game.send("CMD_full+");
     game.socket->disconnectFromHost();
@@ -215,6 +228,60 @@ TEST(Joining, AFullGameSaysSoOnceAndCloses) {
     EXPECT_EQ(h.notices, QStringList{"Game is full"});
     EXPECT_EQ(box(h, "message_connect"), nullptr);
     EXPECT_EQ(box(h, "message_closed"), nullptr);
+}
+
+// Joining from the window: the game in progress goes on until the new game has given this window a
+// slot; a join that fails (no game there, a full one, no answer) leaves it as it was.
+TEST(Joining, AFailedJoinKeepsTheGameInProgress) {
+    Harness h;
+    h.login(1);
+    h.feed("CMD_existingplayers+2+Bob+0");
+    h.feed("CMD_startgame+Ann+500+60+t+f+14+");
+    h.feed("CMD_startround+0+0+0+0+");
+    h.feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+0+4+0+0");
+    const auto gameIsOn = [&] {
+        return h.tchat.state().loggedin && h.tchat.state().myslot == 1 && h.tchat.state().turnslot == 1 &&
+               h.text("label_playername2") == "Bob" && h.text("label_cards1") == "14";
+    };
+    ASSERT_TRUE(gameIsOn());
+
+    // Nobody there.
+    h.tchat.joinGame(QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), closedPort());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box(h, "message_connect") != nullptr; }, 5000));
+    EXPECT_TRUE(gameIsOn());
+    clickBox(box(h, "message_connect"), QMessageBox::Cancel);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(gameIsOn());
+    // The game's commands still arrive and what the player does still goes to it.
+    h.feed("CMD_chat+2+Bob chats: still here|clBlack");
+    EXPECT_TRUE(h.lastLine().contains("still here"));
+    h.sent.clear();
+    h.action("StartGame1")->setEnabled(true);
+    h.tchat.sendStartGame(500, 60, true, false, 14);
+    EXPECT_EQ(h.sent.size(), 1u);
+
+    // A full game, and one that never answers.
+    FakeHost full;
+    ASSERT_TRUE(full.listen());
+    h.tchat.joinGame(QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), full.port());
+    ASSERT_TRUE(full.accept());
+    full.send("CMD_full+");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box(h, "message_connect") != nullptr; }, 5000));
+    EXPECT_TRUE(box(h, "message_connect")->text().endsWith(": the game is full"));
+    EXPECT_TRUE(h.notices.isEmpty()) << "no \"Game is full\" notice that would close the window";
+    EXPECT_TRUE(gameIsOn());
+    FakeHost silent;
+    ASSERT_TRUE(silent.listen());
+    h.tchat.joinGame(QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), silent.port());
+    ASSERT_TRUE(silent.accept());
+    h.tchat.logintimerTimer();
+    EXPECT_TRUE(box(h, "message_connect")->text().endsWith("no answer from the game within 10 seconds"));
+    EXPECT_TRUE(gameIsOn());
+    QSignalSpy closed(&h.tchat, &client::Tchat::closed);
+    clickBox(box(h, "message_connect"), QMessageBox::Cancel);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(closed.size(), 0);
+    EXPECT_TRUE(gameIsOn());
 }
 
 TEST(Hosting, FromASoloGameTheServerRestartsOnTheChosenPortUnderTheChosenName) {
@@ -267,13 +334,23 @@ TEST(Hosting, FromASoloGameTheServerRestartsOnTheChosenPortUnderTheChosenName) {
     EXPECT_TRUE(host.isVisible());
     EXPECT_TRUE(host.addressText().contains(QStringLiteral("127.0.0.1:%1").arg(game.port())));
 
+    // While hosting the dialog offers Stop Hosting: nobody has joined, so it asks nothing and the
+    // window plays alone again, on this computer's own address.
+    EXPECT_FALSE(host.findChild<QAbstractButton*>(QStringLiteral("button_host"))->isVisibleTo(&host));
+    host.findChild<QAbstractButton*>(QStringLiteral("button_stophosting"))->click();
+    EXPECT_EQ(stopped, 2);
+    EXPECT_EQ(h.tchat.state().playername, "You");
+    EXPECT_TRUE(h.tchat.state().ishost);
+    ASSERT_TRUE(game.accept());
+    EXPECT_TRUE(host.findChild<QAbstractButton*>(QStringLiteral("button_host"))->isVisibleTo(&host));
+
     // A port that cannot be had: the dialog says so and offers another; the window has no game.
     busy = true;
     const quint16 free = closedPort();
     host.findChild<QSpinBox*>(QStringLiteral("edit_port"))->setValue(free);
     host.host();
     EXPECT_FALSE(h.tchat.state().ishost);
-    EXPECT_EQ(stopped, 2);
+    EXPECT_EQ(stopped, 3);
     EXPECT_EQ(list->count(), 0);
     const QString status = host.findChild<QLabel*>(QStringLiteral("label_status"))->text();
     EXPECT_TRUE(status.startsWith(
@@ -344,4 +421,93 @@ TEST(CommandLine, TheHostAddressMayCarryAPort) {
     h.tchat.setLobbyPort(1);
     h.tchat.processparams({"Ann", "0.0.0.0:7803", "true"});
     EXPECT_EQ(asked, std::vector<quint16>{7803});
+}
+
+namespace {
+
+// The question before leaving a game, once its earlier copy has gone.
+QMessageBox* leaveQuestion(const Harness& h) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return box(h, "message_leave");
+}
+
+void answer(QMessageBox* question, const char* button) {
+    ASSERT_NE(question, nullptr);
+    question->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+// Leaving a game asks first when that loses something, and says what; otherwise it just goes.
+TEST(Leaving, HostingForFriendsExitNamesWhoseGameEnds) {
+    Harness h;
+    FakeHost game;
+    ASSERT_TRUE(game.listen());
+    h.tchat.setServerStarter([&](quint16, QString*) -> quint16 { return game.port(); });
+    h.tchat.setLobbyPort(closedPort());
+    h.tchat.processparams({"Ann", "127.0.0.1:7772", "true"});
+    h.login(1);
+    h.feed("CMD_existingplayers+2+Bob+0+5+Cid+0");
+    QSignalSpy closed(&h.tchat, &client::Tchat::closed);
+    h.action("Exit1")->trigger();
+    QMessageBox* question = leaveQuestion(h);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->text(), "You are hosting: the game ends for Bob and Cid.");
+    EXPECT_EQ(question->informativeText(), "Exit all the same?");
+    answer(question, "button_stay");
+    EXPECT_EQ(closed.size(), 0);
+    EXPECT_EQ(leaveQuestion(h), nullptr);
+
+    // Once Cid has gone the question names Bob alone; the answer "Exit" closes the window.
+    h.feed("CMD_playerdisconnected+5+Cid");
+    h.action("Exit1")->trigger();
+    EXPECT_EQ(leaveQuestion(h)->text(), "You are hosting: the game ends for Bob.");
+    answer(leaveQuestion(h), "button_leave");
+    EXPECT_EQ(closed.size(), 1);
+}
+
+TEST(Leaving, ASoloGameAsksOnlyDuringARoundAndAJoinedOneDuringTheGame) {
+    {
+        Harness h;
+        FakeHost game;
+        ASSERT_TRUE(game.listen());
+        h.tchat.setServerStarter([&](quint16, QString*) -> quint16 { return game.port(); });
+        h.tchat.processparams({});
+        h.login(1, QStringLiteral("You"));
+        h.feed("CMD_startgame+You+500+60+t+f+14+");
+        h.feed("CMD_startround+0+0+0+0+");
+        h.feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+0+4+0+0");
+        QSignalSpy closed(&h.tchat, &client::Tchat::closed);
+        h.action("PlaySolo1")->trigger();
+        ASSERT_NE(leaveQuestion(h), nullptr);
+        EXPECT_EQ(leaveQuestion(h)->text(), "The round you are playing ends.");
+        EXPECT_EQ(leaveQuestion(h)->informativeText(), "Play Solo all the same?");
+        answer(leaveQuestion(h), "button_stay");
+        EXPECT_EQ(h.tchat.state().turnslot, 1) << "the round goes on";
+        // Between rounds nothing is asked.
+        h.feed("CMD_endround+2+1+-35+-35+2+2+47+47+0+3+0+0+0+4+0+0+0");
+        h.action("Exit1")->trigger();
+        EXPECT_EQ(leaveQuestion(h), nullptr);
+        EXPECT_EQ(closed.size(), 1);
+    }
+    {
+        Harness h;
+        h.login(2, QStringLiteral("Bob"));
+        h.feed("CMD_existingplayers+1+Ann+0");
+        EXPECT_EQ(h.tchat.leavingLoss(), "") << "no game yet: nothing to lose";
+        h.feed("CMD_startgame+Ann+500+60+t+f+14+");
+        h.feed("CMD_startround+0+0+0+0+");
+        h.feed("CMD_nextplayer+1+70+1+0+14+2+0+14+3+0+0+4+0+0");
+        QSignalSpy closed(&h.tchat, &client::Tchat::closed);
+        h.action("Exit1")->trigger();
+        ASSERT_NE(leaveQuestion(h), nullptr);
+        EXPECT_EQ(leaveQuestion(h)->text(), "You leave the game in progress: the computer plays your seat.");
+        answer(leaveQuestion(h), "button_stay");
+        EXPECT_EQ(closed.size(), 0);
+        // A close that is not the player's (the program told to stop) asks nothing.
+        h.tchat.close();
+        EXPECT_EQ(leaveQuestion(h), nullptr);
+        EXPECT_EQ(closed.size(), 1);
+    }
 }

@@ -19,7 +19,7 @@ const char* const kTableWords[] = {
     "CMD_askpenalty",       "CMD_endround",     "CMD_nomoreroom",      "CMD_nomoretiles",
     "CMD_movedtiles",       "CMD_removetile",   "CMD_loadstats",       "CMD_loadboard",
     "CMD_notime",           "CMD_notenough",    "CMD_incomplete",      "CMD_gamepause",
-    "CMD_playasound",       "CMD_hints"};
+    "CMD_playasound",       "CMD_hints",        "CMD_closing"};
 
 } // namespace
 
@@ -322,6 +322,23 @@ TEST(LoadStats, LateJoinerSeesTheRunningGame) {
     EXPECT_TRUE(h.visible("label_sitout"));
     h.feed("CMD_startround+0+0+0+0+");
     EXPECT_FALSE(h.visible("label_sitout"));
+}
+
+// A window that joins during a round learns from the server whether its seat has laid down already
+// (its earlier player or the computer may have); told nothing, it takes it that the seat has not.
+TEST(LoadStats, AJoinerDuringARoundKnowsWhetherItsSeatHasLaidDown) {
+    const std::string stats = "CMD_loadstats+2+1+500+60+t+f+1+0+10+f+f+2+0+11+f+f+3+0+0+f+t+4+0+0+f+t";
+    for (const auto& [tail, pending] : {std::pair{"+f", true}, {"+t", false}, {"", true}}) {
+        Harness h;
+        h.login(2, QStringLiteral("Bo"));
+        h.feed(stats + tail);
+        auto* board = h.tchat.findChild<client::BoardView*>();
+        ASSERT_NE(board, nullptr);
+        EXPECT_EQ(board->layDownPending(), pending) << "loadstats ending \"" << tail << "\"";
+        // The next round starts afresh for everybody.
+        h.feed("CMD_startround+0+0+0+0+");
+        EXPECT_TRUE(board->layDownPending());
+    }
 }
 
 TEST(EndRound, StatusForOwnOtherAndDrawnRounds) {

@@ -235,6 +235,7 @@ TEST(HostOptions, AllowHintsAndTheComputerLevelAreTheHostsAndKeptInTheSettings) 
     EXPECT_TRUE(h.action("LevelClassic1")->isChecked());
 
     // A joiner's window has no say.
-    h.tchat.joinGame(QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), 1);
+    h.tchat.setLobbyPort(1);
+    h.tchat.processparams({"Ann", "127.0.0.1:1", "false"});
     EXPECT_FALSE(h.action("AllowHints1")->isEnabled());
 }

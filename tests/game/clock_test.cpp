@@ -56,10 +56,12 @@ TEST(Outbox, CommandsWaitForTheRunnerAndARemovalAsksToClose) {
     g.command(1, "CMD_kickhim+1+2+");
     g.command(1, "CMD_chat+1+hello|x");
     out = g.takeOutbox();
-    ASSERT_EQ(out.size(), 2u);
-    EXPECT_TRUE(out[0].close);
+    ASSERT_EQ(out.size(), 3u);
     EXPECT_EQ(out[0].slot, 2);
-    EXPECT_EQ(out[1].slot, 1);
+    EXPECT_EQ(out[0].text, "CMD_closing+2+" + E) << "told why, before the close";
+    EXPECT_TRUE(out[1].close);
+    EXPECT_EQ(out[1].slot, 2);
+    EXPECT_EQ(out[2].slot, 1);
     EXPECT_TRUE(g.player(2).connected);
     g.closed(2);
     EXPECT_FALSE(g.player(2).connected);

@@ -71,7 +71,8 @@ TEST(Messages, EveryServerCommandRoundTrips) {
                         .seats = {{{1, -20, 14, false, false},
                                    {2, 35, 9, true, false},
                                    {3, 0, 0, false, true},
-                                   {4, 7, 1, false, false}}}});
+                                   {4, 7, 1, false, false}}},
+                        .opened = true});
     roundTrip(LoadBoard{.slot = 6, .cells = {{1, 1, 5}, {2, 1, 6}, {22, 12, 53}}});
     roundTrip(YourTiles{.seat = 2, .cells = {{1, 14}, {5, 53}, {60, 52}}});
     roundTrip(PlayerDisconnected{.slot = 4, .name = "Dee"});
@@ -184,7 +185,8 @@ TEST(Messages, ExactBytesOfTheServersCatalogue) {
                        {{{1, -20, 14, false, false},
                          {2, 35, 9, true, false},
                          {3, 0, 8, false, true},
-                         {4, 7, 1, false, false}}}},
+                         {4, 7, 1, false, false}}},
+                       std::nullopt},
              "CMD_loadstats+5+2+300+90+f+t+1+-20+14+f+f+2+35+9+t+f+3+0+8+f+t+4+7+1+f+f" + E),
          pin(LoadBoard{6, {{1, 2, 5}, {22, 12, 53}}}, "CMD_loadboard+6+1+2+5+22+12+53" + E),
          pin(YourTiles{2, {{1, 14}, {5, 53}}}, "CMD_yourtiles+2+1,14+5,53" + E),
@@ -216,7 +218,8 @@ TEST(Messages, ExactBytesOfTheServersCatalogue) {
          pin(NoUse{1}, "CMD_nouse+1+" + E),
          pin(TeamScore{3, 77}, "CMD_teamscore+3+77+" + E),
          pin(ShowDraw{1, 2}, "CMD_showdraw+1+2+" + E),
-         pin(Hints{0}, "CMD_hints+0+" + E)});
+         pin(Hints{0}, "CMD_hints+0+" + E),
+         pin(Closing{2}, "CMD_closing+2+" + E)});
 }
 
 TEST(Messages, ReadersRefuseMalformedFieldsAndToleratesTheTrailingSeparator) {
@@ -235,6 +238,13 @@ TEST(Messages, ReadersRefuseMalformedFieldsAndToleratesTheTrailingSeparator) {
     EXPECT_EQ(decode<YourTiles>("2+1,14+").value().cells.size(), 1u);
     EXPECT_TRUE(decode<YourTiles>("2").value().cells.empty());
     EXPECT_TRUE(decode<Full>("").has_value());
+
+    // A late joiner's lay-down flag: left out by older servers, read when sent.
+    const std::string stats = "5+2+300+90+t+f+1+0+0+f+f+2+0+0+f+f+3+0+0+f+t+4+0+0+f+t";
+    EXPECT_FALSE(decode<LoadStats>(stats).value().opened.has_value());
+    EXPECT_EQ(decode<LoadStats>(stats + "+t").value().opened, std::optional<bool>(true));
+    EXPECT_EQ(decode<LoadStats>(stats + "+f").value().opened, std::optional<bool>(false));
+    EXPECT_FALSE(decode<LoadStats>(stats + "+x").has_value());
 }
 
 TEST(Messages, FreeTextKeepsEveryPlusAndAnEmptyName) {

@@ -16,6 +16,16 @@ TEST(Text, CleanNameReplacesSeparatorsAndControlCharacters) {
     EXPECT_EQ(cleanName("\xed\xa0\x80"), "???");  // surrogate
 }
 
+// A name cannot show reversed, hide in plain sight or look empty.
+TEST(Text, CleanNameDropsDirectionControlsAndInvisibleCharacters) {
+    EXPECT_EQ(cleanName("\u202Enhoj"), "nhoj");                       // right-to-left override
+    EXPECT_EQ(cleanName("A\u200Bn\u200Dn\u2060\uFEFF"), "Ann");       // zero-width ones
+    EXPECT_EQ(cleanName("\u2067Bob\u2069\u200E\u200F\u061C"), "Bob"); // isolates and marks
+    EXPECT_EQ(cleanName("\u200B\u200B\u3164"), "") << "nothing visible is left";
+    EXPECT_EQ(cleanName(" \u202A Zoë \u202C "), "Zoë") << "trimmed after the removal";
+    EXPECT_EQ(cleanName("\u05E9\u05E8\u05D4"), "\u05E9\u05E8\u05D4") << "right-to-left letters stay";
+}
+
 TEST(Text, CleanNameLimitsCharactersNotBytes) {
     std::string longName;
     for (int i = 0; i < 40; ++i)

@@ -97,7 +97,7 @@ TEST(Login, LateJoinerIsBroughtUpToDate) {
                            "CMD_existingplayers+1+Host+0",
                            "CMD_wrongversion+",
                            "CMD_hints+1+",
-                           "CMD_loadstats+2+1+300+40+t+f+1+0+13+f+f+2+0+14+f+f+3+0+0+f+t+4+0+0+f+t",
+                           "CMD_loadstats+2+1+300+40+t+f+1+0+13+f+f+2+0+14+f+f+3+0+0+f+t+4+0+0+f+t+f",
                            "CMD_loadboard+2+3+2+" + std::to_string(laid),
                            tiles,
                        }));
@@ -167,7 +167,7 @@ TEST(Permissions, KickAndJustWatch) {
     EXPECT_FALSE(h.server.game().player(3).connected);
     EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_playerdisconnected+3+Bo"});
     EXPECT_EQ(h.to(2), std::vector<std::string>{"CMD_playerdisconnected+3+Bo"});
-    EXPECT_TRUE(h.to(3).empty());
+    EXPECT_EQ(h.to(3), std::vector<std::string>{"CMD_closing+2+"}) << "told why, before the close";
 }
 
 TEST(Closing, CurrentPlayerLeavesMidTurn) {

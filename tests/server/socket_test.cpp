@@ -145,7 +145,7 @@ TEST_F(Loopback, LoginBytesAndALateJoiner) {
     EXPECT_EQ(late->received[2], "CMD_existingplayers+1+Host+0");
     EXPECT_EQ(late->received[3], "CMD_wrongversion+");
     EXPECT_EQ(late->received[4], "CMD_hints+1+");
-    EXPECT_EQ(late->received[5], "CMD_loadstats+2+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+0+f+t+4+0+0+f+t");
+    EXPECT_EQ(late->received[5], "CMD_loadstats+2+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+0+f+t+4+0+0+f+t+f");
     EXPECT_EQ(late->received[7].rfind("CMD_yourtiles+2+1,", 0), 0u);
     ASSERT_TRUE(host->waitFor("CMD_havewrongversion+Late"));
 }
@@ -221,4 +221,43 @@ TEST_F(Loopback, FloodingAndLeavingConnectionsAreClosedOthersPlayOn) {
     EXPECT_TRUE(server.game().computerControlled(3));
     host->send(in::Chat{1, "still here|c"});
     ASSERT_TRUE(host->waitFor("CMD_chat+1+Host chats: still here|c"));
+}
+
+// A hosting program keeps slot 1, and the host's powers with it, for its own window's connection,
+// which it knows by the local port the window bound before the server listened.
+TEST_F(Loopback, SlotOneIsKeptForTheHostsOwnConnectionWhoeverComesFirst) {
+    TestClient own;
+    ASSERT_TRUE(own.socket.bind(QHostAddress::LocalHost, 0));
+    server.keepFirstSlotFor(QHostAddress::LocalHost, own.socket.localPort());
+    auto stranger = client();
+    ASSERT_TRUE(stranger->open(port));
+    ASSERT_TRUE(stranger->waitForCount(1));
+    EXPECT_EQ(stranger->received[0], "CMD_sendlogininfo+2") << "the first to come is not the host";
+    ASSERT_TRUE(own.open(port));
+    ASSERT_TRUE(own.waitForCount(1));
+    EXPECT_EQ(own.received[0], "CMD_sendlogininfo+1");
+
+    // Nobody else gets slot 1 when the host's window has gone either.
+    own.socket.disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.game().player(1).connected; }, kWaitMs));
+    auto next = client();
+    ASSERT_TRUE(next->open(port));
+    ASSERT_TRUE(next->waitForCount(1));
+    EXPECT_EQ(next->received[0], "CMD_sendlogininfo+3");
+}
+
+// A server that stops tells everyone still connected that the game has ended, so that nobody takes it
+// for a lost connection.
+TEST(ServerEnd, EveryoneStillConnectedIsToldTheGameEndedBeforeTheClose) {
+    auto server = std::make_unique<TServer>();
+    ASSERT_TRUE(server->listen(0, QHostAddress::LocalHost));
+    TestClient ann, bob;
+    ASSERT_EQ(ann.join(server->serverPort(), "Ann"), 1);
+    ASSERT_EQ(bob.join(server->serverPort(), "Bob"), 2);
+    server.reset();
+    for (TestClient* c : {&ann, &bob}) {
+        ASSERT_TRUE(c->waitForClose());
+        ASSERT_FALSE(c->received.empty());
+        EXPECT_EQ(c->received.back(), "CMD_closing+1+");
+    }
 }

@@ -89,12 +89,19 @@ TEST(HostDialog, AsksToHostThenShowsTheAddressesOrWhyThePortFailed) {
     auto* copy = child<QAbstractButton>(dialog, "button_copy");
     ASSERT_TRUE(copy->isEnabled());
     copy->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), dialog.addressText());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "192.0.2.7:7800")
+        << "one address, one that works elsewhere";
     // One address picked: only that one is copied.
     auto* list = child<QListWidget>(dialog, "list_addresses");
     list->setCurrentRow(1);
     copy->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "[2001:db8::7]:7800");
+
+    list->setCurrentRow(-1);
+    dialog.showHosting({"::1", "127.0.0.1", "2001:db8::9"}, 7800);
+    copy->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "[2001:db8::9]:7800")
+        << "the loopback ones work here only";
 
     dialog.showBusy(7800, QStringLiteral("The bound address is already in use"), 7801);
     EXPECT_EQ(child<QLabel>(dialog, "label_status")->text(),
@@ -145,4 +152,69 @@ TEST(JoinDialog, OffersTheRecentHostsAndRefusesWhatIsNoAddress) {
     dialog.join();
     EXPECT_EQ(status->text(), "Please enter your name.");
     EXPECT_EQ(asked.size(), 2);
+}
+
+// While hosting, the dialog shows the running game and offers to stop it: hosting again on top of it
+// would end the friends' game.
+TEST(HostDialog, WhileHostingItOffersStopHostingInsteadOfHost) {
+    windows::HostDialog dialog;
+    QSignalSpy asked(&dialog, &windows::HostDialog::hostRequested);
+    QSignalSpy stop(&dialog, &windows::HostDialog::stopRequested);
+    dialog.prepare(QStringLiteral("Ann"), 7800);
+    auto* host = child<QAbstractButton>(dialog, "button_host");
+    auto* stopButton = child<QAbstractButton>(dialog, "button_stophosting");
+    ASSERT_NE(stopButton, nullptr);
+    EXPECT_TRUE(host->isVisibleTo(&dialog));
+    EXPECT_FALSE(stopButton->isVisibleTo(&dialog));
+
+    dialog.showHosting({"192.0.2.7", "127.0.0.1"}, 7800);
+    EXPECT_TRUE(dialog.showsHosting());
+    EXPECT_FALSE(host->isVisibleTo(&dialog));
+    EXPECT_TRUE(stopButton->isVisibleTo(&dialog));
+    EXPECT_TRUE(child<QLineEdit>(dialog, "edit_name")->isReadOnly());
+    EXPECT_TRUE(child<QSpinBox>(dialog, "edit_port")->isReadOnly());
+    dialog.host(); // Enter, or a stale click
+    EXPECT_EQ(asked.size(), 0);
+    stopButton->click();
+    EXPECT_EQ(stop.size(), 1);
+
+    // Back to hosting a new game: Host again, the fields open, no addresses.
+    dialog.prepare(QStringLiteral("Ann"), 7800);
+    EXPECT_TRUE(host->isVisibleTo(&dialog));
+    EXPECT_FALSE(stopButton->isVisibleTo(&dialog));
+    EXPECT_FALSE(child<QLineEdit>(dialog, "edit_name")->isReadOnly());
+    EXPECT_EQ(child<QListWidget>(dialog, "list_addresses")->count(), 0);
+    EXPECT_FALSE(child<QAbstractButton>(dialog, "button_copy")->isEnabled());
+}
+
+TEST(HostDialog, OnAComputerOthersCannotReachItSaysOnlyThisComputerCanJoin) {
+    windows::HostDialog dialog;
+    dialog.showHosting({"127.0.0.1", "::1"}, 7772);
+    EXPECT_EQ(child<QLabel>(dialog, "label_status")->text(),
+              "You are hosting on port 7772, but this computer has no network address others can reach: "
+              "only this computer can join.");
+    dialog.copyAddresses();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "127.0.0.1:7772");
+    dialog.showHosting({"192.0.2.7", "127.0.0.1"}, 7772);
+    EXPECT_TRUE(child<QLabel>(dialog, "label_status")->text().contains("work from other computers"));
+}
+
+// What Host a Game's Copy gave before (every address, one a line), or a list copied from the chat,
+// joins the first address.
+TEST(JoinDialog, APastedListOfAddressesJoinsItsFirstOne) {
+    windows::JoinDialog dialog;
+    QSignalSpy asked(&dialog, &windows::JoinDialog::joinRequested);
+    dialog.prepare(QStringLiteral("Bob"), {}, 7772);
+    auto* hosts = child<QComboBox>(dialog, "combo_host");
+    for (const char* pasted : {"127.0.0.1:7772\n[::1]:7772", "\n 127.0.0.1:7772 \r\n192.0.2.7:7772\n",
+                               "127.0.0.1:7772, [::1]:7772", "127.0.0.1:7772;192.0.2.7:7772"}) {
+        hosts->setEditText(QString::fromLatin1(pasted));
+        dialog.join();
+        ASSERT_FALSE(asked.isEmpty()) << pasted;
+        EXPECT_EQ(asked.last()[1].toString(), "127.0.0.1") << pasted;
+        EXPECT_EQ(asked.last()[2].value<quint16>(), 7772);
+        EXPECT_EQ(hosts->currentText(), "127.0.0.1:7772") << "the address taken is shown";
+    }
+    EXPECT_EQ(asked.size(), 4);
+    EXPECT_EQ(windows::firstListed(QStringLiteral("[2001:db8::7]:7800\n[::1]:7800")), "[2001:db8::7]:7800");
 }
