@@ -20,6 +20,12 @@ if command -v appstreamcli >/dev/null 2>&1; then
 else
     echo "note: appstreamcli is not installed (package appstream): metainfo not checked"
 fi
+# The game has no web home of its own yet: the metainfo names no web address (a homepage or a
+# screenshot on a domain the project does not control would point users at someone else's site).
+if grep -n -E 'https?://' "$metainfo"; then
+    echo "error: the metainfo names a web address"
+    exit 1
+fi
 if [ "$ran" -eq 0 ]; then
     echo "skipped: neither desktop-file-validate nor appstreamcli is installed"
     exit 77

@@ -13,7 +13,8 @@ packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev qt6-svg-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-dev xvfb xauth
-          desktop-file-utils appstream zlib1g-dev)
+          desktop-file-utils appstream zlib1g-dev
+          lintian debootstrap)   # the last two for tools/check-package.sh
 
 missing=()
 for p in "${packages[@]}"; do

@@ -20,6 +20,7 @@ import selectors
 import socket
 import subprocess
 import sys
+import threading
 import time
 
 END = b"\xff"
@@ -209,7 +210,7 @@ def write_seeds(directory, clients, log):
                 with open(os.path.join(client_dir, "slot%d-%d" % (c.slot, part)), "wb") as f:
                     f.write(piece)
     # The server target reads operations: [slot-1][0] accepts a connection, [slot-1][1][n][n bytes]
-    # receives bytes on a slot, [any][9] runs the queue. Each seed logs the nine slots in, then
+    # receives bytes on a slot, [any][9][t] lets t quarter seconds pass and runs the queue. Each seed logs the nine slots in, then
     # replays a stretch of what the clients sent.
     slots = {c.index: c.slot for c in clients}
     # Later stretches log in and start a game first, so that their turns reach the referee.
@@ -225,11 +226,35 @@ def write_seeds(directory, clients, log):
             for at in range(0, len(data), 255):
                 chunk = data[at:at + 255]
                 ops += bytes([slot - 1, 1, len(chunk)]) + chunk
-            ops += bytes([0, 9])
+            ops += bytes([0, 9, 0])  # no time passes: the queue runs
             if len(ops) > 4000:
                 break
         with open(os.path.join(server_dir, "game%d" % part), "wb") as f:
             f.write(ops)
+
+
+def read_port(server, timeout=20):
+    """The port from the server's first log line (on standard error); the rest of its log is read on a
+    thread of its own from then on, so that the server never blocks on a full pipe."""
+    lines = []
+    found = threading.Event()
+
+    def drain():
+        for line in server.stderr:
+            if not found.is_set():
+                lines.append(line)
+                if re.search(r"port (\d+)", line):
+                    found.set()
+        found.set()  # the server ended
+
+    threading.Thread(target=drain, daemon=True).start()
+    if not found.wait(timeout):
+        raise Failure("the server did not say its port within %d s" % timeout)
+    for line in lines:
+        match = re.search(r"port (\d+)", line)
+        if match:
+            return int(match.group(1))
+    raise Failure("the server ended without listening: %r" % "".join(lines))
 
 
 def main():
@@ -241,13 +266,10 @@ def main():
     args = parser.parse_args()
     rng = random.Random(args.seed)
 
-    server = subprocess.Popen([args.server, "--port", "0"], stdout=subprocess.PIPE, text=True)
+    server = subprocess.Popen([args.server, "--bind", "127.0.0.1", "--port", "0"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     try:
-        line = server.stdout.readline()
-        match = re.search(r"port (\d+)", line)
-        if not match:
-            raise Failure("the server did not say its port: %r" % line)
-        port = int(match.group(1))
+        port = read_port(server)
         log = []
         clients = []
         sel = selectors.DefaultSelector()

@@ -31,7 +31,9 @@
 #include <QFile>
 #include <QLockFile>
 
+#include <cstdio>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -49,6 +51,18 @@ windows::Ttallylist::Files tallyFiles() {
     const QString name = QString::fromLatin1(client::SettingsFile::kSection) + QStringLiteral("tally.tld");
     return {FileLocations::readPath(name), FileLocations::readPath(QStringLiteral("agametally.tld")),
             FileLocations::writePath(name)};
+}
+
+// A save killed half-way leaves its temporary file beside the settings or the tally; those of earlier
+// runs go at start (in both folders the files may be written to).
+void removeStaleSaveFiles() {
+    using client::FileLocations;
+    const QStringList names = {QString::fromLatin1(client::SettingsFile::kFileName),
+                               QString::fromLatin1(client::SettingsFile::kSection) +
+                                   QStringLiteral("tally.tld")};
+    FileLocations::removeStaleSaveFiles(FileLocations::programFolder(), names);
+    if (FileLocations::userFolder() != FileLocations::programFolder())
+        FileLocations::removeStaleSaveFiles(FileLocations::userFolder(), names);
 }
 
 template <class T, class... Args> windows::LazyWindow<T> later(Args... args) {
@@ -79,9 +93,32 @@ void wirePhrases(client::Tchat& tchat, const windows::LazyWindow<windows::Tphras
                      [t = &tchat, phrases] { phrases->showWith(t->phrases(), t); });
 }
 
+// `rimbalo --help` and `rimbalo --version` answer on standard output without opening a window (or
+// needing a display); true when one of them was asked for.
+bool answeredInfoOption(int argc, char* argv[]) {
+    if (argc != 2) return false;
+    const std::string_view arg = argv[1];
+    if (arg == "--version" || arg == "-v") {
+        std::printf("rimbalo %s\n", windows::kVersionText);
+        return true;
+    }
+    if (arg == "--help" || arg == "-h") {
+        std::printf(
+            "usage: rimbalo                          a solo game against the computer\n"
+            "       rimbalo NAME HOST-ADDRESS ROLE  a game over the network: ROLE \"true\" hosts it on\n"
+            "                                       TCP port 7772, anything else joins the host\n"
+            "                                       at HOST-ADDRESS\n"
+            "       rimbalo --help | --version\n"
+            "See rimbalo(6) for more.\n");
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (answeredInfoOption(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setStyle(new AppStyle);
 #ifdef RIMBALO_HAS_STOPSIGNALS
@@ -102,6 +139,7 @@ int main(int argc, char* argv[]) {
     running.setStaleLockTime(0);
     (void)running.tryLock(0);
     useUserFolderWhenInstalled();
+    removeStaleSaveFiles();
     const QString version = QString::fromLatin1(windows::kVersionText);
 
     // The auxiliary windows are built when first needed (most when the player opens them; the tally

@@ -10,13 +10,13 @@ namespace client {
 namespace {
 
 #ifdef RIMBALO_AUDIO_MODULE
-// Where the sound output module is looked for: beside the program (the build tree), where the install
-// rules put it (seen from the installed program's folder), and where this build made it.
+// Where the sound output module is looked for, both relative to the program, so an installed copy
+// holds no path of the tree it was built in and a moved installation still finds it: beside the
+// program (the build tree), and where the install rules put it.
 QStringList moduleCandidates() {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     return {programFolder.filePath(QStringLiteral(RIMBALO_AUDIO_MODULE)),
-            programFolder.filePath(QStringLiteral(RIMBALO_AUDIO_INSTALLED)),
-            QStringLiteral(RIMBALO_AUDIO_BUILT)};
+            programFolder.filePath(QStringLiteral(RIMBALO_AUDIO_INSTALLED))};
 }
 
 using MakePlayer = ClipPlayer* (*)(QObject*);

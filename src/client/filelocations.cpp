@@ -1,8 +1,11 @@
 #include "filelocations.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -61,6 +64,23 @@ QString FileLocations::readPath(const QString& fileName) {
         if (QFile::exists(user)) return user;
     }
     return QDir(program).filePath(fileName);
+}
+
+int FileLocations::removeStaleSaveFiles(const QString& folder, const QStringList& fileNames, int age) {
+    // The atomic save writes a temporary file named after the file it replaces, then renames it.
+    QStringList patterns;
+    for (const QString& name : fileNames)
+        patterns << QRegularExpression::escape(name);
+    const QRegularExpression temporary(
+        QStringLiteral("^(?:%1)\\.[A-Za-z0-9]{6}$").arg(patterns.join(QLatin1Char('|'))));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-age);
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (!temporary.match(file.fileName()).hasMatch() || file.lastModified().toUTC() >= before) continue;
+        if (QFile::remove(file.filePath())) ++removed;
+    }
+    return removed;
 }
 
 } // namespace client

@@ -3,6 +3,7 @@
 // be written, the per-user application data folder. Tests point both at folders of their own.
 
 #include <QString>
+#include <QStringList>
 
 namespace client {
 
@@ -23,6 +24,11 @@ public:
     // Where `fileName` is read: the user folder's copy when the program folder is not writable and that
     // copy exists (it is the newer one), otherwise the program folder's.
     static QString readPath(const QString& fileName);
+
+    // Removes what a save of one of `fileNames` left behind when the program was killed while writing
+    // it: "NAME.XXXXXX" (six letters or digits) in `folder`, untouched for longer than `age` seconds
+    // (another running copy may be saving right now). Returns how many files were removed.
+    static int removeStaleSaveFiles(const QString& folder, const QStringList& fileNames, int age = 600);
 };
 
 } // namespace client

@@ -2,19 +2,14 @@
 
 #include "rimbaloversion.h"
 #include "server/tserver.h"
+#include "serveroptions.h"
 #include "stopsignals.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QHostAddress>
 #include <QTextStream>
 
-#include <optional>
-
 namespace {
-
-constexpr int kBadStart = 2;
 
 QTextStream& err() {
     static QTextStream stream(stderr);
@@ -52,61 +47,25 @@ void report(TServer& server) {
     QObject::connect(&server, &TServer::gameWon, [](const QString& winner) { say("Winner: " + winner); });
 }
 
-struct Options {
-    quint16 port = 7772;
-    QHostAddress address{QHostAddress::Any};
-    bool hints = true;
-};
-
-// The command line, or nothing after the help, the version or a message saying what was wrong
-// (`exitCode` tells which).
-std::optional<Options> readOptions(const QStringList& args, int& exitCode) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Rimbalo game server without a window."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption portOption(QStringLiteral("port"),
-                                        QStringLiteral("TCP port to listen on (default 7772)."),
-                                        QStringLiteral("N"), QStringLiteral("7772"));
-    const QCommandLineOption bindOption(
-        QStringLiteral("bind"), QStringLiteral("Listen on this IP address only (default: every address)."),
-        QStringLiteral("ADDRESS"));
-    const QCommandLineOption noHintsOption(
-        QStringLiteral("no-hints"), QStringLiteral("Players may not ask for hints (allowed by default)."));
-    parser.addOption(portOption);
-    parser.addOption(bindOption);
-    parser.addOption(noHintsOption);
-    exitCode = kBadStart;
-    if (!parser.parse(args)) {
-        fail(parser.errorText());
-        return std::nullopt;
+// SIGHUP: the configuration file read again and what can change while running applied; logged either way.
+void reload(TServer& server, const serverapp::Request& started, serverapp::Settings& current) {
+    serverapp::Settings fresh;
+    if (const QString error = serverapp::reread(started, fresh); !error.isEmpty()) {
+        say(QStringLiteral("Configuration not re-read, the server goes on as it was: %1").arg(error));
+        return;
     }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
-        QTextStream(stdout) << (parser.isSet(QStringLiteral("help"))
-                                    ? parser.helpText()
-                                    : QStringLiteral("rimbalo-server %1\n").arg(RIMBALO_VERSION));
-        exitCode = 0;
-        return std::nullopt;
+    const QString file =
+        started.configFile.isEmpty() ? QStringLiteral("no configuration file") : started.configFile;
+    QString changes;
+    if (fresh.hints != current.hints) {
+        server.setHintsAllowed(fresh.hints);
+        changes += fresh.hints ? QStringLiteral("; hints on") : QStringLiteral("; hints off");
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
-        return std::nullopt;
-    }
-    Options options;
-    bool ok = false;
-    const uint port = parser.value(portOption).toUInt(&ok);
-    if (!ok || port > 65535) {
-        fail(QStringLiteral("bad port \"%1\": give a number from 0 to 65535").arg(parser.value(portOption)));
-        return std::nullopt;
-    }
-    options.port = static_cast<quint16>(port);
-    if (parser.isSet(bindOption) && !options.address.setAddress(parser.value(bindOption))) {
-        fail(QStringLiteral("bad address \"%1\": give an IP address such as 127.0.0.1 or ::1")
-                 .arg(parser.value(bindOption)));
-        return std::nullopt;
-    }
-    options.hints = !parser.isSet(noHintsOption);
-    return options;
+    if (fresh.port != current.port || fresh.address != current.address)
+        changes += QStringLiteral("; the new port or address takes effect at the next start");
+    current.hints = fresh.hints;
+    say(QStringLiteral("Configuration re-read (%1)%2")
+            .arg(file, changes.isEmpty() ? QStringLiteral(": no change") : changes));
 }
 
 } // namespace
@@ -116,13 +75,21 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("rimbalo-server"));
     QCoreApplication::setApplicationVersion(QStringLiteral(RIMBALO_VERSION));
 
-    int exitCode = 0;
-    const std::optional<Options> options = readOptions(app.arguments(), exitCode);
-    if (!options) return exitCode;
+    const serverapp::Request request =
+        serverapp::readRequest(app.arguments(), QString::fromLatin1(serverapp::kDefaultConfigFile));
+    if (request.kind == serverapp::Request::Kind::Error) {
+        fail(request.text);
+        return serverapp::kBadConfiguration;
+    }
+    if (request.kind != serverapp::Request::Kind::Run) {
+        QTextStream(stdout) << request.text;
+        return 0;
+    }
+    serverapp::Settings settings = request.settings;
 
     TServer server;
     server.setVersionText(QStringLiteral(RIMBALO_VERSION));
-    server.setHintsAllowed(options->hints);
+    server.setHintsAllowed(settings.hints);
     // The host's client tells a stand-alone server its computer delay.
     int botDelay = TServer::kDefaultBotDelay;
     server.setBotDelaySource([&botDelay] { return botDelay; });
@@ -130,21 +97,23 @@ int main(int argc, char** argv) {
     report(server);
 
     const QString where =
-        options->address == QHostAddress::Any ? QStringLiteral("every address") : options->address.toString();
-    if (!server.listen(options->port, options->address)) {
+        settings.address == QHostAddress::Any ? QStringLiteral("every address") : settings.address.toString();
+    if (!server.listen(settings.port, settings.address)) {
         fail(QStringLiteral("cannot listen on %1, port %2: %3")
                  .arg(where)
-                 .arg(options->port)
+                 .arg(settings.port)
                  .arg(server.errorString()));
-        return kBadStart;
+        return serverapp::kAddressUnavailable;
     }
     say(QStringLiteral("Rimbalo server %1 listening on %2, port %3%4")
             .arg(QStringLiteral(RIMBALO_VERSION), where)
             .arg(server.serverPort())
-            .arg(options->hints ? QString() : QStringLiteral(", hints off")));
+            .arg(settings.hints ? QString() : QStringLiteral(", hints off")));
 
     StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &app, &QCoreApplication::quit);
+    stop.watchHangup();
+    QObject::connect(&stop, &StopSignals::reloadRequested, [&] { reload(server, request, settings); });
     const int code = app.exec();
     say(QStringLiteral("Stopped"));
     return code;

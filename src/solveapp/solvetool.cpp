@@ -15,6 +15,29 @@ namespace solveapp {
 namespace {
 
 constexpr int kBadInput = 2;
+// A full position line (106 codes of up to two digits with spaces) is far shorter than this.
+constexpr std::size_t kMaxLine = 1024;
+// Words quoted in a message are cut to this many characters.
+constexpr std::size_t kMaxQuote = 24;
+
+// `word` in double quotes, cut short with "..." when it is long.
+std::string quoted(const std::string& word) {
+    if (word.size() <= kMaxQuote) return "\"" + word + "\"";
+    return "\"" + word.substr(0, kMaxQuote) + "...\"";
+}
+
+enum class LineRead { Line, End, TooLong };
+
+// One line of at most kMaxLine characters, without its end of line; reads no further than that.
+LineRead nextLine(std::istream& in, std::string& line) {
+    line.clear();
+    for (char c; in.get(c);) {
+        if (c == '\n') return LineRead::Line;
+        if (line.size() == kMaxLine) return LineRead::TooLong;
+        line.push_back(c);
+    }
+    return line.empty() ? LineRead::End : LineRead::Line;
+}
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r");
@@ -32,7 +55,7 @@ std::optional<std::vector<int>> readCodes(const std::string& text, std::string& 
         const bool digits = word.size() <= 3 && word.find_first_not_of("0123456789") == std::string::npos;
         const int code = digits ? std::stoi(word) : 0;
         if (code < 1 || code > 53) {
-            error = "\"" + word + "\" is not a tile code 1..53";
+            error = quoted(word) + " is not a tile code 1..53";
             return std::nullopt;
         }
         codes.push_back(code);
@@ -65,7 +88,7 @@ std::string readLine(const std::string& line, Position& position) {
         position.opened = value == "yes";
         return {};
     }
-    return "unknown line \"" + name + ":\"";
+    return "unknown line " + quoted(name + ":");
 }
 
 } // namespace
@@ -74,8 +97,12 @@ int runSolve(std::istream& in, std::ostream& out, std::ostream& err) {
     Position position;
     std::string line;
     int number = 0;
-    while (std::getline(in, line)) {
+    for (LineRead read; (read = nextLine(in, line)) != LineRead::End;) {
         ++number;
+        if (read == LineRead::TooLong) {
+            err << "rimbalo-solve: line " << number << " is longer than " << kMaxLine << " characters\n";
+            return kBadInput;
+        }
         if (trimmed(line).empty()) continue;
         if (const std::string error = readLine(line, position); !error.empty()) {
             err << "rimbalo-solve: line " << number << ": " << error << '\n';

@@ -6,10 +6,12 @@
 #include "client/filelocations.h"
 #include "client/soundcues.h"
 #include "client/tchat.h"
+#include "rimbaloversion.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -77,6 +79,25 @@ TEST(StartUp, TheSoundOutputIsLoadedAtTheFirstSoundAndNotBefore) {
     }
     client::FileLocations::setProgramFolder({});
     client::FileLocations::setUserFolder({});
+}
+
+// --help and --version print and end without a window: with no display at all the program could not
+// open one, so a clean exit with the text shows none was tried.
+TEST(StartUp, HelpAndVersionPrintWithoutAWindow) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (const auto& [option, text] :
+         {std::pair{"--version", "rimbalo " RIMBALO_VERSION "\n"}, std::pair{"--help", "usage: rimbalo"}}) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(RIMBALO_BIN), {QLatin1String(option)});
+        ASSERT_TRUE(p.waitForFinished(10000)) << option;
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << option;
+        EXPECT_EQ(p.exitCode(), 0) << option;
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).startsWith(QLatin1String(text))) << option;
+    }
 }
 
 } // namespace

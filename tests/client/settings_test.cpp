@@ -7,6 +7,7 @@
 #include "windows/tgamestart.h"
 
 #include <QAbstractButton>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -333,4 +334,31 @@ TEST(Settings, ResetScreenLocation) {
     h.action("ResetScreenLocation1")->trigger();
     EXPECT_EQ(h.tchat.pos(), QPoint(3, 3));
     EXPECT_EQ(h.tchat.size(), QSize(775, 580));
+}
+
+// Temporary files a killed save left behind go; files of other names, and a save of another copy of
+// the game that may be writing right now (a fresh file), stay.
+TEST(Settings, StaleTemporarySaveFilesAreRemoved) {
+    QTemporaryDir dir;
+    const auto make = [&](const QString& name, int secondsAgo) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+        file.flush(); // written now, so that closing does not stamp it again
+        EXPECT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-secondsAgo),
+                                     QFileDevice::FileModificationTime));
+    };
+    const QStringList stale = {"vemkolobby.ini.aB3dE9", "rimbalotally.tld.Zz0Zz0"};
+    const QStringList kept = {"vemkolobby.ini",       "rimbalotally.tld", "vemkolobby.ini.bak",
+                              "vemkolobby.ini.aB3dE", "other.ini.aB3dE9", "xvemkolobby.ini.aB3dE9",
+                              "vemkolobby.ini.aB-dE9"};
+    for (const QString& name : stale + kept)
+        make(name, 3600);
+    make("vemkolobby.ini.fresh1", 5);
+    EXPECT_EQ(client::FileLocations::removeStaleSaveFiles(dir.path(), {"vemkolobby.ini", "rimbalotally.tld"}),
+              2);
+    for (const QString& name : stale)
+        EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name.toStdString();
+    for (const QString& name : kept + QStringList{"vemkolobby.ini.fresh1"})
+        EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name.toStdString();
 }

@@ -80,4 +80,39 @@ TEST(SolveTool, BadInputGetsOneClearLineAndStatusTwo) {
     }
 }
 
+// An endless stream of one byte, counting what is taken from it (like /dev/zero).
+class EndlessInput : public std::streambuf {
+public:
+    std::size_t taken = 0;
+
+protected:
+    int_type underflow() override {
+        setg(buffer_, buffer_, buffer_ + sizeof buffer_);
+        taken += sizeof buffer_;
+        return traits_type::to_int_type(buffer_[0]);
+    }
+
+private:
+    char buffer_[64] = {};
+};
+
+TEST(SolveTool, EndlessOrHugeInputIsRefusedAfterABoundedReadAndQuotedShort) {
+    EndlessInput zeros;
+    std::istream in(&zeros);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(solveapp::runSolve(in, out, err), 2);
+    EXPECT_EQ(err.str(), "rimbalo-solve: line 1 is longer than 1024 characters\n");
+    EXPECT_LE(zeros.taken, 2048U);
+
+    // A long bad word on a line of allowed length, and a long unknown name: a short quote each.
+    for (const std::string& input :
+         {"board: 1 " + std::string(1000, '7') + "\n", std::string(1000, 'p') + ": 1\n"}) {
+        const auto result = runTool(input);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_LT(result.err.size(), 100U) << result.err;
+        EXPECT_NE(result.err.find("...\""), std::string::npos) << result.err;
+    }
+}
+
 } // namespace

@@ -10,9 +10,13 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 #include <functional>
 
 using namespace testing_server;
@@ -113,7 +117,7 @@ TEST(ServerApp, AnOverlongChatLineReachesTheOthersCutAndNobodyIsDropped) {
     EXPECT_EQ(talker.socket.state(), QAbstractSocket::ConnectedState);
 }
 
-TEST(ServerApp, BadOptionsAndABusyPortExitWithTwo) {
+TEST(ServerApp, BadOptionsExitWithTwoAndABusyPortWithSixtyNine) {
     const Outcome bogus = runToEnd({"--bogus"});
     EXPECT_EQ(bogus.code, 2);
     EXPECT_TRUE(bogus.err.contains("bogus")) << bogus.err.toStdString();
@@ -130,7 +134,7 @@ TEST(ServerApp, BadOptionsAndABusyPortExitWithTwo) {
     for (const QStringList& args :
          {QStringList{"--port", port}, QStringList{"--bind", "127.0.0.1", "--port", port}}) {
         const Outcome taken = runToEnd(args);
-        EXPECT_EQ(taken.code, 2);
+        EXPECT_EQ(taken.code, 69);
         EXPECT_TRUE(taken.err.contains(port)) << taken.err.toStdString();
     }
 }
@@ -146,8 +150,14 @@ TEST(ServerApp, HelpAndVersionGoToStandardOutput) {
     ASSERT_TRUE(p.waitForFinished(kWaitMs));
     EXPECT_EQ(p.exitCode(), 0);
     const QString help = QString::fromUtf8(p.readAllStandardOutput());
-    for (const char* option : {"--port", "--bind", "--no-hints", "--version"})
+    for (const char* option : {"--port", "--bind", "--no-hints", "--config", "--version"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << help.toStdString();
+    // --help lists --help-all: it prints the same help rather than starting a server.
+    EXPECT_TRUE(help.contains("--help-all"));
+    p.start(QStringLiteral(RIMBALO_SERVER_BIN), {"--help-all", "--port", "0"});
+    ASSERT_TRUE(p.waitForFinished(kWaitMs));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()), help);
 }
 
 namespace {
@@ -212,13 +222,12 @@ TEST(ServerApp, ReportsConnectionsAndLoginsAndStopsOnTerm) {
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
 }
 
-// Started with --no-hints it tells every player that hints are off.
-TEST(ServerApp, NoHintsIsToldAtLogin) {
-    ServerProcess server;
-    ASSERT_TRUE(server.start({"--no-hints"}));
-    EXPECT_TRUE(server.output.contains(", hints off"));
+namespace {
+
+// A player logging in to the server on `port` is told that hints are off.
+void expectHintsOffAtLogin(quint16 port) {
     QTcpSocket host;
-    host.connectToHost(QHostAddress::LocalHost, server.port);
+    host.connectToHost(QHostAddress::LocalHost, port);
     ASSERT_TRUE(host.waitForConnected(kWaitMs));
     const std::string login = protocol::encode(protocol::toserver::LoginInfo{1, kVersion, "Hostess"});
     host.write(login.data(), static_cast<qint64>(login.size()));
@@ -230,6 +239,92 @@ TEST(ServerApp, NoHintsIsToldAtLogin) {
         },
         kWaitMs));
     EXPECT_TRUE(got.contains("CMD_hints+0+\xff")) << got.toStdString();
+}
+
+} // namespace
+
+// Started with --no-hints it tells every player that hints are off.
+TEST(ServerApp, NoHintsIsToldAtLogin) {
+    ServerProcess server;
+    ASSERT_TRUE(server.start({"--no-hints"}));
+    EXPECT_TRUE(server.output.contains(", hints off"));
+    expectHintsOffAtLogin(server.port);
     server.p.terminate();
     EXPECT_TRUE(server.p.waitForFinished(kWaitMs));
 }
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+} // namespace
+
+// Every option can come from the configuration file; the command line wins; a bad file is a
+// configuration error naming the file and line.
+TEST(ServerApp, TheConfigurationFileSetsOptionsAndBadLinesAreNamed) {
+    QTemporaryDir dir;
+    const QString conf = dir.filePath("rimbalo-server.conf");
+    ASSERT_TRUE(writeFile(conf, "# a comment\n\nbind = 127.0.0.1\nport = 0\nno-hints = yes\n"));
+    ServerProcess server;
+    ASSERT_TRUE(server.start({"--config", conf}));
+    EXPECT_TRUE(server.output.contains(", hints off")) << server.output.toStdString();
+    server.p.terminate();
+    EXPECT_TRUE(server.p.waitForFinished(kWaitMs));
+
+    ServerProcess overridden;
+    ASSERT_TRUE(overridden.start({"--config", conf, "--bind", "127.0.0.1"}));
+    overridden.p.terminate();
+    EXPECT_TRUE(overridden.p.waitForFinished(kWaitMs));
+
+    const struct {
+        QByteArray text;
+        const char* message;
+    } bad[] = {
+        {"port = 0\nbogus = 1\n", "line 2: unknown option \"bogus\""},
+        {"port = 99999\n", "line 1: bad port \"99999\""},
+        {"port\n", "line 1: \"port\" needs \"= N\""},
+        {"no-hints = perhaps\n", "takes yes or no"},
+    };
+    for (const auto& c : bad) {
+        ASSERT_TRUE(writeFile(conf, c.text));
+        const Outcome run = runToEnd({"--config", conf, "--port", "0"});
+        EXPECT_EQ(run.code, 2) << c.text.toStdString();
+        EXPECT_TRUE(run.err.contains(conf) && run.err.contains(c.message)) << run.err.toStdString();
+    }
+    const Outcome missing = runToEnd({"--config", dir.filePath("none.conf")});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_TRUE(missing.err.contains("none.conf")) << missing.err.toStdString();
+}
+
+#ifdef Q_OS_UNIX
+// SIGHUP reads the file again and logs it; the server keeps serving, also when the new file is bad.
+TEST(ServerApp, HangupRereadsTheConfigurationAndLogsIt) {
+    QTemporaryDir dir;
+    const QString conf = dir.filePath("rimbalo-server.conf");
+    ASSERT_TRUE(writeFile(conf, "no-hints = no\n"));
+    ServerProcess server;
+    ASSERT_TRUE(server.start({"--config", conf}));
+    const auto hangup = [&] { return ::kill(static_cast<pid_t>(server.p.processId()), SIGHUP) == 0; };
+
+    ASSERT_TRUE(writeFile(conf, "no-hints = yes\n"));
+    ASSERT_TRUE(hangup());
+    EXPECT_TRUE(server.collect("Configuration re-read (" + conf + "); hints off"))
+        << server.output.toStdString();
+    ASSERT_TRUE(writeFile(conf, "no-hints = yes\nport = 1\n"));
+    ASSERT_TRUE(hangup());
+    // The command line's port still wins over the file's.
+    EXPECT_TRUE(server.collect("): no change")) << server.output.toStdString();
+    ASSERT_TRUE(writeFile(conf, "colour = red\n"));
+    ASSERT_TRUE(hangup());
+    EXPECT_TRUE(server.collect("Configuration not re-read")) << server.output.toStdString();
+
+    // Still serving, hints off as the last good file said.
+    expectHintsOffAtLogin(server.port);
+    server.p.terminate();
+    EXPECT_TRUE(server.p.waitForFinished(kWaitMs));
+    EXPECT_EQ(server.p.exitCode(), 0);
+}
+#endif

@@ -1,0 +1,175 @@
+#include "serveroptions.h"
+
+#include "rimbaloversion.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+
+namespace serverapp {
+
+namespace {
+
+// A configuration file is a few lines; anything far larger is not one.
+constexpr qint64 kMaxConfigBytes = 64 * 1024;
+
+QString setPort(Settings& s, const QString& value) {
+    bool ok = false;
+    const uint port = value.toUInt(&ok);
+    if (!ok || port > 65535)
+        return QStringLiteral("bad port \"%1\": give a number from 0 to 65535").arg(value);
+    s.port = static_cast<quint16>(port);
+    return {};
+}
+
+QString setBind(Settings& s, const QString& value) {
+    if (!s.address.setAddress(value))
+        return QStringLiteral("bad address \"%1\": give an IP address such as 127.0.0.1 or ::1").arg(value);
+    return {};
+}
+
+QString setNoHints(Settings& s, const QString& value) {
+    s.hints = value != QLatin1String("yes");
+    return {};
+}
+
+// A switch's value in the file, as "yes" or "no"; empty when it is neither.
+QString switchValue(const QString& text) {
+    const QString word = text.toLower();
+    if (word.isEmpty() || word == "yes" || word == "true" || word == "1" || word == "on")
+        return QStringLiteral("yes");
+    if (word == "no" || word == "false" || word == "0" || word == "off") return QStringLiteral("no");
+    return {};
+}
+
+const OptionRow* findRow(const QString& name) {
+    for (const OptionRow& row : optionTable())
+        if (name == QLatin1String(row.name)) return &row;
+    return nullptr;
+}
+
+QString applyOption(const OptionRow& row, const QString& value, Settings& settings) {
+    if (row.valueName) return row.apply(settings, value);
+    const QString yesNo = switchValue(value);
+    if (yesNo.isEmpty()) return QStringLiteral("\"%1\" takes yes or no, not \"%2\"").arg(row.name, value);
+    return row.apply(settings, yesNo);
+}
+
+// "name = value" lines (a switch may stand alone); '#' starts a comment line.
+QString readFile(const QString& path, Settings& settings) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    if (file.size() > kMaxConfigBytes)
+        return QStringLiteral("%1 is larger than %2 bytes: not a configuration file")
+            .arg(path)
+            .arg(kMaxConfigBytes);
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        const QString name = (equals < 0 ? line : line.left(equals)).trimmed();
+        const QString value = equals < 0 ? QString() : line.mid(equals + 1).trimmed();
+        const auto where = QStringLiteral("%1, line %2: ").arg(path).arg(i + 1);
+        const OptionRow* row = findRow(name);
+        if (!row) return where + QStringLiteral("unknown option \"%1\"").arg(name.left(40));
+        if (row->valueName && equals < 0)
+            return where + QStringLiteral("\"%1\" needs \"= %2\"").arg(name, row->valueName);
+        if (const QString error = applyOption(*row, value, settings); !error.isEmpty()) return where + error;
+    }
+    return {};
+}
+
+// The file, then the command line's options over it.
+QString settle(const Request& request, Settings& settings) {
+    settings = Settings{};
+    if (!request.configFile.isEmpty())
+        if (QString error = readFile(request.configFile, settings); !error.isEmpty()) return error;
+    for (int i = 0; i < request.givenNames.size(); ++i)
+        if (QString error = applyOption(*findRow(request.givenNames[i]), request.givenValues[i], settings);
+            !error.isEmpty())
+            return error;
+    return {};
+}
+
+} // namespace
+
+const std::vector<OptionRow>& optionTable() {
+    static const std::vector<OptionRow> table = {
+        {"port", "N", "TCP port to listen on (default 7772).", setPort},
+        {"bind", "ADDRESS", "Listen on this IP address only (default: every address).", setBind},
+        {"no-hints", nullptr, "Players may not ask for hints (allowed by default).", setNoHints},
+    };
+    return table;
+}
+
+Request readRequest(const QStringList& arguments, const QString& defaultConfigFile) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Rimbalo game server without a window.\nEvery option may also be set in the "
+                       "configuration file as \"name = value\" (a switch as \"name = yes\"); the command "
+                       "line wins. SIGHUP reads the file again."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption configOption(
+        QStringLiteral("config"),
+        QStringLiteral("Configuration file (default %1, when it exists).").arg(defaultConfigFile),
+        QStringLiteral("FILE"));
+    parser.addOption(configOption);
+    for (const OptionRow& row : optionTable())
+        parser.addOption(row.valueName
+                             ? QCommandLineOption(QLatin1String(row.name), QLatin1String(row.help),
+                                                  QLatin1String(row.valueName))
+                             : QCommandLineOption(QLatin1String(row.name), QLatin1String(row.help)));
+    Request request;
+    request.kind = Request::Kind::Error;
+    if (!parser.parse(arguments)) {
+        request.text = parser.errorText();
+        return request;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        request.kind = Request::Kind::Help;
+        request.text = parser.helpText();
+        return request;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        request.kind = Request::Kind::Version;
+        request.text = QStringLiteral("rimbalo-server %1\n").arg(RIMBALO_VERSION);
+        return request;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        request.text = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        return request;
+    }
+    // The options in the order given, each as often as given (the last one wins).
+    for (const QString& name : parser.optionNames()) {
+        if (name == configOption.names().first() || !findRow(name)) continue;
+        request.givenNames << name;
+        request.givenValues << (findRow(name)->valueName ? QString() : QStringLiteral("yes"));
+    }
+    for (const OptionRow& row : optionTable()) {
+        if (!row.valueName) continue;
+        const QStringList values = parser.values(QLatin1String(row.name));
+        int next = 0;
+        for (int i = 0; i < request.givenNames.size(); ++i)
+            if (request.givenNames[i] == QLatin1String(row.name))
+                request.givenValues[i] = values.value(next++);
+    }
+    if (parser.isSet(configOption))
+        request.configFile = parser.value(configOption);
+    else if (QFileInfo::exists(defaultConfigFile))
+        request.configFile = defaultConfigFile;
+    request.text = settle(request, request.settings);
+    if (request.text.isEmpty()) request.kind = Request::Kind::Run;
+    return request;
+}
+
+QString reread(const Request& started, Settings& settings) {
+    Settings fresh;
+    if (QString error = settle(started, fresh); !error.isEmpty()) return error;
+    settings = fresh;
+    return {};
+}
+
+} // namespace serverapp

@@ -1,0 +1,55 @@
+#pragma once
+// The stand-alone server's settings: one table of options, read from the configuration file and then
+// from the command line (which wins). Adding an option is one row in the table (serveroptions.cpp), one
+// field here and its use in main.cpp.
+
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace serverapp {
+
+// Exit statuses: a bad option or configuration file (restarting does not help), and an address
+// that is busy or cannot be had (it may come free).
+constexpr int kBadConfiguration = 2;
+constexpr int kAddressUnavailable = 69;
+
+inline constexpr const char* kDefaultConfigFile = "/etc/rimbalo/rimbalo-server.conf";
+
+struct Settings {
+    quint16 port = 7772;
+    QHostAddress address{QHostAddress::Any};
+    bool hints = true;
+};
+
+struct OptionRow {
+    const char* name;      // the long option, without "--"; also the key in the configuration file
+    const char* valueName; // nullptr for a switch (in the file: yes/no, true/false, 1/0, on/off)
+    const char* help;
+    // Stores `value` (for a switch: "yes" or "no") into the settings; an error text when it cannot.
+    QString (*apply)(Settings&, const QString& value);
+};
+
+const std::vector<OptionRow>& optionTable();
+
+// What a start-up asks for: run, or print help or the version, or stop with an error.
+struct Request {
+    enum class Kind { Run, Help, Version, Error } kind = Kind::Run;
+    QString text;           // the help, or the error
+    QString configFile;     // the file read (empty when the default file does not exist)
+    QStringList givenNames; // options given on the command line, in order
+    QStringList givenValues;
+    Settings settings;
+};
+
+// Reads the configuration file (`--config FILE`, else the default file when it exists) and then
+// the command line over it.
+Request readRequest(const QStringList& arguments, const QString& defaultConfigFile);
+
+// The settings from the file again, the same command line laid over them: what SIGHUP applies.
+// An error text when the file cannot be read or holds a bad line.
+QString reread(const Request& started, Settings& settings);
+
+} // namespace serverapp
