@@ -7,10 +7,15 @@
 
 namespace {
 
-// Every seat at one level: the level counts only for seats the computer plays.
-void applyLevel(game::Game& game, bool expert) {
+// Every seat at one level (a place in protocol::kComputerLevels): the level counts only for seats the
+// computer plays.
+void applyLevel(game::Game& game, int level) {
+    const auto chosen =
+        level >= 0 && level < static_cast<int>(protocol::kComputerLevels.size())
+            ? game::computerLevelNamed(protocol::kComputerLevels[static_cast<std::size_t>(level)])
+            : std::nullopt;
     for (int seat = 1; seat <= game::kSeats; ++seat)
-        game.setComputerLevel(seat, expert ? game::ComputerLevel::Expert : game::ComputerLevel::Classic);
+        game.setComputerLevel(seat, chosen.value_or(game::ComputerLevel::Classic));
 }
 
 } // namespace
@@ -39,7 +44,7 @@ quint16 ServerThread::start(const Listen& how, QString* error) {
     const QString version = version_;
     const std::shared_ptr<std::atomic<int>> delay = botDelay_;
     const int opponents = opponents_;
-    const bool expert = expert_;
+    const int level = level_;
     const bool hints = hints_;
     QMetaObject::invokeMethod(
         worker_,
@@ -48,7 +53,7 @@ quint16 ServerThread::start(const Listen& how, QString* error) {
             fresh->setVersionText(version);
             fresh->setBotDelaySource([delay] { return delay->load(std::memory_order_relaxed); });
             fresh->game().setComputerOpponents(opponents);
-            applyLevel(fresh->game(), expert);
+            applyLevel(fresh->game(), level);
             fresh->setHintsAllowed(hints);
             // Kept before the first connection can come in.
             if (how.ownClientPort != 0) fresh->keepFirstSlotFor(QHostAddress::LocalHost, how.ownClientPort);
@@ -102,9 +107,9 @@ void ServerThread::setComputerOpponents(int count) {
     tellServer([count](TServer& s) { s.game().setComputerOpponents(count); });
 }
 
-void ServerThread::setExpertComputers(bool expert) {
-    expert_ = expert;
-    tellServer([expert](TServer& s) { applyLevel(s.game(), expert); });
+void ServerThread::setComputerLevel(int level) {
+    level_ = level;
+    tellServer([level](TServer& s) { applyLevel(s.game(), level); });
 }
 
 void ServerThread::setHintsAllowed(bool allowed) {
@@ -128,9 +133,8 @@ void wireHosting(client::Tchat& window, ServerThread& server) {
     server.setComputerOpponents(window.computerOpponents());
     QObject::connect(&window, &client::Tchat::computerOpponentsChanged, &server,
                      &ServerThread::setComputerOpponents);
-    server.setExpertComputers(window.expertComputers());
-    QObject::connect(&window, &client::Tchat::computerLevelChanged, &server,
-                     &ServerThread::setExpertComputers);
+    server.setComputerLevel(window.computerLevel());
+    QObject::connect(&window, &client::Tchat::computerLevelChanged, &server, &ServerThread::setComputerLevel);
     server.setHintsAllowed(window.hintsAllowed());
     QObject::connect(&window, &client::Tchat::hintsAllowedChanged, &server, &ServerThread::setHintsAllowed);
     window.setServerStarter([&server](const client::Tchat::HostRequest& r, QString* error) {

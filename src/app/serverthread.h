@@ -6,6 +6,8 @@
 // The server is created, listens, stops and is destroyed in the server's thread; the calls below
 // wait for that thread to have done it, so they read as plain function calls to the caller.
 
+#include "protocol/facts.h"
+
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
@@ -36,9 +38,9 @@ public:
     // nobody holds it, as always): told to the running server and to every later one.
     void setComputerOpponents(int count);
     int computerOpponents() const { return opponents_; }
-    // Whether every computer seat plays at the expert level (otherwise the classic one).
-    void setExpertComputers(bool expert);
-    bool expertComputers() const { return expert_; }
+    // The level every computer seat plays at: a place in protocol::kComputerLevels.
+    void setComputerLevel(int level);
+    int computerLevel() const { return level_; }
     // Whether players may ask for hints: told to the running server, which tells its clients, and to
     // every later one.
     void setHintsAllowed(bool allowed);
@@ -78,9 +80,9 @@ private:
     QHostAddress address_;      // read and written in the caller's thread only
     quint16 port_ = 0;          // read and written in the caller's thread only
     QString version_;
-    int opponents_ = 0;   // read and written in the caller's thread only
-    bool expert_ = false; // read and written in the caller's thread only
-    bool hints_ = true;   // read and written in the caller's thread only
+    int opponents_ = 0;                   // read and written in the caller's thread only
+    int level_ = protocol::kClassicLevel; // read and written in the caller's thread only
+    bool hints_ = true;                   // read and written in the caller's thread only
     std::shared_ptr<std::atomic<int>> botDelay_ = std::make_shared<std::atomic<int>>(1000);
 };
 

@@ -50,7 +50,10 @@ void SettingsFile::read(const IniFile& ini, const QString& section, Preferences&
     if (!ini.value(section, key("Tilestostart"))) p.tilestostart = 14;
     p.timepenalty = ini.value(section, key("Timepenalty"), QStringLiteral("t")) != QLatin1String("f");
     if (const auto v = optionalInt(ini, section, "ComputerOpponents")) p.opponents = v;
-    p.expert = ini.value(section, key("ComputerLevel"), QStringLiteral("classic")) == QLatin1String("expert");
+    // A level's name; anything else (an older file's, a damaged one) leaves the classic player.
+    const std::string level = ini.value(section, key("ComputerLevel"), QString()).toLower().toStdString();
+    const int known = protocol::computerLevelIndex(level);
+    p.level = known >= 0 ? known : protocol::kClassicLevel;
     p.turnsound = ini.value(section, key("Turnsound"), QStringLiteral("0")) == QLatin1String("1") ? 1 : 0;
     const QString speed = ini.value(section, key("Botspeed"), QString());
     p.botspeed = protocol::kNormalComputer;
@@ -81,7 +84,12 @@ void SettingsFile::write(IniFile& ini, const Preferences& p) {
     ini.setValue(s, key("Turnsound"), num(p.turnsound));
     ini.setValue(s, key("Timepenalty"), p.timepenalty ? QStringLiteral("t") : QStringLiteral("f"));
     if (p.opponents) ini.setValue(s, key("ComputerOpponents"), num(*p.opponents));
-    ini.setValue(s, key("ComputerLevel"), p.expert ? QStringLiteral("expert") : QStringLiteral("classic"));
+    const std::string_view level = protocol::kComputerLevels[static_cast<std::size_t>(
+        p.level >= 0 && p.level < static_cast<int>(protocol::kComputerLevels.size())
+            ? p.level
+            : protocol::kClassicLevel)];
+    ini.setValue(s, key("ComputerLevel"),
+                 QString::fromLatin1(level.data(), static_cast<qsizetype>(level.size())));
     ini.setValue(s, key("Tiles"), p.tiles);
     ini.setValue(s, key("ChatterSounds"), p.chattersounds ? QStringLiteral("true") : QStringLiteral("false"));
     ini.setValue(s, key("AllowHints"), p.allowhints ? QStringLiteral("true") : QStringLiteral("false"));

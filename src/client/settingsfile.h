@@ -28,9 +28,9 @@ struct Preferences {
     std::optional<int> timeperturn;
     std::optional<int> tilestostart;
     bool timepenalty = true;
-    std::optional<int> opponents; // the computer opponents the host chose, 0..3
-    bool expert = false;          // the host's computer seats play at the expert level
-    int turnsound = 0;            // 0 classic, 1 new
+    std::optional<int> opponents;        // the computer opponents the host chose, 0..3
+    int level = protocol::kClassicLevel; // the host's computer seats' level, in protocol::kComputerLevels
+    int turnsound = 0;                   // 0 classic, 1 new
     int botspeed = protocol::kNormalComputer;
     QString tiles; // tile set in use, empty for the built-in pictures
     bool chattersounds = true;

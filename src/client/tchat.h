@@ -155,7 +155,7 @@ public:
     const ClientState& state() const { return state_; }
     int botspeed() const { return botspeed_; }
     int computerOpponents() const;
-    bool expertComputers() const;
+    int computerLevel() const; // a place in protocol::kComputerLevels
     // The host's "Allow Hints" choice (its server tells every player).
     bool hintsAllowed() const;
 
@@ -196,8 +196,9 @@ signals:
     // The number of computer opponents (1..3) chosen in the game start dialog or read from the settings;
     // the host's server seats the computer in that many empty seats. Host-local: nothing is sent.
     void computerOpponentsChanged(int count);
-    // Whether the host's computer seats play at the expert level (the game start dialog's choice).
-    void computerLevelChanged(bool expert);
+    // The level the host's computer seats play at (the game start dialog's choice), a place in
+    // protocol::kComputerLevels.
+    void computerLevelChanged(int level);
     // The host allows or forbids hints ("Allow Hints" in the menu or the settings); the host's server
     // tells every player.
     void hintsAllowedChanged(bool allowed);
@@ -268,8 +269,9 @@ private:
     void tellIfNotSaved(bool saved);
     void setBotSpeed(int ms);
     void setHintsAllowed(bool allowed);
-    void setComputerLevel(bool expert);
-    void showComputerLevel(bool expert);
+    void setComputerLevel(int level);
+    void showComputerLevel(int level);
+    static QByteArray levelActionName(int level);
     // The Options items that only the host's own server heeds.
     void setHostOptionsEnabled(bool enabled);
     void setTurnSound(int choice);

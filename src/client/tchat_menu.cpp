@@ -11,6 +11,7 @@
 #include "protocol/messages.h"
 #include "windows/tabout.h"
 #include "windows/thelp.h"
+#include "windows/tgamestart.h"
 #include "windows/tspylist.h"
 
 #include <QAction>
@@ -147,16 +148,17 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
     // The host's own choices for the game its server runs: disabled unless this window hosts.
     QMenu* level = submenu(options, "ComputerLevel1", QStringLiteral("Computer Level"));
     auto* levels = new QActionGroup(this);
-    for (auto [name, text, expert] :
-         {std::tuple{"LevelClassic1", "Classic", false}, {"LevelExpert1", "Expert", true}}) {
-        QAction* a = add(level, name, QString::fromLatin1(text), [this, expert = expert] {
-            setComputerLevel(expert);
-            saveinifile();
-        });
+    for (int i = 0; i < static_cast<int>(protocol::kComputerLevels.size()); ++i) {
+        QAction* a =
+            add(level, levelActionName(i).constData(),
+                windows::levelTitle(protocol::kComputerLevels[static_cast<std::size_t>(i)]), [this, i] {
+                    setComputerLevel(i);
+                    saveinifile();
+                });
         a->setCheckable(true);
         levels->addAction(a);
     }
-    action("LevelClassic1")->setChecked(true);
+    action(levelActionName(protocol::kClassicLevel))->setChecked(true);
     QAction* hints = add(options, "AllowHints1", QStringLiteral("Allow Hints"), [this](bool on) {
         setHintsAllowed(on);
         saveinifile();

@@ -107,8 +107,8 @@ void Tchat::attachNetworkWindows() {
         connect(gamestart, &windows::Tgamestart::optionsChanged, this,
                 [this](const windows::Tgamestart::Options& o) {
                     emit computerOpponentsChanged(o.opponents);
-                    showComputerLevel(o.expert);
-                    emit computerLevelChanged(o.expert);
+                    showComputerLevel(o.level);
+                    emit computerLevelChanged(o.level);
                 });
     });
 }
@@ -117,8 +117,8 @@ int Tchat::computerOpponents() const {
     return windows_.gamestart ? windows_.gamestart->options().opponents : 0;
 }
 
-bool Tchat::expertComputers() const {
-    return windows_.gamestart && windows_.gamestart->options().expert;
+int Tchat::computerLevel() const {
+    return windows_.gamestart ? windows_.gamestart->options().level : protocol::kClassicLevel;
 }
 
 void Tchat::processparams(const QStringList& args) {

@@ -35,7 +35,7 @@ Preferences Tchat::collectPreferences() const {
         p.tilestostart = o.tiles;
         p.timepenalty = o.timepenalty;
         p.opponents = windows_.gamestart->chosenOpponents();
-        p.expert = o.expert;
+        p.level = o.level;
     }
     p.turnsound = flow_->turnSound();
     p.botspeed = botspeed_;
@@ -62,7 +62,7 @@ void Tchat::applyPreferences(const Preferences& p) {
     rack_->setSortChoice(p.sortby);
     if (windows_.gamestart)
         windows_.gamestart->restore(p.playtoscore, p.timeperturn, p.tilestostart, p.timepenalty, p.opponents,
-                                    p.expert);
+                                    p.level);
     setTurnSound(p.turnsound);
     setBotSpeed(p.botspeed);
     if (!p.tiles.isEmpty() && p.tiles != currenttileset_) {
@@ -146,21 +146,29 @@ bool Tchat::hintsAllowed() const {
 
 // The menu's level and the game start dialog's box are one choice: the dialog, when there is one,
 // holds it and tells the server (and the menu) of the change.
-void Tchat::setComputerLevel(bool expert) {
-    showComputerLevel(expert);
+void Tchat::setComputerLevel(int level) {
+    showComputerLevel(level);
     if (windows_.gamestart)
-        windows_.gamestart->setExpert(expert);
+        windows_.gamestart->setLevel(level);
     else
-        emit computerLevelChanged(expert);
+        emit computerLevelChanged(level);
 }
 
-void Tchat::showComputerLevel(bool expert) {
-    action(expert ? "LevelExpert1" : "LevelClassic1")->setChecked(true);
+void Tchat::showComputerLevel(int level) {
+    if (level >= 0 && level < static_cast<int>(protocol::kComputerLevels.size()))
+        action(levelActionName(level))->setChecked(true);
 }
 
 void Tchat::setHostOptionsEnabled(bool enabled) {
-    for (const char* name : {"LevelClassic1", "LevelExpert1", "AllowHints1"})
-        action(name)->setEnabled(enabled);
+    for (int level = 0; level < static_cast<int>(protocol::kComputerLevels.size()); ++level)
+        action(levelActionName(level))->setEnabled(enabled);
+    action("AllowHints1")->setEnabled(enabled);
+}
+
+// The Options menu's item of a level: "LevelBeginner1" .. "LevelMaster1".
+QByteArray Tchat::levelActionName(int level) {
+    return "Level" +
+           windows::levelTitle(protocol::kComputerLevels[static_cast<std::size_t>(level)]).toLatin1() + "1";
 }
 
 void Tchat::setTurnSound(int choice) {

@@ -4,6 +4,7 @@
 
 #include "game.h"
 #include "layout.h"
+#include "masterplan.h"
 
 #include "rules/boardcheck.h"
 
@@ -11,7 +12,7 @@ using namespace game;
 
 void ComputerPlayer::computerplay(int seat, ComputerLevel level) {
     if (!game_.isOnTurn(seat)) return;
-    const bool laid = level == ComputerLevel::Expert ? playExpertTurn(seat) : search_.playTurn(seat);
+    const bool laid = playLevel(seat, level);
     // The referee judges the turn: a finish may still be refused as too little for a first lay-down,
     // and then the turn is settled as for any computer seat. A board the search left incomplete is never
     // offered: the computer takes its placements back and draws at once, as the clock would make it do
@@ -23,9 +24,39 @@ void ComputerPlayer::computerplay(int seat, ComputerLevel level) {
         game_.drawcard(args);
 }
 
-bool ComputerPlayer::playExpertTurn(int seat) {
+bool ComputerPlayer::playLevel(int seat, ComputerLevel level) {
     const tplayer& p = game_.player(seat);
-    const auto turn = planTurn(game_.board(), p.tiles, p.laidpoints > 0);
+    const bool opened = p.laidpoints > 0;
+    switch (level) {
+    case ComputerLevel::Classic:
+        return search_.playTurn(seat);
+    case ComputerLevel::Beginner:
+        return search_.playTurn(seat, true);
+    case ComputerLevel::Strong:
+        return playPlanned(seat, strongTurn(game_.board(), p.tiles, opened));
+    case ComputerLevel::Expert:
+        return playPlanned(seat, planTurn(game_.board(), p.tiles, opened));
+    case ComputerLevel::Master:
+        break;
+    }
+    MasterView view{game_.board(), p.tiles, opened, rules::kTileSetSize - game_.pool().poolnext, {}};
+    for (int other = 1; other <= kSeats; ++other)
+        if (other != seat && game_.player(other).playing)
+            view.othersTiles.push_back(game_.player(other).tilecount());
+    return playPlanned(seat, masterTurn(view));
+}
+
+// The strong player sees the expert's best lay-down but makes it only when it moves few board tiles;
+// otherwise it lays what its rack makes as new sets, leaving the board as it is.
+std::optional<Turn> ComputerPlayer::strongTurn(const rules::Board& board, const rules::Rack& rack,
+                                               bool opened) {
+    auto best = planTurn(board, rack, opened);
+    if (best && !best->draw && best->boardTilesMoved > kStrongMoves)
+        return planTurn(board, rack, opened, View::NewSetsOnly);
+    return best;
+}
+
+bool ComputerPlayer::playPlanned(int seat, const std::optional<Turn>& turn) {
     if (!turn || turn->draw) return false;
     for (const Move& move : turn->moves) {
         const std::string args = refereeArguments(seat, move);
@@ -78,6 +109,25 @@ void Game::computerplay(int seat) {
 
 void Game::setComputerLevel(int seat, ComputerLevel level) {
     if (isSeat(seat)) levels_[static_cast<std::size_t>(seat)] = level;
+}
+
+namespace {
+constexpr std::array<ComputerLevel, 5> kByStrength = {ComputerLevel::Beginner, ComputerLevel::Classic,
+                                                      ComputerLevel::Strong, ComputerLevel::Expert,
+                                                      ComputerLevel::Master};
+static_assert(kByStrength.size() == protocol::kComputerLevels.size());
+} // namespace
+
+std::optional<ComputerLevel> game::computerLevelNamed(std::string_view name) {
+    const int i = protocol::computerLevelIndex(name);
+    if (i < 0) return std::nullopt;
+    return kByStrength[static_cast<std::size_t>(i)];
+}
+
+std::string_view game::computerLevelName(ComputerLevel level) {
+    for (std::size_t i = 0; i < kByStrength.size(); ++i)
+        if (kByStrength[i] == level) return protocol::kComputerLevels[i];
+    return protocol::kComputerLevels[protocol::kClassicLevel];
 }
 
 ComputerLevel Game::computerLevel(int seat) const {

@@ -3,10 +3,18 @@
 // handlers that serve the clients' commands.
 
 #include "computersearch.h"
+#include "layout.h"
+
+#include <optional>
+#include <string_view>
 
 namespace game {
 enum class ComputerLevel;
-}
+
+// The level a name of protocol::kComputerLevels stands for, and back.
+std::optional<ComputerLevel> computerLevelNamed(std::string_view name);
+std::string_view computerLevelName(ComputerLevel level);
+} // namespace game
 
 namespace game {
 
@@ -22,10 +30,16 @@ public:
 
     ComputerSearch& search() { return search_; }
 
+    // The most board tiles the strong player moves to lay its tiles.
+    static constexpr int kStrongMoves = 8;
+
 private:
-    // The expert's turn: the best lay-down for the rack, laid through the referee's handlers. False when
-    // it lays nothing.
-    bool playExpertTurn(int seat);
+    // The turn at `level`; false when it lays nothing.
+    bool playLevel(int seat, ComputerLevel level);
+    static std::optional<Turn> strongTurn(const rules::Board& board, const rules::Rack& rack, bool opened);
+    // A planned turn (the expert's, the strong player's, the master's) laid through the referee's
+    // handlers. False when it lays nothing.
+    bool playPlanned(int seat, const std::optional<Turn>& turn);
 
     // What the search sees of the server and does through its referee.
     const rules::Board& liveBoard() const override;

@@ -50,7 +50,12 @@ bool ComputerSearch::usableAnchor(int seat, int cell) const {
     return code != 0 && code != kJoker && !t_.botused(seat)[cell];
 }
 
-bool ComputerSearch::playTurn(int seat) {
+bool ComputerSearch::overlooks() {
+    return beginner_ && random(kOverlook) == 0;
+}
+
+bool ComputerSearch::playTurn(int seat, bool beginner) {
+    beginner_ = beginner;
     t_.botused(seat).fill(false);
     bool laid = false;
     while (computermatches(seat))
@@ -66,11 +71,12 @@ bool ComputerSearch::playTurn(int seat) {
 bool ComputerSearch::computermatches(int seat) {
     bool any = false;
     for (int cell = 1; cell <= kRackCells; ++cell) {
-        if (!usableAnchor(seat, cell)) continue;
+        if (!usableAnchor(seat, cell) || overlooks()) continue;
         auto& suits = t_.botsuits(seat);
         suits.fill(false);
         suits[getsuit(t_.rackOf(seat).cells[cell])] = true;
-        if (computermatch1(seat, cell) || computermatch2(seat, cell) || computermatch3(seat, cell))
+        if (computermatch1(seat, cell) ||
+            (!beginner_ && (computermatch2(seat, cell) || computermatch3(seat, cell))))
             any = true;
     }
     return any;
@@ -212,9 +218,8 @@ bool ComputerSearch::computermatch3(int seat, int anchor) {
 bool ComputerSearch::computerruns(int seat) {
     bool any = false;
     for (int cell = 1; cell <= kRackCells; ++cell) {
-        if (usableAnchor(seat, cell) &&
-            (computerrun1(seat, cell) || computerrun2(seat, cell) || computerrun3(seat, cell)))
-            any = true;
+        if (!usableAnchor(seat, cell) || overlooks()) continue;
+        if (computerrun1(seat, cell) || computerrun2(seat, cell) || computerrun3(seat, cell)) any = true;
     }
     return any;
 }
@@ -307,6 +312,7 @@ ComputerSearch::Extended ComputerSearch::extendRight(int seat, int anchor, int x
         t_.placeTile(seat, anchor, x + 1, row);
         return Extended::Laid;
     }
+    if (beginner_) return Extended::NotHere; // a beginner never moves the board's tiles
     int k = 0;
     while (x - k >= 0 && board.at(x - k, row) != 0)
         ++k;
@@ -343,6 +349,7 @@ bool ComputerSearch::extendLeft(int seat, int anchor, int x, int row) {
         t_.placeTile(seat, anchor, x - 1, row);
         return true;
     }
+    if (beginner_) return false;
     int k = 0;
     while (x + k <= kLastColumn && board.at(x + k, row) != 0)
         ++k;

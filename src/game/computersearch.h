@@ -38,7 +38,11 @@ public:
 
     // The whole search of one turn: clears the seat's marks, repeats the group pass until it lays
     // nothing, then the run pass likewise. True when anything was laid.
-    bool playTurn(int seat);
+    // A beginner's turn makes new sets from the rack and adds tiles to the free end of a run, but never
+    // moves a board tile (no group built around board tiles, no run rebuilt elsewhere), and it passes
+    // over a rack tile now and then (one time in kOverlook) as a newcomer overlooks a set.
+    bool playTurn(int seat, bool beginner = false);
+    static constexpr int kOverlook = 3;
 
     // Group pass and its strategies.
     bool computermatches(int seat);
@@ -69,7 +73,10 @@ private:
     bool extendLeft(int seat, int anchor, int x, int row);
     Cell groupStretch(int row, int face, int& last) const;
 
+    bool overlooks();
+
     ComputerTable& t_;
+    bool beginner_ = false;
 };
 
 } // namespace game

@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -41,9 +42,15 @@ struct GameOptions {
     bool teamgame = false;
 };
 
-// How a computer seat plays: the classic player, or the expert that lays the best lay-down the board
-// allows, rearranging the board freely.
-enum class ComputerLevel { Classic, Expert };
+// How a computer seat plays (weakest first: Beginner, Classic, Strong, Expert, Master):
+// - Beginner: the classic player's patterns with the rack's own tiles only, never touching the board's
+//   tiles, and now and then it overlooks a set it holds;
+// - Classic: the pattern player;
+// - Strong: the best lay-down of new sets from its rack, leaving the board's sets as they are;
+// - Expert: the best lay-down the board allows, rearranging the board freely;
+// - Master: the expert's search with judgement over the round (see masterplan.h).
+// Classic is 0, so a level left unset is Classic.
+enum class ComputerLevel { Classic, Expert, Beginner, Strong, Master };
 
 // The phase of the turn clock: a turn runs, the pause between rounds, the grace after the time is up.
 enum class ClockPhase { Turn = 1, BetweenRounds = 2, Grace = 3 };

@@ -314,18 +314,21 @@ std::optional<std::vector<Move>> movesTo(const rules::Board& board, const rules:
     return moves;
 }
 
-std::optional<Turn> planTurn(const rules::Board& board, const rules::Rack& rack, bool opened) {
+std::optional<Turn> planTurn(const rules::Board& board, const rules::Rack& rack, bool opened, View view) {
     std::vector<std::vector<int>> sets;
     for (auto& set : boardSets(board))
         sets.push_back(std::move(set.codes));
     std::vector<int> rackCodes;
     for (int cell = 1; cell <= rules::kRackCells; ++cell)
         if (const int code = rack.cells[static_cast<std::size_t>(cell)]; code != 0) rackCodes.push_back(code);
-    const auto found = solve(sets, rackCodes, opened);
+    auto found = solve(view == View::WholeBoard ? sets : std::vector<std::vector<int>>{}, rackCodes, opened);
     if (!found) return std::nullopt;
+    if (view == View::NewSetsOnly) // the board's sets stand first, unchanged, then the new ones
+        found->sets.insert(found->sets.begin(), sets.begin(), sets.end());
 
     Turn turn;
     turn.board = board;
+    turn.cut = found->cut;
     if (found->draw) return turn;
     const auto target = arrange(board, found->sets);
     if (!target) return std::nullopt;

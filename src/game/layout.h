@@ -65,7 +65,12 @@ struct Turn {
     rules::Board board; // the board after the moves
     std::vector<Move> moves;
     int boardTilesMoved = 0; // board tiles whose cell changes
+    bool cut = false;        // the search stopped at its bound: the best lay-down it had found by then
 };
-std::optional<Turn> planTurn(const rules::Board& board, const rules::Rack& rack, bool opened);
+// How much of the board the search may use: all of it, rearranged freely, or none of it (the rack's
+// tiles make new sets and the board's sets stay as they are).
+enum class View { WholeBoard, NewSetsOnly };
+std::optional<Turn> planTurn(const rules::Board& board, const rules::Rack& rack, bool opened,
+                             View view = View::WholeBoard);
 
 } // namespace game

@@ -36,9 +36,15 @@
 //   exists is quick when the search meets the rack tiles that cannot be laid early, so both
 //   ways run by turns under growing budgets and the first to finish gives the answer.
 // Ties in value go to more tiles laid: a score is value * 128 + tiles.
+//
+// The work is bounded by a count of stages (kStageBudget), not by the clock, so an answer is the
+// same on every machine. A search that reaches the bound leaves, on its way back, the best score
+// each open stage had found and its choice, and the best of the two walks is laid. Ordinary
+// racks never come near it; 40- and 59-tile racks now and then do.
 
 #include "solver.h"
 
+#include "groupsplit.h"
 #include "searchmemo.h"
 
 #include "rules/boardcheck.h"
@@ -48,16 +54,16 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <limits>
 
 namespace game {
 
 namespace {
 
-constexpr int kSuits = 4;
+constexpr int kSuits = kGroupSuits;
 constexpr int kTop = 13;
 constexpr int kNone = -1;
 constexpr int kTileWeight = 128; // a score is value * kTileWeight + tiles
-constexpr int kJokerItem = kSuits;
 constexpr int kOpenStates = 125; // per suit: runs of length 1, 2 and 3+, each 0..4
 constexpr int kMaxJokersPerSuit = 2;
 
@@ -92,57 +98,6 @@ struct Option {
     std::uint8_t fromRack; // rack copies laid
 };
 
-// Splits tiles of one number into groups of three or more with no suit twice. `items` are
-// suits 0..3 or kJokerItem. At most three groups can be made from eight real tiles and two
-// jokers. Returns false when no split exists.
-bool splitGroups(const std::vector<int>& items, std::size_t at, std::array<std::vector<int>, 3>& groups,
-                 int used) {
-    if (at == items.size()) {
-        for (int g = 0; g < used; ++g)
-            if (groups[static_cast<std::size_t>(g)].size() < 3) return false;
-        return true;
-    }
-    const int item = items[at];
-    for (int g = 0; g < std::min(used + 1, 3); ++g) {
-        auto& group = groups[static_cast<std::size_t>(g)];
-        if (item != kJokerItem && std::find(group.begin(), group.end(), item) != group.end()) continue;
-        group.push_back(item);
-        if (splitGroups(items, at + 1, groups, std::max(used, g + 1))) return true;
-        group.pop_back();
-    }
-    return false;
-}
-
-std::vector<int> groupItems(const std::array<int, kSuits>& copies, int jokers) {
-    std::vector<int> items;
-    for (int suit = 0; suit < kSuits; ++suit)
-        for (int i = 0; i < copies[static_cast<std::size_t>(suit)]; ++i)
-            items.push_back(suit);
-    items.insert(items.end(), static_cast<std::size_t>(jokers), kJokerItem);
-    return items;
-}
-
-// groupable[ones][twos][jokers]: whether that many suits with one tile, suits with two tiles
-// and jokers split into groups.
-using GroupTable = std::array<std::array<std::array<bool, 3>, 5>, 5>;
-
-const GroupTable& groupTable() {
-    static const GroupTable table = [] {
-        GroupTable t{};
-        for (int ones = 0; ones <= kSuits; ++ones)
-            for (int twos = 0; ones + twos <= kSuits; ++twos)
-                for (int jokers = 0; jokers <= 2; ++jokers) {
-                    std::array<int, kSuits> copies{};
-                    for (int s = 0; s < ones + twos; ++s)
-                        copies[static_cast<std::size_t>(s)] = s < ones ? 1 : 2;
-                    std::array<std::vector<int>, 3> groups;
-                    t[ones][twos][jokers] = splitGroups(groupItems(copies, jokers), 0, groups, 0);
-                }
-        return t;
-    }();
-    return table;
-}
-
 // The search proper. A stage is one suit's choice at one number (suits 0..3), or, as stage 4,
 // the jokers that join the number's groups. A stage's state holds, per suit, the open runs
 // before that number (suits not yet decided) or after it (suits decided), the jokers used so
@@ -174,7 +129,13 @@ public:
     }
 
     // The best score, when it is at least `need`; otherwise some score below `need`.
-    int run(int need) { return best(Stage{1, 0, 0, 0, 0}, need); }
+    int run(int need) {
+        ++round_;
+        return best(Stage{1, 0, 0, 0, 0}, need);
+    }
+    // After a run that stopped: the best score at least `need` that it had found by then (its
+    // lay-down is what rebuild() gives), or a score below `need` when it had found none.
+    int foundSoFar(int need) const { return provisional(Stage{1, 0, 0, 0, 0}.key(), need); }
     // Stops the search once it has weighed `limit` stages: run() then reports failure.
     void limit(long stages) { limit_ = stages; }
     bool stopped() const { return limit_ >= 0 && work_ > limit_; }
@@ -201,6 +162,12 @@ private:
     int best(const Stage& stage, int need);
     // The most that the rack tiles not yet decided at `stage` can add (jokers included).
     int bound(const Stage& stage) const;
+    // A run that stops remembers, on the way back from where it stopped, the best score each
+    // stage had found by then and its choice, marked with the run's number; such an entry is
+    // never taken as an answer, only followed by rebuild() after that run.
+    int provisional(std::uint64_t key, int need) const;
+    void putProvisional(std::uint64_t key, int score, int choice);
+    static int choiceOf(int stored) { return stored >= 0 ? stored : (-2 - stored) % kRounds; }
     int finalScore(std::uint32_t state) const;
     int tileNumber(int number) const { return downward_ ? kTop + 1 - number : number; }
     int tileCode(int suit, int number) const { return codeOf(suit, tileNumber(number)); }
@@ -227,6 +194,9 @@ private:
     int rackJokers_ = 0; // as a score
     long work_ = 0;
     long limit_ = -1;
+    static constexpr int kRounds =
+        1024; // a provisional choice c of run r is stored as -2 - (c + r * kRounds)
+    int round_ = 0;
     std::vector<int> ahead_;
     SearchMemo memo_;
     std::deque<std::vector<Option>> optionLists_;
@@ -320,23 +290,32 @@ int Search::bound(const Stage& stage) const {
 int Search::best(const Stage& stage, int need) {
     if (stage.number > kTop) return finalScore(stage.state);
     const std::uint64_t key = stage.key();
-    if (const auto* known = memo_.find(key); known && (known->choice >= 0 || known->score < need))
+    if (const auto* known = memo_.find(key);
+        known && (known->choice >= 0 || (known->choice == -1 && known->score < need)))
         return known->score;
     if (++work_ > limit_ && limit_ >= 0) return need - 1; // out of time: fail, remembering nothing
 
     int found = kNone;
     int choice = 0;
+    int stillBest = kNone; // once stopped: the best provisional score of a choice
+    int stillChoice = 0;
     if (stage.suit == kSuits) {
         const auto& table = groupTable();
         const int used = jokersOf(stage.state);
         for (int jokers = 0; used + jokers <= jokersAll_; ++jokers) {
             if (!table[stage.ones][stage.twos][jokers]) continue;
             const std::uint32_t state = stage.state + (static_cast<std::uint32_t>(jokers) << 28);
-            const int rest = best(Stage{stage.number + 1, 0, state, 0, 0}, std::max(need, found + 1));
+            const Stage next{stage.number + 1, 0, state, 0, 0};
+            const int rest = best(next, std::max(need, found + 1));
             if (rest > found && rest >= need) {
                 found = rest;
                 choice = jokers;
             }
+            if (stopped() && next.number <= kTop)
+                if (const int sofar = provisional(next.key(), need); sofar >= need && sofar > stillBest) {
+                    stillBest = sofar;
+                    stillChoice = jokers;
+                }
         }
     } else {
         const auto& list = options(stage);
@@ -349,12 +328,24 @@ int Search::best(const Stage& stage, int need) {
             const int wanted = std::max(std::max(need, found + 1) - gain, 0); // a score is never negative
             if (bound(next) < wanted) continue;
             const int rest = best(next, wanted);
+            if (stopped())
+                if (const int sofar = provisional(next.key(), wanted);
+                    sofar >= wanted && sofar + gain > stillBest) {
+                    stillBest = sofar + gain;
+                    stillChoice = static_cast<int>(i);
+                }
             if (rest < wanted) continue;
             found = rest + gain;
             choice = static_cast<int>(i);
         }
     }
-    if (stopped()) return need - 1;
+    if (stopped()) {
+        if (found >= need && found >= stillBest)
+            putProvisional(key, found, choice);
+        else if (stillBest >= need)
+            putProvisional(key, stillBest, stillChoice);
+        return need - 1;
+    }
     if (found >= need) {
         memo_.put(key, found, choice);
         return found;
@@ -362,6 +353,22 @@ int Search::best(const Stage& stage, int need) {
     // Nothing here reaches `need`: remember only that much.
     memo_.put(key, need - 1, -1);
     return need - 1;
+}
+
+int Search::provisional(std::uint64_t key, int need) const {
+    const auto* known = memo_.find(key);
+    if (!known || known->score < need) return need - 1;
+    if (known->choice >= 0) return known->score;
+    if (known->choice == -1 || (-2 - known->choice) / kRounds != round_) return need - 1;
+    return known->score;
+}
+
+// Only where nothing is known or an earlier provisional entry stands, so that what the search
+// knows for certain stays as it is.
+void Search::putProvisional(std::uint64_t key, int score, int choice) {
+    const auto* known = memo_.find(key);
+    if (known && known->choice >= -1) return;
+    memo_.put(key, score, -2 - (choice + round_ * kRounds));
 }
 
 // Gives a suit's runs the tiles one choice sends to runs: real copies first, then jokers. Short
@@ -394,9 +401,9 @@ LayDown Search::rebuild() {
     Stage stage{1, 0, 0, 0, 0};
     std::array<int, kSuits> groupCopies{};
     while (stage.number <= kTop) {
-        const int choice = memo_.find(stage.key())->choice;
+        const int choice = choiceOf(memo_.find(stage.key())->choice);
         if (stage.suit == kSuits) {
-            std::array<std::vector<int>, 3> groups;
+            Groups groups;
             splitGroups(groupItems(groupCopies, choice), 0, groups, 0);
             for (const auto& group : groups) {
                 if (group.empty()) continue;
@@ -439,6 +446,7 @@ Counts countTiles(const std::vector<int>& codes) {
 }
 
 constexpr int kFirstLayDown = rules::kFirstLayDown;
+constexpr long kUnbounded = std::numeric_limits<long>::max() / 8;
 // How many stages the search for board sets to keep may weigh in all, after the best score is
 // known: enough for the usual case many times over, and a bound on the rare slow one.
 constexpr long kKeepBudget = 20000;
@@ -457,22 +465,36 @@ std::optional<LayDown> reach(const Counts& board, const Counts& rack, int need, 
 // The best lay-down when it scores at least `need`. Whether the search is quick depends much on
 // the direction it walks the numbers (a proof that a rack tile cannot be laid ends early when
 // the search meets that tile early), so it runs both ways by turns, with budgets growing
-// fourfold, until one finishes; that one's answer is exact.
-std::optional<LayDown> settle(const Counts& board, const Counts& rack, int need, Walk walk) {
+// fourfold, until one finishes; that one's answer is exact. When both have used `cap` stages
+// without finishing, the better of what they had found by then is the answer, marked cut.
+std::optional<LayDown> settle(const Counts& board, const Counts& rack, int need, Walk walk, long cap) {
     constexpr long kFirstBudget = 4000;
     Search up(board, rack, false);
     Search down(board, rack, true);
     std::vector<Search*> searches;
     if (walk != Walk::Down) searches.push_back(&up);
     if (walk != Walk::Up) searches.push_back(&down);
-    for (long budget = kFirstBudget;; budget *= 4)
+    for (long budget = std::min(kFirstBudget, cap);; budget = std::min(budget * 4, cap)) {
         for (Search* search : searches) {
-            search->limit(searches.size() == 1 ? -1 : budget);
+            search->limit(searches.size() == 1 && cap == kUnbounded ? -1 : budget);
             const int score = search->run(need);
             if (search->stopped()) continue;
             if (score < need) return std::nullopt;
             return search->rebuild();
         }
+        if (budget < cap) continue;
+        Search* better = nullptr;
+        int found = need - 1;
+        for (Search* search : searches)
+            if (const int sofar = search->foundSoFar(need); sofar > found) {
+                found = sofar;
+                better = search;
+            }
+        LayDown cut; // nothing found by then: a draw
+        if (better) cut = better->rebuild();
+        cut.cut = true;
+        return cut;
+    }
 }
 
 bool worthLaying(const LayDown& layDown, bool opened) {
@@ -493,35 +515,36 @@ std::string tileProblem(const std::vector<int>& board, const std::vector<int>& r
 }
 
 std::optional<LayDown> solveTiles(const std::vector<int>& board, const std::vector<int>& rack, bool opened,
-                                  Walk walk) {
+                                  Walk walk, long stages) {
     if (!tileProblem(board, rack).empty()) return std::nullopt;
     const Counts boardCounts = countTiles(board);
-    if (auto found =
-            settle(boardCounts, countTiles(rack), opened ? pack(1, 1) : pack(kFirstLayDown, 0), walk);
-        found && worthLaying(*found, opened))
-        return found;
+    const auto found = settle(boardCounts, countTiles(rack), opened ? pack(1, 1) : pack(kFirstLayDown, 0),
+                              walk, stages == kNoStageBound ? kUnbounded : stages);
+    if (found && worthLaying(*found, opened)) return found;
     // Nothing worth laying: the board's tiles alone, arranged by the same search.
     Search boardOnly(boardCounts, Counts{});
     if (boardOnly.run(0) < 0) return std::nullopt;
     LayDown draw = boardOnly.rebuild();
     draw.draw = true;
+    draw.cut = found && found->cut;
     return draw;
 }
 
 std::optional<LayDown> solve(const std::vector<std::vector<int>>& boardSets, const std::vector<int>& rack,
-                             bool opened) {
+                             bool opened, long stages) {
     std::vector<int> board;
     bool setsValid = true;
     for (const auto& set : boardSets) {
         board.insert(board.end(), set.begin(), set.end());
         setsValid = setsValid && rules::isValidSet(set);
     }
-    auto found = solveTiles(board, rack, opened);
+    auto found = solveTiles(board, rack, opened, Walk::Both, stages);
     if (!found || !setsValid) return found;
     if (found->draw) {
         found->sets = boardSets;
         return found;
     }
+    if (boardSets.empty()) return found; // no board set to keep
     // Among the lay-downs with the best score, look for one that keeps board sets whole, since
     // a kept set needs no tile moved: first all of them (the rack alone reaches the score), else
     // one at a time, the biggest first, each staying when the rest still reach the score.
@@ -557,6 +580,7 @@ std::optional<LayDown> solve(const std::vector<std::vector<int>>& boardSets, con
         if (kept[i]) sets.push_back(boardSets[i]);
     sets.insert(sets.end(), best.sets.begin(), best.sets.end());
     best.sets = std::move(sets);
+    best.cut = found->cut;
     return best;
 }
 

@@ -17,7 +17,14 @@ struct LayDown {
     int tiles = 0;         // rack tiles laid
     std::vector<int> laid; // their codes, in ascending order
     std::vector<std::vector<int>> sets;
+    bool cut = false; // the search ran out of stages: the best it had found by then, maybe not the best
 };
+
+// How many stages the search may weigh before it settles for the best lay-down found so far: a
+// fixed amount of work, so the answer is the same on any machine. Enough for every position of
+// ordinary play; only huge racks on crowded boards reach it.
+constexpr long kStageBudget = 15000;
+constexpr long kNoStageBound = -1;
 
 // Empty when the tiles can be board and rack tiles of one game: codes 1..53, no code more than
 // twice over board and rack together; otherwise a sentence saying what is wrong.
@@ -32,12 +39,12 @@ std::string tileProblem(const std::vector<int>& board, const std::vector<int>& r
 // (the quickest; the answer is the same).
 enum class Walk { Both, Up, Down };
 std::optional<LayDown> solveTiles(const std::vector<int>& board, const std::vector<int>& rack, bool opened,
-                                  Walk walk = Walk::Both);
+                                  Walk walk = Walk::Both, long stages = kStageBudget);
 
 // The same search for a board given as its sets. Among the best lay-downs it prefers one that
 // leaves every board set as it is and lays the rack tiles as new sets, since that moves no
 // board tile; `sets` then lists the board's sets first, unchanged, then the new ones.
 std::optional<LayDown> solve(const std::vector<std::vector<int>>& boardSets, const std::vector<int>& rack,
-                             bool opened);
+                             bool opened, long stages = kStageBudget);
 
 } // namespace game

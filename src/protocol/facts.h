@@ -32,6 +32,19 @@ constexpr bool isComputerSpeed(int ms) {
     return ms == kSlowComputer || ms == kNormalComputer || ms == kFastComputer;
 }
 
+// The computer players' levels, weakest first, as the settings, the start dialog, the Options menu and
+// rimbalo-sim name them; a seat plays Classic unless the host chooses another.
+inline constexpr std::array<std::string_view, 5> kComputerLevels = {"beginner", "classic", "strong", "expert",
+                                                                    "master"};
+inline constexpr int kClassicLevel = 1;
+
+// The place of a level's name in kComputerLevels, or -1 for a name that is none.
+constexpr int computerLevelIndex(std::string_view name) {
+    for (std::size_t i = 0; i < kComputerLevels.size(); ++i)
+        if (kComputerLevels[i] == name) return static_cast<int>(i);
+    return -1;
+}
+
 // The computer player's name of slots 2..6 (slot 1, the host's, has none); the seat display shows the
 // names of seats 2..4, and the server names a computer-played winner by them.
 inline constexpr std::array<std::string_view, 7> kComputerNames = {"",      "",      "Klot", "Klock",

@@ -90,6 +90,8 @@ int main(int argc, char** argv) {
     TServer server;
     server.setVersionText(QStringLiteral(RIMBALO_VERSION));
     server.setHintsAllowed(settings.hints);
+    for (int seat = 1; seat <= game::kSeats; ++seat)
+        server.game().setComputerLevel(seat, settings.level);
     // The host's client tells a stand-alone server its computer delay.
     int botDelay = TServer::kDefaultBotDelay;
     server.setBotDelaySource([&botDelay] { return botDelay; });
@@ -105,10 +107,14 @@ int main(int argc, char** argv) {
                  .arg(server.errorString()));
         return serverapp::kAddressUnavailable;
     }
-    say(QStringLiteral("Rimbalo server %1 listening on %2, port %3%4")
+    say(QStringLiteral("Rimbalo server %1 listening on %2, port %3%4%5")
             .arg(QStringLiteral(RIMBALO_VERSION), where)
             .arg(server.serverPort())
-            .arg(settings.hints ? QString() : QStringLiteral(", hints off")));
+            .arg(settings.hints ? QString() : QStringLiteral(", hints off"))
+            .arg(settings.level == game::ComputerLevel::Classic
+                     ? QString()
+                     : QStringLiteral(", computer level %1")
+                           .arg(QString::fromLatin1(game::computerLevelName(settings.level).data()))));
 
     StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &app, &QCoreApplication::quit);

@@ -33,6 +33,14 @@ QString setNoHints(Settings& s, const QString& value) {
     return {};
 }
 
+QString setLevel(Settings& s, const QString& value) {
+    const auto level = game::computerLevelNamed(value.toStdString());
+    if (!level)
+        return QStringLiteral("bad level \"%1\": give beginner, classic, strong, expert or master").arg(value);
+    s.level = *level;
+    return {};
+}
+
 // A switch's value in the file, as "yes" or "no"; empty when it is neither.
 QString switchValue(const QString& text) {
     const QString word = text.toLower();
@@ -100,6 +108,8 @@ const std::vector<OptionRow>& optionTable() {
         {"port", "N", "TCP port to listen on (default 7772).", setPort},
         {"bind", "ADDRESS", "Listen on this IP address only (default: every address).", setBind},
         {"no-hints", nullptr, "Players may not ask for hints (allowed by default).", setNoHints},
+        {"level", "LEVEL",
+         "How well the computer seats play: beginner, classic (default), strong, expert or master.", setLevel},
     };
     return table;
 }

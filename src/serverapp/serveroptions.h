@@ -3,6 +3,9 @@
 // from the command line (which wins). Adding an option is one row in the table (serveroptions.cpp), one
 // field here and its use in main.cpp.
 
+#include "game/computerplayer.h"
+#include "game/game.h"
+
 #include <QHostAddress>
 #include <QString>
 #include <QStringList>
@@ -22,6 +25,7 @@ struct Settings {
     quint16 port = 7772;
     QHostAddress address{QHostAddress::Any};
     bool hints = true;
+    game::ComputerLevel level = game::ComputerLevel::Classic; // every computer seat's level
 };
 
 struct OptionRow {

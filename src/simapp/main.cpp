@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: rimbalo-sim [--games N] [--seed S] [--seats 2..4] [--team] [--target N] [--tiles N] [--check]\n"
-    "                   [--levels classic|expert,classic|expert[,...]]\n";
+    "                   [--levels L,L[,L,L]]   (L: beginner, classic, strong, expert or master)\n";
 
 int usage(const char* message) {
     std::fprintf(stderr, "%s\n%s", message, kUsage);
@@ -30,7 +30,8 @@ int help() {
                 "  --team        a team game (all four seats)\n"
                 "  --target N    the score that ends a game, %d to %d (%d)\n"
                 "  --tiles N     tiles dealt to each seat, %d to %d (%d)\n"
-                "  --levels L,L  each seat's player from seat 1 on: classic or expert (classic)\n"
+                "  --levels L,L  each seat's player from seat 1 on, no more than the seats that play:\n"
+                "                beginner, classic, strong, expert or master (classic)\n"
                 "  --check       checks every tile and the board after every step\n"
                 "Exit status: 0; 1 when a game stalled or a check failed; 2 for a bad option.\n",
                 kUsage, d.games, static_cast<unsigned>(d.seed), d.seats, protocol::kTargetRange.low,
@@ -39,8 +40,9 @@ int help() {
     return 0;
 }
 
-// "L1,L2[,L3,L4]": the level of each seat from seat 1 on; the seats not named stay classic.
-bool readLevels(int argc, char** argv, int& i, sim::SimOptions& options) {
+// "L1,L2[,L3,L4]": the level of each seat from seat 1 on; the seats not named stay classic. Sets
+// `named` to the number of levels given.
+bool readLevels(int argc, char** argv, int& i, sim::SimOptions& options, int& named) {
     if (i + 1 >= argc) return false;
     const std::string text = argv[++i];
     std::size_t start = 0;
@@ -49,12 +51,10 @@ bool readLevels(int argc, char** argv, int& i, sim::SimOptions& options) {
         const std::string word =
             text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         if (seat > 4) return false;
-        if (word == "classic")
-            options.levels[static_cast<std::size_t>(seat)] = game::ComputerLevel::Classic;
-        else if (word == "expert")
-            options.levels[static_cast<std::size_t>(seat)] = game::ComputerLevel::Expert;
-        else
-            return false;
+        const auto level = game::computerLevelNamed(word);
+        if (!level) return false;
+        options.levels[static_cast<std::size_t>(seat)] = *level;
+        named = seat;
         if (comma == std::string::npos) return seat >= 2;
         start = comma + 1;
     }
@@ -72,6 +72,7 @@ bool readNumber(int argc, char** argv, int& i, int low, int high, int& value) {
 
 int main(int argc, char** argv) {
     sim::SimOptions options;
+    int levelsNamed = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help") return help();
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
         else if (arg == "--seats")
             ok = readNumber(argc, argv, i, 2, 4, options.seats);
         else if (arg == "--levels")
-            ok = readLevels(argc, argv, i, options), options.levelsGiven = true;
+            ok = readLevels(argc, argv, i, options, levelsNamed), options.levelsGiven = true;
         else if (arg == "--check")
             options.check = true;
         else if (arg == "--team")
@@ -105,12 +106,16 @@ int main(int argc, char** argv) {
             return usage(("unknown option " + arg).c_str());
         if (!ok) return usage(("bad or missing value for " + arg).c_str());
     }
+    const int playing = options.team ? 4 : options.seats;
+    if (levelsNamed > playing)
+        return usage(("--levels names " + std::to_string(levelsNamed) + " levels but only " +
+                      std::to_string(playing) + " seats play (see --seats)")
+                         .c_str());
     sim::Simulator simulator(options);
     const sim::SimReport report = simulator.run();
     std::fputs(sim::Simulator::format(options, report, false).c_str(), stdout);
     std::fflush(stdout);
     // Timing varies from run to run, so it goes to stderr: equal seeds give equal standard output.
-    std::fprintf(stderr, "%.3f s, %.1f games per second\n", report.seconds,
-                 report.seconds > 0 ? report.games / report.seconds : 0.0);
+    std::fputs(sim::Simulator::timing(options, report).c_str(), stderr);
     return report.stalledGames > 0 || report.faults > 0 ? 1 : 0;
 }

@@ -5,7 +5,9 @@
 #include "rules/boardcheck.h"
 #include "rules/scoring.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <map>
 
@@ -47,6 +49,7 @@ public:
             if (const auto m = protocol::decode<protocol::toclient::EndRound>(c.args)) {
                 lastRound_ = *m;
                 if (m->winner != 0) ++report_.roundsGoneOut;
+                if (game::isSeat(m->winner)) ++report_.seatOut[static_cast<std::size_t>(m->winner)];
             }
         } else if (c.word == words::winner) {
             if (const auto m = protocol::decode<protocol::toclient::Winner>(c.args)) winner_ = m->name;
@@ -73,8 +76,8 @@ private:
     bool inTurn_ = false, placed_ = false, undone_ = false, clock_ = false, accepted_ = false;
 };
 
-const char* levelName(game::ComputerLevel level) {
-    return level == game::ComputerLevel::Expert ? "expert" : "classic";
+int playingSeats(const SimOptions& options) {
+    return options.team ? 4 : options.seats;
 }
 
 std::string seatName(int seat) {
@@ -140,7 +143,7 @@ SimReport Simulator::run() {
     seatPlayers(server, options_.seats);
     for (int seat = 1; seat <= 4; ++seat)
         server.setComputerLevel(seat, options_.levels[static_cast<std::size_t>(seat)]);
-    for (int game = 0; game < options_.games; ++game)
+    for (int game = 0; game < options_.games && report.stalledGames == 0; ++game)
         playGame(server, report);
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     return report;
@@ -161,10 +164,20 @@ void Simulator::playGame(game::Game& server, SimReport& report) {
     };
     startComputerGame(server, options_, observe);
     server.takeOutbox();
-    // A game ends within a few hundred turns; the bound only guards against a server that stalls.
-    constexpr long long kMostSteps = 2'000'000;
-    for (long long steps = 0; server.gamestarted() && steps < kMostSteps && step(server); ++steps)
+    // A round ends within a few hundred steps; the bound only guards against a game that stalls.
+    long long roundSteps = 0;
+    for (long long rounds = report.rounds; server.gamestarted() && roundSteps < options_.stepLimit;) {
+        // A step that runs the computer's delay is that seat's thinking.
+        const int thinker = server.computertimerActive() ? server.currentplayer() : 0;
+        const auto before = std::chrono::steady_clock::now();
+        if (!step(server)) break;
+        if (game::isSeat(thinker))
+            report.seatThinking[static_cast<std::size_t>(thinker)] +=
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count();
         observe();
+        roundSteps = rounds == report.rounds ? roundSteps + 1 : 0;
+        rounds = report.rounds;
+    }
     tally.closeTurn();
     server.setSendObserver({});
     if (server.gamestarted()) {
@@ -190,7 +203,7 @@ std::string Simulator::format(const SimOptions& options, const SimReport& r, boo
     };
     add("games %d  seats %d  seed %u  target %d  tiles %d%s\n", r.games, options.seats, options.seed,
         options.target, options.tiles, options.team ? "  team" : "");
-    const int seats = options.team ? 4 : options.seats;
+    const int seats = playingSeats(options);
     const double games = r.games > 0 ? r.games : 1;
     for (int seat = 1; seat <= seats; ++seat)
         add("seat %d: won %d  mean final score %.1f\n", seat, r.wins[static_cast<std::size_t>(seat)],
@@ -205,11 +218,14 @@ std::string Simulator::format(const SimOptions& options, const SimReport& r, boo
     if (options.levelsGiven) {
         for (int seat = 1; seat <= seats; ++seat) {
             const auto i = static_cast<std::size_t>(seat);
-            add("seat %d (%s): won %.1f%%  mean points per turn %.2f\n", seat, levelName(options.levels[i]),
-                100.0 * r.wins[i] / games,
+            const Interval in = winInterval(r.wins[i], r.games);
+            add("seat %d (%s): won %.1f%% [%.1f, %.1f]  mean points per turn %.2f  went out %lld\n", seat,
+                std::string(game::computerLevelName(options.levels[i])).c_str(), 100.0 * r.wins[i] / games,
+                in.low, in.high,
                 r.seatTurns[i] > 0
                     ? static_cast<double>(r.seatPoints[i]) / static_cast<double>(r.seatTurns[i])
-                    : 0.0);
+                    : 0.0,
+                r.seatOut[i]);
         }
         add("rounds won by going out %.1f%%  by a dry pool %.1f%%\n",
             100.0 * static_cast<double>(r.roundsGoneOut) / rounds,
@@ -220,9 +236,36 @@ std::string Simulator::format(const SimOptions& options, const SimReport& r, boo
         if (r.faults > 0) out += "first fault: " + r.firstFault + "\n";
     }
     if (r.stalledGames > 0) add("stalled games %lld\n", r.stalledGames);
-    if (withTiming)
-        add("%.3f s, %.1f games per second\n", r.seconds, r.seconds > 0 ? r.games / r.seconds : 0.0);
+    if (withTiming) out += timing(options, r);
     return out;
+}
+
+std::string Simulator::timing(const SimOptions& options, const SimReport& r) {
+    std::string out;
+    char line[160];
+    std::snprintf(line, sizeof line, "%.3f s, %.1f games per second\n", r.seconds,
+                  r.seconds > 0 ? r.games / r.seconds : 0.0);
+    out += line;
+    if (!options.levelsGiven) return out;
+    for (int seat = 1; seat <= playingSeats(options); ++seat) {
+        const auto i = static_cast<std::size_t>(seat);
+        std::snprintf(line, sizeof line, "seat %d (%s): mean thinking time per turn %.3f ms\n", seat,
+                      std::string(game::computerLevelName(options.levels[i])).c_str(),
+                      r.seatTurns[i] > 0 ? 1000.0 * r.seatThinking[i] / static_cast<double>(r.seatTurns[i])
+                                         : 0.0);
+        out += line;
+    }
+    return out;
+}
+
+Interval winInterval(long long wins, long long games) {
+    if (games <= 0) return {0, 100};
+    constexpr double z = 1.959964; // the normal quantile of 97.5 %
+    const double n = static_cast<double>(games);
+    const double p = static_cast<double>(wins) / n;
+    const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
+    const double half = z / (1 + z * z / n) * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n));
+    return {100.0 * std::max(0.0, centre - half), 100.0 * std::min(1.0, centre + half)};
 }
 
 } // namespace sim

@@ -29,6 +29,9 @@ struct SimOptions {
     std::array<game::ComputerLevel, 5> levels{}; // by seat: Classic unless set
     bool levelsGiven = false;                    // the report then tells the levels apart
     bool check = false;                          // checks the tiles and the board after every step
+    // Steps one round may take before the game counts as stalled (a round takes a few hundred); the run
+    // stops at the first stalled game, so a fault that keeps the game going shows at once.
+    long long stepLimit = 100'000;
 };
 
 struct SimReport {
@@ -44,11 +47,20 @@ struct SimReport {
     std::array<long long, 5> seatTurns{};  // turns played, by seat
     std::array<long long, 5> seatPoints{}; // value of the turns accepted at finish, by seat
     long long roundsGoneOut = 0;           // rounds a seat won by going out (not a dry pool)
+    std::array<long long, 5> seatOut{};    // rounds the seat went out, by seat
+    std::array<double, 5> seatThinking{};  // seconds of the computer's turns, by seat (varies by run)
     long long checkedSteps = 0;            // steps after which the tiles and the board were checked
     long long faults = 0;                  // checks that found a fault (should stay 0)
     std::string firstFault;
     double seconds = 0; // wall time of the run
 };
+
+// The 95 % (Wilson score) interval of a share `wins` of `games`, in per cent.
+struct Interval {
+    double low = 0;
+    double high = 0;
+};
+Interval winInterval(long long wins, long long games);
 
 // What is wrong with the game's tiles, or empty when nothing is: every tile code 1..53 is somewhere
 // exactly twice (the pool still to be drawn, a rack, the board), and the committed board passes the
@@ -75,8 +87,10 @@ public:
 
     SimReport run();
 
-    // The report as text; the timing line only when asked, so that equal seeds give equal text.
+    // The report as text; the timing lines only when asked, so that equal seeds give equal text.
     static std::string format(const SimOptions& options, const SimReport& report, bool withTiming);
+    // What varies from run to run: the run's time and each seat's mean thinking time per turn.
+    static std::string timing(const SimOptions& options, const SimReport& report);
 
 private:
     void playGame(game::Game& server, SimReport& report);

@@ -120,7 +120,10 @@ int runSolve(std::istream& in, std::ostream& out, std::ostream& err) {
         err << "rimbalo-solve: " << problem << '\n';
         return kBadInput;
     }
-    const auto found = game::solveTiles(*position.board, *position.rack, *position.opened);
+    // A position asked about on its own is searched to the end, however long that takes; only a
+    // seat's turn at the table has a bound on the search.
+    const auto found = game::solveTiles(*position.board, *position.rack, *position.opened, game::Walk::Both,
+                                        game::kNoStageBound);
     if (!found) {
         err << "rimbalo-solve: the board tiles cannot all stand in valid sets\n";
         return kBadInput;

@@ -4,6 +4,7 @@
 #include "updown.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -83,10 +84,15 @@ Tgamestart::Tgamestart(QWidget* parent)
     tp_->setChecked(true);
     tg_ = checkBox(QStringLiteral("checkbox_tg"), QStringLiteral("Team Game"), this,
                    QRect(fieldX - 10, 180, 120, 22));
-    expert_ = checkBox(QStringLiteral("checkbox_expert"), QStringLiteral("Expert Computer Players"), this,
-                       QRect(labelX, 206, 220, 22));
-    expert_->setToolTip(
-        QStringLiteral("The computer seats look for the best lay-down, rearranging the board"));
+    makeLabel(QStringLiteral("label_level"), QStringLiteral("Computer Level:"))
+        ->setGeometry(labelX, 206, 140, 22);
+    level_ = new QComboBox(this);
+    level_->setObjectName(QStringLiteral("combo_level"));
+    level_->setGeometry(fieldX, 206, 100, 22);
+    for (const std::string_view name : protocol::kComputerLevels)
+        level_->addItem(levelTitle(name));
+    level_->setCurrentIndex(protocol::kClassicLevel);
+    level_->setToolTip(QStringLiteral("How well the computer seats play, from Beginner to Master"));
 
     auto* startButton = new ImageButton(QStringLiteral("button_start"), QStringLiteral("Start"), this);
     startButton->setBaseColour(QColor(46, 140, 70));
@@ -100,7 +106,7 @@ Tgamestart::Tgamestart(QWidget* parent)
     for (UpDown* u : {up1_, up2_, up3_, up4_})
         connect(u, &UpDown::changed, this, changed);
     connect(tp_, &QCheckBox::toggled, this, changed);
-    connect(expert_, &QCheckBox::toggled, this, changed);
+    connect(level_, &QComboBox::currentIndexChanged, this, changed);
     // A team game seats the computer in every empty seat: the count has no say there.
     connect(tg_, &QCheckBox::toggled, this, [this](bool team) {
         opponents_->setEnabled(!team);
@@ -109,13 +115,13 @@ Tgamestart::Tgamestart(QWidget* parent)
 }
 
 Tgamestart::Options Tgamestart::options() const {
-    return {up1_->position(), up2_->position(), up3_->position(),    tp_->isChecked(),
-            tg_->isChecked(), up4_->position(), expert_->isChecked()};
+    return {up1_->position(), up2_->position(), up3_->position(),      tp_->isChecked(),
+            tg_->isChecked(), up4_->position(), level_->currentIndex()};
 }
 
 void Tgamestart::restore(std::optional<int> playtoscore, std::optional<int> creationtime,
                          std::optional<int> tiles, bool timepenalty, std::optional<int> opponents,
-                         bool expert) {
+                         int level) {
     if (playtoscore) up1_->setPosition(*playtoscore);
     if (opponents && *opponents >= 0 && *opponents <= 3) {
         chosenOpponents_ = *opponents;
@@ -126,8 +132,8 @@ void Tgamestart::restore(std::optional<int> playtoscore, std::optional<int> crea
     {
         const QSignalBlocker quiet(tp_);
         tp_->setChecked(timepenalty);
-        const QSignalBlocker quietToo(expert_);
-        expert_->setChecked(expert);
+        const QSignalBlocker quietToo(level_);
+        setLevel(level);
     }
     emit optionsChanged(options());
 }
@@ -140,8 +146,14 @@ void Tgamestart::setSeatTwoHeld(bool held) {
     emit optionsChanged(options());
 }
 
-void Tgamestart::setExpert(bool expert) {
-    expert_->setChecked(expert);
+void Tgamestart::setLevel(int level) {
+    if (level >= 0 && level < level_->count()) level_->setCurrentIndex(level);
+}
+
+QString levelTitle(std::string_view name) {
+    QString title = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    if (!title.isEmpty()) title[0] = title[0].toUpper();
+    return title;
 }
 
 void Tgamestart::start() {

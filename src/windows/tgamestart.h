@@ -6,8 +6,10 @@
 #include "protocol/facts.h"
 
 #include <optional>
+#include <string_view>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace windows {
@@ -30,20 +32,21 @@ public:
         // not sent to anyone): 0 when a person holds seat 2 and nobody else is wanted; the computer
         // plays an empty seat 2 in any case.
         int opponents = 0;
-        // The computer seats play the best lay-down they can find instead of the classic search.
-        bool expert = false;
+        // How well the computer seats play: a place in protocol::kComputerLevels (Classic unless chosen).
+        int level = protocol::kClassicLevel;
     };
     Options options() const;
     // Restores the remembered values; a number the arrows cannot reach leaves its field unchanged.
     void restore(std::optional<int> playtoscore, std::optional<int> creationtime, std::optional<int> tiles,
-                 bool timepenalty, std::optional<int> opponents = std::nullopt, bool expert = false);
+                 bool timepenalty, std::optional<int> opponents = std::nullopt,
+                 int level = protocol::kClassicLevel);
     // Whether a person holds seat 2: only then may the game have no computer opponent at all. The
     // number shown is the host's choice, raised to 1 while the computer has to play seat 2.
     void setSeatTwoHeld(bool held);
     // The number of computer opponents as the host chose it (what the settings keep).
     int chosenOpponents() const { return chosenOpponents_; }
-    // Ticks or clears "Expert Computer Players" (the main window's menu makes the same choice).
-    void setExpert(bool expert);
+    // Shows a level (a place in protocol::kComputerLevels; the main window's menu makes the same choice).
+    void setLevel(int level);
     // Start pressed: asks the owner to start a game with the options shown, and hides.
     void start();
 
@@ -55,7 +58,7 @@ signals:
 private:
     QCheckBox* tp_;
     QCheckBox* tg_;
-    QCheckBox* expert_;
+    QComboBox* level_;
     QLineEdit* playtoscore_;
     QLineEdit* creationtime_;
     QLineEdit* tiles_;
@@ -67,6 +70,9 @@ private:
     int chosenOpponents_ = 0; // the host's own choice, before the floor for an empty seat 2
     bool seatTwoHeld_ = false;
 };
+
+// A level's name as the dialog and the menus show it: "beginner" -> "Beginner".
+QString levelTitle(std::string_view name);
 
 } // namespace windows
 

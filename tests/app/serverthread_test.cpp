@@ -166,10 +166,11 @@ TEST(ServerThread, TheWindowGoesFromSoloToHostingAndClosesWithTheServerRunning) 
 TEST(ServerThread, TheHostsComputerOpponentsTakeTheEmptySeats) {
     testing_app::SoloHost h;
     EXPECT_EQ(h.server.computerOpponents(), 1) << "as before: seat 2 alone";
-    EXPECT_FALSE(h.server.expertComputers()) << "as before: the classic player";
-    h.gamestart.restore(std::nullopt, std::nullopt, std::nullopt, true, 3, true);
+    EXPECT_EQ(h.server.computerLevel(), protocol::kClassicLevel) << "as before: the classic player";
+    h.gamestart.restore(std::nullopt, std::nullopt, std::nullopt, true, 3,
+                        protocol::computerLevelIndex("master"));
     EXPECT_EQ(h.server.computerOpponents(), 3);
-    EXPECT_TRUE(h.server.expertComputers());
+    EXPECT_EQ(h.server.computerLevel(), protocol::computerLevelIndex("master"));
     ASSERT_TRUE(h.playSolo());
     h.gamestart.start();
     for (const char* seat : {"label_cards2", "label_cards3", "label_cards4"})

@@ -12,6 +12,7 @@
 #include "windows/tgamestart.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QMenu>
 
 using namespace testing_client;
@@ -196,11 +197,13 @@ TEST(HostOptions, AllowHintsAndTheComputerLevelAreTheHostsAndKeptInTheSettings) 
     h.tchat.attachWindows({.gamestart = &dialog});
     QSignalSpy hints(&h.tchat, &client::Tchat::hintsAllowedChanged);
     QSignalSpy level(&h.tchat, &client::Tchat::computerLevelChanged);
-    for (const char* item : {"AllowHints1", "LevelClassic1", "LevelExpert1"})
+    const auto items = {"AllowHints1",  "LevelBeginner1", "LevelClassic1",
+                        "LevelStrong1", "LevelExpert1",   "LevelMaster1"};
+    for (const char* item : items)
         EXPECT_FALSE(h.action(item)->isEnabled()) << item << ": nobody hosts yet";
     h.becomeHost();
     h.login(1);
-    for (const char* item : {"AllowHints1", "LevelClassic1", "LevelExpert1"})
+    for (const char* item : items)
         EXPECT_TRUE(h.action(item)->isEnabled()) << item;
 
     EXPECT_TRUE(h.tchat.hintsAllowed());
@@ -209,14 +212,22 @@ TEST(HostOptions, AllowHintsAndTheComputerLevelAreTheHostsAndKeptInTheSettings) 
     ASSERT_EQ(hints.size(), 1);
     EXPECT_EQ(hints.last().at(0).toBool(), false);
 
-    // The menu's level and the dialog's box are one choice.
+    // The menu's level and the dialog's list are one choice, every level in both.
+    const int expert = protocol::computerLevelIndex("expert");
     h.action("LevelExpert1")->trigger();
-    EXPECT_TRUE(dialog.options().expert);
+    EXPECT_EQ(dialog.options().level, expert);
     ASSERT_FALSE(level.isEmpty());
-    EXPECT_TRUE(level.last().at(0).toBool());
-    dialog.setExpert(false);
+    EXPECT_EQ(level.last().at(0).toInt(), expert);
+    auto* list = dialog.findChild<QComboBox*>(QStringLiteral("combo_level"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 5);
+    EXPECT_EQ(list->itemText(0), QStringLiteral("Beginner"));
+    list->setCurrentIndex(4);
+    EXPECT_TRUE(h.action("LevelMaster1")->isChecked());
+    EXPECT_EQ(level.last().at(0).toInt(), 4);
+    dialog.setLevel(protocol::kClassicLevel);
     EXPECT_TRUE(h.action("LevelClassic1")->isChecked());
-    EXPECT_FALSE(level.last().at(0).toBool());
+    EXPECT_EQ(level.last().at(0).toInt(), protocol::kClassicLevel);
 
     // Both are written to the settings file, and read back from it at the next login.
     h.action("LevelExpert1")->trigger();

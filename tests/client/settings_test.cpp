@@ -118,7 +118,7 @@ TEST(Settings, OnlyTheExactLowerCaseTextsCount) {
                          "ComputerOpponents=3\nComputerLevel=expert\n");
     off.login(1);
     EXPECT_EQ(off.dialog.options().opponents, 3);
-    EXPECT_TRUE(off.dialog.options().expert);
+    EXPECT_EQ(off.dialog.options().level, protocol::computerLevelIndex("expert")) << "as older files name it";
     EXPECT_FALSE(off.action("PlaySounds1")->isChecked());
     EXPECT_FALSE(off.dialog.options().timepenalty);
     EXPECT_TRUE(down(off, "button_bysuit"));
@@ -314,7 +314,7 @@ TEST(Settings, TheGameStartDialogsStartSavesItsValues) {
     h.becomeHost();
     h.login(1);
     h.tchat.startGame();
-    h.dialog.restore(1200, 30, 21, false, 2, true);
+    h.dialog.restore(1200, 30, 21, false, 2, protocol::computerLevelIndex("strong"));
     h.dialog.start();
     const client::IniFile ini = readIni(h.ini());
     EXPECT_EQ(ini.value("rimbalo", "Playtoscore").value_or(""), "1200");
@@ -322,7 +322,7 @@ TEST(Settings, TheGameStartDialogsStartSavesItsValues) {
     EXPECT_EQ(ini.value("rimbalo", "Tilestostart").value_or(""), "21");
     EXPECT_EQ(ini.value("rimbalo", "Timepenalty").value_or(""), "f");
     EXPECT_EQ(ini.value("rimbalo", "ComputerOpponents").value_or(""), "2");
-    EXPECT_EQ(ini.value("rimbalo", "ComputerLevel").value_or(""), "expert");
+    EXPECT_EQ(ini.value("rimbalo", "ComputerLevel").value_or(""), "strong");
     // The computer opponents are the host's own choice: the command is the same as ever.
     EXPECT_EQ(h.sent.back(), "CMD_startgame+Ann+1200+30+f+f+21+" + E);
 }

@@ -137,10 +137,11 @@ SoloGame::SoloGame(int opponents, bool expert, int target, quint32 seed)
     // The host's own choices reach its server as the program wires them.
     QObject::connect(&window_, &client::Tchat::computerOpponentsChanged, &server_,
                      [this](int count) { server_.game().setComputerOpponents(count); });
-    QObject::connect(&window_, &client::Tchat::computerLevelChanged, &server_, [this](bool expertLevel) {
+    QObject::connect(&window_, &client::Tchat::computerLevelChanged, &server_, [this](int level) {
+        const auto chosen =
+            game::computerLevelNamed(protocol::kComputerLevels[static_cast<std::size_t>(level)]);
         for (int seat = 1; seat <= game::kSeats; ++seat)
-            server_.game().setComputerLevel(seat, expertLevel ? game::ComputerLevel::Expert
-                                                              : game::ComputerLevel::Classic);
+            server_.game().setComputerLevel(seat, chosen.value_or(game::ComputerLevel::Classic));
     });
     QObject::connect(&window_, &client::Tchat::gameRecorded, &server_,
                      [this](const QString& winner) { record_.recorded = winner; });
@@ -217,7 +218,8 @@ bool SoloGame::start() {
     }
     if (!settle([this] { return window_.state().loggedin && window_.state().myslot == 1; }, "the login"))
         return false;
-    gamestart_.restore(target_, std::nullopt, std::nullopt, true, opponents_, expert_);
+    gamestart_.restore(target_, std::nullopt, std::nullopt, true, opponents_,
+                       expert_ ? protocol::computerLevelIndex("expert") : protocol::kClassicLevel);
     auto* open = window_.findChild<QAbstractButton*>(QStringLiteral("button_start"));
     if (!open || !open->isVisible()) {
         ADD_FAILURE() << "no Start button to press";

@@ -1,4 +1,5 @@
 #include "game/layout.h"
+#include "game/solver.h"
 #include "rules/boardcheck.h"
 #include "rummypositions.h"
 #include "tilecodes.h"
@@ -198,6 +199,40 @@ TEST(Layout, MovesAreRefusedAsTheRefereeRefusesThem) {
     EXPECT_TRUE(game::applyMove(board, rack, place));
     EXPECT_EQ(board.at(4, 1), Black(1));
     EXPECT_EQ(rack.cells[5], 0);
+}
+
+} // namespace
+
+namespace {
+
+// The slowest turns a computer seat can face: a 59-tile rack on an empty board, a 40-tile rack on a
+// half-full one. Where the search stops at its bound the turn must still play out through the
+// referee, lay no more than the exact search would, and be worth laying.
+TEST(Layout, TurnsStoppedAtTheSearchBoundStillPlayOut) {
+    std::mt19937 rng(5940);
+    int cut = 0;
+    for (int round = 0; round < 200 && cut < 4; ++round) {
+        const auto p = rummypositions::randomPosition(rng, round % 2 ? 0 : 40, round % 2 ? 59 : 40);
+        const auto start = game::arrange(rules::Board{}, p.boardSets);
+        ASSERT_TRUE(start.has_value());
+        const rules::Rack rack = rackOf(p.rack, rng);
+        const bool opened = round % 4 < 2;
+        const auto turn = game::planTurn(*start, rack, opened);
+        ASSERT_TRUE(turn.has_value());
+        if (!turn->cut) continue;
+        ++cut;
+        if (turn->draw) { // stopped before it found a lay-down worth making
+            EXPECT_TRUE(turn->moves.empty());
+            EXPECT_EQ(turn->board, *start);
+            continue;
+        }
+        expectPlaysOut(*start, rack, *turn);
+        EXPECT_TRUE(opened || turn->value >= 30);
+        const auto exact = game::solve(p.boardSets, p.rack, opened, game::kNoStageBound);
+        ASSERT_TRUE(exact.has_value());
+        EXPECT_LE(turn->value * 128 + turn->tiles, exact->value * 128 + exact->tiles);
+    }
+    EXPECT_EQ(cut, 4);
 }
 
 } // namespace

@@ -180,7 +180,7 @@ TEST(Solver, EqualsExhaustiveSearchOnRandomSmallPositions) {
         const int truth = Exhaustive::solve(p.board, p.rack);
         // Each way of walking the numbers on its own, and both by turns, must find the best.
         const auto walk = std::array{game::Walk::Both, game::Walk::Up, game::Walk::Down}[round % 3];
-        const auto found = game::solveTiles(p.board, p.rack, opened, walk);
+        const auto found = game::solveTiles(p.board, p.rack, opened, walk, game::kNoStageBound);
         SCOPED_TRACE(::testing::PrintToString(p.board) + " rack " + ::testing::PrintToString(p.rack));
         const int value = truth / 128;
         const int tiles = truth % 128;
@@ -228,7 +228,7 @@ TEST(Solver, AnswersOnCrowdedBoardsAreConsistent) {
         ASSERT_TRUE(loose.has_value());
         EXPECT_EQ(found->value, loose->value);
         EXPECT_EQ(found->tiles, loose->tiles);
-        const auto down = game::solveTiles(board, p.rack, opened, game::Walk::Down);
+        const auto down = game::solveTiles(board, p.rack, opened, game::Walk::Down, game::kNoStageBound);
         ASSERT_TRUE(down.has_value());
         expectConsistent(*down, board, p.rack);
         EXPECT_EQ(down->value, loose->value);
@@ -290,6 +290,44 @@ TEST(Solver, RejectsTilesNoGameCanHold) {
     const auto mended = game::solveTiles({Green(1), Green(2)}, {Green(3)}, true);
     ASSERT_TRUE(mended.has_value());
     EXPECT_EQ(mended->value, 3);
+}
+
+} // namespace
+
+namespace {
+
+// Huge racks make the search long; at its stage bound it lays the best it had found by then.
+// That must still be a consistent lay-down worth making, never better than the exact answer,
+// the same on every call, and where the bound was not reached it must be the exact answer.
+TEST(Solver, ASearchStoppedAtItsBoundLaysTheBestItHadFound) {
+    std::mt19937 rng(59);
+    int cut = 0;
+    for (int round = 0; round < 40; ++round) {
+        const auto p = rummypositions::randomPosition(rng, round % 2 ? 0 : 40, round % 2 ? 59 : 40);
+        std::vector<int> board;
+        for (const auto& set : p.boardSets)
+            board.insert(board.end(), set.begin(), set.end());
+        const bool opened = round % 4 < 2;
+        SCOPED_TRACE("round " + std::to_string(round));
+        const auto bounded = game::solve(p.boardSets, p.rack, opened, 3000);
+        const auto exact = game::solve(p.boardSets, p.rack, opened, game::kNoStageBound);
+        ASSERT_TRUE(bounded.has_value());
+        ASSERT_TRUE(exact.has_value());
+        EXPECT_FALSE(exact->cut);
+        expectConsistent(*bounded, board, p.rack);
+        EXPECT_TRUE(bounded->draw || opened || bounded->value >= 30);
+        if (!bounded->cut) {
+            EXPECT_EQ(bounded->value, exact->value);
+            EXPECT_EQ(bounded->tiles, exact->tiles);
+            continue;
+        }
+        ++cut;
+        EXPECT_LE(bounded->value * 128 + bounded->tiles, exact->value * 128 + exact->tiles);
+        const auto again = game::solve(p.boardSets, p.rack, opened, 3000);
+        ASSERT_TRUE(again.has_value());
+        EXPECT_EQ(again->sets, bounded->sets);
+    }
+    EXPECT_GT(cut, 5); // the bound must really have been reached
 }
 
 } // namespace

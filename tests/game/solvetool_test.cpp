@@ -1,8 +1,12 @@
 #include "solvetool.h"
 
+#include "game/solver.h"
+#include "rummypositions.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -113,6 +117,34 @@ TEST(SolveTool, EndlessOrHugeInputIsRefusedAfterABoundedReadAndQuotedShort) {
         EXPECT_LT(result.err.size(), 100U) << result.err;
         EXPECT_NE(result.err.find("...\""), std::string::npos) << result.err;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A seat's turn stops its search at a bound; the tool asked about one position searches to the end.
+// On a 59-tile rack where the bound costs the seat something, the tool still prints the best.
+TEST(SolveTool, SearchesHugeRacksToTheEnd) {
+    std::mt19937 rng(59);
+    for (int round = 0; round < 2000; ++round) {
+        const auto p = rummypositions::randomPosition(rng, 0, 59);
+        const auto bounded = game::solveTiles({}, p.rack, true);
+        if (!bounded || !bounded->cut) continue;
+        const auto exact = game::solveTiles({}, p.rack, true, game::Walk::Both, game::kNoStageBound);
+        ASSERT_TRUE(exact.has_value());
+        if (exact->value * 128 + exact->tiles == bounded->value * 128 + bounded->tiles) continue;
+        std::string input = "board:\nrack:";
+        for (int code : p.rack)
+            input += " " + std::to_string(code);
+        input += "\nopened: yes\n";
+        const auto result = runTool(input);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out.substr(0, result.out.find('\n')),
+                  "value " + std::to_string(exact->value) + " tiles " + std::to_string(exact->tiles));
+        return;
+    }
+    FAIL() << "no rack where the bound costs anything";
 }
 
 } // namespace

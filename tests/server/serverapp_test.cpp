@@ -124,6 +124,9 @@ TEST(ServerApp, BadOptionsExitWithTwoAndABusyPortWithSixtyNine) {
     EXPECT_EQ(runToEnd({"--port", "70000"}).code, 2);
     EXPECT_EQ(runToEnd({"--port", "12x"}).code, 2);
     EXPECT_EQ(runToEnd({"stray"}).code, 2);
+    const Outcome badLevel = runToEnd({"--level", "grandmaster", "--port", "0"});
+    EXPECT_EQ(badLevel.code, 2);
+    EXPECT_TRUE(badLevel.err.contains("grandmaster")) << badLevel.err.toStdString();
     const Outcome badAddress = runToEnd({"--bind", "300.1.2.3", "--port", "0"});
     EXPECT_EQ(badAddress.code, 2);
     EXPECT_TRUE(badAddress.err.contains("300.1.2.3")) << badAddress.err.toStdString();
@@ -150,7 +153,7 @@ TEST(ServerApp, HelpAndVersionGoToStandardOutput) {
     ASSERT_TRUE(p.waitForFinished(kWaitMs));
     EXPECT_EQ(p.exitCode(), 0);
     const QString help = QString::fromUtf8(p.readAllStandardOutput());
-    for (const char* option : {"--port", "--bind", "--no-hints", "--config", "--version"})
+    for (const char* option : {"--port", "--bind", "--no-hints", "--level", "--config", "--version"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << help.toStdString();
     // --help lists --help-all: it prints the same help rather than starting a server.
     EXPECT_TRUE(help.contains("--help-all"));
@@ -243,11 +246,11 @@ void expectHintsOffAtLogin(quint16 port) {
 
 } // namespace
 
-// Started with --no-hints it tells every player that hints are off.
+// Started with --no-hints it tells every player that hints are off; its computer level is in its log.
 TEST(ServerApp, NoHintsIsToldAtLogin) {
     ServerProcess server;
-    ASSERT_TRUE(server.start({"--no-hints"}));
-    EXPECT_TRUE(server.output.contains(", hints off"));
+    ASSERT_TRUE(server.start({"--no-hints", "--level", "master"}));
+    EXPECT_TRUE(server.output.contains(", hints off, computer level master")) << server.output.toStdString();
     expectHintsOffAtLogin(server.port);
     server.p.terminate();
     EXPECT_TRUE(server.p.waitForFinished(kWaitMs));

@@ -120,3 +120,98 @@ TEST(Simulator, TheCheckFindsATileHeldThreeTimes) {
     rack.cells[static_cast<std::size_t>(cell)] = rules::kJoker; // a third joker
     EXPECT_EQ(sim::tileFault(server), "tile code 53 found 3 times");
 }
+
+TEST(Simulator, AGameThatDoesNotEndStopsTheRunAtOnce) {
+    // A round cut after a handful of steps stands for a game that never ends: the run must give up on it
+    // after the bound and not go on to the other games.
+    sim::SimOptions options;
+    options.games = 1'000;
+    options.stepLimit = 5;
+    const sim::SimReport report = sim::Simulator(options).run();
+    EXPECT_EQ(report.stalledGames, 1);
+    EXPECT_EQ(report.games, 0);
+    EXPECT_LE(report.turns, 10);
+    EXPECT_NE(sim::Simulator::format(options, report, false).find("stalled games 1"), std::string::npos);
+}
+
+namespace {
+
+// Plays `games` two-seat games at `level` against itself and counts the steps after which a tile that
+// stood on the committed board before the step stands in another cell (or is gone).
+long long boardTilesMoved(game::ComputerLevel level, int games) {
+    sim::SimOptions options;
+    options.games = games;
+    options.seats = 2;
+    options.levels = {game::ComputerLevel::Classic, level, level};
+    options.levelsGiven = true;
+    options.seed = 5;
+    long long moved = 0;
+    rules::Board before;
+    int drawn = 0;
+    sim::Simulator simulator(options);
+    simulator.setStepObserver([&](const game::Game& g) {
+        // Within a round the pool is only drawn from and the committed board only grows; a new deal
+        // (a new round or game) starts afresh.
+        const rules::Board& now = g.turnboard();
+        const bool sameRound = g.pool().poolnext >= drawn && now.list().size() >= before.list().size();
+        bool kept = true;
+        for (const rules::BoardItem& item : before.list())
+            kept = kept && now.at(item.column, item.row) == item.tile;
+        if (sameRound && !kept) ++moved;
+        before = now;
+        drawn = g.pool().poolnext;
+    });
+    EXPECT_EQ(simulator.run().games, games);
+    return moved;
+}
+
+} // namespace
+
+TEST(Simulator, ABeginnerNeverMovesATileOnTheBoard) {
+    EXPECT_EQ(boardTilesMoved(game::ComputerLevel::Beginner, 20), 0);
+    EXPECT_GT(boardTilesMoved(game::ComputerLevel::Classic, 20), 0) << "the classic player does";
+}
+
+TEST(Simulator, TheNewLevelsKeepEveryTileAndOnlyValidCommittedBoards) {
+    using game::ComputerLevel;
+    // Each new level against itself and against its neighbours, in two, three and four seats.
+    const std::array<ComputerLevel, 5> tables[] = {
+        {ComputerLevel::Classic, ComputerLevel::Beginner, ComputerLevel::Beginner, ComputerLevel::Classic},
+        {ComputerLevel::Classic, ComputerLevel::Strong, ComputerLevel::Expert, ComputerLevel::Strong},
+        {ComputerLevel::Classic, ComputerLevel::Master, ComputerLevel::Expert, ComputerLevel::Master,
+         ComputerLevel::Beginner},
+    };
+    int seats = 2;
+    for (const auto& levels : tables) {
+        sim::SimOptions options;
+        options.games = 6;
+        options.seats = seats++;
+        options.levels = levels;
+        options.levelsGiven = true;
+        options.target = 200;
+        options.seed = static_cast<std::uint32_t>(41 + seats);
+        const sim::SimReport report = runChecked(options);
+        long long points = 0;
+        for (int seat = 1; seat <= options.seats; ++seat)
+            points += report.seatPoints[static_cast<std::size_t>(seat)];
+        EXPECT_GT(points, 0);
+        EXPECT_EQ(sim::Simulator::format(options, report, false),
+                  sim::Simulator::format(options, sim::Simulator(options).run(), false))
+            << "the same seed plays the same games";
+    }
+}
+
+TEST(Simulator, TheWinIntervalHoldsTheShareAndNarrowsWithMoreGames) {
+    const sim::Interval few = sim::winInterval(8, 10);
+    const sim::Interval many = sim::winInterval(800, 1000);
+    EXPECT_LT(few.low, 80);
+    EXPECT_GT(few.high, 80);
+    EXPECT_LT(many.low, 80);
+    EXPECT_GT(many.high, 80);
+    EXPECT_LT(many.high - many.low, few.high - few.low);
+    EXPECT_NEAR(many.low, 77.4, 0.1); // Wilson's interval of 800 of 1,000
+    EXPECT_NEAR(many.high, 82.4, 0.1);
+    const sim::Interval none = sim::winInterval(0, 50);
+    EXPECT_EQ(none.low, 0);
+    EXPECT_GT(none.high, 0);
+}

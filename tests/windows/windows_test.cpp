@@ -7,6 +7,7 @@
 #include "windows/updown.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
@@ -186,4 +187,37 @@ TEST(SpyList, EntriesAndTheHostsKick) {
     EXPECT_TRUE(s.removeEntry("6: Zed"));
     EXPECT_FALSE(s.removeEntry("6: Zed"));
     EXPECT_EQ(s.entries(), QStringList{"7: Amy"});
+}
+
+TEST(GameStart, TheComputerLevelListHoldsTheFiveLevelsAndFitsTheDialog) {
+    Tgamestart d;
+    d.show();
+    auto* list = d.findChild<QComboBox*>("combo_level");
+    ASSERT_NE(list, nullptr);
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    EXPECT_EQ(items, (QStringList{"Beginner", "Classic", "Strong", "Expert", "Master"}));
+    EXPECT_EQ(d.options().level, protocol::kClassicLevel);
+    // Every name fits the closed list beside its arrow, and the list overlaps no other control.
+    for (const QString& item : items)
+        EXPECT_LT(list->fontMetrics().horizontalAdvance(item) + 30, list->width()) << item.toStdString();
+    auto* label = d.findChild<QLabel*>("label_level");
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    for (const QWidget* other : d.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other != list && other->isVisible()) {
+            EXPECT_FALSE(other->geometry().intersects(list->geometry())) << other->objectName().toStdString();
+        }
+    }
+
+    // A level restored or set from outside shows; one that is none leaves the list as it was.
+    QSignalSpy changed(&d, &Tgamestart::optionsChanged);
+    d.restore(std::nullopt, std::nullopt, std::nullopt, true, std::nullopt, 4);
+    EXPECT_EQ(list->currentText(), "Master");
+    d.setLevel(7);
+    EXPECT_EQ(d.options().level, 4);
+    list->setCurrentIndex(0);
+    ASSERT_FALSE(changed.isEmpty());
+    EXPECT_EQ(changed.last()[0].value<Tgamestart::Options>().level, 0);
 }
