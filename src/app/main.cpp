@@ -5,6 +5,7 @@
 #include "appstyle.h"
 #include "benchhook.h"
 #include "client/filelocations.h"
+#include "client/replaywindow.h"
 #include "client/settingsfile.h"
 #include "client/tchat.h"
 #include "windows/hostdialog.h"
@@ -30,12 +31,15 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QPointer>
 
 #include <cstdio>
 #include <memory>
 #include <string_view>
 
 namespace {
+
+constexpr int kKeptRecords = 200; // the newest game records a hosting program keeps
 
 // An installed copy shares its folder with other programs and other users (and root could write
 // there): its settings, tally and tile sets live in the user's data folder instead. A copy counts as
@@ -108,11 +112,28 @@ bool answeredInfoOption(int argc, char* argv[]) {
             "       rimbalo NAME HOST-ADDRESS ROLE  a game over the network: ROLE \"true\" hosts it on\n"
             "                                       TCP port 7772, anything else joins the host\n"
             "                                       at HOST-ADDRESS\n"
+            "       rimbalo --replay FILE             shows a recorded game\n"
             "       rimbalo --help | --version\n"
             "See rimbalo(6) for more.\n");
         return true;
     }
     return false;
+}
+
+// The records of the games this program hosts, in the user's data folder.
+QString recordsFolder() {
+    return QDir(client::FileLocations::userFolder()).filePath(QStringLiteral("records"));
+}
+
+// The game records window, built when first asked for: from the menu, or for `--replay FILE`.
+client::ReplayWindow* replayWindow(client::Tchat& tchat) {
+    static QPointer<client::ReplayWindow> window;
+    if (!window) {
+        window = new client::ReplayWindow(&tchat.tileImages(), &tchat);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->setFolder(recordsFolder());
+    return window;
 }
 
 } // namespace
@@ -165,6 +186,7 @@ int main(int argc, char* argv[]) {
     // a solo game) or joining someone else's game ends the one this program served. The thread ends
     // with the program, after the main window has gone.
     server.setVersionText(version);
+    server.setRecords(recordsFolder(), kKeptRecords);
     wireHosting(tchat, server);
 #else
     tchat.setServerStarter([](quint16, QString* error) -> quint16 {
@@ -183,8 +205,21 @@ int main(int argc, char* argv[]) {
     tchat.attachWindows({gamestart, help, about, spylist, download, hostDialog, joinDialog});
     QObject::connect(&tchat, &client::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     installBenchHook(tchat);
-    tchat.setArguments(QApplication::arguments().mid(1));
+    QObject::connect(&tchat, &client::Tchat::recordsRequested, &tchat, [t = &tchat] {
+        client::ReplayWindow* w = replayWindow(*t);
+        w->show();
+        w->raise();
+    });
+    const QStringList args = QApplication::arguments().mid(1);
+    // "--replay FILE": the window connects nowhere and the record opens beside it.
+    const bool replay = args.size() == 2 && args[0] == QLatin1String("--replay");
+    tchat.setArguments(replay ? QStringList{args[0]} : args);
     tchat.show();
+    if (replay) {
+        client::ReplayWindow* w = replayWindow(tchat);
+        w->openFile(args[1]);
+        w->show();
+    }
     // As soon as the main window is on the screen: the windows' icon (the one the install rules put in
     // the desktop's icon theme, painted rather than looked up), and the tally list, whose file is read
     // at start-up (and written at exit) whether or not the list is opened.

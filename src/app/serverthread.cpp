@@ -1,6 +1,7 @@
 #include "serverthread.h"
 
 #include "client/tchat.h"
+#include "game/gamerecorder.h"
 #include "server/tserver.h"
 
 #include <QMetaObject>
@@ -46,6 +47,8 @@ quint16 ServerThread::start(const Listen& how, QString* error) {
     const int opponents = opponents_;
     const int level = level_;
     const bool hints = hints_;
+    const std::string records = recordsFolder_.toStdString();
+    const int keep = keepRecords_;
     QMetaObject::invokeMethod(
         worker_,
         [&] {
@@ -65,6 +68,10 @@ quint16 ServerThread::start(const Listen& how, QString* error) {
             listening = fresh->serverPort();
             address = fresh->serverAddress();
             server_ = fresh;
+            if (!records.empty()) {
+                recorder_ = std::make_unique<game::GameRecorder>(records, keep);
+                server_->game().setTableSink(recorder_.get());
+            }
         },
         Qt::BlockingQueuedConnection);
     if (listening == 0) {
@@ -86,6 +93,7 @@ void ServerThread::stop() {
         [this] {
             delete server_;
             server_ = nullptr;
+            recorder_.reset();
         },
         Qt::BlockingQueuedConnection);
 }
@@ -115,6 +123,11 @@ void ServerThread::setComputerLevel(int level) {
 void ServerThread::setHintsAllowed(bool allowed) {
     hints_ = allowed;
     tellServer([allowed](TServer& s) { s.setHintsAllowed(allowed); });
+}
+
+void ServerThread::setRecords(const QString& folder, int keep) {
+    recordsFolder_ = folder;
+    keepRecords_ = keep;
 }
 
 void ServerThread::stopThread() {

@@ -18,6 +18,9 @@
 #include <memory>
 
 class TServer;
+namespace game {
+class GameRecorder;
+}
 namespace client {
 class Tchat;
 }
@@ -45,6 +48,8 @@ public:
     // every later one.
     void setHintsAllowed(bool allowed);
     bool hintsAllowed() const { return hints_; }
+    // Every later server keeps the records of its games in `folder` (the newest `keep`); empty: none.
+    void setRecords(const QString& folder, int keep);
 
     // How a fresh server listens: its port (0: any free one), on this computer's own address only or on
     // every address, and the local port of the hosting window's connection, for which slot 1 is kept
@@ -74,11 +79,14 @@ private:
     void stopThread();
 
     QThread thread_;
-    QObject* worker_ = nullptr; // lives in thread_: the context the calls are run in
-    TServer* server_ = nullptr; // created, used and deleted in thread_ only
-    bool serving_ = false;      // read and written in the caller's thread only
-    QHostAddress address_;      // read and written in the caller's thread only
-    quint16 port_ = 0;          // read and written in the caller's thread only
+    QObject* worker_ = nullptr;                    // lives in thread_: the context the calls are run in
+    TServer* server_ = nullptr;                    // created, used and deleted in thread_ only
+    std::unique_ptr<game::GameRecorder> recorder_; // the server's record keeper, in thread_ like it
+    QString recordsFolder_;                        // read and written in the caller's thread only
+    int keepRecords_ = 0;
+    bool serving_ = false;                         // read and written in the caller's thread only
+    QHostAddress address_;                         // read and written in the caller's thread only
+    quint16 port_ = 0;                             // read and written in the caller's thread only
     QString version_;
     int opponents_ = 0;                   // read and written in the caller's thread only
     int level_ = protocol::kClassicLevel; // read and written in the caller's thread only

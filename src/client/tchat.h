@@ -182,6 +182,8 @@ public:
     void systemLine(const QString& text);
     // The factor at which the game panel is shown: 1 at the smallest window, growing in tenths with it.
     qreal panelScale() const;
+    // The tile pictures the game shows (another window may draw with them).
+    const TileImages& tileImages() const { return *tiles_; }
 
 signals:
     void closed();
@@ -189,6 +191,8 @@ signals:
     void gameRecorded(const QString& winner);
     // "View Tally" was chosen.
     void tallyRequested();
+    // "Game Records…" was chosen.
+    void recordsRequested();
     // "Phrase List" was chosen: the phrase editor opens with phrases().
     void phraseListRequested();
     // The computer delay (ms) chosen in the menu or read from the settings; the host's server uses it.

@@ -68,6 +68,8 @@ void Tchat::buildGameMenu() {
     add(game, "PlaySolo1", QStringLiteral("Play Solo"),
         [this] { confirmLeaving(QStringLiteral("Play Solo"), [this] { playSolo(); }); });
     game->addSeparator();
+    add(game, "GameRecords1", QStringLiteral("Game Records…"), [this] { emit recordsRequested(); });
+    game->addSeparator();
     add(game, "ResetScreenLocation1", QStringLiteral("Reset Screen Location"),
         [this] { resetScreenLocation(); });
     add(game, "Exit1", QStringLiteral("Exit"), [this] { exitGame(); });

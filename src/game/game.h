@@ -76,6 +76,58 @@ struct GameEvents {
     std::function<void(int milliseconds)> botSpeedRequested; // "CMD_botspeed" from slot 1
 };
 
+class Game;
+
+// What a table's record hears from the referee, as it happens.
+enum class TableEvent {
+    GameStarted,
+    RoundDealt,
+    TurnStarted, // the position is committed: the seat on turn begins
+    Placed,      // seat; values: rack cell, tile, column, row
+    Moved,       // seat; values: from column, from row, to column, to row, tile
+    TookBack,    // seat; values: column, row, tile
+    Undone,      // seat
+    Drew,        // seat; values: count
+    Penalty,     // seat; values: tiles
+    TimeUp,      // seat
+    Paused,      // values: 1 paused, 0 running again
+    Finished,    // seat; values: points of the accepted turn
+    RoundEnded,  // values: the winner, 0 when the pool ran dry
+    GameWon,     // text: the winner
+    Resumed,     // a stopped game goes on; values: its round, 1 at a round's end; text: where it was kept
+};
+
+struct TableEventInfo {
+    TableEvent kind;
+    int seat = 0;
+    std::array<int, 5> values{};
+    std::string text;
+};
+
+// Receives the table's events; the game is passed so the whole position can be read.
+class TableSink {
+public:
+    virtual ~TableSink() = default;
+    virtual void tableEvent(const Game& game, const TableEventInfo& event) = 0;
+};
+
+// A stopped game's committed position at a turn's start (or a round's end), to go on from.
+struct ResumedTable {
+    GameOptions options;
+    std::array<std::string, kSeats + 1> names{}; // by seat, index 0 unused
+    std::array<rules::Rack, kSeats + 1> racks{};
+    rules::Board board;
+    rules::Pool pool;
+    std::array<int, kSeats + 1> scores{};
+    std::array<int, kSeats + 1> laid{};
+    std::array<bool, kSeats + 1> playing{};
+    std::array<bool, kSeats + 1> dry{};
+    int round = 0;         // the round in play, counted from 1
+    int seat = 0;          // the seat on turn, or at a round's end the seat that played last
+    bool roundEnd = false; // the position is a round's end: the next round is dealt
+    std::string from;      // where the position was kept (a record's file), for the record
+};
+
 class Game {
 public:
     static constexpr int kDefaultBotDelay = protocol::kNormalComputer;
@@ -103,6 +155,8 @@ public:
     // Sees every command as it goes into the outbox (tests, the simulator).
     using SendObserver = std::function<void(int slot, const std::string& text)>;
     void setSendObserver(SendObserver observer) { observer_ = std::move(observer); }
+    // The table's record (not owned; null for none).
+    void setTableSink(TableSink* sink) { sink_ = sink; }
 
     // ---- Inputs ----
     // A connection arrives: its slot, or kFullSlot when every slot is taken (nothing changes then; the
@@ -153,6 +207,13 @@ public:
     void finish(std::string_view args, int fromSlot = kInternal);
     void drawcard(std::string_view args, int fromSlot = kInternal);
     void clickyes(std::string_view args, int fromSlot = kInternal);
+
+    // Goes on with a stopped game from `table`: the seats keep their names (the computer plays them
+    // until their players come back), the turn of `table.seat` begins (or, after a round's end, the
+    // next round is dealt).
+    void resume(const ResumedTable& table);
+    const std::string& resumedFrom() const { return resumedFrom_; }
+    int resumedRound() const { return resumedRound_; }
 
     // ---- Referee operations ----
     void startround();
@@ -206,6 +267,9 @@ private:
     void startTimer1();
     void stopTimer1() { timer1_.active = false; }
     void fireNext();
+    void tell(TableEvent kind, int seat = 0, std::array<int, 5> values = {}, std::string text = {}) {
+        if (sink_) sink_->tableEvent(*this, {kind, seat, values, std::move(text)});
+    }
 
     // login.cpp
     void sendExistingPlayers(int slot);
@@ -218,6 +282,7 @@ private:
     void limitDealSize();
     void startComputerTimer();
     void sendNextPlayer();
+    void beginTurn();
     void takeBackAndDraw(int seat, int count);
     void acceptTurn(int seat);
     void returnToRack(int seat, const rules::RackItem& item, std::vector<rules::RackItem>& returned);
@@ -252,6 +317,10 @@ private:
     std::string version_;
     SendObserver observer_;
     GameEvents events_;
+    TableSink* sink_ = nullptr;
+    std::string resumedFrom_;
+    int resumedRound_ = 0;
+    std::array<bool, kSeats + 1> resumedPlaying_{}; // the seats of a resumed game, which play on
     ComputerPlayer computer_;
 };
 

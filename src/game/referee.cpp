@@ -28,6 +28,9 @@ void Game::startgame(std::string_view args, int fromSlot) {
     stopTimer1();
     computertimer_.active = false;
     gamestarted_ = true;
+    resumedFrom_.clear();
+    resumedRound_ = 0;
+    resumedPlaying_ = {};
     options_.hostname = protocol::cleanName(m->hostname);
     using protocol::kSecondsRange, protocol::kTargetRange, protocol::kTilesRange;
     options_.playtoscore = std::clamp(m->target, kTargetRange.low, kTargetRange.high);
@@ -47,8 +50,44 @@ void Game::startgame(std::string_view args, int fromSlot) {
         p.emptypool = false;
         p.playing = seatPlays(seat);
     }
+    tell(TableEvent::GameStarted);
     if (events_.gameStarted) events_.gameStarted(seatsToDeal(), options_.dealsize);
     startround();
+}
+
+void Game::resume(const ResumedTable& table) {
+    stopTimer1();
+    computertimer_.active = false;
+    gamestarted_ = true;
+    options_ = table.options;
+    resumedFrom_ = table.from;
+    resumedRound_ = table.round;
+    resumedPlaying_ = table.playing;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const auto s = static_cast<std::size_t>(seat);
+        tplayer& p = player(seat);
+        if (!table.names[s].empty()) p.botname = table.names[s];
+        p.score = table.scores[s];
+        p.tiles = table.racks[s];
+        p.laidpoints = table.laid[s];
+        p.emptypool = table.dry[s];
+        p.playing = table.playing[s];
+        p.justwatching = false;
+        p.points = 0;
+    }
+    board_ = table.board;
+    turnboard_ = table.board;
+    pool_ = table.pool;
+    currentplayer_ = table.seat;
+    sendAll(protocol::StartGame{options_.hostname, options_.playtoscore, options_.turnseconds,
+                                options_.timepenalty, options_.teamgame, options_.dealsize});
+    tell(TableEvent::Resumed, table.seat, {table.round, table.roundEnd ? 1 : 0}, table.from);
+    for (int slot = 1; slot <= slotcount_; ++slot)
+        if (player(slot).connected) bringUpToDate(slot);
+    if (table.roundEnd)
+        startround();
+    else
+        beginTurn();
 }
 
 // Seats 1 and 2 always play; seats 3 and 4 when someone holds them, or all four in a team game.
@@ -61,6 +100,7 @@ int Game::seatsToDeal() const {
 // host asked for more computer opponents and it is among the first that many empty seats of 2..4.
 bool Game::seatPlays(int seat) const {
     if (player(seat).connected || seat == 2 || options_.teamgame) return true;
+    if (resumedPlaying_[static_cast<std::size_t>(seat)]) return true;
     if (computerOpponents_ == 0 || seat < 2) return false;
     int computers = 0; // empty seats before this one, which the computer plays
     for (int s = 2; s < seat; ++s)
@@ -115,6 +155,7 @@ void Game::givetiles() {
                 dealt.cells.push_back({cell, tile});
         if (p.connected) send(seat, dealt);
     }
+    tell(TableEvent::RoundDealt);
 }
 
 void Game::findplayer() {
@@ -124,10 +165,15 @@ void Game::findplayer() {
         currentplayer_ = currentplayer_ % kSeats + 1;
         if (player(currentplayer_).playing) break;
     }
+    beginTurn();
+}
+
+void Game::beginTurn() {
     playedlist_.clear();
     sendNextPlayer();
     turnclock_ = options_.turnseconds + kClockLead;
     clockphase_ = ClockPhase::Turn;
+    tell(TableEvent::TurnStarted, currentplayer_);
     startTimer1();
     startComputerTimer();
 }
@@ -165,6 +211,8 @@ void Game::timer1Timer() {
 void Game::timeup(int seat) {
     if (!gamestarted_ || !isSeat(seat)) return;
     stopTimer1();
+    tell(TableEvent::TimeUp, seat);
+    if (options_.timepenalty) tell(TableEvent::Penalty, seat, {3});
     takeBackAndDraw(seat, options_.timepenalty ? 3 : 1);
 }
 
@@ -176,9 +224,11 @@ void Game::pause(std::string_view args, int fromSlot) {
     if (m->slot != 1 && m->slot != currentplayer_) return;
     if (m->flag == 1 && timer1_.active) {
         stopTimer1();
+        tell(TableEvent::Paused, 0, {1});
         sendAll(msg::GamePause{1});
     } else if (m->flag == 0 && !timer1_.active) {
         startTimer1();
+        tell(TableEvent::Paused, 0, {0});
         sendAll(msg::GamePause{0});
     }
 }

@@ -28,6 +28,7 @@ void Game::endround(int winner) {
         const tplayer& p = player(seat);
         result.seats[static_cast<std::size_t>(seat - 1)] = {seat, p.score, p.points, p.tilecount()};
     }
+    tell(TableEvent::RoundEnded, 0, {winner});
     sendAll(result);
     if (events_.roundEnded) events_.roundEnded(winner);
 
@@ -60,6 +61,7 @@ bool Game::checkforwin() {
     if (!result.over) return false;
     // A seat that nobody holds and that has no computer name (the host's seat) still gets a name.
     const std::string text = result.text.empty() ? "Player" + std::to_string(result.bestseat) : result.text;
+    tell(TableEvent::GameWon, 0, {}, text);
     sendAll(msg::Winner{text});
     gamestarted_ = false;
     stopTimer1();

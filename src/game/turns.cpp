@@ -33,6 +33,7 @@ void Game::placemytile(std::string_view args, int fromSlot) {
     board_.set(m->column, m->row, tile);
     playedlist_.push_back({m->cell, tile});
     cell = 0;
+    tell(TableEvent::Placed, m->seat, {m->cell, tile, m->column, m->row});
     sendAll(msg::PlaceHisTile{m->seat, tile, m->column, m->row});
     send(m->seat, msg::FreeCard{m->seat, m->cell});
 }
@@ -46,6 +47,7 @@ void Game::swaptiles(std::string_view args, int fromSlot) {
 
     board_.set(m->tocolumn, m->torow, tile);
     board_.set(m->fromcolumn, m->fromrow, 0);
+    tell(TableEvent::Moved, m->seat, {m->fromcolumn, m->fromrow, m->tocolumn, m->torow, tile});
     sendAll(msg::SwapTiles{m->seat, m->tocolumn, m->torow, m->fromcolumn, m->fromrow, tile});
 }
 
@@ -64,6 +66,7 @@ void Game::replacetile(std::string_view args, int fromSlot) {
     if (returned.empty()) return;
     board_.set(m->column, m->row, 0);
     playedlist_.erase(played);
+    tell(TableEvent::TookBack, m->seat, {m->column, m->row, tile});
     send(m->seat, msg::NoUse{m->seat});
     send(m->seat, msg::YourTiles{m->seat, returned});
     sendAll(msg::RemoveTile{m->column, m->row});
@@ -93,6 +96,7 @@ void Game::undo(int seat) {
     if (!isSeat(seat)) return;
     std::vector<rules::BoardItem> restored = board_.diff(turnboard_);
     board_ = turnboard_;
+    if (!restored.empty() || !playedlist_.empty()) tell(TableEvent::Undone, seat);
     if (!restored.empty()) sendAll(msg::UndoThem{seat, std::move(restored)});
     clearusingstring(seat);
 }
@@ -109,6 +113,7 @@ void Game::clearusingstring(int seat) {
 bool Game::draw(int seat, int count) {
     if (!isSeat(seat)) return true;
     tplayer& p = player(seat);
+    tell(TableEvent::Drew, seat, {count});
     msg::YourTiles drawn{seat, {}};
     for (int i = 0; i < count; ++i) {
         if (pool_.empty()) {
@@ -150,6 +155,7 @@ void Game::drawcard(std::string_view args, int fromSlot) {
 void Game::clickyes(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::ClickYes>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
+    tell(TableEvent::Penalty, m->seat, {kPenaltyTiles});
     takeBackAndDraw(m->seat, kPenaltyTiles);
 }
 
@@ -192,6 +198,7 @@ void Game::acceptTurn(int seat) {
     rules::addTurnScore(records, seat, p.points, options_.teamgame);
     takeScores(records);
     p.laidpoints += p.points;
+    tell(TableEvent::Finished, seat, {p.points});
     sendAll(msg::MovedTiles{seat, p.score, p.points, std::move(laid)});
 
     bool out = p.tilecount() == 0;

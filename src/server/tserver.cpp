@@ -122,6 +122,12 @@ qint64 TServer::now() const {
         .count();
 }
 
+void TServer::resume(const game::ResumedTable& table) {
+    catchUp();
+    game_.resume(table);
+    flush();
+}
+
 void TServer::catchUp() {
     game_.advanceTo(now());
 }

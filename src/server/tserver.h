@@ -59,6 +59,9 @@ public:
     // The clock set with setClock has moved on: runs what fell due by now and sends what it said.
     void clockMoved();
 
+    // Goes on with a stopped game (from its record) at the server's present time.
+    void resume(const game::ResumedTable& table);
+
     // The game it serves (tests look into it).
     game::Game& game() { return game_; }
     const game::Game& game() const { return game_; }

@@ -1,5 +1,7 @@
 // rimbalo-server: the game server without a window. The first connection is slot 1 and hosts.
 
+#include "game/gamerecorder.h"
+#include "records/recordfolder.h"
 #include "rimbaloversion.h"
 #include "server/tserver.h"
 #include "serveroptions.h"
@@ -45,6 +47,34 @@ void report(TServer& server) {
                         : QStringLiteral("Round ended: seat %1 went out").arg(winner));
     });
     QObject::connect(&server, &TServer::gameWon, [](const QString& winner) { say("Winner: " + winner); });
+}
+
+// When the newest record in `folder` is of a game that stopped before its winner (the server was
+// killed or the machine stopped), that game goes on from its last turn's start, recorded anew.
+void resumeStoppedGame(TServer& server, const game::GameRecorder& recorder, const std::string& folder) {
+    const std::vector<std::string> kept = records::listRecords(folder);
+    if (kept.empty()) return;
+    const records::Record record = records::readRecordFile(kept.front());
+    const std::optional<game::ResumedTable> point = game::resumePoint(record, kept.front());
+    if (!point) {
+        if (!record.finished())
+            say(QStringLiteral("The game of %1 stopped before its end but cannot go on: %2")
+                    .arg(QString::fromStdString(kept.front()), QString::fromStdString(record.problem)));
+        return;
+    }
+    QStringList seats;
+    for (int seat = 1; seat <= game::kSeats; ++seat)
+        if (point->playing[static_cast<std::size_t>(seat)])
+            seats << QString::fromStdString(point->names[static_cast<std::size_t>(seat)]);
+    say(QStringLiteral("Resuming the stopped game of %1 (%2), round %3, %4")
+            .arg(QString::fromStdString(kept.front()), seats.join(QStringLiteral(", ")))
+            .arg(point->round)
+            .arg(point->roundEnd ? QStringLiteral("at the next round's deal")
+                                 : QStringLiteral("at seat %1's turn").arg(point->seat)));
+    server.resume(*point);
+    say(recorder.problem().empty()
+            ? QStringLiteral("Recording to %1").arg(QString::fromStdString(recorder.path()))
+            : QStringLiteral("No game record: %1").arg(QString::fromStdString(recorder.problem())));
 }
 
 // SIGHUP: the configuration file read again and what can change while running applied; logged either way.
@@ -93,10 +123,21 @@ int main(int argc, char** argv) {
     for (int seat = 1; seat <= game::kSeats; ++seat)
         server.game().setComputerLevel(seat, settings.level);
     // The host's client tells a stand-alone server its computer delay.
-    int botDelay = TServer::kDefaultBotDelay;
+    int botDelay = settings.computerDelay;
     server.setBotDelaySource([&botDelay] { return botDelay; });
     QObject::connect(&server, &TServer::botSpeedRequested, [&botDelay](int ms) { botDelay = ms; });
     report(server);
+    std::optional<game::GameRecorder> recorder;
+    if (!settings.records.isEmpty()) {
+        recorder.emplace(settings.records.toStdString(), settings.keepRecords);
+        server.game().setTableSink(&*recorder);
+        // Told once per game: a record that cannot be written does not stop the game.
+        QObject::connect(&server, &TServer::gameStarted, [&recorder] {
+            say(recorder->problem().empty()
+                    ? QStringLiteral("Recording to %1").arg(QString::fromStdString(recorder->path()))
+                    : QStringLiteral("No game record: %1").arg(QString::fromStdString(recorder->problem())));
+        });
+    }
 
     const QString where =
         settings.address == QHostAddress::Any ? QStringLiteral("every address") : settings.address.toString();
@@ -115,6 +156,7 @@ int main(int argc, char** argv) {
                      ? QString()
                      : QStringLiteral(", computer level %1")
                            .arg(QString::fromLatin1(game::computerLevelName(settings.level).data()))));
+    if (recorder) resumeStoppedGame(server, *recorder, settings.records.toStdString());
 
     StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &app, &QCoreApplication::quit);

@@ -41,6 +41,31 @@ QString setLevel(Settings& s, const QString& value) {
     return {};
 }
 
+QString setRecords(Settings& s, const QString& value) {
+    if (value.isEmpty()) return QStringLiteral("--records needs a folder");
+    s.records = value;
+    return {};
+}
+
+QString setKeepRecords(Settings& s, const QString& value) {
+    bool ok = false;
+    const int keep = value.toInt(&ok);
+    if (!ok || keep < 0) return QStringLiteral("bad --keep-records \"%1\": give a number from 0 up").arg(value);
+    s.keepRecords = keep;
+    return {};
+}
+
+QString setComputerDelay(Settings& s, const QString& value) {
+    bool ok = false;
+    const int ms = value.toInt(&ok);
+    if (!ok || ms < 0 || ms > kLongestComputerDelay)
+        return QStringLiteral("bad --computer-delay \"%1\": give milliseconds from 0 to %2")
+            .arg(value)
+            .arg(kLongestComputerDelay);
+    s.computerDelay = ms;
+    return {};
+}
+
 // A switch's value in the file, as "yes" or "no"; empty when it is neither.
 QString switchValue(const QString& text) {
     const QString word = text.toLower();
@@ -110,6 +135,13 @@ const std::vector<OptionRow>& optionTable() {
         {"no-hints", nullptr, "Players may not ask for hints (allowed by default).", setNoHints},
         {"level", "LEVEL",
          "How well the computer seats play: beginner, classic (default), strong, expert or master.", setLevel},
+        {"records", "DIR", "Keep a record of every game in the folder DIR.", setRecords},
+        {"keep-records", "N", "How many of the newest records --records keeps (default 200; 0 keeps all).",
+         setKeepRecords},
+        {"computer-delay", "MS",
+         "Milliseconds the computer waits before each of its turns (default 1000; 0 to 60000; the host's game "
+         "may change it).",
+         setComputerDelay},
     };
     return table;
 }

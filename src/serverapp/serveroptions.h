@@ -26,7 +26,12 @@ struct Settings {
     QHostAddress address{QHostAddress::Any};
     bool hints = true;
     game::ComputerLevel level = game::ComputerLevel::Classic; // every computer seat's level
+    QString records;          // the folder of game records; empty for none
+    int keepRecords = 200;    // the newest records kept; 0 keeps all
+    int computerDelay = game::Game::kDefaultBotDelay; // ms the computer waits before its turn, until the host's game says otherwise
 };
+
+inline constexpr int kLongestComputerDelay = 60000;
 
 struct OptionRow {
     const char* name;      // the long option, without "--"; also the key in the configuration file

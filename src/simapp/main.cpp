@@ -1,6 +1,7 @@
 // rimbalo-sim: plays games between computer seats in the real game and reports how they went.
 
 #include "game/game.h"
+#include "game/gamerecorder.h"
 #include "protocol/facts.h"
 #include "protocol/fields.h"
 #include "simulator.h"
@@ -8,13 +9,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: rimbalo-sim [--games N] [--seed S] [--seats 2..4] [--team] [--target N] [--tiles N] [--check]\n"
-    "                   [--levels L,L[,L,L]]   (L: beginner, classic, strong, expert or master)\n";
+    "                   [--levels L,L[,L,L]]   (L: beginner, classic, strong, expert or master)\n"
+    "                   [--record DIR]\n";
 
 int usage(const char* message) {
     std::fprintf(stderr, "%s\n%s", message, kUsage);
@@ -33,7 +36,9 @@ int help() {
                 "  --levels L,L  each seat's player from seat 1 on, no more than the seats that play:\n"
                 "                beginner, classic, strong, expert or master (classic)\n"
                 "  --check       checks every tile and the board after every step\n"
-                "Exit status: 0; 1 when a game stalled or a check failed; 2 for a bad option.\n",
+                "  --record DIR  writes every game's record into the folder DIR\n"
+                "Exit status: 0; 1 when a game stalled, a check failed or a record could not be written;\n"
+                "2 for a bad option.\n",
                 kUsage, d.games, static_cast<unsigned>(d.seed), d.seats, protocol::kTargetRange.low,
                 protocol::kTargetRange.high, d.target, protocol::kTilesRange.low, protocol::kTilesRange.high,
                 d.tiles);
@@ -73,6 +78,7 @@ bool readNumber(int argc, char** argv, int& i, int low, int high, int& value) {
 int main(int argc, char** argv) {
     sim::SimOptions options;
     int levelsNamed = 0;
+    std::string recordFolder;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help") return help();
@@ -92,6 +98,8 @@ int main(int argc, char** argv) {
             ok = readNumber(argc, argv, i, 2, 4, options.seats);
         else if (arg == "--levels")
             ok = readLevels(argc, argv, i, options, levelsNamed), options.levelsGiven = true;
+        else if (arg == "--record")
+            ok = i + 1 < argc && argv[i + 1][0] != '\0', recordFolder = ok ? argv[++i] : "";
         else if (arg == "--check")
             options.check = true;
         else if (arg == "--team")
@@ -112,7 +120,16 @@ int main(int argc, char** argv) {
                       std::to_string(playing) + " seats play (see --seats)")
                          .c_str());
     sim::Simulator simulator(options);
+    std::optional<game::GameRecorder> recorder;
+    if (!recordFolder.empty()) {
+        recorder.emplace(recordFolder);
+        simulator.setTableSink(&*recorder);
+    }
     const sim::SimReport report = simulator.run();
+    if (recorder && !recorder->problem().empty()) {
+        std::fprintf(stderr, "rimbalo-sim: %s\n", recorder->problem().c_str());
+        return 1;
+    }
     std::fputs(sim::Simulator::format(options, report, false).c_str(), stdout);
     std::fflush(stdout);
     // Timing varies from run to run, so it goes to stderr: equal seeds give equal standard output.

@@ -140,6 +140,7 @@ SimReport Simulator::run() {
     const auto started = std::chrono::steady_clock::now();
     game::Game server;
     server.setSeed(options_.seed);
+    server.setTableSink(sink_);
     seatPlayers(server, options_.seats);
     for (int seat = 1; seat <= 4; ++seat)
         server.setComputerLevel(seat, options_.levels[static_cast<std::size_t>(seat)]);

@@ -12,6 +12,7 @@
 
 namespace game {
 class Game;
+class TableSink;
 enum class ComputerLevel;
 } // namespace game
 
@@ -84,6 +85,8 @@ public:
 
     // Called after every step of play (a computer turn, a clock tick) with the game.
     void setStepObserver(std::function<void(const game::Game&)> observer) { observer_ = std::move(observer); }
+    // Hears every table event of the games played (a game record); not owned.
+    void setTableSink(game::TableSink* sink) { sink_ = sink; }
 
     SimReport run();
 
@@ -97,6 +100,7 @@ private:
 
     SimOptions options_;
     std::function<void(const game::Game&)> observer_;
+    game::TableSink* sink_ = nullptr;
 };
 
 } // namespace sim

@@ -5,7 +5,10 @@
 
 #include "protocol/framebuffer.h"
 #include "protocol/text.h"
+#include "records/record.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -127,6 +130,8 @@ TEST(ServerApp, BadOptionsExitWithTwoAndABusyPortWithSixtyNine) {
     const Outcome badLevel = runToEnd({"--level", "grandmaster", "--port", "0"});
     EXPECT_EQ(badLevel.code, 2);
     EXPECT_TRUE(badLevel.err.contains("grandmaster")) << badLevel.err.toStdString();
+    EXPECT_EQ(runToEnd({"--computer-delay", "-1"}).code, 2);
+    EXPECT_EQ(runToEnd({"--computer-delay", "60001"}).code, 2);
     const Outcome badAddress = runToEnd({"--bind", "300.1.2.3", "--port", "0"});
     EXPECT_EQ(badAddress.code, 2);
     EXPECT_TRUE(badAddress.err.contains("300.1.2.3")) << badAddress.err.toStdString();
@@ -178,13 +183,13 @@ struct ServerProcess {
             static_cast<quint16>(output.section("port ", 1).section('\n', 0, 0).section(',', 0, 0).toUInt());
         return port != 0;
     }
-    bool collect(const QString& wanted) {
+    bool collect(const QString& wanted, int waitMs = kWaitMs) {
         return QTest::qWaitFor(
             [&] {
                 output += QString::fromUtf8(p.readAllStandardError());
                 return output.contains(wanted);
             },
-            kWaitMs);
+            waitMs);
     }
 };
 
@@ -331,3 +336,80 @@ TEST(ServerApp, HangupRereadsTheConfigurationAndLogsIt) {
     EXPECT_EQ(server.p.exitCode(), 0);
 }
 #endif
+
+// With --records every game is written as it goes: a server killed in the middle of a game leaves a
+// record that reads up to the last turn's start, with every tile accounted for. Started again, the
+// server goes on with that game from there, the computer playing every seat, to its winner.
+TEST(ServerApp, AKilledGameIsResumedOnRestart) {
+    const QString folder = QDir::temp().filePath(
+        QStringLiteral("rimbalo-server-records-%1").arg(QCoreApplication::applicationPid()));
+    QDir(folder).removeRecursively();
+    QString path;
+    {
+        ServerProcess server;
+        ASSERT_TRUE(server.start({"--records", folder}));
+        QTcpSocket host;
+        host.connectToHost(QHostAddress::LocalHost, server.port);
+        ASSERT_TRUE(host.waitForConnected(kWaitMs));
+        const std::string login = protocol::encode(protocol::toserver::LoginInfo{1, kVersion, "Hostess"});
+        const std::string start = protocol::encode(protocol::StartGame{"Hostess", 100, 60, true, false, 14});
+        const std::string draw = protocol::encode(protocol::toserver::DrawCard{1});
+        const std::string hello =
+            login + protocol::encode(protocol::toserver::BotSpeed{1, protocol::kFastComputer}) + start;
+        host.write(hello.data(), static_cast<qint64>(hello.size()));
+        ASSERT_TRUE(server.collect("Recording to "));
+        // The host draws whenever it is on turn, until a few turns have been recorded.
+        path = server.output.section("Recording to ", 1).section('\n', 0, 0);
+        QByteArray got;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                got += host.readAll();
+                if (got.contains("CMD_nextplayer+1+")) {
+                    got.clear();
+                    host.write(draw.data(), static_cast<qint64>(draw.size()));
+                }
+                return records::readRecordFile(path.toStdString()).positions.size() >= 5;
+            },
+            20000));
+        server.p.kill();
+        ASSERT_TRUE(server.p.waitForFinished(kWaitMs));
+    }
+    const records::Record record = records::readRecordFile(path.toStdString());
+    EXPECT_NE(record.problem.find("ends before the game does"), std::string::npos) << record.problem;
+    EXPECT_EQ(record.seats[1].name, "Hostess");
+    ASSERT_GE(record.positions.size(), 5u);
+    for (const records::Position& p : record.positions)
+        EXPECT_EQ(records::tileProblem(p), "");
+
+    ServerProcess again;
+    ASSERT_TRUE(again.start({"--records", folder, "--computer-delay", "0"}));
+    ASSERT_TRUE(again.collect("Recording to ")) << again.output.toStdString();
+    EXPECT_TRUE(again.output.contains("Resuming the stopped game of " + path + " (Hostess, "))
+        << again.output.toStdString();
+    const QString resumedPath = again.output.section("Recording to ", 1).section('\n', 0, 0);
+    ASSERT_NE(resumedPath, path);
+    // Rounds are 20 seconds apart; a game to 100 rarely needs a second round.
+    ASSERT_TRUE(again.collect("Winner: ", 70000)) << again.output.toStdString();
+    again.p.terminate();
+    EXPECT_TRUE(again.p.waitForFinished(kWaitMs));
+
+    const records::Record resumed = records::readRecordFile(resumedPath.toStdString());
+    EXPECT_EQ(resumed.problem, "");
+    EXPECT_EQ(resumed.resumes, path.toStdString());
+    EXPECT_TRUE(resumed.finished());
+    ASSERT_FALSE(resumed.positions.empty());
+    // It begins where the stopped record ends: the same turn, board, racks, pool and scores.
+    const records::Position& stopped = record.positions.back();
+    const records::Position& first = resumed.positions.front();
+    EXPECT_EQ(first.round, stopped.round);
+    EXPECT_EQ(first.seat, stopped.seat);
+    EXPECT_TRUE(first.board == stopped.board);
+    for (std::size_t seat = 1; seat <= 4; ++seat)
+        EXPECT_EQ(first.racks[seat].cells, stopped.racks[seat].cells) << seat;
+    EXPECT_EQ(first.pool.tiles, stopped.pool.tiles);
+    EXPECT_EQ(first.pool.poolnext, stopped.pool.poolnext);
+    EXPECT_EQ(first.scores, stopped.scores);
+    for (const records::Position& p : resumed.positions)
+        ASSERT_EQ(records::tileProblem(p), "");
+    QDir(folder).removeRecursively();
+}
