@@ -105,10 +105,11 @@ inline std::vector<double> measureBursts(Client& c, int seat, int row, int burst
 }
 
 // Starts a stand-alone rimbalo-server on a free port; the port, or 0.
-inline quint16 startServer(QProcess& server, const QString& path) {
+inline quint16 startServer(QProcess& server, const QString& path,
+                           const QStringList& options = {"--tables", "1"}) {
     // The server logs to standard error; its first line ends with the port it listens on.
     server.setReadChannel(QProcess::StandardError);
-    server.start(path, {"--port", "0"});
+    server.start(path, QStringList{"--port", "0"} + options);
     if (!server.waitForStarted(kWaitMs) || !server.waitForReadyRead(kWaitMs)) return 0;
     const QString line = QString::fromUtf8(server.readLine());
     return static_cast<quint16>(line.section(' ', -1).trimmed().toUInt());

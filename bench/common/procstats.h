@@ -38,6 +38,12 @@ inline std::optional<double> peakRssMb(qint64 pid) {
     return kb ? std::optional(*kb / 1024.0) : std::nullopt;
 }
 
+// The memory the process has resident now, in MB.
+inline std::optional<double> rssMb(qint64 pid) {
+    const auto kb = detail::statusValue(pid, "VmRSS");
+    return kb ? std::optional(*kb / 1024.0) : std::nullopt;
+}
+
 // CPU time the process has used, in seconds.
 inline std::optional<double> cpuSeconds(qint64 pid) {
     if (const auto sched = detail::procFile(pid, "schedstat"))

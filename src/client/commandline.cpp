@@ -22,6 +22,11 @@ StartRole readArguments(const QStringList& args, quint16 defaultPort) {
     role.playername = QString::fromStdString(protocol::cleanName(args[0].toStdString()));
     if (role.playername.isEmpty()) role.playername = QStringLiteral("Player");
     role.hostaddress = args[1].trimmed();
+    // "HOST[:PORT]/CODE" names a table of a table server.
+    if (const qsizetype slash = role.hostaddress.lastIndexOf(QLatin1Char('/')); slash > 0) {
+        role.tablecode = role.hostaddress.mid(slash + 1).trimmed().toUpper();
+        role.hostaddress = role.hostaddress.left(slash);
+    }
     // An address that does not read is left as given: connecting to it reports what is wrong.
     if (const auto target = windows::parseHostPort(role.hostaddress, defaultPort)) {
         role.hostaddress = target->host;

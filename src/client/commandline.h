@@ -17,6 +17,7 @@ struct StartRole {
     QString playername;
     QString hostaddress; // without a ":PORT" it was given with
     quint16 port = 7772; // from "HOST:PORT" or "[v6-address]:PORT", else the default
+    QString tablecode;   // from "HOST[:PORT]/CODE": the table of a table server to join
     bool opensLobbyLink = false;
 };
 

@@ -10,6 +10,7 @@
 #include "protocol/facts.h"
 #include "protocol/messages.h"
 #include "settingsfile.h"
+#include "shufflecheck.h"
 #include "windows/lazywindow.h"
 
 #include <QMainWindow>
@@ -316,6 +317,23 @@ private:
     bool solo_ = false; // the game started without arguments, for this player alone
     QPointer<QWidget> connectBox_;
     quint16 lobbyPort_ = 9001;
+
+    // Tables and getting back to our seat (tchat_tables.cpp).
+    void buildTableDispatch();
+    bool tableStep(); // before the login: a table to choose or a seat to claim first
+    void tableError(const QString& text);
+    bool startReconnecting();
+    void scheduleReconnect();
+    void giveUpReconnecting();
+    void showClosed(const QString& why);
+    QString tableCode_;         // the table to join (from "HOST/CODE"); empty for none
+    bool tableAsked_ = false;   // its join was sent on this connection
+    std::string seatToken_;     // what brings this player back to the seat
+    bool reconnecting_ = false; // the connection dropped during a game: trying to get back
+    bool reconnectAsked_ = false;
+    int reconnectTries_ = 0;
+    qint64 reconnectStarted_ = 0;
+    QTimer reconnectTimer_;
     std::function<void(const QString&)> messageBox_;
     bool full_ = false;
     std::function<QRect()> workArea_;
@@ -341,6 +359,7 @@ private:
     RoundSummary* summary_ = nullptr;
     Hints* hints_ = nullptr;
     KeyMap* keys_ = nullptr;
+    ShuffleCheck shuffle_;
 
     std::map<QString, QAction*> actions_;
     QMenu* popupKick_ = nullptr;

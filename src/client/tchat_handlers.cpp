@@ -89,6 +89,15 @@ void Tchat::buildDispatchTable() {
     d.add(w::gamepause, [this](std::string_view a) { turn_->gamepause(a); });
     d.add(w::playasound, [this](std::string_view a) { chatter_->playasound(a); });
     d.add(w::hints, [this](std::string_view a) { hints_->hints(a); });
+    d.add(w::shufflecommit, [this](std::string_view a) {
+        if (const auto m = protocol::decode<in::ShuffleCommit>(a)) shuffle_.commit(m->digest);
+    });
+    d.add(w::shufflereveal, [this](std::string_view a) {
+        const auto m = protocol::decode<in::ShuffleReveal>(a);
+        if (!m) return;
+        if (const QString verdict = shuffle_.reveal(m->seed); !verdict.isEmpty()) systemLine(verdict);
+    });
+    buildTableDispatch();
     d.add(w::closing, [this](std::string_view a) {
         if (const auto m = protocol::decode<in::Closing>(a)) closingReason_ = m->reason;
     });
@@ -101,6 +110,7 @@ void Tchat::handleCommand(std::string_view entry) {
 void Tchat::yourtiles(std::string_view args) {
     const auto m = protocol::decode<in::YourTiles>(args);
     if (!m || m->seat != state_.myslot) return;
+    shuffle_.dealt(m->seat, m->cells);
     rack_->yourtiles(m->cells);
 }
 
@@ -118,6 +128,7 @@ void Tchat::sendloginfo(std::string_view args) {
     const auto slot = protocol::parseInt(args);
     if (!slot) return;
     logintimer_.stop();
+    if (tableStep()) return;
     state_.myslot = *slot;
     state_.loggedin = true;
     protocol::toserver::LoginInfo login;

@@ -150,6 +150,8 @@ void Tchat::processparams(const QStringList& args) {
     hostPort_ = role.port;
     targetPort_ = role.port;
     solo_ = role.kind == StartRole::Solo;
+    tableCode_ = role.kind == StartRole::Join ? role.tablecode : QString();
+    tableAsked_ = false;
     if (role.kind == StartRole::Join) {
         joinpress();
     } else if (solo_) {
@@ -383,6 +385,10 @@ void Tchat::showNextGameOptions() {
 void Tchat::leaveGame() {
     retire(std::move(joining_));
     logintimer_.stop();
+    shuffle_.reset();
+    reconnectTimer_.stop();
+    reconnecting_ = false;
+    seatToken_.clear();
     if (connectBox_) connectBox_->close();
     connection_->shut();
     if (stopServer_) stopServer_();
@@ -429,6 +435,11 @@ void Tchat::logintimerTimer() {
 
 void Tchat::connectFailed(const QString& reason) {
     connection_->shut();
+    if (reconnecting_) {
+        logintimer_.stop();
+        scheduleReconnect();
+        return;
+    }
     reportConnectFailure(windows::hostPortText(targetHost_, targetPort_), reason, [this] {
         // A host starts its server afresh, its own connection again first in line for slot 1.
         if (state_.ishost) {
@@ -460,17 +471,29 @@ void Tchat::reportConnectFailure(const QString& where, const QString& reason, st
 
 void Tchat::connectionClosed() {
     if (windowClosed_) return; // the window is ending anyway ("Game is full")
+    shuffle_.reset();
+    if (reconnecting_) {
+        logintimer_.stop();
+        scheduleReconnect();
+        return;
+    }
     if (logintimer_.isActive()) {
         connectFailed(remoteClosed_ ? QStringLiteral("the host closed the connection")
                                     : QStringLiteral("the connection was lost"));
         return;
     }
-    // Only a close the host announced is the host's doing; any other is a lost connection.
+    // Only a close the host announced is the host's doing; any other is a lost connection, and a lost
+    // connection during a game is tried again for the seat.
+    if (closingReason_ == 0 && startReconnecting()) return;
     QString why = QStringLiteral("The connection to the host was lost.");
     if (closingReason_ == protocol::toclient::Closing::kGameEnded)
         why = QStringLiteral("The host has closed the game.");
     else if (closingReason_ == protocol::toclient::Closing::kRemoved)
         why = QStringLiteral("The host has removed you from the game.");
+    showClosed(why);
+}
+
+void Tchat::showClosed(const QString& why) {
     state_.loggedin = false;
     flow_->stopTurn();
     systemLine(why);

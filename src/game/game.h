@@ -55,6 +55,11 @@ enum class ComputerLevel { Classic, Expert, Beginner, Strong, Master };
 // The phase of the turn clock: a turn runs, the pause between rounds, the grace after the time is up.
 enum class ClockPhase { Turn = 1, BetweenRounds = 2, Grace = 3 };
 
+// What becomes of a closed connection's slot: freed (the notice goes to the others), held for the
+// connection's return (the computer plays the seat, nobody else may take it), or freed without a notice
+// (a connection that never logged in and moved on to another table).
+enum class Leave { Free, Hold, Quiet };
+
 using Millis = std::int64_t;
 inline constexpr Millis kNever = std::numeric_limits<Millis>::max();
 
@@ -152,6 +157,11 @@ public:
     void setHintsAllowed(bool allowed);
     bool hintsAllowed() const { return hintsAllowed_; }
     void setEvents(GameEvents events) { events_ = std::move(events); }
+    // Deals every round from a fresh seed (hex text, from `seedHex`) instead of the game's own
+    // generator, announcing `digestHex(seed)` before the deal and the seed itself when the round ends.
+    // Without it the deal follows the generator (the simulator's seeded games).
+    void setShuffleSource(std::function<std::string()> seedHex,
+                          std::function<std::string(std::string_view)> digestHex);
     // Sees every command as it goes into the outbox (tests, the simulator).
     using SendObserver = std::function<void(int slot, const std::string& text)>;
     void setSendObserver(SendObserver observer) { observer_ = std::move(observer); }
@@ -171,7 +181,17 @@ public:
     // The connection in `slot` is being closed: nothing more is sent to it.
     void closing(int slot);
     // The connection in `slot` has closed; handled in turn with the commands received before it.
-    void closed(int slot);
+    void closed(int slot, Leave leave = Leave::Free);
+    // A seat held for a dropped connection is free again (its time ran out).
+    void release(int slot);
+    bool held(int slot) const { return isSlot(slot) && held_[static_cast<std::size_t>(slot)]; }
+    // A returning connection takes its held slot: false when the slot is not held.
+    bool openAt(int slot);
+    // Host powers: the first logged-in player holds them (seat 1 at a fresh table); when the holder
+    // leaves they pass to the longest-connected logged-in player. An operator holds them too.
+    bool hasPowers(int slot) const;
+    int powerSlot() const { return powerSlot_; }
+    void grantOperator(int slot);
     // Time passes: runs, in order, every clock that falls due up to `now`.
     void advanceTo(Millis now);
     // Moves the time to the next due clock and runs that one; false when no clock runs.
@@ -273,6 +293,9 @@ private:
 
     // login.cpp
     void sendExistingPlayers(int slot);
+    void passPowers();
+    void occupy(int slot);
+    void shuffle();
     void sendVersionNotices(int slot, const std::string& version);
     void bringUpToDate(int slot);
 
@@ -289,8 +312,14 @@ private:
     rules::SeatRecords seatRecords() const;             // what scoring needs of seats 1..4
     void takeScores(const rules::SeatRecords& records); // score and points back from scoring
 
-    std::array<tplayer, kFullSlot + 1> players_{}; // index 0 unused
-    std::array<bool, kFullSlot + 1> closing_{};    // connections being closed: sent nothing more
+    std::array<tplayer, kFullSlot + 1> players_{};           // index 0 unused
+    std::array<bool, kFullSlot + 1> closing_{};              // connections being closed: sent nothing more
+    std::array<bool, kFullSlot + 1> held_{};                 // seats kept for a dropped connection's return
+    std::array<bool, kFullSlot + 1> returning_{};            // came back to a held seat, not yet logged in
+    std::array<bool, kFullSlot + 1> operator_{};             // logged in with the operator's token
+    std::array<std::uint64_t, kFullSlot + 1> openedOrder_{}; // when each connection came, in order
+    std::uint64_t opened_ = 0;
+    int powerSlot_ = 0; // 0: nobody holds the host's powers
     int slotcount_ = 0;
     bool firstSlotKept_ = false;
     std::vector<Outgoing> outbox_;
@@ -322,6 +351,9 @@ private:
     int resumedRound_ = 0;
     std::array<bool, kSeats + 1> resumedPlaying_{}; // the seats of a resumed game, which play on
     ComputerPlayer computer_;
+    std::function<std::string()> seedSource_;
+    std::function<std::string(std::string_view)> digest_;
+    std::string roundSeed_; // the running round's seed while it is secret
 };
 
 } // namespace game

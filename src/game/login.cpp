@@ -20,12 +20,19 @@ void Game::receivedlogininfo(std::string_view args, int fromSlot) {
     std::string name = protocol::cleanName(m->name);
     if (name.empty()) name = "Player" + std::to_string(slot);
     p.name = name;
+    // The powers go to a connection that has logged in, never to one that merely took slot 1.
+    if (powerSlot_ == 0) powerSlot_ = slot;
 
     sendAll(msg::NewPlayerInfo{slot, name, 0});
     sendExistingPlayers(slot);
     sendVersionNotices(slot, m->version);
     send(slot, msg::Hints{hintsAllowed_ ? 1 : 0});
+    if (powerSlot_ != 1) send(slot, msg::Powers{powerSlot_, player(powerSlot_).name});
     if (gamestarted_) bringUpToDate(slot);
+    if (returning_[static_cast<std::size_t>(slot)]) {
+        returning_[static_cast<std::size_t>(slot)] = false;
+        sendAll(msg::Action{slot, name + " is back.|clGreen"});
+    }
     if (events_.loggedIn) events_.loggedIn(slot, name);
 }
 
@@ -41,7 +48,8 @@ void Game::sendExistingPlayers(int slot) {
 // A different version is reported to the host and to the newcomer; the newcomer keeps the seat.
 void Game::sendVersionNotices(int slot, const std::string& version) {
     if (version == version_) return;
-    if (player(1).connected) send(1, msg::HaveWrongVersion{player(slot).name});
+    if (powerSlot_ != slot && hasPowers(powerSlot_))
+        send(powerSlot_, msg::HaveWrongVersion{player(slot).name});
     send(slot, msg::WrongVersion{});
 }
 
@@ -82,7 +90,7 @@ void Game::setHintsAllowed(bool allowed) {
 void Game::justwatch(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::JustWatch>(args);
     if (!m || !isSeat(m->slot)) return;
-    if (fromSlot != kInternal && fromSlot != m->slot && fromSlot != 1) return;
+    if (fromSlot != m->slot && !hasPowers(fromSlot)) return;
     const int seat = m->slot;
     tplayer& p = player(seat);
     if (!p.connected) return; // nobody to watch: the computer plays the seat anyway
@@ -98,8 +106,8 @@ void Game::justwatch(std::string_view args, int fromSlot) {
 
 void Game::kickhim(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::KickHim>(args);
-    if (!m || m->slot != 1 || !fromSender(m->slot, fromSlot)) return;
-    if (isSlot(m->target) && m->target != 1) send(m->target, msg::Closing{msg::Closing::kRemoved});
+    if (!m || !fromSender(m->slot, fromSlot) || !hasPowers(m->slot)) return;
+    if (isSlot(m->target) && m->target != m->slot) send(m->target, msg::Closing{msg::Closing::kRemoved});
     disconnectsock(m->target);
 }
 
@@ -126,7 +134,7 @@ void Game::playasound(std::string_view args, int fromSlot) {
 // The in-process host reads its own client's delay; a stand-alone server can follow this command.
 void Game::botspeed(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::BotSpeed>(args);
-    if (!m || m->slot != 1 || !fromSender(m->slot, fromSlot)) return;
+    if (!m || !fromSender(m->slot, fromSlot) || !hasPowers(m->slot)) return;
     if (protocol::isComputerSpeed(m->delay)) {
         if (events_.botSpeedRequested) events_.botSpeedRequested(m->delay);
     }

@@ -21,7 +21,7 @@ constexpr int kGraceSeconds = 2;
 } // namespace
 
 void Game::startgame(std::string_view args, int fromSlot) {
-    if (fromSlot != kInternal && fromSlot != 1) return;
+    if (!hasPowers(fromSlot)) return;
     const auto m = protocol::decode<protocol::StartGame>(args);
     if (!m) return;
 
@@ -99,7 +99,7 @@ int Game::seatsToDeal() const {
 // A seat takes part in a round when someone holds it, when it is seat 2, in a team game, or when the
 // host asked for more computer opponents and it is among the first that many empty seats of 2..4.
 bool Game::seatPlays(int seat) const {
-    if (player(seat).connected || seat == 2 || options_.teamgame) return true;
+    if (player(seat).connected || held(seat) || seat == 2 || options_.teamgame) return true;
     if (resumedPlaying_[static_cast<std::size_t>(seat)]) return true;
     if (computerOpponents_ == 0 || seat < 2) return false;
     int computers = 0; // empty seats before this one, which the computer plays
@@ -130,11 +130,29 @@ void Game::startround() {
     }
     board_.clear();
     turnboard_.clear();
+    shuffle();
     sendAll(msg::StartRound{{player(1).score, player(2).score, player(3).score, player(4).score}});
     playedlist_.clear();
-    rules::shuffletiles(pool_, rng_);
     givetiles();
     findplayer();
+}
+
+// From the game's generator, or from a fresh seed whose digest everyone is told before the deal.
+void Game::shuffle() {
+    roundSeed_.clear();
+    if (seedSource_) roundSeed_ = seedSource_();
+    if (!roundSeed_.empty() && rules::shuffleFromSeed(pool_, roundSeed_)) {
+        sendAll(msg::ShuffleCommit{digest_ ? digest_(roundSeed_) : std::string()});
+        return;
+    }
+    roundSeed_.clear();
+    rules::shuffletiles(pool_, rng_);
+}
+
+void Game::setShuffleSource(std::function<std::string()> seedHex,
+                            std::function<std::string(std::string_view)> digestHex) {
+    seedSource_ = std::move(seedHex);
+    digest_ = std::move(digestHex);
 }
 
 void Game::givetiles() {
@@ -221,7 +239,7 @@ void Game::pause(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::Pause>(args);
     if (!m || !fromSender(m->slot, fromSlot)) return;
     if (!gamestarted_ || clockphase_ != ClockPhase::Turn) return;
-    if (m->slot != 1 && m->slot != currentplayer_) return;
+    if (!hasPowers(m->slot) && m->slot != currentplayer_) return;
     if (m->flag == 1 && timer1_.active) {
         stopTimer1();
         tell(TableEvent::Paused, 0, {1});

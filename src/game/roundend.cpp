@@ -30,6 +30,8 @@ void Game::endround(int winner) {
     }
     tell(TableEvent::RoundEnded, 0, {winner});
     sendAll(result);
+    if (!roundSeed_.empty()) sendAll(msg::ShuffleReveal{roundSeed_});
+    roundSeed_.clear();
     if (events_.roundEnded) events_.roundEnded(winner);
 
     if (checkforwin()) return;

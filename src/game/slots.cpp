@@ -68,35 +68,52 @@ void Game::disconnectsock(int slot) {
 
 // ---- Connections ----
 
-// The lowest free slot up to slotcount, else a new slot above it, else the slot that turns away. A kept
-// slot 1 is skipped for everyone but the connection it is kept for.
+// The lowest free slot up to slotcount, else a new slot above it, else the slot that turns away. A seat
+// held for a dropped connection is not free, and a kept slot 1 is skipped for everyone but the connection
+// it is kept for.
 int Game::open(bool firstSlot) {
     const int lowest = firstSlotKept_ && !firstSlot ? 2 : 1;
     int slot = kFullSlot;
     for (int s = lowest; s <= slotcount_ && slot == kFullSlot; ++s)
-        if (!player(s).connected) slot = s;
+        if (!player(s).connected && !held(s)) slot = s;
     if (slot == kFullSlot && slotcount_ < kLastSlot) slot = slotcount_ = std::max(slotcount_ + 1, lowest);
     if (slot == kFullSlot) {
         if (observer_) observer_(kFullSlot, protocol::encode(msg::Full{}));
         return slot;
     }
-    player(slot).connected = true;
-    closing_[static_cast<std::size_t>(slot)] = false;
-    send(slot, msg::SendLoginInfo{slot});
+    occupy(slot);
     return slot;
+}
+
+bool Game::openAt(int slot) {
+    if (!held(slot) || player(slot).connected) return false;
+    held_[static_cast<std::size_t>(slot)] = false;
+    returning_[static_cast<std::size_t>(slot)] = true;
+    occupy(slot);
+    return true;
+}
+
+void Game::occupy(int slot) {
+    const auto i = static_cast<std::size_t>(slot);
+    player(slot).connected = true;
+    closing_[i] = false;
+    operator_[i] = false;
+    openedOrder_[i] = ++opened_;
+    send(slot, msg::SendLoginInfo{slot});
 }
 
 void Game::closing(int slot) {
     if (isSlot(slot)) closing_[static_cast<std::size_t>(slot)] = true;
 }
 
-void Game::closed(int slot) {
+void Game::closed(int slot, Leave leave) {
     if (!isSlot(slot)) return;
+    const auto i = static_cast<std::size_t>(slot);
     tplayer& p = player(slot);
     const bool wasConnected = p.connected;
     const std::string name = p.name;
-    closing_[static_cast<std::size_t>(slot)] = true;
-    if (wasConnected) {
+    closing_[i] = true;
+    if (wasConnected && leave != Leave::Quiet) {
         const std::string notice = protocol::encode(msg::PlayerDisconnected{slot, name});
         for (int other = 1; other <= slotcount_; ++other)
             if (other != slot) sendToSlot(other, notice);
@@ -104,10 +121,43 @@ void Game::closed(int slot) {
     p.connected = false;
     p.name.clear();
     p.justwatching = false;
-    closing_[static_cast<std::size_t>(slot)] = false;
+    closing_[i] = false;
+    operator_[i] = false;
+    returning_[i] = false;
+    held_[i] = leave == Leave::Hold && wasConnected;
+    if (slot == powerSlot_) passPowers();
     if (events_.slotClosed) events_.slotClosed(slot, name);
     // The host's own seat is never taken over at once; any other seat on turn is played now.
     if (wasConnected && slot != 1 && isOnTurn(slot)) computerplay(slot);
+}
+
+void Game::release(int slot) {
+    if (held(slot)) held_[static_cast<std::size_t>(slot)] = false;
+}
+
+// ---- Host powers ----
+
+bool Game::hasPowers(int slot) const {
+    if (slot == kInternal) return true;
+    if (!isSlot(slot) || !player(slot).connected) return false;
+    return slot == powerSlot_ || operator_[static_cast<std::size_t>(slot)];
+}
+
+void Game::grantOperator(int slot) {
+    if (isSlot(slot) && player(slot).connected) operator_[static_cast<std::size_t>(slot)] = true;
+}
+
+// The holder has gone: the longest-connected logged-in player holds the powers now, and everybody is
+// told who that is.
+void Game::passPowers() {
+    powerSlot_ = 0;
+    for (int s = 1; s <= slotcount_; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        if (s == powerSlot_ || !player(s).connected || player(s).name.empty() || closing_[i]) continue;
+        if (powerSlot_ == 0 || openedOrder_[i] < openedOrder_[static_cast<std::size_t>(powerSlot_)])
+            powerSlot_ = s;
+    }
+    if (powerSlot_ != 0) sendAll(msg::Powers{powerSlot_, player(powerSlot_).name});
 }
 
 // ---- Dispatch ----

@@ -155,6 +155,38 @@ struct BotSpeed {
     RIMBALO_FIELDS(slot, delay)
 };
 
+// The table server's commands. A connection that sends none of them is seated as by a server with one
+// table.
+struct TableList { // the open public tables, answered with toclient::Tables
+    RIMBALO_WORD(tablelist, Plus)
+    auto fields() const { return std::tuple<>(); }
+};
+struct TableCreate { // a new table, with its creator in seat 1
+    RIMBALO_WORD(tablecreate, None)
+    bool isPublic = true;
+    FreeText name;
+    RIMBALO_FIELDS(isPublic, name)
+};
+struct TableJoin {
+    RIMBALO_WORD(tablejoin, Plus)
+    std::string code;
+    RIMBALO_FIELDS(code)
+};
+struct TableLeave { // back to the list: the connection holds no slot until it joins or creates
+    RIMBALO_WORD(tableleave, Plus)
+    auto fields() const { return std::tuple<>(); }
+};
+struct Reconnect { // the seat token of a seat held for its dropped connection
+    RIMBALO_WORD(reconnect, Plus)
+    std::string token;
+    RIMBALO_FIELDS(token)
+};
+struct AdminToken { // the operator's token: the host's powers whatever the slot
+    RIMBALO_WORD(admintoken, Plus)
+    std::string token;
+    RIMBALO_FIELDS(token)
+};
+
 } // namespace toserver
 
 namespace toclient {
@@ -379,6 +411,64 @@ struct Closing {
     RIMBALO_FIELDS(reason)
 };
 
+// One open table of a table server's list.
+struct TableEntry {
+    std::string code;
+    int seats = 0;     // seats 1..4 held by a connection
+    int onlookers = 0; // slots 5..9 held
+    bool playing = false;
+    int target = 0; // the running game's options (zero when none runs)
+    int seconds = 0;
+    int tiles = 0;
+    std::string name; // made safe: no "+"
+    RIMBALO_FIELDS(code, seats, onlookers, playing, target, seconds, tiles, name)
+    bool operator==(const TableEntry&) const = default;
+};
+struct Tables {
+    RIMBALO_WORD(tables, Plus)
+    std::vector<TableEntry> tables;
+    RIMBALO_FIELDS(tables)
+};
+// The table the connection sits at: told with its slot, before the login is asked.
+struct TableCode {
+    RIMBALO_WORD(tablecode, None)
+    std::string code;
+    bool isPublic = true;
+    FreeText name;
+    RIMBALO_FIELDS(code, isPublic, name)
+};
+// A table command refused, or the connection refused, in words for the player.
+struct TableError {
+    RIMBALO_WORD(tableerror, None)
+    FreeText text;
+    RIMBALO_FIELDS(text)
+};
+// The secret that brings a dropped connection back to its seat (toserver::Reconnect).
+struct SeatToken {
+    RIMBALO_WORD(seattoken, Plus)
+    std::string token;
+    RIMBALO_FIELDS(token)
+};
+// The SHA-256 digest (hex) of the round's shuffle seed, sent before the deal.
+struct ShuffleCommit {
+    RIMBALO_WORD(shufflecommit, Plus)
+    std::string digest;
+    RIMBALO_FIELDS(digest)
+};
+// The round's shuffle seed (hex), sent when the round has ended.
+struct ShuffleReveal {
+    RIMBALO_WORD(shufflereveal, Plus)
+    std::string seed;
+    RIMBALO_FIELDS(seed)
+};
+// Who holds the host's powers now (0: nobody).
+struct Powers {
+    RIMBALO_WORD(powers, None)
+    int slot = 0;
+    FreeText name;
+    RIMBALO_FIELDS(slot, name)
+};
+
 } // namespace toclient
 
 // Every message type of one direction, for code that must treat them all alike (checks, fuzzing).
@@ -387,7 +477,8 @@ using ClientMessages =
     MessageList<toserver::LoginInfo, toserver::KickHim, toserver::Chat, toserver::Action, toserver::StartGame,
                 toserver::JustWatch, toserver::PlaceMyTile, toserver::SwapTiles, toserver::ReplaceTile,
                 toserver::UndoThem, toserver::Finish, toserver::DrawCard, toserver::ClickYes, toserver::Pause,
-                toserver::PlayASound, toserver::BotSpeed>;
+                toserver::PlayASound, toserver::BotSpeed, toserver::TableList, toserver::TableCreate,
+                toserver::TableJoin, toserver::TableLeave, toserver::Reconnect, toserver::AdminToken>;
 using ServerMessages =
     MessageList<toclient::SendLoginInfo, toclient::Full, toclient::NewPlayerInfo, toclient::ExistingPlayers,
                 toclient::HaveWrongVersion, toclient::WrongVersion, toclient::LoadStats, toclient::LoadBoard,
@@ -397,7 +488,9 @@ using ServerMessages =
                 toclient::SwapTiles, toclient::RemoveTile, toclient::UndoThem, toclient::MovedTiles,
                 toclient::NotEnough, toclient::AskPenalty, toclient::Incomplete, toclient::NoMoreTiles,
                 toclient::NoMoreRoom, toclient::NoTime, toclient::EndRound, toclient::Winner, toclient::NoUse,
-                toclient::TeamScore, toclient::ShowDraw, toclient::Hints, toclient::Closing>;
+                toclient::TeamScore, toclient::ShowDraw, toclient::Hints, toclient::Closing, toclient::Tables,
+                toclient::TableCode, toclient::TableError, toclient::SeatToken, toclient::ShuffleCommit,
+                toclient::ShuffleReveal, toclient::Powers>;
 
 // Calls `f(std::type_identity<M>{})` for each message type M of the list in order, until one returns true.
 template <class... M, class F> bool anyMessage(MessageList<M...>, F&& f) {

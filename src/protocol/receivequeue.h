@@ -33,6 +33,21 @@ public:
         requestWake();
         return true;
     }
+    // The woken call of an owner with many connections: hands out up to `most` entries in order, then
+    // asks to be woken again while entries remain (a pass of its event loop costs more than a command).
+    template <class Handle> std::size_t handleSome(std::size_t most, Handle&& handle) {
+        woken_ = true; // handlers that queue more do not ask for a wake of their own meanwhile
+        std::size_t handled = 0;
+        while (handled < most && !entries_.empty()) {
+            Entry entry = std::move(entries_.front());
+            entries_.pop_front();
+            handle(entry);
+            ++handled;
+        }
+        woken_ = false;
+        requestWake();
+        return handled;
+    }
     // Hands out every entry now, in order (tests and tools that run without an event loop).
     template <class Handle> void drain(Handle&& handle) {
         while (!entries_.empty()) {

@@ -22,6 +22,13 @@ inline constexpr std::string_view replacetile = "CMD_replacetile";
 inline constexpr std::string_view pause = "CMD_pause";
 inline constexpr std::string_view playasound = "CMD_playasound";
 inline constexpr std::string_view botspeed = "CMD_botspeed";
+// The table server's own commands (a server with one table ignores the table choices).
+inline constexpr std::string_view tablelist = "CMD_tablelist";
+inline constexpr std::string_view tablecreate = "CMD_tablecreate";
+inline constexpr std::string_view tablejoin = "CMD_tablejoin";
+inline constexpr std::string_view tableleave = "CMD_tableleave";
+inline constexpr std::string_view reconnect = "CMD_reconnect";
+inline constexpr std::string_view admintoken = "CMD_admintoken";
 
 // Server to clients (chat, action, startgame, swaptiles, undothem and playasound are used both ways).
 inline constexpr std::string_view sendlogininfo = "CMD_sendlogininfo";
@@ -54,6 +61,14 @@ inline constexpr std::string_view nouse = "CMD_nouse";
 inline constexpr std::string_view teamscore = "CMD_teamscore";
 inline constexpr std::string_view showdraw = "CMD_showdraw";
 inline constexpr std::string_view hints = "CMD_hints";
+// Commands a program that does not know them ignores, as it does CMD_hints.
+inline constexpr std::string_view tables = "CMD_tables";
+inline constexpr std::string_view tablecode = "CMD_tablecode";
+inline constexpr std::string_view tableerror = "CMD_tableerror";
+inline constexpr std::string_view seattoken = "CMD_seattoken";
+inline constexpr std::string_view shufflecommit = "CMD_shufflecommit";
+inline constexpr std::string_view shufflereveal = "CMD_shufflereveal";
+inline constexpr std::string_view powers = "CMD_powers";
 inline constexpr std::string_view closing = "CMD_closing";
 
 } // namespace protocol::words

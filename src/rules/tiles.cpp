@@ -107,6 +107,25 @@ void shuffletiles(Pool& pool, std::mt19937& rng) {
     pool.poolnext = 0;
 }
 
+bool shuffleFromSeed(Pool& pool, std::string_view seedHex) {
+    if (seedHex.size() < kMinSeedHexDigits || seedHex.size() % 2 != 0 || seedHex.size() > 256) return false;
+    std::vector<std::uint32_t> words((seedHex.size() + 7) / 8, 0);
+    for (std::size_t i = 0; i < seedHex.size(); ++i) {
+        const char c = seedHex[i];
+        int v = -1;
+        if (c >= '0' && c <= '9')
+            v = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            v = c - 'a' + 10;
+        if (v < 0) return false;
+        words[i / 8] = (words[i / 8] << 4) | static_cast<std::uint32_t>(v);
+    }
+    std::seed_seq seq(words.begin(), words.end());
+    std::mt19937 rng(seq);
+    shuffletiles(pool, rng);
+    return true;
+}
+
 // ---- Rack -------------------------------------------------------------------
 
 int Rack::tilecount() const {

@@ -9,6 +9,7 @@
 #include <array>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rules {
@@ -57,6 +58,11 @@ struct Pool {
 // Fills the pool the table way: a work table 1..53,1..53; uniform indices 0..105 are
 // drawn from `rng` and each non-zero entry hit is appended and zeroed; poolnext = 0.
 void shuffletiles(Pool& pool, std::mt19937& rng);
+// Shuffles the pool from a round's seed written as hex digits (an even number of them, at least
+// kMinSeedHexDigits): the same seed always gives the same order, so anyone who learns the seed can
+// deal the round again. False, and the pool untouched, for a seed that is not such hex text.
+inline constexpr std::size_t kMinSeedHexDigits = 32; // 128 bits
+bool shuffleFromSeed(Pool& pool, std::string_view seedHex);
 
 // A seat's rack: cells 1..60 (index 0 unused), each a tile code or 0.
 struct Rack {

@@ -1,77 +1,40 @@
-// The socket adapter: accepting and closing connections, the receive path and its queue, the outbox
-// to the sockets, the game's deadline timer and the connection limits.
+// The socket adapter: accepting, refusing and closing connections, the receive path and its queue, the
+// outbox to the sockets and the connection limits.
 
 #include "tserver.h"
+#include "table.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
 
 #include <chrono>
 #include <climits>
+#include <limits>
 
 using namespace game;
 namespace msg = protocol::toclient;
 
-// One accepted connection. Commands queued from it carry its id, so that nothing it sent is handled
-// after it is gone or credited to whoever takes its slot next.
-struct TServer::Link {
-    quint64 id = 0;
-    QTcpSocket* socket = nullptr; // null for a connection without a socket (tests)
-    protocol::FrameBuffer buffer;
-    int queued = 0;          // its commands waiting in the queue
-    qint64 openedAt = 0;     // when it was accepted
-    bool loggedIn = false;   // its login arrived
-    qint64 fullSince = -1;   // since when its queue has been full; -1 while it has room
-    bool closing = false;    // closed or being closed: nothing more is read from it or sent to it
-    bool dropQueued = false; // removed by the server: what it sent and is still queued is not handled
-};
-
-namespace {
-
-quint32 clockSeed() {
-    return static_cast<quint32>(std::chrono::steady_clock::now().time_since_epoch().count() ^
-                                std::chrono::system_clock::now().time_since_epoch().count());
-}
-
-} // namespace
-
 TServer::TServer(QObject* parent)
-    : QObject(parent), game_(clockSeed()), queue_([this] {
+    : QObject(parent), queue_([this] {
           QMetaObject::invokeMethod(
-              this, [this] { queue_.handleOne([this](const Queued& entry) { handle(entry); }); },
+              this,
+              [this] { queue_.handleSome(kCommandsPerPass, [this](const Queued& entry) { handle(entry); }); },
               Qt::QueuedConnection);
       }),
-      sock1_(new QTcpServer(this)) {
-    GameEvents events;
-    events.loggedIn = [this](int slot, const std::string& name) {
-        markLoggedIn(slot);
-        emit loggedIn(slot, QString::fromStdString(name));
-    };
-    events.slotClosed = [this](int slot, const std::string& name) {
-        emit slotClosed(slot, QString::fromStdString(name));
-    };
-    events.gameStarted = [this](int seats, int dealsize) { emit gameStarted(seats, dealsize); };
-    events.roundEnded = [this](int winner) { emit roundEnded(winner); };
-    events.gameWon = [this](const std::string& winner) { emit gameWon(QString::fromStdString(winner)); };
-    events.botSpeedRequested = [this](int ms) { emit botSpeedRequested(ms); };
-    game_.setEvents(std::move(events));
-
-    deadlineTimer_.setSingleShot(true);
-    connect(&deadlineTimer_, &QTimer::timeout, this, [this] {
-        catchUp();
-        flush();
-    });
+      version_(protocol::kVersion), sock1_(new QTcpServer(this)) {
+    single_ = &createTable(true, {});
     watchTimer_.setInterval(kWatchIntervalMs);
     connect(&watchTimer_, &QTimer::timeout, this, &TServer::checkConnections);
     connect(sock1_, &QTcpServer::newConnection, this, &TServer::onNewConnection);
+    connect(sock1_, &QTcpServer::acceptError, this, &TServer::onAcceptError);
 }
 
 TServer::~TServer() {
     // Everybody still here is told that the game ends, so that they do not take it for a lost
     // connection. What they sent last is read first: a close with unread input would discard the notice.
     const std::string ended = protocol::encode(msg::Closing{msg::Closing::kGameEnded});
-    for (auto& link : links_) {
-        if (!link || !link->socket) continue;
+    for (auto& [id, link] : links_) {
+        if (!link->socket) continue;
         QTcpSocket* socket = link->socket;
         socket->disconnect(this);
         if (!link->closing && socket->state() == QAbstractSocket::ConnectedState) {
@@ -85,6 +48,8 @@ TServer::~TServer() {
 }
 
 bool TServer::listen(quint16 port, const QHostAddress& address) {
+    // As many waiting connections as the system allows (it cuts larger numbers to its own maximum).
+    sock1_->setListenBacklogSize(std::numeric_limits<int>::max());
     return sock1_->listen(address, port);
 }
 
@@ -99,11 +64,43 @@ QHostAddress TServer::serverAddress() const {
 void TServer::keepFirstSlotFor(const QHostAddress& address, quint16 port) {
     ownAddress_ = address;
     ownPort_ = port;
-    game_.keepFirstSlot(port != 0);
+    if (single_) single_->game.keepFirstSlot(port != 0);
 }
 
 QString TServer::errorString() const {
     return sock1_->errorString();
+}
+
+void TServer::setLimits(const ServerLimits& limits) {
+    limits_ = limits;
+    if (singleTable() && !single_) single_ = &createTable(true, {});
+    if (!singleTable() && single_ && single_->connections() == 0) {
+        Table* table = single_;
+        single_ = nullptr;
+        removeTable(*table);
+    }
+}
+
+void TServer::setVersionText(const QString& version) {
+    version_ = version.toStdString();
+    for (auto& [code, table] : tables_)
+        table->game.setVersionText(version_);
+}
+
+void TServer::setSeed(quint32 seed) {
+    seed_ = seed;
+    for (auto& [code, table] : tables_) {
+        table->game.setSeed(seed);
+        table->game.setShuffleSource({}, {});
+    }
+}
+
+void TServer::setHintsAllowed(bool allowed) {
+    hintsAllowed_ = allowed;
+    for (auto& [code, table] : tables_) {
+        table->game.setHintsAllowed(allowed);
+        flush(*table);
+    }
 }
 
 void TServer::setClock(std::function<qint64()> nowMs) {
@@ -111,8 +108,10 @@ void TServer::setClock(std::function<qint64()> nowMs) {
 }
 
 void TServer::clockMoved() {
-    catchUp();
-    flush();
+    for (auto& [code, table] : tables_) {
+        catchUp(*table);
+        flush(*table);
+    }
 }
 
 qint64 TServer::now() const {
@@ -122,137 +121,257 @@ qint64 TServer::now() const {
         .count();
 }
 
-void TServer::resume(const game::ResumedTable& table) {
-    catchUp();
-    game_.resume(table);
-    flush();
+void TServer::setComputerLevel(game::ComputerLevel level) {
+    level_ = level;
+    for (auto& [code, table] : tables_)
+        for (int seat = 1; seat <= game::kSeats; ++seat)
+            table->game.setComputerLevel(seat, level);
 }
 
-void TServer::catchUp() {
-    game_.advanceTo(now());
+void TServer::resume(const game::ResumedTable& resumed) {
+    Table& table = single_ ? *single_ : createTable(true, {});
+    catchUp(table);
+    table.game.resume(resumed);
+    flush(table);
+}
+
+game::Game& TServer::game() {
+    return single_ ? single_->game : tables_.begin()->second->game;
+}
+
+const game::Game& TServer::game() const {
+    return single_ ? single_->game : tables_.begin()->second->game;
+}
+
+const game::Game* TServer::tableGame(const std::string& code) const {
+    const Table* table = findTable(code);
+    return table ? &table->game : nullptr;
+}
+
+std::vector<std::string> TServer::tableCodes() const {
+    std::vector<std::string> codes;
+    for (const auto& [code, table] : tables_)
+        codes.push_back(code);
+    return codes;
+}
+
+bool TServer::deadlineTimerActive() const {
+    for (const auto& [code, table] : tables_)
+        if (table->deadline.isActive()) return true;
+    return false;
+}
+
+ServerStats TServer::stats() const {
+    ServerStats s = stats_;
+    s.connections = static_cast<int>(links_.size());
+    s.tables = static_cast<int>(tables_.size());
+    return s;
+}
+
+QString TServer::statusLine() const {
+    const ServerStats s = stats();
+    return QStringLiteral("Status: %1 connections, %2 tables, %3 games played, %4 refused")
+        .arg(s.connections)
+        .arg(s.tables)
+        .arg(s.gamesPlayed)
+        .arg(s.refusals);
+}
+
+QString TServer::where(const Link& link) const {
+    QString text = link.peer;
+    if (link.table) text += QStringLiteral(" in slot %1").arg(link.slot);
+    if (link.table && !singleTable())
+        text += QStringLiteral(" at table ") + QString::fromStdString(link.table->code);
+    return text;
 }
 
 // ---- Outbox and deadline ----
 
-void TServer::setHintsAllowed(bool allowed) {
-    game_.setHintsAllowed(allowed);
-    flush();
+void TServer::catchUp(Table& table) {
+    table.game.advanceTo(now());
 }
 
-void TServer::flush() {
-    for (const Outgoing& out : game_.takeOutbox()) {
+void TServer::flush(Table& table) {
+    for (const Outgoing& out : table.game.takeOutbox()) {
+        Link* link = table.links[static_cast<std::size_t>(out.slot)];
+        if (!link) continue;
         if (out.close) {
-            requestClose(out.slot, CloseReason::Kicked);
+            requestClose(*link, CloseReason::Kicked, table.kickedBy);
             continue;
         }
-        Link* link = links_[static_cast<std::size_t>(out.slot)].get();
-        if (!link || link->closing || !link->socket) continue;
-        link->socket->write(out.text.data(), static_cast<qint64>(out.text.size()));
-        // A peer that stops reading would make us hold everything sent to it.
-        if (link->socket->bytesToWrite() > kMaxUnsentBytes) requestClose(out.slot, CloseReason::Flooded);
+        sendDirect(*link, out.text);
     }
-    const Millis due = game_.nextDeadline();
+    for (Link* link : table.links) {
+        if (!link || link->pendingToken.empty()) continue;
+        sendDirect(*link, link->pendingToken);
+        link->pendingToken.clear();
+    }
+    const Millis due = table.game.nextDeadline();
     if (due == kNever) {
-        deadlineTimer_.stop();
+        table.deadline.stop();
         return;
     }
     const qint64 wait = std::clamp<qint64>(due - now(), 0, INT_MAX);
-    deadlineTimer_.start(static_cast<int>(wait));
+    table.deadline.start(static_cast<int>(wait));
 }
 
-// ---- Accepting and closing ----
+void TServer::sendDirect(Link& link, const std::string& text) {
+    if (link.closing || !link.socket) return;
+    link.socket->write(text.data(), static_cast<qint64>(text.size()));
+    // A peer that stops reading would make us hold everything sent to it.
+    if (link.socket->bytesToWrite() > kMaxUnsentBytes) requestClose(link, CloseReason::Unread);
+}
+
+// ---- Accepting, refusing and closing ----
 
 void TServer::onNewConnection() {
+    acceptTroubleLogged_ = false;
     while (sock1_->hasPendingConnections()) {
         QTcpSocket* socket = sock1_->nextPendingConnection();
-        catchUp();
+        bool v4 = false;
+        const quint32 ipv4 = socket->peerAddress().toIPv4Address(&v4);
+        const QString peer = v4 ? QHostAddress(ipv4).toString() : socket->peerAddress().toString();
+        if (refuseOverLimits(socket, peer)) continue;
+        // The hosting window's own connection, for which slot 1 is kept.
         const bool own = ownPort_ != 0 && socket->peerPort() == ownPort_ &&
                          socket->peerAddress().isEqual(ownAddress_, QHostAddress::TolerantConversion);
-        const int slot = game_.open(own);
-        if (slot != kFullSlot) {
-            openSlot(slot, socket);
-            flush();
+        Table* table = single_ ? single_ : publicTableWithSeat();
+        if (!table && static_cast<int>(tables_.size()) >= limits_.maxTables) {
+            refuse(socket, peer, protocol::encode(msg::TableError{"Every table of this server is taken."}),
+                   QStringLiteral("the most tables"));
             continue;
         }
-        const std::string full = protocol::encode(msg::Full{});
-        socket->write(full.data(), static_cast<qint64>(full.size()));
-        connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
-        socket->disconnectFromHost();
-        if (socket->state() == QAbstractSocket::UnconnectedState) socket->deleteLater();
+        if (!table) table = &createTable(true, {});
+        Link& link = addLink(socket, peer);
+        // Seated as by a single game; a table command from it before its login moves it on.
+        link.tentative = !singleTable();
+        if (!seatAt(link, *table, own)) {
+            discardLink(link);
+            refuse(socket, peer, protocol::encode(msg::Full{}), QStringLiteral("every slot taken"));
+        }
     }
+}
+
+// Descriptors ran out (or the like): accepting rests a moment instead of failing over and over.
+void TServer::onAcceptError() {
+    if (!acceptTroubleLogged_)
+        emit logLine(QStringLiteral("Cannot accept connections (%1): pausing %2 ms at a time")
+                         .arg(sock1_->errorString())
+                         .arg(kAcceptPauseMs));
+    acceptTroubleLogged_ = true;
+    sock1_->pauseAccepting();
+    QTimer::singleShot(kAcceptPauseMs, this, [this] { sock1_->resumeAccepting(); });
+}
+
+bool TServer::refuseOverLimits(QTcpSocket* socket, const QString& peer) {
+    if (static_cast<int>(links_.size()) >= limits_.maxConnections) {
+        refuse(socket, peer, protocol::encode(msg::TableError{"The server is full. Try again later."}),
+               QStringLiteral("the most connections"));
+        return true;
+    }
+    if (limits_.maxPerAddress > 0 && perAddress_[peer] >= limits_.maxPerAddress) {
+        refuse(socket, peer,
+               protocol::encode(msg::TableError{"Too many connections from your address."}) +
+                   protocol::encode(msg::Full{}),
+               QStringLiteral("the most connections from one address"));
+        return true;
+    }
+    return false;
+}
+
+void TServer::refuse(QTcpSocket* socket, const QString& peer, const std::string& text,
+                     const QString& reason) {
+    ++stats_.refusals;
+    emit logLine(QStringLiteral("Refused %1: %2").arg(peer, reason));
+    socket->write(text.data(), static_cast<qint64>(text.size()));
+    connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+    socket->disconnectFromHost();
+    if (socket->state() == QAbstractSocket::UnconnectedState) socket->deleteLater();
 }
 
 int TServer::acceptConnection() {
-    catchUp();
-    const int slot = game_.open();
-    if (slot == kFullSlot) return slot;
-    openSlot(slot, nullptr);
-    flush();
-    return slot;
+    Link& link = addLink(nullptr, QStringLiteral("local"));
+    if (seatAt(link, *single_)) return link.slot;
+    discardLink(link);
+    return kFullSlot;
 }
 
-void TServer::openSlot(int slot, QTcpSocket* socket) {
-    auto link = std::make_unique<Link>();
-    link->id = nextLinkId_++;
-    link->socket = socket;
-    link->openedAt = now();
-    links_[static_cast<std::size_t>(slot)] = std::move(link);
-    QString peer = QStringLiteral("local");
-    if (socket) {
-        attachSocket(slot, socket);
-        bool v4 = false;
-        const quint32 ipv4 = socket->peerAddress().toIPv4Address(&v4);
-        peer = v4 ? QHostAddress(ipv4).toString() : socket->peerAddress().toString();
-    }
-    updateWatchTimer();
-    emit slotConnected(slot, peer);
+// A connection that never took a slot: forgotten without a trace (its socket is the caller's).
+void TServer::discardLink(Link& link) {
+    if (link.socket) link.socket->disconnect(this);
+    if (--perAddress_[link.peer] <= 0) perAddress_.erase(link.peer);
+    links_.erase(link.id);
 }
 
-void TServer::attachSocket(int slot, QTcpSocket* socket) {
-    const quint64 id = links_[static_cast<std::size_t>(slot)]->id;
+TServer::Link& TServer::addLink(QTcpSocket* socket, const QString& peer) {
+    auto owned = std::make_unique<Link>();
+    Link& link = *owned;
+    link.id = nextLinkId_++;
+    link.socket = socket;
+    link.peer = peer;
+    link.openedAt = now();
+    links_.emplace(link.id, std::move(owned));
+    ++perAddress_[peer];
+    if (socket) attachSocket(link);
+    return link;
+}
+
+void TServer::attachSocket(Link& link) {
+    const quint64 id = link.id;
+    QTcpSocket* socket = link.socket;
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     // What we do not read stays with the network, which then holds the sender back.
     socket->setReadBufferSize(protocol::FrameBuffer::kDefaultCapacity);
-    connect(socket, &QTcpSocket::readyRead, this, [this, slot, id] {
-        const Link* link = links_[static_cast<std::size_t>(slot)].get();
-        if (link && link->id == id) readSocket(slot);
-    });
-    connect(socket, &QAbstractSocket::disconnected, this, [this, slot, id] {
-        const Link* link = links_[static_cast<std::size_t>(slot)].get();
-        if (link && link->id == id) peerClosed(slot);
+    connect(socket, &QTcpSocket::readyRead, this, [this, id] { readSocket(id); });
+    connect(socket, &QAbstractSocket::disconnected, this, [this, id] {
+        if (Link* l = findLink(id)) requestClose(*l, CloseReason::PeerClosed);
     });
 }
 
-// Reads what the slot's socket holds while its queue has room; the rest waits in the socket and is read
-// when the queue has drained (handle).
-void TServer::readSocket(int slot) {
-    Link* link = links_[static_cast<std::size_t>(slot)].get();
+TServer::Link* TServer::findLink(quint64 id) const {
+    const auto it = links_.find(id);
+    return it == links_.end() ? nullptr : it->second.get();
+}
+
+TServer::Link* TServer::slotLink(int slot) const {
+    if (!single_ || !isSlot(slot)) return nullptr;
+    return single_->links[static_cast<std::size_t>(slot)];
+}
+
+// Reads what the connection's socket holds while its queue has room; the rest waits in the socket and
+// is read when the queue has drained (handle).
+void TServer::readSocket(quint64 id) {
+    Link* link = findLink(id);
     while (link && !link->closing && link->socket && link->queued < kMaxQueuedPerConnection &&
            link->socket->bytesAvailable() > 0) {
         const QByteArray bytes = link->socket->read(kReadChunk);
-        receive(slot, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        link = links_[static_cast<std::size_t>(slot)].get();
+        receiveOn(*link, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        link = findLink(id);
     }
 }
 
 void TServer::peerClosed(int slot) {
-    requestClose(slot, CloseReason::PeerClosed);
+    if (Link* link = slotLink(slot)) requestClose(*link, CloseReason::PeerClosed);
 }
 
 // Stops the connection at once. What the game does about the lost slot happens in turn with the queued
 // commands (handle): after what the peer sent before it closed, but nothing of what a removed or
 // flooding connection still has waiting.
-void TServer::requestClose(int slot, CloseReason reason) {
-    if (!isSlot(slot)) return;
-    Link* link = links_[static_cast<std::size_t>(slot)].get();
-    if (!link || link->closing) return;
-    link->closing = true;
-    link->dropQueued = reason != CloseReason::PeerClosed;
-    game_.closing(slot);
-    if (QTcpSocket* socket = link->socket) {
-        link->socket = nullptr;
+void TServer::requestClose(Link& link, CloseReason reason, const QString& by) {
+    if (link.closing) return;
+    link.closing = true;
+    link.peerLeft = reason == CloseReason::PeerClosed;
+    link.dropQueued = reason != CloseReason::PeerClosed;
+    static const char* const kWhy[] = {"left",          "removed",      "did not log in in time",
+                                       "sent too much", "did not read", "chose no table in time"};
+    QString why = QString::fromLatin1(kWhy[static_cast<int>(reason)]);
+    if (reason == CloseReason::Kicked && !by.isEmpty()) why += QStringLiteral(" by ") + by;
+    emit logLine(QStringLiteral("Closed %1: %2").arg(where(link), why));
+    if (link.table) link.table->game.closing(link.slot);
+    if (QTcpSocket* socket = link.socket) {
+        link.socket = nullptr;
         socket->disconnect(this);
-        if (reason == CloseReason::Flooded)
+        if (reason == CloseReason::Flooded || reason == CloseReason::Unread)
             socket->abort();
         else
             socket->disconnectFromHost();
@@ -261,7 +380,14 @@ void TServer::requestClose(int slot, CloseReason reason) {
         else
             connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
     }
-    queue_.push(Queued{{}, slot, link->id, true});
+    queue_.push(Queued{{}, link.id, true});
+}
+
+void TServer::finishClose(Link& link) {
+    if (link.table) holdOrFree(link); // flushes the table's outbox and may remove the table
+    if (--perAddress_[link.peer] <= 0) perAddress_.erase(link.peer);
+    links_.erase(link.id);
+    updateWatchTimer();
 }
 
 // ---- Connection limits ----
@@ -271,16 +397,18 @@ void TServer::queueFilled(Link& link) {
     updateWatchTimer();
 }
 
-void TServer::markLoggedIn(int slot) {
-    if (Link* link = links_[static_cast<std::size_t>(slot)].get()) link->loggedIn = true;
-    updateWatchTimer();
-}
-
-// The watch runs only while a connection is waiting to log in or has a full queue.
+// The watch runs only while something waits for it: a login, a full queue, a connection at no table, a
+// held seat or an empty table.
 void TServer::updateWatchTimer() {
     bool needed = false;
-    for (const auto& link : links_)
-        needed = needed || (link && !link->closing && (!link->loggedIn || link->fullSince >= 0));
+    for (const auto& [id, link] : links_) {
+        needed = needed || (!link->closing && (!link->loggedIn || link->fullSince >= 0));
+        if (needed) break;
+    }
+    for (const auto& [code, table] : tables_) {
+        if (needed) break;
+        needed = table->holds > 0 || table->emptySince >= 0;
+    }
     if (needed && !watchTimer_.isActive())
         watchTimer_.start();
     else if (!needed)
@@ -289,34 +417,39 @@ void TServer::updateWatchTimer() {
 
 void TServer::checkConnections() {
     const qint64 t = now();
-    for (int slot = 1; slot <= kLastSlot; ++slot) {
-        const Link* link = links_[static_cast<std::size_t>(slot)].get();
-        if (!link || link->closing) continue;
-        if (!link->loggedIn && t - link->openedAt >= kLoginTimeoutMs)
-            requestClose(slot, CloseReason::Kicked);
+    for (auto& [id, link] : links_) {
+        if (link->closing) continue;
+        if (link->table && !link->loggedIn && t - link->openedAt >= kLoginTimeoutMs)
+            requestClose(*link, CloseReason::LoginTimeout);
+        else if (!link->table && t - link->openedAt >= kLobbyTimeoutMs)
+            requestClose(*link, CloseReason::Idle);
         else if (link->fullSince >= 0 && t - link->fullSince >= kFullQueueTimeoutMs)
-            requestClose(slot, CloseReason::Flooded);
+            requestClose(*link, CloseReason::Flooded);
     }
+    expireHolds(t);
+    removeEmptyTables(t);
     updateWatchTimer();
 }
 
 // ---- Receive path ----
 
 void TServer::receive(int slot, std::string_view bytes) {
-    if (!isSlot(slot)) return;
-    Link* link = links_[static_cast<std::size_t>(slot)].get();
-    if (!link || link->closing) return;
+    if (Link* link = slotLink(slot)) receiveOn(*link, bytes);
+}
+
+void TServer::receiveOn(Link& link, std::string_view bytes) {
+    if (link.closing) return;
     std::vector<std::string> entries;
-    if (!link->buffer.append(bytes, entries)) {
-        requestClose(slot, CloseReason::Flooded); // unterminated input past the frame buffer's capacity
+    if (!link.buffer.append(bytes, entries)) {
+        requestClose(link, CloseReason::Flooded); // unterminated input past the frame buffer's capacity
         return;
     }
     for (std::string& entry : entries) {
         if (entry.empty()) continue; // e.g. the second end marker of a login
-        ++link->queued;
-        queue_.push(Queued{std::move(entry), slot, link->id, false});
+        ++link.queued;
+        queue_.push(Queued{std::move(entry), link.id, false});
     }
-    if (link->queued >= kMaxQueuedPerConnection) queueFilled(*link);
+    if (link.queued >= kMaxQueuedPerConnection) queueFilled(link);
 }
 
 void TServer::processQueue() {
@@ -324,21 +457,23 @@ void TServer::processQueue() {
 }
 
 void TServer::handle(const Queued& entry) {
-    auto& link = links_[static_cast<std::size_t>(entry.slot)];
-    if (!link || link->id != entry.link) return;
-    catchUp();
+    Link* link = findLink(entry.link);
+    if (!link) return;
     if (entry.closed) {
-        link.reset();
-        updateWatchTimer();
-        game_.closed(entry.slot);
-        flush();
+        finishClose(*link);
         return;
     }
     if (--link->queued < kMaxQueuedPerConnection && link->fullSince >= 0) {
         link->fullSince = -1;
         updateWatchTimer();
-        readSocket(entry.slot); // what waited in the socket
+        readSocket(link->id); // what waited in the socket
+        link = findLink(entry.link);
+        if (!link) return;
     }
-    if (!link->dropQueued) game_.command(entry.slot, entry.text);
-    flush();
+    if (link->dropQueued || tableCommand(*link, entry.text) || !link->table) return;
+    Table& table = *link->table;
+    catchUp(table);
+    table.kickedBy = QString::fromStdString(table.game.player(link->slot).name);
+    table.game.command(link->slot, entry.text);
+    flush(table);
 }

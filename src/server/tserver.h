@@ -1,9 +1,19 @@
 #pragma once
-// The game server's socket adapter around the game (game::Game): it listens, accepts connections into
-// the game's slots, cuts each connection's bytes into commands with a frame buffer, queues them with
-// the close notices and hands them to the game one per event-loop pass, writes the game's outbox to
-// the sockets, and arms one timer to the game's next deadline. It also keeps the connection limits:
-// the unterminated-command byte limit, back-pressure for bursts, the login time-out and unread output.
+// The game server's socket adapter around the game (game::Game). It listens, accepts connections, cuts
+// each connection's bytes into commands with a frame buffer, queues them with the close notices and
+// hands them to the game of the connection's table one per event-loop pass, writes every game's outbox
+// to the sockets, and arms each table's timer to its game's next deadline. Everything runs on one event
+// loop: no thread per table or connection.
+//
+// With one table (the default, and the hosting window's server) every connection goes to that table,
+// exactly as a single game. With more, the server holds up to ServerLimits::maxTables tables, each
+// with its own code, slots and game: a connection that says nothing of tables is seated at a public
+// table with a free seat (or a new one), and the table commands let a program list, create, join and
+// leave tables. Logged-in players get a seat token that brings a dropped connection back to its seat
+// while the seat is held for it.
+//
+// It also keeps the connection limits: the unterminated-command byte limit, back-pressure for bursts,
+// the login time-out, unread output, connections in all and per address, tables created per address.
 // Nothing of the referee lives here.
 
 #include "game/game.h"
@@ -15,14 +25,33 @@
 #include <QString>
 #include <QTimer>
 
-#include <array>
+#include <deque>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 class QTcpServer;
 class QTcpSocket;
+
+struct ServerLimits {
+    int maxTables = 1;                 // 1: a single table, as a single game
+    int maxConnections = 10'000;       // in all
+    int maxPerAddress = 0;             // from one remote address; 0: no limit
+    int tablesPerMinute = 10;          // tables one address may create in a minute
+    qint64 reconnectGraceMs = 120'000; // a dropped player's seat is held this long
+};
+
+struct ServerStats {
+    int connections = 0;
+    int tables = 0;
+    int gamesPlayed = 0;
+    int refusals = 0;
+};
 
 class TServer : public QObject {
     Q_OBJECT
@@ -31,11 +60,20 @@ public:
     // socket (and the network holds the sender back) until the queue has room again.
     static constexpr int kMaxQueuedPerConnection = 256;
     static constexpr qint64 kReadChunk = 4096; // bytes read from a socket at a time
+    // Commands handled in one pass of the event loop, in arrival order: with thousands of sockets a
+    // pass costs far more than a command.
+    static constexpr std::size_t kCommandsPerPass = 64;
     static constexpr qint64 kMaxUnsentBytes = 4 * 1024 * 1024;
     static constexpr qint64 kLoginTimeoutMs = 30'000;    // to send the login after connecting
     static constexpr qint64 kFullQueueTimeoutMs = 5'000; // a sender keeping its queue full this long
+    static constexpr qint64 kLobbyTimeoutMs = 600'000;   // at no table, choosing one
+    static constexpr qint64 kEmptyTableMs = 30'000;      // an empty table stays this long
     static constexpr int kWatchIntervalMs = 1000;
+    static constexpr int kAcceptPauseMs = 250; // accepting rests this long when descriptors run out
     static constexpr int kDefaultBotDelay = game::Game::kDefaultBotDelay;
+    static constexpr int kCodeLength = 6;
+    // Table codes: no 0/O, 1/I/L, 2/Z, 5/S or 8/B to mistake for one another.
+    static constexpr std::string_view kCodeAlphabet = "ACDEFGHJKMNPQRTUVWXY34679";
 
     explicit TServer(QObject* parent = nullptr);
     ~TServer() override;
@@ -49,24 +87,39 @@ public:
     // is seated from slot 2 on, also one that arrives first.
     void keepFirstSlotFor(const QHostAddress& address, quint16 port);
     QString errorString() const;
-    void setBotDelaySource(std::function<int()> source) { game_.setBotDelaySource(std::move(source)); }
-    void setVersionText(const QString& version) { game_.setVersionText(version.toStdString()); }
-    void setSeed(quint32 seed) { game_.setSeed(seed); }
+    // Before the first connection: how many tables, connections and so on (one table by default).
+    void setLimits(const ServerLimits& limits);
+    const ServerLimits& limits() const { return limits_; }
+    bool singleTable() const { return limits_.maxTables <= 1; }
+    // The operator's token: a client that sends it holds the host's powers at its table.
+    void setOperatorToken(const std::string& token) { operatorToken_ = token; }
+    void setBotDelaySource(std::function<int()> source) { botDelaySource_ = std::move(source); }
+    void setVersionText(const QString& version);
+    // A fixed seed makes every deal repeatable (tests): the rounds are then dealt from the game's own
+    // generator without a commitment.
+    void setSeed(quint32 seed);
     // Whether players may ask for hints; a change is told to every client at once.
     void setHintsAllowed(bool allowed);
-    // The clock of the game and of the connection limits, in milliseconds (a steady clock unless set).
+    // The clock of the games and of the connection limits, in milliseconds (a steady clock unless set).
     void setClock(std::function<qint64()> nowMs);
     // The clock set with setClock has moved on: runs what fell due by now and sends what it said.
     void clockMoved();
 
-    // Goes on with a stopped game (from its record) at the server's present time.
+    // Every computer seat of every table plays at this level.
+    void setComputerLevel(game::ComputerLevel level);
+    // Goes on with a stopped game (from its record) at the server's present time, at the single table.
     void resume(const game::ResumedTable& table);
 
-    // The game it serves (tests look into it).
-    game::Game& game() { return game_; }
-    const game::Game& game() const { return game_; }
+    // The game of the single table (tests and the hosting window look into it).
+    game::Game& game();
+    const game::Game& game() const;
+    // A table's game by its code; null when there is none.
+    const game::Game* tableGame(const std::string& code) const;
+    std::vector<std::string> tableCodes() const;
+    ServerStats stats() const;
+    QString statusLine() const;
 
-    // ---- Connections and the receive path ----
+    // ---- Connections and the receive path of the single table ----
     // Seats a new connection that has no socket (tests); returns its slot, kFullSlot when full.
     int acceptConnection();
     // Bytes received on a slot's connection: cut into commands and queued.
@@ -77,11 +130,11 @@ public:
     void processQueue();
     std::size_t queuedCommands() const { return queue_.size(); }
     // Closes the connections that have not logged in within kLoginTimeoutMs of connecting, and those
-    // whose queue has stayed full for kFullQueueTimeoutMs. Runs once a second while any connection is
-    // waiting for either; a test may call it directly.
+    // whose queue has stayed full for kFullQueueTimeoutMs; frees held seats whose time ran out and
+    // removes tables left empty. Runs once a second while any of that is pending; a test may call it.
     void checkConnections();
     bool watchTimerActive() const { return watchTimer_.isActive(); }
-    bool deadlineTimerActive() const { return deadlineTimer_.isActive(); }
+    bool deadlineTimerActive() const;
 
 signals:
     void slotConnected(int slot, const QString& peer);
@@ -90,40 +143,90 @@ signals:
     void gameStarted(int seats, int dealsize);
     void roundEnded(int winner);
     void gameWon(const QString& winner);
-    void botSpeedRequested(int milliseconds); // "CMD_botspeed" from slot 1
+    void botSpeedRequested(int milliseconds); // "CMD_botspeed" from the host
+    // One line for the operator's log: connections, refusals and close reasons, tables, games.
+    void logLine(const QString& line);
 
 private:
     struct Link;
+    struct Table;
     struct Queued {
         std::string text;
-        int slot = 0;
         quint64 link = 0;
         bool closed = false; // a close notice rather than a command
     };
-    enum class CloseReason { PeerClosed, Kicked, Flooded };
+    enum class CloseReason { PeerClosed, Kicked, LoginTimeout, Flooded, Unread, Idle };
 
+    // tserver.cpp: connections and the receive path
     void onNewConnection();
-    void openSlot(int slot, QTcpSocket* socket);
-    void attachSocket(int slot, QTcpSocket* socket);
-    void readSocket(int slot);
-    void requestClose(int slot, CloseReason reason);
+    void onAcceptError();
+    bool refuseOverLimits(QTcpSocket* socket, const QString& peer);
+    void refuse(QTcpSocket* socket, const QString& peer, const std::string& text, const QString& reason);
+    Link& addLink(QTcpSocket* socket, const QString& peer);
+    void attachSocket(Link& link);
+    void readSocket(quint64 id);
+    void requestClose(Link& link, CloseReason reason, const QString& by = {});
+    void finishClose(Link& link);
     void handle(const Queued& entry);
     void queueFilled(Link& link);
     void updateWatchTimer();
-    void markLoggedIn(int slot);
+    void receiveOn(Link& link, std::string_view bytes);
+    Link* slotLink(int slot) const; // the single table's connection in a slot
+    Link* findLink(quint64 id) const;
+    void sendDirect(Link& link, const std::string& text);
     qint64 now() const;
-    // Brings the game's time up to now, before an input or when its deadline has come.
-    void catchUp();
-    // Writes the game's outbox to the sockets and arms the timer to its next deadline.
-    void flush();
+    QString where(const Link& link) const;
 
-    game::Game game_;
-    std::array<std::unique_ptr<Link>, game::kFullSlot + 1> links_;
+    // tables.cpp: tables, seating, the table commands, tokens and held seats
+    Table& createTable(bool isPublic, const std::string& name);
+    void removeTable(Table& table);
+    Table* findTable(const std::string& code) const;
+    Table* publicTableWithSeat() const;
+    bool seatAt(Link& link, Table& table, bool own = false);
+    void attach(Link& link, Table& table, int slot);
+    void forgetToken(Table& table, int slot);
+    void tableError(Link& link, const std::string& text, const QString& logged);
+    void discardLink(Link& link);
+    void leaveTable(Link& link, game::Leave leave);
+    bool tableCommand(Link& link, std::string_view entry);
+    void listTables(Link& link);
+    void createCommand(Link& link, std::string_view args);
+    void joinCommand(Link& link, std::string_view args);
+    void reconnectCommand(Link& link, std::string_view args);
+    void operatorCommand(Link& link, std::string_view args);
+    void markLoggedIn(Table& table, int slot, const std::string& name);
+    void holdOrFree(Link& link);
+    void expireHolds(qint64 t);
+    void removeEmptyTables(qint64 t);
+    void noteIfEmpty(Table& table);
+    std::string randomHex(int bytes);
+    std::string newCode();
+    void wireGame(Table& table);
+    // Brings a table's game up to now, before an input or when its deadline has come.
+    void catchUp(Table& table);
+    // Writes a table's outbox to the sockets and arms its timer to the game's next deadline.
+    void flush(Table& table);
+
+    ServerLimits limits_;
+    std::string operatorToken_;
+    std::unordered_map<quint64, std::unique_ptr<Link>> links_;
+    std::map<std::string, std::unique_ptr<Table>> tables_; // by code, listed in that order
+    Table* single_ = nullptr;                              // the table of a single-table server
+    std::unordered_map<std::string, std::pair<std::string, int>> tokens_; // seat token: table, slot
+    std::unordered_map<QString, int> perAddress_;
+    std::unordered_map<QString, std::deque<qint64>> createdAt_;
     quint64 nextLinkId_ = 1;
     protocol::ReceiveQueue<Queued> queue_;
+    ServerStats stats_;
 
+    std::random_device entropy_; // the operating system's random source
+    std::optional<quint32> seed_;
+    bool hintsAllowed_ = true;
+    std::string version_;
+    std::function<int()> botDelaySource_;
+    game::ComputerLevel level_ = game::ComputerLevel::Classic;
     QTcpServer* sock1_ = nullptr;
-    QTimer deadlineTimer_;
+    bool acceptTroubleLogged_ = false;
     QTimer watchTimer_;
     std::function<qint64()> clock_;
     QHostAddress ownAddress_;

@@ -36,7 +36,8 @@ QString setNoHints(Settings& s, const QString& value) {
 QString setLevel(Settings& s, const QString& value) {
     const auto level = game::computerLevelNamed(value.toStdString());
     if (!level)
-        return QStringLiteral("bad level \"%1\": give beginner, classic, strong, expert or master").arg(value);
+        return QStringLiteral("bad level \"%1\": give beginner, classic, strong, expert or master")
+            .arg(value);
     s.level = *level;
     return {};
 }
@@ -50,7 +51,8 @@ QString setRecords(Settings& s, const QString& value) {
 QString setKeepRecords(Settings& s, const QString& value) {
     bool ok = false;
     const int keep = value.toInt(&ok);
-    if (!ok || keep < 0) return QStringLiteral("bad --keep-records \"%1\": give a number from 0 up").arg(value);
+    if (!ok || keep < 0)
+        return QStringLiteral("bad --keep-records \"%1\": give a number from 0 up").arg(value);
     s.keepRecords = keep;
     return {};
 }
@@ -63,6 +65,54 @@ QString setComputerDelay(Settings& s, const QString& value) {
             .arg(value)
             .arg(kLongestComputerDelay);
     s.computerDelay = ms;
+    return {};
+}
+
+// A whole number from `low` to `high` for the option `name`, or an error text.
+QString setNumber(const char* name, const QString& value, int low, int high, int& into) {
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (!ok || number < low || number > high)
+        return QStringLiteral("bad --%1 \"%2\": give a number from %3 to %4")
+            .arg(name, value)
+            .arg(low)
+            .arg(high);
+    into = number;
+    return {};
+}
+
+QString setMaxTables(Settings& s, const QString& value) {
+    return setNumber("max-tables", value, 1, 100'000, s.limits.maxTables);
+}
+
+QString setMaxConnections(Settings& s, const QString& value) {
+    return setNumber("max-connections", value, 1, 1'000'000, s.limits.maxConnections);
+}
+
+QString setMaxPerAddress(Settings& s, const QString& value) {
+    return setNumber("max-per-address", value, 0, 1'000'000, s.limits.maxPerAddress);
+}
+
+QString setTablesPerMinute(Settings& s, const QString& value) {
+    return setNumber("tables-per-minute", value, 1, 100'000, s.limits.tablesPerMinute);
+}
+
+QString setReconnectGrace(Settings& s, const QString& value) {
+    int seconds = 0;
+    if (QString error = setNumber("reconnect-grace", value, 0, 86'400, seconds); !error.isEmpty())
+        return error;
+    s.limits.reconnectGraceMs = static_cast<qint64>(seconds) * 1000;
+    return {};
+}
+
+// The operator's token: the first line of the file, which must not be empty.
+QString setAdminTokenFile(Settings& s, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read the operator token file \"%1\": %2").arg(path, file.errorString());
+    const QByteArray token = file.readLine(1024).trimmed();
+    if (token.isEmpty()) return QStringLiteral("the operator token file \"%1\" holds no token").arg(path);
+    s.operatorToken = token.toStdString();
     return {};
 }
 
@@ -123,6 +173,9 @@ QString settle(const Request& request, Settings& settings) {
         if (QString error = applyOption(*findRow(request.givenNames[i]), request.givenValues[i], settings);
             !error.isEmpty())
             return error;
+    // A record follows one game: a server of many tables would mix theirs in one file.
+    if (!settings.records.isEmpty() && settings.limits.maxTables > 1)
+        return QStringLiteral("--records keeps the record of a single game: give --tables 1 with it");
     return {};
 }
 
@@ -134,14 +187,32 @@ const std::vector<OptionRow>& optionTable() {
         {"bind", "ADDRESS", "Listen on this IP address only (default: every address).", setBind},
         {"no-hints", nullptr, "Players may not ask for hints (allowed by default).", setNoHints},
         {"level", "LEVEL",
-         "How well the computer seats play: beginner, classic (default), strong, expert or master.", setLevel},
+         "How well the computer seats play: beginner, classic (default), strong, expert or master.",
+         setLevel},
         {"records", "DIR", "Keep a record of every game in the folder DIR.", setRecords},
         {"keep-records", "N", "How many of the newest records --records keeps (default 200; 0 keeps all).",
          setKeepRecords},
         {"computer-delay", "MS",
-         "Milliseconds the computer waits before each of its turns (default 1000; 0 to 60000; the host's game "
+         "Milliseconds the computer waits before each of its turns (default 1000; 0 to 60000; the host's "
+         "game "
          "may change it).",
          setComputerDelay},
+        {"max-tables", "N",
+         "Tables the server holds at most (default 1000); 1 serves one game, exactly as a hosting window "
+         "does.",
+         setMaxTables},
+        {"tables", "N", "The same as --max-tables.", setMaxTables},
+        {"max-connections", "N", "Connections in all at most (default 10000).", setMaxConnections},
+        {"max-per-address", "N", "Connections from one address at most (default 4; 0: no limit).",
+         setMaxPerAddress},
+        {"tables-per-minute", "N", "Tables one address may open in a minute (default 10).",
+         setTablesPerMinute},
+        {"reconnect-grace", "SECONDS", "Seconds a dropped player's seat is kept for them (default 120).",
+         setReconnectGrace},
+        {"admin-token-file", "FILE",
+         "A file whose first line is the operator's token: a player who sends it holds the host's powers at "
+         "their table.",
+         setAdminTokenFile},
     };
     return table;
 }

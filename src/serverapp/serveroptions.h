@@ -5,6 +5,7 @@
 
 #include "game/computerplayer.h"
 #include "game/game.h"
+#include "server/tserver.h"
 
 #include <QHostAddress>
 #include <QString>
@@ -26,9 +27,19 @@ struct Settings {
     QHostAddress address{QHostAddress::Any};
     bool hints = true;
     game::ComputerLevel level = game::ComputerLevel::Classic; // every computer seat's level
-    QString records;          // the folder of game records; empty for none
-    int keepRecords = 200;    // the newest records kept; 0 keeps all
-    int computerDelay = game::Game::kDefaultBotDelay; // ms the computer waits before its turn, until the host's game says otherwise
+    QString records;                                          // the folder of game records; empty for none
+    int keepRecords = 200;                                    // the newest records kept; 0 keeps all
+    int computerDelay = game::Game::kDefaultBotDelay; // ms the computer waits before its turn, until the
+                                                      // host's game says otherwise
+    ServerLimits limits = defaultLimits();
+    std::string operatorToken; // from --admin-token-file; empty for none
+
+    static ServerLimits defaultLimits() {
+        ServerLimits limits;
+        limits.maxTables = 1000;
+        limits.maxPerAddress = 4;
+        return limits;
+    }
 };
 
 inline constexpr int kLongestComputerDelay = 60000;

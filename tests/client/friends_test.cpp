@@ -410,6 +410,12 @@ TEST(CommandLine, TheHostAddressMayCarryAPort) {
     EXPECT_EQ(readArguments({"Ann", "x:7802", "true"}).port, 7802);
     // What does not read is passed on as given, for the connect to report.
     EXPECT_EQ(readArguments({"Bob", "bad host:1", "false"}).hostaddress, "bad host:1");
+    // A table of a table server, by its code.
+    const client::StartRole table = readArguments({"Bob", "192.0.2.7:7800/k7mxq4", "false"});
+    EXPECT_EQ(table.hostaddress, "192.0.2.7");
+    EXPECT_EQ(table.port, 7800);
+    EXPECT_EQ(table.tablecode, "K7MXQ4");
+    EXPECT_EQ(readArguments({"Bob", "[2001:db8::7]/P9RT3W", "false"}).hostaddress, "2001:db8::7");
 
     // A host given a port listens there.
     Harness h;

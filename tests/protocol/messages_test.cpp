@@ -159,11 +159,19 @@ TEST(Messages, ExactBytesOfTheClientsCatalogue) {
                   pin(PlaceMyTile{1, 60, 22, 12}, "CMD_placemytile+1+60+22+12+" + E),
                   pin(SwapTiles{2, 5, 6, 7, 8}, "CMD_swaptiles+2+5+6+7+8+" + E),
                   pin(ReplaceTile{3, 9, 10}, "CMD_replacetile+3+9+10+" + E),
-                  pin(UndoThem{4}, "CMD_undothem+4+" + E), pin(Finish{1}, "CMD_finish+1+" + E),
-                  pin(DrawCard{2}, "CMD_drawcard+2+" + E), pin(ClickYes{3}, "CMD_clickyes+3+" + E),
+                  pin(UndoThem{4}, "CMD_undothem+4+" + E),
+                  pin(Finish{1}, "CMD_finish+1+" + E),
+                  pin(DrawCard{2}, "CMD_drawcard+2+" + E),
+                  pin(ClickYes{3}, "CMD_clickyes+3+" + E),
                   pin(Pause{1, 0}, "CMD_pause+1+0+" + E),
                   pin(PlayASound{2, "wave12"}, "CMD_playasound+2+wave12+" + E),
-                  pin(BotSpeed{1, 2000}, "CMD_botspeed+1+2000+" + E)});
+                  pin(BotSpeed{1, 2000}, "CMD_botspeed+1+2000+" + E),
+                  pin(TableList{}, "CMD_tablelist+" + E),
+                  pin(TableCreate{false, "Ann's + table"}, "CMD_tablecreate+f+Ann's + table" + E),
+                  pin(TableJoin{"K7MXQ4"}, "CMD_tablejoin+K7MXQ4+" + E),
+                  pin(TableLeave{}, "CMD_tableleave+" + E),
+                  pin(Reconnect{"00ff"}, "CMD_reconnect+00ff+" + E),
+                  pin(AdminToken{"s3cret"}, "CMD_admintoken+s3cret+" + E)});
 }
 
 TEST(Messages, ExactBytesOfTheServersCatalogue) {
@@ -219,6 +227,14 @@ TEST(Messages, ExactBytesOfTheServersCatalogue) {
          pin(TeamScore{3, 77}, "CMD_teamscore+3+77+" + E),
          pin(ShowDraw{1, 2}, "CMD_showdraw+1+2+" + E),
          pin(Hints{0}, "CMD_hints+0+" + E),
+         pin(Tables{{{"K7MXQ4", 3, 1, true, 500, 60, 14, "Ann"}, {"P9RT3W", 1, 0, false, 0, 0, 0, "Bo"}}},
+             "CMD_tables+K7MXQ4+3+1+t+500+60+14+Ann+P9RT3W+1+0+f+0+0+0+Bo+" + E),
+         pin(TableCode{"K7MXQ4", false, "Ann's + table"}, "CMD_tablecode+K7MXQ4+f+Ann's + table" + E),
+         pin(TableError{"No table with code XXXXXX."}, "CMD_tableerror+No table with code XXXXXX." + E),
+         pin(SeatToken{"9a0b"}, "CMD_seattoken+9a0b+" + E),
+         pin(ShuffleCommit{"e3b0"}, "CMD_shufflecommit+e3b0+" + E),
+         pin(ShuffleReveal{"77aa"}, "CMD_shufflereveal+77aa+" + E),
+         pin(Powers{3, "Cid"}, "CMD_powers+3+Cid" + E),
          pin(Closing{2}, "CMD_closing+2+" + E)});
 }
 

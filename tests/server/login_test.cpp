@@ -76,6 +76,9 @@ TEST(Login, WrongVersionIsReportedButSeated) {
 // allowed, the statistics, the board, and the rack of the seat it takes over, in that order.
 TEST(Login, LateJoinerIsBroughtUpToDate) {
     Harness h;
+    ServerLimits noGrace;
+    noGrace.reconnectGraceMs = 0; // Ann's seat is not kept for her
+    h.server.setLimits(noGrace);
     h.login("Host");
     h.login("Ann");
     h.start(300, 40, true, false, 14);

@@ -135,6 +135,17 @@ TEST(ServerApp, BadOptionsExitWithTwoAndABusyPortWithSixtyNine) {
     const Outcome badAddress = runToEnd({"--bind", "300.1.2.3", "--port", "0"});
     EXPECT_EQ(badAddress.code, 2);
     EXPECT_TRUE(badAddress.err.contains("300.1.2.3")) << badAddress.err.toStdString();
+    const Outcome badLimit = runToEnd({"--max-per-address", "-1", "--port", "0"});
+    EXPECT_EQ(badLimit.code, 2);
+    EXPECT_TRUE(badLimit.err.contains("max-per-address")) << badLimit.err.toStdString();
+    // One record file follows one game: many tables and --records do not go together.
+    const Outcome recordsOfMany = runToEnd({"--records", "/nonexistent/records", "--port", "0"});
+    EXPECT_EQ(recordsOfMany.code, 2);
+    EXPECT_TRUE(recordsOfMany.err.contains("--tables 1")) << recordsOfMany.err.toStdString();
+    EXPECT_EQ(runToEnd({"--tables", "0", "--port", "0"}).code, 2);
+    const Outcome noToken = runToEnd({"--admin-token-file", "/nonexistent/token", "--port", "0"});
+    EXPECT_EQ(noToken.code, 2);
+    EXPECT_TRUE(noToken.err.contains("/nonexistent/token")) << noToken.err.toStdString();
 
     QTcpServer busy;
     ASSERT_TRUE(busy.listen(QHostAddress::Any, 0));
@@ -158,7 +169,9 @@ TEST(ServerApp, HelpAndVersionGoToStandardOutput) {
     ASSERT_TRUE(p.waitForFinished(kWaitMs));
     EXPECT_EQ(p.exitCode(), 0);
     const QString help = QString::fromUtf8(p.readAllStandardOutput());
-    for (const char* option : {"--port", "--bind", "--no-hints", "--level", "--config", "--version"})
+    for (const char* option : {"--port", "--bind", "--no-hints", "--level", "--config", "--version",
+                               "--max-tables", "--max-per-address", "--max-connections",
+                               "--tables-per-minute", "--reconnect-grace", "--admin-token-file"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << help.toStdString();
     // --help lists --help-all: it prints the same help rather than starting a server.
     EXPECT_TRUE(help.contains("--help-all"));
@@ -347,7 +360,7 @@ TEST(ServerApp, AKilledGameIsResumedOnRestart) {
     QString path;
     {
         ServerProcess server;
-        ASSERT_TRUE(server.start({"--records", folder}));
+        ASSERT_TRUE(server.start({"--tables", "1", "--records", folder}));
         QTcpSocket host;
         host.connectToHost(QHostAddress::LocalHost, server.port);
         ASSERT_TRUE(host.waitForConnected(kWaitMs));
@@ -382,7 +395,7 @@ TEST(ServerApp, AKilledGameIsResumedOnRestart) {
         EXPECT_EQ(records::tileProblem(p), "");
 
     ServerProcess again;
-    ASSERT_TRUE(again.start({"--records", folder, "--computer-delay", "0"}));
+    ASSERT_TRUE(again.start({"--tables", "1", "--records", folder, "--computer-delay", "0"}));
     ASSERT_TRUE(again.collect("Recording to ")) << again.output.toStdString();
     EXPECT_TRUE(again.output.contains("Resuming the stopped game of " + path + " (Hostess, "))
         << again.output.toStdString();

@@ -1,6 +1,7 @@
 // The server over real loopback connections: small clients speaking the protocol.
 
 #include "harness.h"
+#include "testclient.h"
 
 #include "protocol/framebuffer.h"
 
@@ -17,71 +18,6 @@ using namespace testing_server;
 namespace in = protocol::toserver;
 
 namespace {
-
-constexpr int kWaitMs = 5000;
-
-// Runs the event loop until `done` holds or the time is up. Unlike QTest::qWaitFor it does not sleep
-// between passes, so a server handling one command per pass is not slowed to a hundred a second.
-bool waitUntil(const std::function<bool()>& done, int ms = kWaitMs) {
-    if (done()) return true;
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done()) loop.quit();
-    });
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    poll.start(1);
-    loop.exec();
-    return done();
-}
-
-class TestClient {
-public:
-    TestClient() {
-        QObject::connect(&socket, &QTcpSocket::readyRead, [this] {
-            const QByteArray bytes = socket.readAll();
-            raw.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-            buffer.append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                          received);
-        });
-    }
-
-    bool open(quint16 port) {
-        socket.connectToHost(QHostAddress::LocalHost, port);
-        return socket.waitForConnected(kWaitMs);
-    }
-    template <class M> void send(const M& message) { write(protocol::encode(message)); }
-    void write(const std::string& bytes) {
-        socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        socket.flush();
-    }
-    bool waitForCount(std::size_t n) {
-        return waitUntil([&] { return received.size() >= n; });
-    }
-    bool waitFor(const std::string& entry) {
-        return waitUntil([&] { return has(entry); });
-    }
-    bool has(const std::string& entry) const {
-        return std::find(received.begin(), received.end(), entry) != received.end();
-    }
-    bool waitForClose() {
-        return QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, kWaitMs);
-    }
-    // Connects, waits for the slot and logs in; returns the slot.
-    int join(quint16 port, const std::string& name) {
-        if (!open(port) || !waitForCount(1)) return 0;
-        const auto slot = protocol::parseInt(protocol::splitCommand(received[0]).args);
-        if (!slot) return 0;
-        send(in::LoginInfo{*slot, kVersion, name});
-        if (!waitFor("CMD_newplayerinfo+" + std::to_string(*slot) + "+" + name + "+0")) return 0;
-        return *slot;
-    }
-
-    QTcpSocket socket;
-    protocol::FrameBuffer buffer;
-    std::vector<std::string> received;
-    std::string raw;
-};
 
 class Loopback : public ::testing::Test {
 protected:
@@ -125,8 +61,11 @@ TEST_F(Loopback, LoginBytesAndALateJoiner) {
     ASSERT_TRUE(host->open(port));
     ASSERT_TRUE(host->waitForCount(1));
     host->send(in::LoginInfo{1, kVersion, "Host"});
-    ASSERT_TRUE(host->waitForCount(3));
-    EXPECT_EQ(host->raw, "CMD_sendlogininfo+1" + E + "CMD_newplayerinfo+1+Host+0" + E + "CMD_hints+1+" + E);
+    ASSERT_TRUE(host->waitForCount(4));
+    const std::string answers =
+        "CMD_sendlogininfo+1" + E + "CMD_newplayerinfo+1+Host+0" + E + "CMD_hints+1+" + E;
+    EXPECT_EQ(host->raw.substr(0, answers.size()), answers);
+    EXPECT_EQ(host->received[3].rfind("CMD_seattoken+", 0), 0u); // after the answers of the login
 
     host->send(protocol::StartGame{"Host", 500, 60, true, false, 14});
     ASSERT_TRUE(host->waitFor("CMD_nextplayer+1+78+1+0+14+2+0+14+3+0+0+4+0+0"));

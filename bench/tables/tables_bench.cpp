@@ -1,0 +1,279 @@
+// Loopback benchmark of a table server: one rimbalo-server holding many tables of four scripted
+// connections each (programs that know nothing of tables, seated by the server), every table playing.
+// Reports the move echo (median, p99) while all tables play, the server's CPU per move, its memory per
+// table idle and in play, and the time to list the tables; then the same echo on a one-table server.
+//
+//   tables_bench [--server PATH] [--tables N] [--seconds N] [--interval-ms N]
+
+#include "../common/benchargs.h"
+#include "../common/loopbackclient.h"
+#include "../common/procstats.h"
+#include "protocol/facts.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using bench::percentile;
+namespace in = bench::in;
+namespace msg = bench::msg;
+constexpr int kSetUpMs = 120'000; // the most the connections and logins may take
+
+struct Options {
+    QString server;
+    int tables, seconds, intervalMs;
+};
+
+// One scripted connection: logs in where the server seats it; the host of a table then starts a game,
+// stops its clock and, every interval, lays a tile and takes it back, timing the echo of the lay.
+class Conn : public QObject {
+public:
+    explicit Conn(std::vector<double>& echoes) : echoes_(echoes) {
+        connect(&socket, &QTcpSocket::readyRead, this, [this] { read(); });
+        connect(&socket, &QTcpSocket::connected, this,
+                [this] { socket.setSocketOption(QAbstractSocket::LowDelayOption, 1); });
+    }
+    void open(quint16 port) { socket.connectToHost(QHostAddress::LocalHost, port); }
+    template <class M> void send(const M& m) {
+        const std::string bytes = protocol::encode(m);
+        socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    void play() {
+        lay_.start();
+        send(in::PlaceMyTile{1, 1, 5, 5});
+    }
+
+    QTcpSocket socket;
+    std::string code;
+    int slot = 0;
+    bool loggedIn = false;
+    bool paused = false;
+    int moves = 0;
+    std::function<void(const std::string&)> onEntry; // every entry, for the lister
+
+private:
+    void read() {
+        const QByteArray bytes = socket.readAll();
+        std::vector<std::string> entries;
+        buffer_.append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), entries);
+        for (const std::string& e : entries)
+            handle(e);
+    }
+    void handle(const std::string& e) {
+        if (onEntry) onEntry(e);
+        const protocol::Command c = protocol::splitCommand(e);
+        if (c.word == msg::TableCode::word) {
+            code = std::string(c.args.substr(0, c.args.find('+')));
+        } else if (c.word == msg::SendLoginInfo::word) {
+            slot = std::atoi(std::string(c.args).c_str());
+            send(in::LoginInfo{slot, std::string(protocol::kVersion), "B" + std::to_string(slot)});
+        } else if (c.word == msg::NewPlayerInfo::word && std::atoi(std::string(c.args).c_str()) == slot) {
+            loggedIn = true;
+        } else if (c.word == msg::GamePause::word) {
+            paused = true;
+        } else if (slot == 1 && c.word == msg::PlaceHisTile::word) {
+            echoes_.push_back(static_cast<double>(lay_.nsecsElapsed()) / 1000.0);
+            ++moves;
+            send(in::ReplaceTile{1, 5, 5});
+        }
+    }
+
+    protocol::FrameBuffer buffer_;
+    QElapsedTimer lay_;
+    std::vector<double>& echoes_;
+};
+
+bool runUntil(const std::function<bool()>& done, int ms) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    poll.start(5);
+    loop.exec();
+    return done();
+}
+
+double rss(qint64 pid) {
+    return bench::rssMb(pid).value_or(0) * 1024.0; // KB
+}
+
+// Times "CMD_tablelist" -> "CMD_tables" on its own connection (milliseconds), `times` times.
+std::vector<double> timeListing(Conn& lister, int times) {
+    std::vector<double> ms;
+    QEventLoop loop;
+    QElapsedTimer t;
+    std::size_t listed = 0;
+    lister.onEntry = [&](const std::string& e) {
+        if (e.rfind(msg::Tables::word, 0) != 0) return;
+        ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        listed = e.size();
+        loop.quit();
+    };
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    for (int i = 0; i < times; ++i) {
+        const std::size_t before = ms.size();
+        t.start();
+        lister.send(in::TableList{});
+        limit.start(bench::kWaitMs);
+        loop.exec();
+        if (ms.size() == before) break;
+    }
+    lister.onEntry = nullptr;
+    std::printf("  (a list of every table: %zu bytes)\n", listed);
+    return ms;
+}
+
+void singleTableEcho(const QString& path) {
+    QProcess server;
+    const quint16 port = bench::startServer(server, path, {"--tables", "1"});
+    bench::Client host;
+    if (port == 0 || !host.open(port) || host.login(std::string(protocol::kVersion), "Solo") != 1) {
+        std::printf("one-table server: could not start\n");
+        return;
+    }
+    host.send(protocol::StartGame{"Solo", 1500, 180, true, false, 14});
+    host.waitFor(msg::NextPlayer::word);
+    host.send(in::Pause{1, 1});
+    host.waitFor(msg::GamePause::word);
+    const std::vector<double> echo = bench::measureEcho(host, 1, 5, 2000);
+    std::printf("one-table server, one player: echo median %.1f us, p99 %.1f us over %zu\n",
+                percentile(echo, 0.5), percentile(echo, 0.99), echo.size());
+    server.terminate();
+    server.waitForFinished(bench::kWaitMs);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_NO_GLIB", "1"); // the scripted side's thousands of sockets, as the server's
+    QCoreApplication app(argc, argv);
+    const bench::Args a(app.arguments());
+    const Options o{a.text("--server", QStringLiteral(RIMBALO_SERVER_BIN)), a.number("--tables", 1000, 1),
+                    a.number("--seconds", 20, 1), a.number("--interval-ms", 500, 10)};
+    QProcess server;
+    const quint16 port =
+        bench::startServer(server, o.server,
+                           {"--max-tables", QString::number(o.tables + 10), "--max-per-address", "0",
+                            "--max-connections", QString::number(4 * o.tables + 100)});
+    if (port == 0) {
+        std::fprintf(stderr, "could not start %s\n", qPrintable(o.server));
+        return 1;
+    }
+    const qint64 pid = server.processId();
+    const double rss0 = rss(pid);
+
+    std::vector<double> echoes;
+    std::vector<std::unique_ptr<Conn>> conns;
+    QElapsedTimer setUp;
+    setUp.start();
+    // In batches, so that the server seats each batch before the next arrives.
+    for (int i = 0; i < 4 * o.tables; i += 100) {
+        for (int j = i; j < std::min(i + 100, 4 * o.tables); ++j) {
+            conns.push_back(std::make_unique<Conn>(echoes));
+            conns.back()->open(port);
+        }
+        if (!runUntil(
+                [&] { return std::all_of(conns.begin(), conns.end(), [](auto& c) { return c->loggedIn; }); },
+                kSetUpMs)) {
+            std::fprintf(stderr, "only some connections logged in\n");
+            return 1;
+        }
+    }
+    std::map<std::string, std::vector<Conn*>> tables;
+    for (auto& c : conns)
+        tables[c->code].push_back(c.get());
+    std::printf("%zu connections logged in at %zu tables in %.1f s\n", conns.size(), tables.size(),
+                static_cast<double>(setUp.elapsed()) / 1000.0);
+    std::vector<Conn*> hosts;
+    for (auto& [code, at] : tables)
+        for (Conn* c : at)
+            if (c->slot == 1) hosts.push_back(c);
+
+    runUntil([] { return false; }, 500);
+    const double rssIdle = rss(pid);
+    Conn lister(echoes);
+    lister.open(port);
+    runUntil([&] { return lister.slot != 0; }, bench::kWaitMs);
+    const std::vector<double> listIdle = timeListing(lister, 20);
+
+    for (Conn* h : hosts) {
+        h->send(protocol::StartGame{"Bench", 1500, 180, true, false, 14});
+        h->send(in::Pause{1, 1}); // the clock stands still: the host's turn never runs out
+    }
+    runUntil([&] { return std::all_of(hosts.begin(), hosts.end(), [](Conn* h) { return h->paused; }); },
+             kSetUpMs);
+    std::printf("%zu games started\n", hosts.size());
+
+    // Every table's host lays and takes back a tile once an interval, the tables spread over it.
+    std::vector<std::unique_ptr<QTimer>> timers;
+    for (std::size_t i = 0; i < hosts.size(); ++i) {
+        auto timer = std::make_unique<QTimer>();
+        Conn* h = hosts[i];
+        QObject::connect(timer.get(), &QTimer::timeout, [h] { h->play(); });
+        const int offset = static_cast<int>(i * static_cast<std::size_t>(o.intervalMs) / hosts.size());
+        QTimer* t = timer.get();
+        QTimer::singleShot(offset, t, [t, h, interval = o.intervalMs] {
+            h->play();
+            t->start(interval);
+        });
+        timers.push_back(std::move(timer));
+    }
+    runUntil([] { return false; }, 1000); // settle
+    echoes.clear();
+    const auto cpu0 = bench::cpuSeconds(pid);
+    const auto ownCpu0 = bench::cpuSeconds(QCoreApplication::applicationPid());
+    int moves0 = 0;
+    for (Conn* h : hosts)
+        moves0 += h->moves;
+    runUntil([] { return false; }, o.seconds * 1000);
+    const auto cpu1 = bench::cpuSeconds(pid);
+    const auto ownCpu1 = bench::cpuSeconds(QCoreApplication::applicationPid());
+    int moves = -moves0;
+    for (Conn* h : hosts)
+        moves += h->moves;
+    const double rssPlay = rss(pid);
+    const std::vector<double> listPlay = timeListing(lister, 20);
+    for (auto& t : timers)
+        t->stop();
+
+    const double n = static_cast<double>(tables.size());
+    std::printf("tables: %zu, 4 connections each, a move per table every %d ms, over %d s\n", tables.size(),
+                o.intervalMs, o.seconds);
+    std::printf("echo while all play: median %.1f us, p99 %.1f us over %zu moves  [target p99 <= 2 ms: %s]\n",
+                percentile(echoes, 0.5), percentile(echoes, 0.99), echoes.size(),
+                percentile(echoes, 0.99) <= 2000 ? "ok" : "OVER");
+    if (cpu0 && cpu1 && moves > 0)
+        std::printf("server CPU per move (lay + take back, 4 echoes each): %.1f us (%.0f%% of a core)\n",
+                    (*cpu1 - *cpu0) * 1e6 / moves, (*cpu1 - *cpu0) * 100.0 / o.seconds);
+    if (ownCpu0 && ownCpu1)
+        std::printf("the scripted connections' own process: %.0f%% of a core\n",
+                    (*ownCpu1 - *ownCpu0) * 100.0 / o.seconds);
+    std::printf(
+        "RSS: %.0f KB at start; per table idle %.1f KB, in play %.1f KB  [target idle <= 100 KB: %s]\n", rss0,
+        (rssIdle - rss0) / n, (rssPlay - rss0) / n, (rssIdle - rss0) / n <= 100 ? "ok" : "OVER");
+    std::printf("listing %zu tables: idle median %.2f ms (max %.2f), in play median %.2f ms (max %.2f)  "
+                "[target <= 10 ms: %s]\n",
+                tables.size(), percentile(listIdle, 0.5), percentile(listIdle, 1), percentile(listPlay, 0.5),
+                percentile(listPlay, 1), percentile(listPlay, 0.5) <= 10 ? "ok" : "OVER");
+    conns.clear();
+    server.terminate();
+    server.waitForFinished(bench::kWaitMs);
+    singleTableEcho(o.server);
+    return 0;
+}
