@@ -52,6 +52,13 @@ public:
                            entries_);
         }
     }
+    // Reads and forgets what has arrived so far, without waiting.
+    void drain() {
+        while (socket_.waitForReadyRead(0))
+            socket_.readAll();
+        entries_.clear();
+        next_ = 0;
+    }
     // Logs in to the slot the server offers; that slot, or 0.
     int login(const std::string& version, const std::string& name) {
         const std::vector<std::string> offer = waitFor(msg::SendLoginInfo::word);

@@ -21,6 +21,7 @@ struct TServer::Link {
     Table* table = nullptr;  // null while choosing a table
     int slot = 0;
     std::string pendingToken; // its seat token, sent after the login's answers
+    std::string unsent;       // what this pass said to it, written to the socket at once at its end
 };
 
 struct TServer::Table {

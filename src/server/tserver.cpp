@@ -38,6 +38,7 @@ TServer::~TServer() {
         QTcpSocket* socket = link->socket;
         socket->disconnect(this);
         if (!link->closing && socket->state() == QAbstractSocket::ConnectedState) {
+            writeUnsent(*link);
             socket->readAll();
             socket->write(ended.data(), static_cast<qint64>(ended.size()));
             socket->flush();
@@ -217,9 +218,40 @@ void TServer::flush(Table& table) {
 
 void TServer::sendDirect(Link& link, const std::string& text) {
     if (link.closing || !link.socket) return;
-    link.socket->write(text.data(), static_cast<qint64>(text.size()));
+    if (link.unsent.empty()) unsent_.push_back(link.id);
+    link.unsent += text;
     // A peer that stops reading would make us hold everything sent to it.
-    if (link.socket->bytesToWrite() > kMaxUnsentBytes) requestClose(link, CloseReason::Unread);
+    if (link.socket->bytesToWrite() + static_cast<qint64>(link.unsent.size()) > kMaxUnsentBytes) {
+        link.unsent.clear();
+        requestClose(link, CloseReason::Unread);
+        return;
+    }
+    if (!writePosted_) {
+        // After every event of this pass that may say more (the commands handled, timers, closes).
+        writePosted_ = true;
+        QMetaObject::invokeMethod(this, &TServer::writeAllUnsent, Qt::QueuedConnection);
+    }
+}
+
+void TServer::writeUnsent(Link& link) {
+    if (link.unsent.empty()) return;
+    if (link.socket) {
+        link.socket->write(link.unsent.data(), static_cast<qint64>(link.unsent.size()));
+        link.socket->flush(); // now, rather than when the loop next finds the socket writable
+    }
+    // A connection that was once sent a whole board does not keep that much memory for ever.
+    if (link.unsent.capacity() > kKeptOutputBytes)
+        std::string().swap(link.unsent);
+    else
+        link.unsent.clear();
+}
+
+void TServer::writeAllUnsent() {
+    writePosted_ = false;
+    std::vector<quint64> ids;
+    ids.swap(unsent_);
+    for (const quint64 id : ids)
+        if (Link* link = findLink(id)) writeUnsent(*link);
 }
 
 // ---- Accepting, refusing and closing ----
@@ -368,6 +400,8 @@ void TServer::requestClose(Link& link, CloseReason reason, const QString& by) {
     if (reason == CloseReason::Kicked && !by.isEmpty()) why += QStringLiteral(" by ") + by;
     emit logLine(QStringLiteral("Closed %1: %2").arg(where(link), why));
     if (link.table) link.table->game.closing(link.slot);
+    if (reason != CloseReason::Flooded && reason != CloseReason::Unread) writeUnsent(link);
+    link.unsent.clear();
     if (QTcpSocket* socket = link.socket) {
         link.socket = nullptr;
         socket->disconnect(this);

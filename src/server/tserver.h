@@ -64,6 +64,7 @@ public:
     // pass costs far more than a command.
     static constexpr std::size_t kCommandsPerPass = 64;
     static constexpr qint64 kMaxUnsentBytes = 4 * 1024 * 1024;
+    static constexpr std::size_t kKeptOutputBytes = 256; // a connection's output room kept between passes
     static constexpr qint64 kLoginTimeoutMs = 30'000;    // to send the login after connecting
     static constexpr qint64 kFullQueueTimeoutMs = 5'000; // a sender keeping its queue full this long
     static constexpr qint64 kLobbyTimeoutMs = 600'000;   // at no table, choosing one
@@ -174,6 +175,9 @@ private:
     Link* slotLink(int slot) const; // the single table's connection in a slot
     Link* findLink(quint64 id) const;
     void sendDirect(Link& link, const std::string& text);
+    // The output of a pass: everything said to one connection goes out in one write.
+    void writeUnsent(Link& link);
+    void writeAllUnsent();
     qint64 now() const;
     QString where(const Link& link) const;
 
@@ -217,6 +221,8 @@ private:
     std::unordered_map<QString, std::deque<qint64>> createdAt_;
     quint64 nextLinkId_ = 1;
     protocol::ReceiveQueue<Queued> queue_;
+    std::vector<quint64> unsent_; // the connections with output waiting for the end of the pass
+    bool writePosted_ = false;
     ServerStats stats_;
 
     std::random_device entropy_; // the operating system's random source
