@@ -8,11 +8,26 @@
 
 #include "rules/boardcheck.h"
 
+#include <algorithm>
+
 using namespace game;
 
 void ComputerPlayer::computerplay(int seat, ComputerLevel level) {
     if (!game_.isOnTurn(seat)) return;
-    const bool laid = playLevel(seat, level);
+    ++serial_;
+    if (level == ComputerLevel::Master) {
+        MasterJob job = masterJob(seat);
+        if (thinker_) {
+            thinker_(std::move(job));
+            return;
+        }
+        endTurn(seat, playPlanned(seat, masterTurn(job.view, job.seed, job.budget)));
+        return;
+    }
+    endTurn(seat, playLevel(seat, level));
+}
+
+void ComputerPlayer::endTurn(int seat, bool laid) {
     // The referee judges the turn: a finish may still be refused as too little for a first lay-down,
     // and then the turn is settled as for any computer seat. A board the search left incomplete is never
     // offered: the computer takes its placements back and draws at once, as the clock would make it do
@@ -22,6 +37,37 @@ void ComputerPlayer::computerplay(int seat, ComputerLevel level) {
         game_.finish(args);
     else
         game_.drawcard(args);
+}
+
+MasterView game::masterView(const Game& game, int seat) {
+    const tplayer& p = game.player(seat);
+    MasterView view{
+        game.board(), p.tiles, p.laidpoints > 0, std::max(0, rules::kTileSetSize - game.pool().poolnext), {}};
+    for (int step = 1; step < kSeats; ++step) {
+        const tplayer& other = game.player((seat - 1 + step) % kSeats + 1);
+        if (other.playing) view.others.push_back({other.tilecount(), other.laidpoints > 0});
+    }
+    return view;
+}
+
+MasterJob ComputerPlayer::masterJob(int seat) {
+    MasterJob job;
+    job.seat = seat;
+    job.serial = serial_;
+    job.view = masterView(game_, seat);
+    job.capMs = game_.botDelay();
+    job.budget = masterBudget(job.capMs);
+    job.seed = static_cast<std::uint32_t>(game_.random()());
+    return job;
+}
+
+bool ComputerPlayer::masterThought(const MasterJob& job, const std::optional<Turn>& turn) {
+    // A human who took the seat back meanwhile plays the turn; so does a later computer turn.
+    if (job.serial != serial_ || !game_.isOnTurn(job.seat) || !game_.computerControlled(job.seat) ||
+        !(game_.board() == job.view.board) || !(game_.player(job.seat).tiles.cells == job.view.rack.cells))
+        return false;
+    endTurn(job.seat, playPlanned(job.seat, turn));
+    return true;
 }
 
 bool ComputerPlayer::playLevel(int seat, ComputerLevel level) {
@@ -35,15 +81,10 @@ bool ComputerPlayer::playLevel(int seat, ComputerLevel level) {
     case ComputerLevel::Strong:
         return playPlanned(seat, strongTurn(game_.board(), p.tiles, opened));
     case ComputerLevel::Expert:
-        return playPlanned(seat, planTurn(game_.board(), p.tiles, opened));
     case ComputerLevel::Master:
         break;
     }
-    MasterView view{game_.board(), p.tiles, opened, rules::kTileSetSize - game_.pool().poolnext, {}};
-    for (int other = 1; other <= kSeats; ++other)
-        if (other != seat && game_.player(other).playing)
-            view.othersTiles.push_back(game_.player(other).tilecount());
-    return playPlanned(seat, masterTurn(view));
+    return playPlanned(seat, planTurn(game_.board(), p.tiles, opened));
 }
 
 // The strong player sees the expert's best lay-down but makes it only when it moves few board tiles;
@@ -137,7 +178,10 @@ ComputerLevel Game::computerLevel(int seat) const {
 void Game::startComputerTimer() {
     computertimer_.active = false;
     if (!computerControlled(currentplayer_)) return;
-    computertimerInterval_ = botDelay();
+    // A master that thinks on a worker starts at once: its thinking is its delay (the thinker holds its
+    // answer back until the delay has passed).
+    const bool thinks = computerLevel(currentplayer_) == ComputerLevel::Master && computer_.hasThinker();
+    computertimerInterval_ = thinks ? 0 : botDelay();
     computertimer_ = {true, now_ + computertimerInterval_};
 }
 

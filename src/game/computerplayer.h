@@ -4,7 +4,9 @@
 
 #include "computersearch.h"
 #include "layout.h"
+#include "masterplan.h"
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -20,13 +22,38 @@ namespace game {
 
 class Game;
 
+// A master's turn to be thought over away from the table (on a worker thread): everything it needs is
+// copied in, so the table may go on meanwhile; `serial` tells the answer's turn from any later one.
+struct MasterJob {
+    int seat = 0;
+    long serial = 0;
+    MasterView view;
+    std::uint32_t seed = 0;
+    MasterBudget budget;
+    int capMs = 0; // the bot speed: a wall-clock cap on the thinking, for whoever runs the job
+};
+// What the master of `seat` sees of the game: what any player at the table sees, and its own rack.
+MasterView masterView(const Game& game, int seat);
+
+// Runs a job somewhere else and later hands its turn to Game::masterThought on the table's own thread.
+using MasterThinker = std::function<void(MasterJob)>;
+
 class ComputerPlayer : private ComputerTable {
 public:
     explicit ComputerPlayer(Game& game) : game_(game), search_(*this) {}
 
     // Plays the whole turn of `seat`, the seat on turn, at `level`, and ends it before returning: a
     // finish when anything was laid, else a draw.
+    // A master seat is played at once too, unless a thinker is set: then its job goes to the thinker and
+    // the turn is ended when the answer comes back to masterThought.
     void computerplay(int seat, ComputerLevel level);
+    void setMasterThinker(MasterThinker thinker) { thinker_ = std::move(thinker); }
+    bool hasThinker() const { return static_cast<bool>(thinker_); }
+    // The answer to a job: played when the seat is still on the turn the job was made for (the same
+    // serial, board and rack); otherwise dropped. True when it was played.
+    bool masterThought(const MasterJob& job, const std::optional<Turn>& turn);
+    // The job for the master's turn of `seat`, the seat on turn.
+    MasterJob masterJob(int seat);
 
     ComputerSearch& search() { return search_; }
 
@@ -40,6 +67,8 @@ private:
     // A planned turn (the expert's, the strong player's, the master's) laid through the referee's
     // handlers. False when it lays nothing.
     bool playPlanned(int seat, const std::optional<Turn>& turn);
+    // Ends the turn: a finish when anything was laid and the board is whole, else a draw.
+    void endTurn(int seat, bool laid);
 
     // What the search sees of the server and does through its referee.
     const rules::Board& liveBoard() const override;
@@ -52,6 +81,8 @@ private:
 
     Game& game_;
     ComputerSearch search_;
+    MasterThinker thinker_;
+    long serial_ = 0; // computer turns begun
 };
 
 } // namespace game

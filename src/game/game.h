@@ -142,7 +142,9 @@ public:
 
     void setSeed(std::uint32_t seed);
     void setBotDelaySource(std::function<int()> source); // the host's computer delay in ms
-    void setVersionText(std::string version);            // compared with a newcomer's version
+    // Where a master seat's thinking runs: without a thinker it runs at once, inside the turn's call.
+    void setMasterThinker(MasterThinker thinker) { computer_.setMasterThinker(std::move(thinker)); }
+    void setVersionText(std::string version); // compared with a newcomer's version
     // The host's own choice, not sent on the wire: the computer plays up to `count` (1..3) empty seats
     // of 2..4, lowest first, from the next game or round on. 0 (the default) keeps the usual rule: seat 2
     // always, seats 3 and 4 only when someone holds them (or in a team game).
@@ -250,6 +252,10 @@ public:
     // ---- The computer player ----
     bool computerControlled(int seat) const; // nobody connected, or the seat's human just watches
     void computerplay(int seat);             // plays the turn of the seat on turn at once
+    // A thinker's answer for a master seat: played if its turn is still running; true when played.
+    bool masterThought(const MasterJob& job, const std::optional<Turn>& turn) {
+        return computer_.masterThought(job, turn);
+    }
     int botDelay() const;
 
     // ---- Clocks ----

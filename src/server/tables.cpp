@@ -90,6 +90,8 @@ void TServer::wireGame(Table& table) {
         table.game.setComputerLevel(seat, level_);
     table.game.setBotDelaySource(
         [this, &table] { return botDelaySource_ ? botDelaySource_() : table.botDelay; });
+    table.game.setMasterThinker(
+        [this, code = table.code](game::MasterJob job) { think(code, std::move(job)); });
     GameEvents events;
     events.loggedIn = [this, &table](int slot, const std::string& name) { markLoggedIn(table, slot, name); };
     events.slotClosed = [this](int slot, const std::string& name) {

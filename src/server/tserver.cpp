@@ -30,6 +30,8 @@ TServer::TServer(QObject* parent)
 }
 
 TServer::~TServer() {
+    closing_->store(true);
+    thinkers_.waitForDone();
     // Everybody still here is told that the game ends, so that they do not take it for a lost
     // connection. What they sent last is read first: a close with unread input would discard the notice.
     const std::string ended = protocol::encode(msg::Closing{msg::Closing::kGameEnded});

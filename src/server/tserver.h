@@ -23,7 +23,10 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 #include <QTimer>
+
+#include <atomic>
 
 #include <deque>
 #include <functional>
@@ -206,6 +209,10 @@ private:
     std::string randomHex(int bytes);
     std::string newCode();
     void wireGame(Table& table);
+    // masterthinking.cpp: a master seat's turn thought over on a worker, its answer brought back here
+    void think(const std::string& code, game::MasterJob job);
+    void masterAnswered(const std::string& code, const game::MasterJob& job,
+                        const std::optional<game::Turn>& turn);
     // Brings a table's game up to now, before an input or when its deadline has come.
     void catchUp(Table& table);
     // Writes a table's outbox to the sockets and arms its timer to the game's next deadline.
@@ -234,6 +241,9 @@ private:
     QTcpServer* sock1_ = nullptr;
     bool acceptTroubleLogged_ = false;
     QTimer watchTimer_;
+    QThreadPool thinkers_; // the masters' thinking, off the event loop
+    // Set when the server goes: a master still thinking stops and posts nothing.
+    std::shared_ptr<std::atomic<bool>> closing_ = std::make_shared<std::atomic<bool>>(false);
     std::function<qint64()> clock_;
     QHostAddress ownAddress_;
     quint16 ownPort_ = 0; // 0: slot 1 is kept for nobody

@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: rimbalo-sim [--games N] [--seed S] [--seats 2..4] [--team] [--target N] [--tiles N] [--check]\n"
     "                   [--levels L,L[,L,L]]   (L: beginner, classic, strong, expert or master)\n"
-    "                   [--record DIR]\n";
+    "                   [--speed MS] [--record DIR]\n";
 
 int usage(const char* message) {
     std::fprintf(stderr, "%s\n%s", message, kUsage);
@@ -36,6 +36,8 @@ int help() {
                 "  --levels L,L  each seat's player from seat 1 on, no more than the seats that play:\n"
                 "                beginner, classic, strong, expert or master (classic)\n"
                 "  --check       checks every tile and the board after every step\n"
+                "  --speed MS    the bot speed: 0 (at once), 500, 1000 or 2000; a master thinks longer at\n"
+                "                a slower speed (0)\n"
                 "  --record DIR  writes every game's record into the folder DIR\n"
                 "Exit status: 0; 1 when a game stalled, a check failed or a record could not be written;\n"
                 "2 for a bad option.\n",
@@ -100,6 +102,9 @@ int main(int argc, char** argv) {
             ok = readLevels(argc, argv, i, options, levelsNamed), options.levelsGiven = true;
         else if (arg == "--record")
             ok = i + 1 < argc && argv[i + 1][0] != '\0', recordFolder = ok ? argv[++i] : "";
+        else if (arg == "--speed")
+            ok = readNumber(argc, argv, i, 0, protocol::kSlowComputer, options.speed) &&
+                 (options.speed == 0 || protocol::isComputerSpeed(options.speed));
         else if (arg == "--check")
             options.check = true;
         else if (arg == "--team")

@@ -86,8 +86,8 @@ std::string seatName(int seat) {
 
 } // namespace
 
-void seatPlayers(game::Game& server, int seats) {
-    server.setBotDelaySource([] { return 0; });
+void seatPlayers(game::Game& server, int seats, int speed) {
+    server.setBotDelaySource([speed] { return speed; });
     for (int seat = 1; seat <= seats; ++seat) {
         server.open();
         server.receivedlogininfo(protocol::encodeArgs(protocol::toserver::LoginInfo{
@@ -141,7 +141,7 @@ SimReport Simulator::run() {
     game::Game server;
     server.setSeed(options_.seed);
     server.setTableSink(sink_);
-    seatPlayers(server, options_.seats);
+    seatPlayers(server, options_.seats, options_.speed);
     for (int seat = 1; seat <= 4; ++seat)
         server.setComputerLevel(seat, options_.levels[static_cast<std::size_t>(seat)]);
     for (int game = 0; game < options_.games && report.stalledGames == 0; ++game)

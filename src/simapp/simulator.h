@@ -30,6 +30,9 @@ struct SimOptions {
     std::array<game::ComputerLevel, 5> levels{}; // by seat: Classic unless set
     bool levelsGiven = false;                    // the report then tells the levels apart
     bool check = false;                          // checks the tiles and the board after every step
+    // The bot speed in ms: the computer's delay in the game's own time (no real waiting), and how long a
+    // master may think. 0 plays at once, with the master's smallest budget.
+    int speed = 0;
     // Steps one round may take before the game counts as stalled (a round takes a few hundred); the run
     // stops at the first stalled game, so a fault that keeps the game going shows at once.
     long long stepLimit = 100'000;
@@ -68,9 +71,9 @@ Interval winInterval(long long wins, long long games);
 // board check.
 std::string tileFault(const game::Game& server);
 
-// Gives the game a computer delay of 0 and `seats` connections without sockets in seats 1..seats, logged in
-// as "Seat1", "Seat2", ...
-void seatPlayers(game::Game& server, int seats);
+// Gives the game a computer delay of `speed` ms and `seats` connections without sockets in seats 1..seats,
+// logged in as "Seat1", "Seat2", ...
+void seatPlayers(game::Game& server, int seats, int speed = 0);
 // Starts a game with the options' settings and hands every seat to the computer (its player just watches);
 // `afterEach` runs after each seat is handed over. The seat on turn plays at once.
 void startComputerGame(game::Game& server, const SimOptions& options,

@@ -226,3 +226,36 @@ TEST(ComputerTurn, AnExpertWithNothingWorthLayingDrawsOneTile) {
     EXPECT_EQ(h.game.player(2).tilecount(), 5);
     EXPECT_EQ(h.game.currentplayer(), 1);
 }
+
+// A master with a thinker hands its turn over at once and plays the answer only while that turn runs.
+TEST(ComputerTurn, AMastersAnswerIsPlayedOnlyOnTheTurnItWasThoughtFor) {
+    Harness h;
+    std::vector<game::MasterJob> jobs;
+    h.game.setMasterThinker([&jobs](game::MasterJob job) { jobs.push_back(std::move(job)); });
+    h.game.setComputerLevel(2, game::ComputerLevel::Master);
+    h.game.setBotDelaySource([] { return 2000; });
+    h.login("Host");
+    h.start();
+    h.say(1, in::DrawCard{1});
+    ASSERT_EQ(h.game.currentplayer(), 2);
+    EXPECT_EQ(h.game.computertimerInterval(), 0) << "its thinking is its delay";
+    h.setRack(2, {Green(10), Orange(10), Red(10), Black(2), Black(7)});
+    h.game.computertimerTimer();
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(h.game.currentplayer(), 2) << "the turn waits for the answer";
+    EXPECT_EQ(jobs[0].capMs, 2000);
+    EXPECT_EQ(jobs[0].view.others.size(), 1u);
+
+    // An answer for another position (the rack changed meanwhile) is dropped.
+    game::MasterJob stale = jobs[0];
+    stale.view.rack.cells[1] = Black(13);
+    EXPECT_FALSE(h.game.masterThought(stale, game::masterTurn(stale.view, stale.seed, stale.budget)));
+    EXPECT_EQ(h.game.currentplayer(), 2);
+
+    const auto turn = game::masterTurn(jobs[0].view, jobs[0].seed, jobs[0].budget);
+    h.clear();
+    EXPECT_TRUE(h.game.masterThought(jobs[0], turn));
+    EXPECT_EQ(h.game.currentplayer(), 1);
+    EXPECT_EQ(h.game.player(2).score, 30);
+    EXPECT_FALSE(h.game.masterThought(jobs[0], turn)) << "played once";
+}

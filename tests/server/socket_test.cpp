@@ -200,3 +200,34 @@ TEST(ServerEnd, EveryoneStillConnectedIsToldTheGameEndedBeforeTheClose) {
         EXPECT_EQ(c->received.back(), "CMD_closing+1+");
     }
 }
+
+// A master seat thinks on a worker: the event loop goes on serving the table meanwhile, and the move it
+// settles on comes back to the table and ends the turn.
+TEST(MasterSeat, ThinksOffTheEventLoopAndPlaysItsTurnWhenTheAnswerComesBack) {
+    for (const int delay : {60'000, 0}) {
+        TServer server;
+        server.setSeed(11);
+        server.setComputerLevel(game::ComputerLevel::Master);
+        server.setBotDelaySource([delay] { return delay; });
+        ASSERT_TRUE(server.listen(0, QHostAddress::LocalHost));
+        TestClient host;
+        ASSERT_EQ(host.join(server.serverPort(), "Host"), 1);
+        host.send(protocol::StartGame{"Host", 500, 60, true, false, 14});
+        ASSERT_TRUE(host.waitUntilHas("CMD_nextplayer+1+"));
+        const rules::Rack masterRack = server.game().player(2).tiles;
+        host.send(in::DrawCard{1});
+        ASSERT_TRUE(host.waitUntilHas("CMD_nextplayer+2+"));
+        if (delay > 0) {
+            // The answer is held back for a minute, the bot speed's delay: a chat line is relayed
+            // meanwhile, and the master's turn is still running with its rack untouched.
+            host.send(in::Chat{1, "Still there?|clBlack"});
+            ASSERT_TRUE(host.waitUntilHas("CMD_chat+"));
+            EXPECT_EQ(server.game().currentplayer(), 2);
+            EXPECT_EQ(server.game().player(2).tiles.cells, masterRack.cells);
+            EXPECT_FALSE(server.game().computertimerActive()) << "the thinking began at once, on the worker";
+        } else {
+            ASSERT_TRUE(host.waitUntilHas("CMD_nextplayer+1+", 2)) << "the master's turn ended";
+            EXPECT_EQ(server.game().currentplayer(), 1);
+        }
+    }
+}

@@ -215,3 +215,22 @@ TEST(Simulator, TheWinIntervalHoldsTheShareAndNarrowsWithMoreGames) {
     EXPECT_EQ(none.low, 0);
     EXPECT_GT(none.high, 0);
 }
+
+TEST(Simulator, AMasterAtTheSlowSpeedKeepsEveryTileAndPlaysTheSameGamesForASeed) {
+    sim::SimOptions options;
+    options.games = 3;
+    options.seats = 2;
+    options.levels = {game::ComputerLevel::Classic, game::ComputerLevel::Master, game::ComputerLevel::Expert};
+    options.levelsGiven = true;
+    options.target = 150;
+    options.speed = protocol::kSlowComputer;
+    options.seed = 77;
+    const sim::SimReport slow = runChecked(options);
+    EXPECT_GT(slow.seatPoints[1], 0);
+    EXPECT_EQ(sim::Simulator::format(options, slow, false),
+              sim::Simulator::format(options, sim::Simulator(options).run(), false));
+    // The speed changes how long the master thinks, and with it the games it plays.
+    options.speed = 0;
+    EXPECT_NE(sim::Simulator::format(options, slow, false),
+              sim::Simulator::format(options, sim::Simulator(options).run(), false));
+}
