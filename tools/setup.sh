@@ -12,6 +12,7 @@ shift || true
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev qt6-svg-dev
           libgtest-dev libgmock-dev libbenchmark-dev
+          libhiredis-dev redis-server   # the table registry shared by several servers
           clang libclang-rt-dev xvfb xauth
           desktop-file-utils appstream zlib1g-dev
           lintian debootstrap)   # the last two for tools/check-package.sh

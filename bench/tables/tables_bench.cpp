@@ -1,9 +1,12 @@
 // Loopback benchmark of a table server: one rimbalo-server holding many tables of four scripted
 // connections each (programs that know nothing of tables, seated by the server), every table playing.
 // Reports the move echo (median, p99) while all tables play, the server's CPU per move, its memory per
-// table idle and in play, and the time to list the tables; then the same echo on a one-table server.
+// table idle and in play, and the time to list the tables; then the same echo on a one-table server;
+// then two servers sharing one table registry (a redis-server of its own), N tables each: the echo,
+// the registry's commands per table per minute, and the time a redirect takes to seat a program at a
+// table of the other server.
 //
-//   tables_bench [--server PATH] [--tables N] [--seconds N] [--interval-ms N]
+//   tables_bench [--server PATH] [--tables N] [--seconds N] [--interval-ms N] [--shared-tables N]
 
 #include "../common/benchargs.h"
 #include "../common/loopbackclient.h"
@@ -15,6 +18,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -23,6 +28,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +41,7 @@ constexpr int kSetUpMs = 120'000; // the most the connections and logins may tak
 
 struct Options {
     QString server;
-    int tables, seconds, intervalMs;
+    int tables, seconds, intervalMs, sharedTables;
 };
 
 // One scripted connection: logs in where the server seats it; the host of a table then starts a game,
@@ -61,6 +67,7 @@ public:
     std::string code;
     int slot = 0;
     bool loggedIn = false;
+    bool started = false;
     bool paused = false;
     int moves = 0;
     std::function<void(const std::string&)> onEntry; // every entry, for the lister
@@ -83,6 +90,8 @@ private:
             send(in::LoginInfo{slot, std::string(protocol::kVersion), "B" + std::to_string(slot)});
         } else if (c.word == msg::NewPlayerInfo::word && std::atoi(std::string(c.args).c_str()) == slot) {
             loggedIn = true;
+        } else if (c.word == protocol::StartGame::word) {
+            started = true;
         } else if (c.word == msg::GamePause::word) {
             paused = true;
         } else if (slot == 1 && c.word == msg::PlaceHisTile::word) {
@@ -141,6 +150,97 @@ std::vector<double> timeListing(Conn& lister, int times) {
     return ms;
 }
 
+// Opens four connections per table to each port (the servers seat them), in batches so that a server
+// seats each batch before the next arrives; fills the hosts (slot 1 of each table). False on failure.
+bool seatTables(const std::vector<quint16>& ports, int tablesEach, std::vector<double>& echoes,
+                std::vector<std::unique_ptr<Conn>>& conns, std::vector<Conn*>& hosts,
+                std::size_t& tableCount) {
+    QElapsedTimer setUp;
+    setUp.start();
+    for (const quint16 port : ports) {
+        for (int i = 0; i < 4 * tablesEach; i += 100) {
+            for (int j = i; j < std::min(i + 100, 4 * tablesEach); ++j) {
+                conns.push_back(std::make_unique<Conn>(echoes));
+                conns.back()->open(port);
+            }
+            if (!runUntil(
+                    [&] {
+                        return std::all_of(conns.begin(), conns.end(), [](auto& c) { return c->loggedIn; });
+                    },
+                    kSetUpMs)) {
+                std::fprintf(stderr, "only some connections logged in\n");
+                return false;
+            }
+        }
+    }
+    std::map<std::string, std::vector<Conn*>> tables;
+    for (auto& c : conns)
+        tables[c->code].push_back(c.get());
+    std::printf("%zu connections logged in at %zu tables in %.1f s\n", conns.size(), tables.size(),
+                static_cast<double>(setUp.elapsed()) / 1000.0);
+    for (auto& [code, at] : tables)
+        for (Conn* c : at)
+            if (c->slot == 1) hosts.push_back(c);
+    tableCount = tables.size();
+    return true;
+}
+
+// Every table's host starts a game with its clock stopped.
+bool startGames(const std::vector<Conn*>& hosts) {
+    for (Conn* h : hosts) {
+        h->send(protocol::StartGame{"Bench", 1500, 180, true, false, 14});
+        h->send(in::Pause{1, 1}); // the clock stands still: the host's turn never runs out
+    }
+    // A start or pause the server has not taken (a start before every login is through, a pause before
+    // the first turn) is asked again until it is.
+    const auto allPaused = [&] {
+        return std::all_of(hosts.begin(), hosts.end(), [](Conn* h) { return h->paused; });
+    };
+    QElapsedTimer waited;
+    waited.start();
+    while (!runUntil(allPaused, 2000) && waited.elapsed() < kSetUpMs)
+        for (Conn* h : hosts)
+            if (!h->paused) {
+                if (!h->started) h->send(protocol::StartGame{"Bench", 1500, 180, true, false, 14});
+                h->send(in::Pause{1, 1});
+            }
+    const bool started = allPaused();
+    const auto paused = std::count_if(hosts.begin(), hosts.end(), [](Conn* h) { return h->paused; });
+    std::printf("%zu games started, %td of them paused, in %.1f s\n", hosts.size(), paused,
+                static_cast<double>(waited.elapsed()) / 1000.0);
+    return started;
+}
+
+// Every table's host lays and takes back a tile once an interval, the tables spread over it; `during`
+// runs while they play. Returns the moves made meanwhile; `echoes` holds only theirs.
+int playWhile(const std::vector<Conn*>& hosts, int intervalMs, std::vector<double>& echoes,
+              const std::function<void()>& during) {
+    std::vector<std::unique_ptr<QTimer>> timers;
+    for (std::size_t i = 0; i < hosts.size(); ++i) {
+        auto timer = std::make_unique<QTimer>();
+        Conn* h = hosts[i];
+        QObject::connect(timer.get(), &QTimer::timeout, [h] { h->play(); });
+        const int offset = static_cast<int>(i * static_cast<std::size_t>(intervalMs) / hosts.size());
+        QTimer* t = timer.get();
+        QTimer::singleShot(offset, t, [t, h, intervalMs] {
+            h->play();
+            t->start(intervalMs);
+        });
+        timers.push_back(std::move(timer));
+    }
+    runUntil([] { return false; }, 1000); // settle
+    echoes.clear();
+    int moves = 0;
+    for (Conn* h : hosts)
+        moves -= h->moves;
+    during();
+    for (Conn* h : hosts)
+        moves += h->moves;
+    for (auto& t : timers)
+        t->stop();
+    return moves;
+}
+
 void singleTableEcho(const QString& path) {
     QProcess server;
     const quint16 port = bench::startServer(server, path, {"--tables", "1"});
@@ -160,6 +260,136 @@ void singleTableEcho(const QString& path) {
     server.waitForFinished(bench::kWaitMs);
 }
 
+// ---- Two servers, one registry ----
+
+quint16 startRedis(QProcess& redis) {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("redis-server"));
+    QTcpServer probe;
+    if (program.isEmpty() || !probe.listen(QHostAddress::LocalHost, 0)) return 0;
+    const quint16 port = probe.serverPort();
+    probe.close();
+    redis.start(program, {"--port", QString::number(port), "--bind", "127.0.0.1", "--save", "",
+                          "--appendonly", "no", "--loglevel", "warning"});
+    if (!redis.waitForStarted(bench::kWaitMs)) return 0;
+    const bool up = runUntil(
+        [port] {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, port);
+            return s.waitForConnected(100);
+        },
+        bench::kWaitMs);
+    return up ? port : 0;
+}
+
+// The commands the registry has handled since it started.
+std::optional<long long> redisCommands(quint16 port) {
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port);
+    if (!s.waitForConnected(bench::kWaitMs)) return std::nullopt;
+    s.write("INFO stats\r\n");
+    QByteArray reply;
+    while (!reply.contains("total_commands_processed:") || !reply.endsWith("\r\n")) {
+        if (!s.waitForReadyRead(bench::kWaitMs)) return std::nullopt;
+        reply += s.readAll();
+    }
+    const QByteArray tail = reply.mid(reply.indexOf("total_commands_processed:") + 25);
+    return tail.left(tail.indexOf('\r')).toLongLong();
+}
+
+// The next entry of a blocking connection that starts with `word`; empty when none comes in time.
+std::string awaitEntry(QTcpSocket& s, protocol::FrameBuffer& buffer, std::string_view word) {
+    std::vector<std::string> entries;
+    for (;;) {
+        for (const std::string& e : entries)
+            if (protocol::splitCommand(e).word == word) return e;
+        entries.clear();
+        if (!s.waitForReadyRead(bench::kWaitMs)) return {};
+        const QByteArray bytes = s.readAll();
+        buffer.append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), entries);
+    }
+}
+
+// Milliseconds from asking server B for `code` to being seated at it on the server the redirect names.
+std::optional<double> timeRedirect(quint16 portB, const std::string& code) {
+    QTcpSocket b, a;
+    protocol::FrameBuffer bufferB, bufferA;
+    b.connectToHost(QHostAddress::LocalHost, portB);
+    if (!b.waitForConnected(bench::kWaitMs) || awaitEntry(b, bufferB, msg::SendLoginInfo::word).empty())
+        return std::nullopt;
+    QElapsedTimer t;
+    t.start();
+    const std::string join = protocol::encode(in::TableJoin{code});
+    b.write(join.data(), static_cast<qint64>(join.size()));
+    const std::string entry = awaitEntry(b, bufferB, msg::Redirect::word);
+    const auto redirect = protocol::decode<msg::Redirect>(protocol::splitCommand(entry).args);
+    if (!redirect) return std::nullopt;
+    a.connectToHost(QString::fromStdString(redirect->host), static_cast<quint16>(redirect->port));
+    if (!a.waitForConnected(bench::kWaitMs) || awaitEntry(a, bufferA, msg::SendLoginInfo::word).empty())
+        return std::nullopt;
+    a.write(join.data(), static_cast<qint64>(join.size()));
+    const std::string seated = awaitEntry(a, bufferA, msg::TableCode::word);
+    if (seated.find(code) == std::string::npos) return std::nullopt;
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
+
+void sharedRegistryRun(const Options& o) {
+    QProcess redis;
+    const quint16 redisPort = startRedis(redis);
+    if (redisPort == 0) {
+        std::printf("two servers, one registry: no redis-server to start, skipped\n");
+        return;
+    }
+    const QString url = QStringLiteral("redis://127.0.0.1:%1").arg(redisPort);
+    QProcess serverA, serverB;
+    std::vector<quint16> ports;
+    for (QProcess* p : {&serverA, &serverB})
+        ports.push_back(
+            bench::startServer(*p, o.server,
+                               {"--max-tables", QString::number(o.sharedTables + 10), "--max-per-address",
+                                "0", "--max-connections", QString::number(4 * o.sharedTables + 100),
+                                "--registry", url, "--advertise", "127.0.0.1"}));
+    if (ports[0] == 0 || ports[1] == 0) {
+        std::printf("two servers, one registry: a server did not start\n");
+        return;
+    }
+    std::vector<double> echoes;
+    std::vector<std::unique_ptr<Conn>> conns;
+    std::vector<Conn*> hosts;
+    std::size_t tableCount = 0;
+    if (!seatTables(ports, o.sharedTables, echoes, conns, hosts, tableCount)) return;
+    if (!startGames(hosts)) { // measured on the tables whose game did start
+        std::erase_if(hosts, [](Conn* h) { return !h->paused; });
+        std::printf("  of those, %zu paused in time and play\n", hosts.size());
+    }
+    std::optional<long long> commands0, commands1;
+    const int moves = playWhile(hosts, o.intervalMs, echoes, [&] {
+        commands0 = redisCommands(redisPort);
+        runUntil([] { return false; }, o.seconds * 1000);
+        commands1 = redisCommands(redisPort);
+    });
+    std::vector<double> redirects;
+    for (int i = 0; i < 20; ++i)
+        if (const auto ms = timeRedirect(ports[1], conns.front()->code)) redirects.push_back(*ms);
+
+    std::printf("two servers, one registry: %zu tables (%d each), a move per table every %d ms, over %d s\n",
+                tableCount, o.sharedTables, o.intervalMs, o.seconds);
+    std::printf("echo while all play: median %.1f us, p99 %.1f us over %d moves  [target p99 <= 2 ms: %s]\n",
+                percentile(echoes, 0.5), percentile(echoes, 0.99), moves,
+                percentile(echoes, 0.99) <= 2000 ? "ok" : "OVER");
+    if (commands0 && commands1)
+        std::printf("registry: %lld commands in %d s: %.2f per table per minute\n", *commands1 - *commands0,
+                    o.seconds,
+                    static_cast<double>(*commands1 - *commands0 - 1) * 60.0 / o.seconds /
+                        static_cast<double>(tableCount));
+    std::printf("redirect from B to a table on A, seated: median %.2f ms, max %.2f ms over %zu\n",
+                percentile(redirects, 0.5), percentile(redirects, 1), redirects.size());
+    conns.clear();
+    for (QProcess* p : {&serverA, &serverB, &redis}) {
+        p->terminate();
+        p->waitForFinished(bench::kWaitMs);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -172,7 +402,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const bench::Args a(app.arguments());
     const Options o{a.text("--server", QStringLiteral(RIMBALO_SERVER_BIN)), a.number("--tables", 1000, 1),
-                    a.number("--seconds", 20, 1), a.number("--interval-ms", 500, 10)};
+                    a.number("--seconds", 20, 1), a.number("--interval-ms", 500, 10),
+                    a.number("--shared-tables", 500, 0)};
     QProcess server;
     const quint16 port =
         bench::startServer(server, o.server,
@@ -187,30 +418,9 @@ int main(int argc, char** argv) {
 
     std::vector<double> echoes;
     std::vector<std::unique_ptr<Conn>> conns;
-    QElapsedTimer setUp;
-    setUp.start();
-    // In batches, so that the server seats each batch before the next arrives.
-    for (int i = 0; i < 4 * o.tables; i += 100) {
-        for (int j = i; j < std::min(i + 100, 4 * o.tables); ++j) {
-            conns.push_back(std::make_unique<Conn>(echoes));
-            conns.back()->open(port);
-        }
-        if (!runUntil(
-                [&] { return std::all_of(conns.begin(), conns.end(), [](auto& c) { return c->loggedIn; }); },
-                kSetUpMs)) {
-            std::fprintf(stderr, "only some connections logged in\n");
-            return 1;
-        }
-    }
-    std::map<std::string, std::vector<Conn*>> tables;
-    for (auto& c : conns)
-        tables[c->code].push_back(c.get());
-    std::printf("%zu connections logged in at %zu tables in %.1f s\n", conns.size(), tables.size(),
-                static_cast<double>(setUp.elapsed()) / 1000.0);
     std::vector<Conn*> hosts;
-    for (auto& [code, at] : tables)
-        for (Conn* c : at)
-            if (c->slot == 1) hosts.push_back(c);
+    std::size_t tableCount = 0;
+    if (!seatTables({port}, o.tables, echoes, conns, hosts, tableCount)) return 1;
 
     runUntil([] { return false; }, 500);
     const double rssIdle = rss(pid);
@@ -219,52 +429,20 @@ int main(int argc, char** argv) {
     runUntil([&] { return lister.slot != 0; }, bench::kWaitMs);
     const std::vector<double> listIdle = timeListing(lister, 20);
 
-    QElapsedTimer starting;
-    starting.start();
-    for (Conn* h : hosts) {
-        h->send(protocol::StartGame{"Bench", 1500, 180, true, false, 14});
-        h->send(in::Pause{1, 1}); // the clock stands still: the host's turn never runs out
-    }
-    runUntil([&] { return std::all_of(hosts.begin(), hosts.end(), [](Conn* h) { return h->paused; }); },
-             kSetUpMs);
-    const auto paused = std::count_if(hosts.begin(), hosts.end(), [](Conn* h) { return h->paused; });
-    std::printf("%zu games started, %td of them paused, in %.1f s\n", hosts.size(), paused,
-                static_cast<double>(starting.elapsed()) / 1000.0);
-
-    // Every table's host lays and takes back a tile once an interval, the tables spread over it.
-    std::vector<std::unique_ptr<QTimer>> timers;
-    for (std::size_t i = 0; i < hosts.size(); ++i) {
-        auto timer = std::make_unique<QTimer>();
-        Conn* h = hosts[i];
-        QObject::connect(timer.get(), &QTimer::timeout, [h] { h->play(); });
-        const int offset = static_cast<int>(i * static_cast<std::size_t>(o.intervalMs) / hosts.size());
-        QTimer* t = timer.get();
-        QTimer::singleShot(offset, t, [t, h, interval = o.intervalMs] {
-            h->play();
-            t->start(interval);
-        });
-        timers.push_back(std::move(timer));
-    }
-    runUntil([] { return false; }, 1000); // settle
-    echoes.clear();
-    const auto cpu0 = bench::cpuSeconds(pid);
-    const auto ownCpu0 = bench::cpuSeconds(QCoreApplication::applicationPid());
-    int moves0 = 0;
-    for (Conn* h : hosts)
-        moves0 += h->moves;
-    runUntil([] { return false; }, o.seconds * 1000);
-    const auto cpu1 = bench::cpuSeconds(pid);
-    const auto ownCpu1 = bench::cpuSeconds(QCoreApplication::applicationPid());
-    int moves = -moves0;
-    for (Conn* h : hosts)
-        moves += h->moves;
+    startGames(hosts);
+    std::optional<double> cpu0, cpu1, ownCpu0, ownCpu1;
+    const int moves = playWhile(hosts, o.intervalMs, echoes, [&] {
+        cpu0 = bench::cpuSeconds(pid);
+        ownCpu0 = bench::cpuSeconds(QCoreApplication::applicationPid());
+        runUntil([] { return false; }, o.seconds * 1000);
+        cpu1 = bench::cpuSeconds(pid);
+        ownCpu1 = bench::cpuSeconds(QCoreApplication::applicationPid());
+    });
     const double rssPlay = rss(pid);
     const std::vector<double> listPlay = timeListing(lister, 20);
-    for (auto& t : timers)
-        t->stop();
 
-    const double n = static_cast<double>(tables.size());
-    std::printf("tables: %zu, 4 connections each, a move per table every %d ms, over %d s\n", tables.size(),
+    const double n = static_cast<double>(tableCount);
+    std::printf("tables: %zu, 4 connections each, a move per table every %d ms, over %d s\n", tableCount,
                 o.intervalMs, o.seconds);
     std::printf("echo while all play: median %.1f us, p99 %.1f us over %zu moves  [target p99 <= 2 ms: %s]\n",
                 percentile(echoes, 0.5), percentile(echoes, 0.99), echoes.size(),
@@ -280,11 +458,12 @@ int main(int argc, char** argv) {
         (rssIdle - rss0) / n, (rssPlay - rss0) / n, (rssIdle - rss0) / n <= 100 ? "ok" : "OVER");
     std::printf("listing %zu tables: idle median %.2f ms (max %.2f), in play median %.2f ms (max %.2f)  "
                 "[target <= 10 ms: %s]\n",
-                tables.size(), percentile(listIdle, 0.5), percentile(listIdle, 1), percentile(listPlay, 0.5),
+                tableCount, percentile(listIdle, 0.5), percentile(listIdle, 1), percentile(listPlay, 0.5),
                 percentile(listPlay, 1), percentile(listPlay, 0.5) <= 10 ? "ok" : "OVER");
     conns.clear();
     server.terminate();
     server.waitForFinished(bench::kWaitMs);
     singleTableEcho(o.server);
+    if (o.sharedTables > 0) sharedRegistryRun(o);
     return 0;
 }

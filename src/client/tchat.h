@@ -322,12 +322,15 @@ private:
     void buildTableDispatch();
     bool tableStep(); // before the login: a table to choose or a seat to claim first
     void tableError(const QString& text);
+    void followRedirect(const QString& code, const QString& host, quint16 port);
     bool startReconnecting();
     void scheduleReconnect();
     void giveUpReconnecting();
     void showClosed(const QString& why);
     QString tableCode_;         // the table to join (from "HOST/CODE"); empty for none
     bool tableAsked_ = false;   // its join was sent on this connection
+    bool redirecting_ = false;  // told to find the table on another server: going there
+    int redirects_ = 0;         // redirects followed for the table asked for
     std::string seatToken_;     // what brings this player back to the seat
     bool reconnecting_ = false; // the connection dropped during a game: trying to get back
     bool reconnectAsked_ = false;

@@ -22,6 +22,7 @@ namespace out = protocol::toserver;
 constexpr qint64 kKeptSeatMs = 120'000; // how long a server keeps a dropped player's seat by default
 constexpr int kFirstRetryMs = 1000;
 constexpr int kLongestRetryMs = 16'000;
+constexpr int kMostRedirects = 3; // servers sending us on, one after another, for one table
 
 } // namespace
 
@@ -33,12 +34,25 @@ void Tchat::buildTableDispatch() {
     });
     d.add(w::tablecode, [this](std::string_view a) {
         const auto m = protocol::decode<in::TableCode>(a);
-        if (!m) return;
+        // Where the server seats us before we have asked for our table is no news to the player.
+        if (!m || (!tableCode_.isEmpty() && !tableAsked_)) return;
         systemLine(QStringLiteral("Table %1 (%2): friends join it with this code.")
                        .arg(QString::fromStdString(m->code),
                             m->isPublic ? QStringLiteral("public") : QStringLiteral("private")));
     });
-    d.add(w::tableerror, [this](std::string_view a) { tableError(wireText(a)); });
+    d.add(w::tableerror, [this](std::string_view a) {
+        // The words of a redirect we follow are for programs that cannot.
+        if (redirecting_) return;
+        tableError(wireText(a));
+    });
+    d.add(w::redirect, [this](std::string_view a) {
+        const auto m = protocol::decode<in::Redirect>(a);
+        if (!m || state_.ishost || state_.loggedin || m->host.empty() || m->port <= 0 || m->port > 65535 ||
+            redirects_ >= kMostRedirects)
+            return;
+        followRedirect(QString::fromStdString(m->code), QString::fromStdString(m->host),
+                       static_cast<quint16>(m->port));
+    });
     d.add(w::powers, [this](std::string_view a) {
         const auto m = protocol::decode<in::Powers>(a);
         if (!m || m->slot == 0) return;
@@ -54,6 +68,7 @@ bool Tchat::tableStep() {
         send(protocol::encode(out::Reconnect{seatToken_}));
         return true;
     }
+    if (tableAsked_) redirects_ = 0; // seated at the table asked for
     if (!tableCode_.isEmpty() && !tableAsked_) {
         tableAsked_ = true;
         send(protocol::encode(out::TableJoin{tableCode_.toStdString()}));
@@ -64,6 +79,21 @@ bool Tchat::tableStep() {
         systemLine(QStringLiteral("Reconnected."));
     }
     return false;
+}
+
+// The table lives on another server of the same service: we go there at once and ask for it again.
+void Tchat::followRedirect(const QString& code, const QString& host, quint16 port) {
+    ++redirects_;
+    redirecting_ = true;
+    // After this command's turn: the connection it came on is still being read.
+    QTimer::singleShot(0, this, [this, code, host, port] {
+        connection_->shut();
+        tableCode_ = code;
+        tableAsked_ = false;
+        state_.hostaddress = host;
+        redirecting_ = false;
+        openConnection(host, port);
+    });
 }
 
 void Tchat::tableError(const QString& text) {

@@ -444,6 +444,14 @@ struct TableError {
     RIMBALO_FIELDS(text)
 };
 // The secret that brings a dropped connection back to its seat (toserver::Reconnect).
+// The table asked for lives on another server: connect there and ask for it again.
+struct Redirect {
+    RIMBALO_WORD(redirect, Plus)
+    std::string code;
+    std::string host;
+    int port = 0;
+    RIMBALO_FIELDS(code, host, port)
+};
 struct SeatToken {
     RIMBALO_WORD(seattoken, Plus)
     std::string token;

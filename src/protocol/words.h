@@ -66,6 +66,7 @@ inline constexpr std::string_view tables = "CMD_tables";
 inline constexpr std::string_view tablecode = "CMD_tablecode";
 inline constexpr std::string_view tableerror = "CMD_tableerror";
 inline constexpr std::string_view seattoken = "CMD_seattoken";
+inline constexpr std::string_view redirect = "CMD_redirect";
 inline constexpr std::string_view shufflecommit = "CMD_shufflecommit";
 inline constexpr std::string_view shufflereveal = "CMD_shufflereveal";
 inline constexpr std::string_view powers = "CMD_powers";

@@ -7,6 +7,7 @@
 #include "protocol/fields.h"
 #include "protocol/text.h"
 #include "protocol/words.h"
+#include "registry/tableregistry.h"
 
 #include <QCryptographicHash>
 #include <QTcpSocket>
@@ -59,10 +60,10 @@ std::string TServer::newCode() {
 
 // ---- Tables ----
 
-TServer::Table& TServer::createTable(bool isPublic, const std::string& name) {
+TServer::Table& TServer::createTable(bool isPublic, const std::string& name, const std::string& code) {
     auto owned = std::make_unique<Table>();
     Table& table = *owned;
-    table.code = newCode();
+    table.code = code.empty() ? newCode() : code;
     table.name = name.empty() ? "Table " + table.code : name;
     table.isPublic = isPublic;
     table.game.setSeed(seed_.value_or(entropy_())); // the computer players' own choices
@@ -80,6 +81,7 @@ TServer::Table& TServer::createTable(bool isPublic, const std::string& name) {
         emit logLine(QStringLiteral("Table %1 opened (%2)")
                          .arg(QString::fromStdString(table.code),
                               isPublic ? QStringLiteral("public") : QStringLiteral("private")));
+    listingChanged();
     return table;
 }
 
@@ -99,6 +101,7 @@ void TServer::wireGame(Table& table) {
     };
     events.gameStarted = [this, at](int seats, int dealsize) {
         ++stats_.gamesPlayed;
+        listingChanged();
         emit logLine(
             QStringLiteral("Game started: %1 seats, %2 tiles each%3").arg(seats).arg(dealsize).arg(at));
         emit gameStarted(seats, dealsize);
@@ -124,6 +127,7 @@ void TServer::removeTable(Table& table) {
         if (!token.empty()) tokens_.erase(token);
     if (!singleTable())
         emit logLine(QStringLiteral("Table %1 closed").arg(QString::fromStdString(table.code)));
+    if (registry_ && !lostCodes_.erase(table.code)) registry_->release(table.code);
     tables_.erase(table.code);
 }
 
@@ -182,6 +186,7 @@ void TServer::attach(Link& link, Table& table, int slot) {
     emit slotConnected(slot, link.peer);
     flush(table);
     updateWatchTimer();
+    listingChanged();
 }
 
 // Takes the connection from its table: its slot is freed (quietly for one that never logged in).
@@ -198,6 +203,7 @@ void TServer::leaveTable(Link& link, Leave leave) {
     link.loggedIn = false;
     link.openedAt = now();
     flush(*table);
+    listingChanged();
     noteIfEmpty(*table);
 }
 
@@ -307,20 +313,32 @@ bool TServer::tableCommand(Link& link, std::string_view entry) {
 }
 
 void TServer::listTables(Link& link) {
-    msg::Tables list;
-    for (const auto& [code, table] : tables_) {
-        if (!table->isPublic || (table->connections() == 0 && table->holds == 0)) continue;
-        msg::TableEntry entry{code, 0, 0, table->game.gamestarted(), 0, 0, 0, table->name};
-        for (int slot = 1; slot <= kLastSlot; ++slot)
-            if (table->game.player(slot).connected) ++(isSeat(slot) ? entry.seats : entry.onlookers);
-        if (entry.playing) {
-            entry.target = table->game.options().playtoscore;
-            entry.seconds = table->game.options().turnseconds;
-            entry.tiles = table->game.options().dealsize;
-        }
-        list.tables.push_back(std::move(entry));
+    if (registry_ && registry_->isUp()) {
+        listFromRegistry(link);
+        return;
     }
-    sendDirect(link, protocol::encode(list));
+    sendDirect(link, protocol::encode(msg::Tables{localListing()}));
+}
+
+msg::TableEntry TServer::entryOf(const Table& table) const {
+    msg::TableEntry entry{table.code, 0, 0, table.game.gamestarted(), 0, 0, 0, table.name};
+    for (int slot = 1; slot <= kLastSlot; ++slot)
+        if (table.game.player(slot).connected) ++(isSeat(slot) ? entry.seats : entry.onlookers);
+    if (entry.playing) {
+        entry.target = table.game.options().playtoscore;
+        entry.seconds = table.game.options().turnseconds;
+        entry.tiles = table.game.options().dealsize;
+    }
+    return entry;
+}
+
+// This server's public tables that someone is at.
+std::vector<msg::TableEntry> TServer::localListing() const {
+    std::vector<msg::TableEntry> list;
+    for (const auto& [code, table] : tables_)
+        if (table->isPublic && (table->connections() > 0 || table->holds > 0))
+            list.push_back(entryOf(*table));
+    return list;
 }
 
 void TServer::tableError(Link& link, const std::string& text, const QString& logged) {
@@ -348,6 +366,10 @@ void TServer::createCommand(Link& link, std::string_view args) {
         return;
     }
     created.push_back(t);
+    if (registry_) {
+        createRegistered(link.id, m->isPublic, protocol::cleanName(m->name, kMaxTableName), kReserveTries);
+        return;
+    }
     leaveTable(link, link.loggedIn ? Leave::Free : Leave::Quiet);
     Table& table = createTable(m->isPublic, protocol::cleanName(m->name, kMaxTableName));
     seatAt(link, table);
@@ -360,6 +382,10 @@ void TServer::joinCommand(Link& link, std::string_view args) {
     std::transform(code.begin(), code.end(), code.begin(), [](unsigned char c) { return std::toupper(c); });
     Table* table = findTable(code);
     if (table == link.table && table) return;
+    if (!table && registry_) {
+        lookUpElsewhere(link, code);
+        return;
+    }
     if (!table) {
         tableError(link, "No table with code " + code + ".", {});
         return;

@@ -4,6 +4,8 @@
 #include "tserver.h"
 #include "table.h"
 
+#include "registry/tableregistry.h"
+
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -30,6 +32,7 @@ TServer::TServer(QObject* parent)
 }
 
 TServer::~TServer() {
+    delete registry_; // its answers still on their way are not wanted now
     closing_->store(true);
     thinkers_.waitForDone();
     // Everybody still here is told that the game ends, so that they do not take it for a lost
@@ -177,7 +180,8 @@ QString TServer::statusLine() const {
         .arg(s.connections)
         .arg(s.tables)
         .arg(s.gamesPlayed)
-        .arg(s.refusals);
+        .arg(s.refusals)
+        .append(registry_ ? QStringLiteral(", ") + registry_->health() : QString());
 }
 
 QString TServer::where(const Link& link) const {

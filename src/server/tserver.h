@@ -18,6 +18,7 @@
 
 #include "game/game.h"
 #include "protocol/framebuffer.h"
+#include "protocol/messages.h"
 #include "protocol/receivequeue.h"
 
 #include <QHostAddress>
@@ -34,12 +35,16 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
 class QTcpServer;
 class QTcpSocket;
+namespace registry {
+class TableRegistry;
+}
 
 struct ServerLimits {
     int maxTables = 1;                 // 1: a single table, as a single game
@@ -76,6 +81,7 @@ public:
     static constexpr int kAcceptPauseMs = 250; // accepting rests this long when descriptors run out
     static constexpr int kDefaultBotDelay = game::Game::kDefaultBotDelay;
     static constexpr int kCodeLength = 6;
+    static constexpr int kReserveTries = 4; // codes tried when the registry says one is taken
     // Table codes: no 0/O, 1/I/L, 2/Z, 5/S or 8/B to mistake for one another.
     static constexpr std::string_view kCodeAlphabet = "ACDEFGHJKMNPQRTUVWXY34679";
 
@@ -95,6 +101,11 @@ public:
     void setLimits(const ServerLimits& limits);
     const ServerLimits& limits() const { return limits_; }
     bool singleTable() const { return limits_.maxTables <= 1; }
+    // Tables shared with other servers through a registry (a server of many tables): this server's
+    // tables are registered there, the list comes from there, and a code held by another server is
+    // answered with a redirect to it. The server takes the registry over and starts it.
+    void setRegistry(registry::TableRegistry* registry);
+    registry::TableRegistry* tableRegistry() const { return registry_; }
     // The operator's token: a client that sends it holds the host's powers at its table.
     void setOperatorToken(const std::string& token) { operatorToken_ = token; }
     void setBotDelaySource(std::function<int()> source) { botDelaySource_ = std::move(source); }
@@ -185,7 +196,7 @@ private:
     QString where(const Link& link) const;
 
     // tables.cpp: tables, seating, the table commands, tokens and held seats
-    Table& createTable(bool isPublic, const std::string& name);
+    Table& createTable(bool isPublic, const std::string& name, const std::string& code = {});
     void removeTable(Table& table);
     Table* findTable(const std::string& code) const;
     Table* publicTableWithSeat() const;
@@ -197,6 +208,14 @@ private:
     void leaveTable(Link& link, game::Leave leave);
     bool tableCommand(Link& link, std::string_view entry);
     void listTables(Link& link);
+    std::vector<protocol::toclient::TableEntry> localListing() const;
+    protocol::toclient::TableEntry entryOf(const Table& table) const;
+
+    // registered.cpp: the hooks of the shared registry
+    void listingChanged();
+    void createRegistered(quint64 linkId, bool isPublic, const std::string& name, int tries);
+    void lookUpElsewhere(Link& link, const std::string& code);
+    void listFromRegistry(Link& link);
     void createCommand(Link& link, std::string_view args);
     void joinCommand(Link& link, std::string_view args);
     void reconnectCommand(Link& link, std::string_view args);
@@ -218,6 +237,8 @@ private:
     // Writes a table's outbox to the sockets and arms its timer to the game's next deadline.
     void flush(Table& table);
 
+    registry::TableRegistry* registry_ = nullptr;
+    std::set<std::string> lostCodes_; // codes another server's table took while the registry was away
     ServerLimits limits_;
     std::string operatorToken_;
     std::unordered_map<quint64, std::unique_ptr<Link>> links_;

@@ -3,6 +3,8 @@
 #include "eventloop/epolldispatcher.h"
 #include "game/gamerecorder.h"
 #include "records/recordfolder.h"
+#include "registry/registryaddress.h"
+#include "registry/tableregistry.h"
 #include "rimbaloversion.h"
 #include "server/tserver.h"
 #include "serveroptions.h"
@@ -10,6 +12,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEventLoop>
+#include <QHostInfo>
 #include <QTextStream>
 #include <QTimer>
 
@@ -87,9 +91,38 @@ void reload(TServer& server, const serverapp::Request& started, serverapp::Setti
     }
     if (fresh.port != current.port || fresh.address != current.address)
         changes += QStringLiteral("; the new port or address takes effect at the next start");
+    if (fresh.registry != current.registry || fresh.advertise != current.advertise ||
+        fresh.registryTtl != current.registryTtl)
+        changes += QStringLiteral("; the new registry settings take effect at the next start");
     current.hints = fresh.hints;
     say(QStringLiteral("Configuration re-read (%1)%2")
             .arg(file, changes.isEmpty() ? QStringLiteral(": no change") : changes));
+}
+
+// The registry shared with other servers, when one is given: this server's tables are registered under
+// the address it advertises (this machine's name and the listening port unless told otherwise).
+void joinRegistry(TServer& server, const serverapp::Settings& settings) {
+    if (settings.registry.isEmpty()) return;
+    QString error;
+    const auto where = registry::parseRegistryUrl(settings.registry, &error);
+    registry::HostPort self{QHostInfo::localHostName(), server.serverPort()};
+    if (!settings.advertise.isEmpty()) {
+        const auto given = registry::parseHostPort(settings.advertise, &error);
+        self.host = given->host;
+        if (given->port) self.port = given->port;
+    }
+    server.setRegistry(new registry::TableRegistry(*where, self.text(), settings.registryTtl));
+}
+
+// Takes this server's tables off the registry before it stops, waiting a moment at most: what is left
+// there expires with its time-to-live.
+void leaveRegistry(TServer& server) {
+    registry::TableRegistry* shared = server.tableRegistry();
+    if (!shared || !shared->isUp()) return;
+    QEventLoop wait;
+    shared->withdraw([&wait] { wait.quit(); });
+    QTimer::singleShot(registry::RedisConnection::kReplyTimeoutMs, &wait, &QEventLoop::quit);
+    wait.exec();
 }
 
 } // namespace
@@ -163,12 +196,14 @@ int main(int argc, char** argv) {
                      : QStringLiteral(", computer level %1")
                            .arg(QString::fromLatin1(game::computerLevelName(settings.level).data()))));
     if (recorder) resumeStoppedGame(server, *recorder, settings.records.toStdString());
+    joinRegistry(server, settings);
 
     StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &app, &QCoreApplication::quit);
     stop.watchHangup();
     QObject::connect(&stop, &StopSignals::reloadRequested, [&] { reload(server, request, settings); });
     const int code = app.exec();
+    leaveRegistry(server);
     say(QStringLiteral("Stopped"));
     return code;
 }

@@ -1,5 +1,6 @@
 #include "serveroptions.h"
 
+#include "registry/registryaddress.h"
 #include "rimbaloversion.h"
 
 #include <QCommandLineParser>
@@ -116,6 +117,24 @@ QString setAdminTokenFile(Settings& s, const QString& path) {
     return {};
 }
 
+QString setRegistry(Settings& s, const QString& value) {
+    QString error;
+    if (!registry::parseRegistryUrl(value, &error)) return error;
+    s.registry = value;
+    return {};
+}
+
+QString setAdvertise(Settings& s, const QString& value) {
+    QString error;
+    if (!registry::parseHostPort(value, &error)) return QStringLiteral("bad --advertise: %1").arg(error);
+    s.advertise = value;
+    return {};
+}
+
+QString setRegistryTtl(Settings& s, const QString& value) {
+    return setNumber("registry-ttl", value, 3, 3600, s.registryTtl);
+}
+
 // A switch's value in the file, as "yes" or "no"; empty when it is neither.
 QString switchValue(const QString& text) {
     const QString word = text.toLower();
@@ -176,6 +195,11 @@ QString settle(const Request& request, Settings& settings) {
     // A record follows one game: a server of many tables would mix theirs in one file.
     if (!settings.records.isEmpty() && settings.limits.maxTables > 1)
         return QStringLiteral("--records keeps the record of a single game: give --tables 1 with it");
+    if (!settings.registry.isEmpty() && settings.limits.maxTables <= 1)
+        return QStringLiteral(
+            "--registry shares the tables of a server of many tables: give --tables 2 or more");
+    if (settings.registry.isEmpty() && !settings.advertise.isEmpty())
+        return QStringLiteral("--advertise is the address given to the registry: give --registry with it");
     return {};
 }
 
@@ -213,6 +237,17 @@ const std::vector<OptionRow>& optionTable() {
          "A file whose first line is the operator's token: a player who sends it holds the host's powers at "
          "their table.",
          setAdminTokenFile},
+        {"registry", "URL",
+         "Share tables with other servers through the Redis registry at redis://HOST:PORT[/DB]: codes "
+         "are unique across them, the list shows all their tables, and a player asking for another "
+         "server's table is sent there.",
+         setRegistry},
+        {"advertise", "HOST[:PORT]",
+         "Where the other servers send players to reach this server's tables (default: this machine's "
+         "name and the port listened on).",
+         setAdvertise},
+        {"registry-ttl", "SECONDS",
+         "Seconds a table of a server that stopped answering stays registered (default 30).", setRegistryTtl},
     };
     return table;
 }

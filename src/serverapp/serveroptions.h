@@ -33,6 +33,9 @@ struct Settings {
                                                       // host's game says otherwise
     ServerLimits limits = defaultLimits();
     std::string operatorToken; // from --admin-token-file; empty for none
+    QString registry;          // redis://HOST:PORT[/DB] of the table registry; empty: this server alone
+    QString advertise;         // HOST[:PORT] the other servers send players to
+    int registryTtl = 30;      // seconds a table stays registered without a heartbeat
 
     static ServerLimits defaultLimits() {
         ServerLimits limits;

@@ -20,8 +20,8 @@ const char* const kTableWords[] = {
     "CMD_movedtiles",       "CMD_removetile",   "CMD_loadstats",       "CMD_loadboard",
     "CMD_notime",           "CMD_notenough",    "CMD_incomplete",      "CMD_gamepause",
     "CMD_playasound",       "CMD_hints",        "CMD_shufflecommit",   "CMD_shufflereveal",
-    "CMD_seattoken",        "CMD_tablecode",    "CMD_tableerror",      "CMD_powers",
-    "CMD_closing"};
+    "CMD_seattoken",        "CMD_tablecode",    "CMD_tableerror",      "CMD_redirect",
+    "CMD_powers",           "CMD_closing"};
 
 } // namespace
 

@@ -4,6 +4,8 @@
 #include "harness.h"
 
 #include <QMessageBox>
+#include <QTcpServer>
+#include <QTest>
 
 using namespace testing_client;
 
@@ -77,4 +79,47 @@ TEST(TableCode, TheCodeIsJoinedBeforeTheLogin) {
     EXPECT_EQ(h.lastLine(), "Table K7MXQ4 (private): friends join it with this code.");
     h.feed("CMD_sendlogininfo+2");
     EXPECT_TRUE(sentStartingWith(h, "CMD_logininfo+2+"));
+}
+
+// A table that lives on another server of the same service: the window goes there at once, asks for
+// the table again and shows nothing of the detour; a chain of redirects is not followed for ever.
+TEST(TableCode, ARedirectIsFollowedAtOnceToTheServerHoldingTheTable) {
+    QTcpServer other;
+    ASSERT_TRUE(other.listen(QHostAddress::LocalHost, 0));
+    const std::string there = "127.0.0.1+" + std::to_string(other.serverPort()) + "+";
+    Harness h;
+    h.tchat.processparams({"Bob", "127.0.0.1:1/k7mxq4", "false"});
+    h.feed("CMD_sendlogininfo+1");
+    const int lines = h.chatLines().size();
+    h.sent.clear();
+    h.feed("CMD_redirect+K7MXQ4+" + there);
+    h.feed("CMD_tableerror+That table is on 127.0.0.1:" + std::to_string(other.serverPort()) + ".");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.hasPendingConnections(); }, 5000));
+    h.feed("CMD_tablecode+Q3TNPA+t+Table Q3TNPA"); // where the other server seats us first
+    EXPECT_EQ(h.chatLines().size(), lines);
+    h.feed("CMD_sendlogininfo+1");
+    EXPECT_EQ(h.sent, std::vector<std::string>{"CMD_tablejoin+K7MXQ4+" + E});
+    h.feed("CMD_tablecode+K7MXQ4+t+Ann's table");
+    EXPECT_EQ(h.lastLine(), "Table K7MXQ4 (public): friends join it with this code.");
+
+    for (int hop = 2; hop <= 4; ++hop) {
+        h.feed("CMD_redirect+K7MXQ4+" + there);
+        QCoreApplication::processEvents();
+        h.feed("CMD_sendlogininfo+1");
+    }
+    h.feed("CMD_tableerror+That table is on 127.0.0.1:9.");
+    // Shown as any server's words (the chat sets off what precedes the first colon).
+    EXPECT_TRUE(h.lastLine().startsWith(QStringLiteral("That table is on 127.0.0.1:")))
+        << h.lastLine().toStdString();
+}
+
+TEST(TableCode, AHostOrASeatedPlayerIsNeverRedirected) {
+    Harness h;
+    h.tchat.processparams({"Bob", "127.0.0.1:1", "false"});
+    h.login(2, QStringLiteral("Bob"));
+    const QAbstractSocket::SocketState before = h.tchat.connection().socket().state();
+    h.feed("CMD_redirect+K7MXQ4+127.0.0.1+9+");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(h.tchat.connection().socket().state(), before);
+    EXPECT_FALSE(h.tchat.findChild<QMessageBox*>(QStringLiteral("message_connect")));
 }

@@ -146,6 +146,13 @@ TEST(ServerApp, BadOptionsExitWithTwoAndABusyPortWithSixtyNine) {
     const Outcome noToken = runToEnd({"--admin-token-file", "/nonexistent/token", "--port", "0"});
     EXPECT_EQ(noToken.code, 2);
     EXPECT_TRUE(noToken.err.contains("/nonexistent/token")) << noToken.err.toStdString();
+    // A registry needs a server of many tables, and the address to advertise needs a registry.
+    const Outcome badRegistry = runToEnd({"--registry", "http://cache:6379", "--port", "0"});
+    EXPECT_EQ(badRegistry.code, 2);
+    EXPECT_TRUE(badRegistry.err.contains("redis://HOST:PORT")) << badRegistry.err.toStdString();
+    EXPECT_EQ(runToEnd({"--registry", "redis://127.0.0.1:1", "--tables", "1", "--port", "0"}).code, 2);
+    EXPECT_EQ(runToEnd({"--advertise", "play.example:7772", "--port", "0"}).code, 2);
+    EXPECT_EQ(runToEnd({"--registry", "redis://127.0.0.1:1", "--advertise", "a b", "--port", "0"}).code, 2);
 
     QTcpServer busy;
     ASSERT_TRUE(busy.listen(QHostAddress::Any, 0));
