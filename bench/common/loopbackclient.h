@@ -111,9 +111,10 @@ inline std::vector<double> measureBursts(Client& c, int seat, int row, int burst
     return millis;
 }
 
-// Starts a stand-alone rimbalo-server on a free port; the port, or 0.
+// Starts a stand-alone rimbalo-server on a free port; the port, or 0. The echo measurements make
+// thousands of moves in one turn, more than a player may: the default options lift that bound.
 inline quint16 startServer(QProcess& server, const QString& path,
-                           const QStringList& options = {"--tables", "1"}) {
+                           const QStringList& options = {"--tables", "1", "--moves-per-turn", "0"}) {
     // The server logs to standard error; its first line ends with the port it listens on.
     server.setReadChannel(QProcess::StandardError);
     server.start(path, QStringList{"--port", "0"} + options);

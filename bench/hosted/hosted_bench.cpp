@@ -36,7 +36,8 @@ Options parse(const QStringList& args) {
     const bench::Args a(args);
     return {a.text("--program", QStringLiteral(RIMBALO_BIN)),
             a.text("--server", QStringLiteral(RIMBALO_SERVER_BIN)), a.number("--rounds", 5, 1),
-            a.number("--samples", 500, 1), a.number("--bursts", 50, 1)};
+            // 2 moves a sample and 20 a burst: within the moves a player may make in one turn.
+            a.number("--samples", 240, 1), a.number("--bursts", 25, 1)};
 }
 
 struct Figures {

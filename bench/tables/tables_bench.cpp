@@ -243,7 +243,7 @@ int playWhile(const std::vector<Conn*>& hosts, int intervalMs, std::vector<doubl
 
 void singleTableEcho(const QString& path) {
     QProcess server;
-    const quint16 port = bench::startServer(server, path, {"--tables", "1"});
+    const quint16 port = bench::startServer(server, path);
     bench::Client host;
     if (port == 0 || !host.open(port) || host.login(std::string(protocol::kVersion), "Solo") != 1) {
         std::printf("one-table server: could not start\n");

@@ -10,6 +10,8 @@ GameConnection::GameConnection(QObject* parent)
     : QObject(parent), sock_(this),
       queue_([this] { QMetaObject::invokeMethod(this, &GameConnection::handleNext, Qt::QueuedConnection); }) {
     sock_.setObjectName(QStringLiteral("sock"));
+    // What we do not read stays with the network, which then holds the sender back.
+    sock_.setReadBufferSize(protocol::FrameBuffer::kDefaultCapacity);
     connect(&sock_, &QTcpSocket::readyRead, this, &GameConnection::readSocket);
     connect(&sock_, &QTcpSocket::disconnected, this, &GameConnection::socketClosed);
 }
@@ -64,9 +66,12 @@ bool GameConnection::send(const std::string& command) {
     return true;
 }
 
+// Reads while the queue has room; the rest waits in the socket and is read as the queue drains.
 void GameConnection::readSocket() {
-    const QByteArray bytes = sock_.readAll();
-    receive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    while (!halted_ && queue_.size() < kMaxQueued && sock_.bytesAvailable() > 0) {
+        const QByteArray bytes = sock_.read(kReadChunk);
+        receive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
 }
 
 void GameConnection::receive(std::string_view bytes) {
@@ -83,11 +88,18 @@ void GameConnection::receive(std::string_view bytes) {
 void GameConnection::socketClosed() {
     if (halted_) return;
     closing_ = true;
-    if (queue_.empty()) {
-        emit closed();
-    }
+    readSocket(); // what arrived last, if the queue has room for it
+    closeWhenDrained();
     // Otherwise the last queued command emits closed() once it has been handled (a "game is full"
     // notice, for one, is followed at once by the server closing the connection).
+}
+
+// A closed connection is reported once every command received on it has been handled.
+bool GameConnection::closeWhenDrained() {
+    if (!closing_ || !queue_.empty() || sock_.bytesAvailable() > 0) return false;
+    closing_ = false;
+    emit closed();
+    return true;
 }
 
 void GameConnection::handleNext() {
@@ -109,10 +121,8 @@ void GameConnection::handleNext() {
     });
     handling_ = false;
     if (!handled || halted_) return;
-    if (queue_.empty() && closing_) {
-        closing_ = false;
-        emit closed();
-    }
+    if (queue_.size() < kMaxQueued / 2) readSocket();
+    closeWhenDrained();
 }
 
 void GameConnection::halt() {

@@ -17,6 +17,11 @@ namespace client {
 class GameConnection : public QObject {
     Q_OBJECT
 public:
+    // Commands waiting to be handled at most: past it nothing more is read from the socket until the
+    // queue has drained, so that a flood waits in the network (where the server sees it unsent) instead
+    // of in our memory.
+    static constexpr std::size_t kMaxQueued = 512;
+    static constexpr qint64 kReadChunk = 4096; // bytes read from the socket at a time
     using CommandHandler = std::function<void(std::string_view entry)>;
     using Sink = std::function<void(const std::string& command)>;
 
@@ -57,6 +62,7 @@ signals:
 
 private:
     void readSocket();
+    bool closeWhenDrained();
     void socketClosed();
     void handleNext();
 

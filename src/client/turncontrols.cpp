@@ -208,6 +208,7 @@ void TurnControls::buildLog(QWidget* panel) {
     memo_ = new QPlainTextEdit(logPanel_);
     memo_->setObjectName(QStringLiteral("memo_log"));
     memo_->setReadOnly(true);
+    memo_->setMaximumBlockCount(kLogLines); // the oldest lines go first
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setGeometry(14, 38, 352, 268);
     auto* close = button(logPanel_, "button_x", QString(), QRect(340, 8, 26, 24), kRed);

@@ -28,6 +28,8 @@ class TurnControls : public QObject {
     Q_OBJECT
 public:
     static inline const QString kYourTurn = QStringLiteral("Your Turn.");
+    // The game log keeps its latest lines, this many.
+    static constexpr int kLogLines = 2000;
 
     explicit TurnControls(QWidget* panel);
     // The client state the server's answers are checked against (whose slot they name).

@@ -137,6 +137,9 @@ class Game {
 public:
     static constexpr int kDefaultBotDelay = protocol::kNormalComputer;
     static constexpr Millis kTickMs = 1000; // the turn clock's second
+    // Tile moves (placing, moving on the board, taking back) one connection may make in one turn: a
+    // person moving a tile every fifth of a second through the longest turn stays below it.
+    static constexpr int kDefaultMoveLimit = 1000;
 
     explicit Game(std::uint32_t seed = 1);
 
@@ -158,6 +161,8 @@ public:
     // client at its login, at every game start and, when it changes, at once.
     void setHintsAllowed(bool allowed);
     bool hintsAllowed() const { return hintsAllowed_; }
+    // Tile moves a player may make in one turn (0: any number); the computer's own moves are not counted.
+    void setMoveLimit(int movesPerTurn) { moveLimit_ = movesPerTurn; }
     void setEvents(GameEvents events) { events_ = std::move(events); }
     // Deals every round from a fresh seed (hex text, from `seedHex`) instead of the game's own
     // generator, announcing `digestHex(seed)` before the deal and the seed itself when the round ends.
@@ -290,6 +295,8 @@ private:
     };
 
     bool fromSender(int field, int fromSlot) const;
+    // Counts a tile move of a player; false (and, the first time, a word to the player) past the limit.
+    bool moveAllowed(int seat, int fromSlot);
     void startTimer1();
     void stopTimer1() { timer1_.active = false; }
     void fireNext();
@@ -334,6 +341,8 @@ private:
     rules::Board board_;
     rules::Board turnboard_;
     std::vector<rules::RackItem> playedlist_;
+    int moveLimit_ = kDefaultMoveLimit;
+    int movesThisTurn_ = 0; // tile moves the player on turn has made
     GameOptions options_;
     bool gamestarted_ = false;
     int currentplayer_ = 0;

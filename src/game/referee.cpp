@@ -188,6 +188,7 @@ void Game::findplayer() {
 
 void Game::beginTurn() {
     playedlist_.clear();
+    movesThisTurn_ = 0;
     sendNextPlayer();
     turnclock_ = options_.turnseconds + kClockLead;
     clockphase_ = ClockPhase::Turn;

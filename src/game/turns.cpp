@@ -21,6 +21,20 @@ bool isCell(int cell) {
 
 } // namespace
 
+bool Game::moveAllowed(int seat, int fromSlot) {
+    if (fromSlot == kInternal || moveLimit_ <= 0) return true;
+    if (movesThisTurn_ < moveLimit_) {
+        ++movesThisTurn_;
+        return true;
+    }
+    if (movesThisTurn_ == moveLimit_) {
+        ++movesThisTurn_; // told once a turn
+        send(seat, msg::TableError{"You have moved tiles more often this turn than anyone could: the rest of "
+                                   "this turn's moves are ignored."});
+    }
+    return false;
+}
+
 void Game::placemytile(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::PlaceMyTile>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
@@ -28,7 +42,7 @@ void Game::placemytile(std::string_view args, int fromSlot) {
     tplayer& p = player(m->seat);
     int& cell = p.tiles.cells[static_cast<std::size_t>(m->cell)];
     const int tile = cell;
-    if (tile == 0 || board_.at(m->column, m->row) != 0) return;
+    if (tile == 0 || board_.at(m->column, m->row) != 0 || !moveAllowed(m->seat, fromSlot)) return;
 
     board_.set(m->column, m->row, tile);
     playedlist_.push_back({m->cell, tile});
@@ -43,7 +57,7 @@ void Game::swaptiles(std::string_view args, int fromSlot) {
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
     if (!board_.inPlay(m->tocolumn, m->torow) || !board_.inPlay(m->fromcolumn, m->fromrow)) return;
     const int tile = board_.at(m->fromcolumn, m->fromrow);
-    if (tile == 0 || board_.at(m->tocolumn, m->torow) != 0) return;
+    if (tile == 0 || board_.at(m->tocolumn, m->torow) != 0 || !moveAllowed(m->seat, fromSlot)) return;
 
     board_.set(m->tocolumn, m->torow, tile);
     board_.set(m->fromcolumn, m->fromrow, 0);
@@ -59,7 +73,7 @@ void Game::replacetile(std::string_view args, int fromSlot) {
     const int tile = board_.at(m->column, m->row);
     const auto played = std::find_if(playedlist_.begin(), playedlist_.end(),
                                      [tile](const rules::RackItem& item) { return item.tile == tile; });
-    if (tile == 0 || played == playedlist_.end()) return;
+    if (tile == 0 || played == playedlist_.end() || !moveAllowed(m->seat, fromSlot)) return;
 
     std::vector<rules::RackItem> returned;
     returnToRack(m->seat, *played, returned);

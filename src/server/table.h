@@ -1,6 +1,7 @@
 #pragma once
 // The server's record of one connection and of one table (private to the server).
 
+#include "sendrate.h"
 #include "tserver.h"
 
 #include <array>
@@ -22,6 +23,7 @@ struct TServer::Link {
     int slot = 0;
     std::string pendingToken; // its seat token, sent after the login's answers
     std::string unsent;       // what this pass said to it, written to the socket at once at its end
+    server::SendRate rate;    // how fast it may chat and change the table
 };
 
 struct TServer::Table {

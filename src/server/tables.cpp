@@ -90,6 +90,7 @@ void TServer::wireGame(Table& table) {
     const QString at = singleTable() ? QString() : QStringLiteral(" (table %1)").arg(code);
     for (int seat = 1; seat <= game::kSeats; ++seat)
         table.game.setComputerLevel(seat, level_);
+    table.game.setMoveLimit(limits_.movesPerTurn);
     table.game.setBotDelaySource(
         [this, &table] { return botDelaySource_ ? botDelaySource_() : table.botDelay; });
     table.game.setMasterThinker(

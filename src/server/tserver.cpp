@@ -6,6 +6,8 @@
 
 #include "registry/tableregistry.h"
 
+#include <QEvent>
+#include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -56,7 +58,9 @@ TServer::~TServer() {
 bool TServer::listen(quint16 port, const QHostAddress& address) {
     // As many waiting connections as the system allows (it cuts larger numbers to its own maximum).
     sock1_->setListenBacklogSize(std::numeric_limits<int>::max());
-    return sock1_->listen(address, port);
+    if (!sock1_->listen(address, port)) return false;
+    watchAccepting();
+    return true;
 }
 
 quint16 TServer::serverPort() const {
@@ -79,6 +83,8 @@ QString TServer::errorString() const {
 
 void TServer::setLimits(const ServerLimits& limits) {
     limits_ = limits;
+    for (auto& [code, table] : tables_)
+        table->game.setMoveLimit(limits_.movesPerTurn);
     if (singleTable() && !single_) single_ = &createTable(true, {});
     if (!singleTable() && single_ && single_->connections() == 0) {
         Table* table = single_;
@@ -264,6 +270,7 @@ void TServer::writeAllUnsent() {
 
 void TServer::onNewConnection() {
     acceptTroubleLogged_ = false;
+    idleWakes_ = 0;
     while (sock1_->hasPendingConnections()) {
         QTcpSocket* socket = sock1_->nextPendingConnection();
         bool v4 = false;
@@ -290,13 +297,33 @@ void TServer::onNewConnection() {
     }
 }
 
-// Descriptors ran out (or the like): accepting rests a moment instead of failing over and over.
 void TServer::onAcceptError() {
+    restFromAccepting(sock1_->errorString());
+}
+
+// When descriptors run out, a waiting connection cannot be accepted and the listener reports it as
+// ready again at once, without a word: the server would spin. A wake of the listener that found nothing
+// to accept, a few times in a row, is taken for that.
+void TServer::watchAccepting() {
+    idleWakes_ = 0;
+    for (QSocketNotifier* notifier : sock1_->findChildren<QSocketNotifier*>())
+        notifier->installEventFilter(this);
+}
+
+bool TServer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::SockAct && ++idleWakes_ > kIdleWakes)
+        restFromAccepting(QStringLiteral("no free descriptors"));
+    return QObject::eventFilter(watched, event);
+}
+
+// Accepting rests a moment instead of failing over and over; the operator is told once for each spell.
+void TServer::restFromAccepting(const QString& why) {
     if (!acceptTroubleLogged_)
         emit logLine(QStringLiteral("Cannot accept connections (%1): pausing %2 ms at a time")
-                         .arg(sock1_->errorString())
+                         .arg(why)
                          .arg(kAcceptPauseMs));
     acceptTroubleLogged_ = true;
+    idleWakes_ = 0;
     sock1_->pauseAccepting();
     QTimer::singleShot(kAcceptPauseMs, this, [this] { sock1_->resumeAccepting(); });
 }
@@ -511,9 +538,25 @@ void TServer::handle(const Queued& entry) {
         if (!link) return;
     }
     if (link->dropQueued || tableCommand(*link, entry.text) || !link->table) return;
+    if (!admitted(*link, entry.text)) return;
     Table& table = *link->table;
     catchUp(table);
     table.kickedBy = QString::fromStdString(table.game.player(link->slot).name);
     table.game.command(link->slot, entry.text);
     flush(table);
+}
+
+// A sender over its rate loses the command; the first loss of a flood is told to it in words.
+bool TServer::admitted(Link& link, std::string_view entry) {
+    const server::SendRate::Verdict verdict = link.rate.admit(entry, now());
+    if (verdict == server::SendRate::Verdict::Pass) return true;
+    if (verdict == server::SendRate::Verdict::DropAndTell) {
+        const server::SendRate::Kind kind = server::SendRate::kindOf(entry);
+        sendDirect(link, protocol::encode(msg::TableError{std::string(server::SendRate::notice(kind))}));
+        emit logLine(QStringLiteral("Dropping %1 from %2: over its rate")
+                         .arg(kind == server::SendRate::Kind::Chat ? QStringLiteral("chat")
+                                                                   : QStringLiteral("commands"),
+                              where(link)));
+    }
+    return false;
 }

@@ -47,11 +47,12 @@ class TableRegistry;
 }
 
 struct ServerLimits {
-    int maxTables = 1;                 // 1: a single table, as a single game
-    int maxConnections = 10'000;       // in all
-    int maxPerAddress = 0;             // from one remote address; 0: no limit
-    int tablesPerMinute = 10;          // tables one address may create in a minute
-    qint64 reconnectGraceMs = 120'000; // a dropped player's seat is held this long
+    int maxTables = 1;                                // 1: a single table, as a single game
+    int maxConnections = 10'000;                      // in all
+    int maxPerAddress = 0;                            // from one remote address; 0: no limit
+    int tablesPerMinute = 10;                         // tables one address may create in a minute
+    qint64 reconnectGraceMs = 120'000;                // a dropped player's seat is held this long
+    int movesPerTurn = game::Game::kDefaultMoveLimit; // tile moves a seat may make in one turn; 0: any
 };
 
 struct ServerStats {
@@ -79,6 +80,7 @@ public:
     static constexpr qint64 kEmptyTableMs = 30'000;      // an empty table stays this long
     static constexpr int kWatchIntervalMs = 1000;
     static constexpr int kAcceptPauseMs = 250; // accepting rests this long when descriptors run out
+    static constexpr int kIdleWakes = 3;       // listener wakes in a row that accept nothing, at most
     static constexpr int kDefaultBotDelay = game::Game::kDefaultBotDelay;
     static constexpr int kCodeLength = 6;
     static constexpr int kReserveTries = 4; // codes tried when the registry says one is taken
@@ -175,6 +177,9 @@ private:
     // tserver.cpp: connections and the receive path
     void onNewConnection();
     void onAcceptError();
+    void watchAccepting();
+    void restFromAccepting(const QString& why);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool refuseOverLimits(QTcpSocket* socket, const QString& peer);
     void refuse(QTcpSocket* socket, const QString& peer, const std::string& text, const QString& reason);
     Link& addLink(QTcpSocket* socket, const QString& peer);
@@ -183,6 +188,7 @@ private:
     void requestClose(Link& link, CloseReason reason, const QString& by = {});
     void finishClose(Link& link);
     void handle(const Queued& entry);
+    bool admitted(Link& link, std::string_view entry);
     void queueFilled(Link& link);
     void updateWatchTimer();
     void receiveOn(Link& link, std::string_view bytes);
@@ -261,6 +267,7 @@ private:
     game::ComputerLevel level_ = game::ComputerLevel::Classic;
     QTcpServer* sock1_ = nullptr;
     bool acceptTroubleLogged_ = false;
+    int idleWakes_ = 0; // the listener woke this many times in a row without a connection to accept
     QTimer watchTimer_;
     QThreadPool thinkers_; // the masters' thinking, off the event loop
     // Set when the server goes: a master still thinking stops and posts nothing.

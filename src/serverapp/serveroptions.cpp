@@ -98,6 +98,10 @@ QString setTablesPerMinute(Settings& s, const QString& value) {
     return setNumber("tables-per-minute", value, 1, 100'000, s.limits.tablesPerMinute);
 }
 
+QString setMovesPerTurn(Settings& s, const QString& value) {
+    return setNumber("moves-per-turn", value, 0, 1'000'000, s.limits.movesPerTurn);
+}
+
 QString setReconnectGrace(Settings& s, const QString& value) {
     int seconds = 0;
     if (QString error = setNumber("reconnect-grace", value, 0, 86'400, seconds); !error.isEmpty())
@@ -231,6 +235,9 @@ const std::vector<OptionRow>& optionTable() {
          setMaxPerAddress},
         {"tables-per-minute", "N", "Tables one address may open in a minute (default 10).",
          setTablesPerMinute},
+        {"moves-per-turn", "N",
+         "Tile moves a player may make in one turn (default 1000; 0: no limit); the rest are ignored.",
+         setMovesPerTurn},
         {"reconnect-grace", "SECONDS", "Seconds a dropped player's seat is kept for them (default 120).",
          setReconnectGrace},
         {"admin-token-file", "FILE",

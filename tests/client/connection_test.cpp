@@ -5,9 +5,13 @@
 #include "harness.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 using client::GameConnection;
 using testing_client::E;
@@ -120,4 +124,40 @@ TEST(Connection, AFloodWithoutEndMarkerDropsTheConnection) {
     peer.socket->write(QByteArray(70 * 1024, 'x'));
     QTRY_VERIFY_WITH_TIMEOUT(closed, 3000);
     EXPECT_TRUE(r.handled.empty());
+}
+
+// A flood waits in the network, not in our memory: the queue never holds much more than its cap, every
+// command is handled in arrival order, and the close is reported once, after the last of them.
+TEST(Connection, AFloodWaitsInTheSocketWhileTheQueueIsFull) {
+    QTcpServer listener;
+    ASSERT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+    Recorder r;
+    std::size_t most = 0;
+    int closes = 0;
+    r.connection.setCommandHandler([&](std::string_view entry) {
+        most = std::max(most, r.connection.queued());
+        r.handled.emplace_back(entry);
+    });
+    QObject::connect(&r.connection, &GameConnection::closed, [&] { ++closes; });
+    r.connection.open(QStringLiteral("127.0.0.1"), listener.serverPort());
+    ASSERT_TRUE(listener.waitForNewConnection(5000));
+    QTcpSocket* peer = listener.nextPendingConnection();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return r.connection.isConnected(); }, 5000));
+
+    constexpr int kCommands = 60'000;
+    std::string flood;
+    for (int i = 0; i < kCommands; ++i)
+        flood += "CMD_chat+" + std::to_string(i) + E;
+    peer->write(flood.data(), static_cast<qint64>(flood.size()));
+    peer->disconnectFromHost(); // after what was written has gone
+    QEventLoop loop;
+    QObject::connect(&r.connection, &GameConnection::closed, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60'000, &loop, &QEventLoop::quit);
+    if (closes == 0) loop.exec();
+    ASSERT_EQ(closes, 1) << r.handled.size() << " handled, " << r.connection.queued() << " queued";
+    ASSERT_EQ(r.handled.size(), static_cast<std::size_t>(kCommands));
+    EXPECT_EQ(r.handled.front(), "CMD_chat+0");
+    EXPECT_EQ(r.handled.back(), "CMD_chat+" + std::to_string(kCommands - 1));
+    // One read past the cap at most: a chunk of the shortest commands here.
+    EXPECT_LE(most, GameConnection::kMaxQueued + GameConnection::kReadChunk / 11);
 }

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 
 using namespace testing_client;
 
@@ -82,6 +84,22 @@ TEST(TurnPrompts, PenaltyAndFirstLayDown) {
 
     h.feed("CMD_showdraw+2+1+");
     EXPECT_TRUE(h.visible("button_finish"));
+}
+
+// Another seat's moves, thousands of them in one turn: the game log keeps its latest lines only.
+TEST(TurnPrompts, TheGameLogKeepsItsLatestLines) {
+    Harness h;
+    seat(h, 1, 2);
+    constexpr int kMoves = client::TurnControls::kLogLines + 500;
+    for (int i = 0; i < kMoves; ++i) {
+        h.feed("CMD_placehistile+2+19+3+3+");
+        h.feed("CMD_removetile+3+3+");
+    }
+    h.feed("CMD_placehistile+2+20+4+4+");
+    auto* log = h.tchat.findChild<QPlainTextEdit*>(QStringLiteral("memo_log"));
+    EXPECT_LE(log->blockCount(), client::TurnControls::kLogLines);
+    EXPECT_GE(log->blockCount(), client::TurnControls::kLogLines / 2);
+    EXPECT_EQ(log->document()->lastBlock().text(), h.text("label_played"));
 }
 
 // A turn that ends with more tiles on the rack than it began with was a draw or a penalty: the

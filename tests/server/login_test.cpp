@@ -245,17 +245,24 @@ TEST(Receive, BurstsWaitInTheQueueAndOnlyAQueueFullForSecondsOrAnEndlessCommandC
     h.login("Host");
     h.login("Ann");
     h.login("Bo");
+    h.start();
+    h.say(1, in::DrawCard{1});
+    ASSERT_EQ(h.table().currentplayer(), 2);
     h.clear();
 
-    // A burst far past the queue's bound is handled whole, in order.
+    // A burst far past the queue's bound (tile moves on Ann's turn, each told to everybody) is handled
+    // whole, in order.
     const int many = 3 * TServer::kMaxQueuedPerConnection;
     std::string burst;
-    for (int i = 0; i < many; ++i)
-        burst += protocol::encode(in::Chat{2, std::to_string(i) + "|y"});
+    for (int i = 0; i < many; ++i) {
+        const int column = 1 + i / 2 % 20;
+        burst += i % 2 == 0 ? protocol::encode(in::PlaceMyTile{2, 1, column, 5})
+                            : protocol::encode(in::ReplaceTile{2, column, 5});
+    }
     h.raw(2, burst);
     EXPECT_TRUE(h.server.game().player(2).connected);
     ASSERT_EQ(h.to(1).size(), static_cast<std::size_t>(many));
-    EXPECT_EQ(h.to(1).back(), "CMD_chat+2+Ann chats: " + std::to_string(many - 1) + "|y");
+    EXPECT_EQ(h.to(1).back(), "CMD_removetile+" + std::to_string(1 + (many - 1) / 2 % 20) + "+5+");
 
     // A full queue that drains in time costs nothing; one that stays full for five seconds is closed,
     // and nothing it still had waiting is handled.
@@ -268,7 +275,11 @@ TEST(Receive, BurstsWaitInTheQueueAndOnlyAQueueFullForSecondsOrAnEndlessCommandC
     h.server.checkConnections();
     h.server.processQueue();
     EXPECT_FALSE(h.server.game().player(2).connected);
-    EXPECT_EQ(h.to(1), std::vector<std::string>{"CMD_playerdisconnected+2+Ann"});
+    // The computer takes Ann's turn over; none of her waiting moves is made.
+    ASSERT_FALSE(h.to(1).empty());
+    EXPECT_EQ(h.to(1).front(), "CMD_playerdisconnected+2+Ann");
+    EXPECT_TRUE(h.all<protocol::toclient::RemoveTile>(1).empty());
+    EXPECT_EQ(h.table().board().at(1, 5), 0);
 
     h.clear();
     h.raw(3, std::string(protocol::FrameBuffer::kDefaultCapacity, 'a'));
