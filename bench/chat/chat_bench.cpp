@@ -1,7 +1,7 @@
 // The chat view under long lines and many senders: each line is added and the view is then let
 // repaint, as a client does between two received commands.
 //   QT_QPA_PLATFORM=offscreen build/bench/chat/chat_bench
-#include "client/chatview.h"
+#include "client/chat/chatview.h"
 
 #include <QApplication>
 #include <QTextBrowser>

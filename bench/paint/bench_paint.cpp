@@ -10,11 +10,11 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM names another (xcb under Xvfb for a real
 // X server); QT_SCALE_FACTOR=2 measures at a device pixel ratio of 2.
 
-#include "client/boardview.h"
-#include "client/filelocations.h"
-#include "client/panelscale.h"
-#include "client/tchat.h"
-#include "client/tileimages.h"
+#include "client/panel/panelscale.h"
+#include "client/play/boardview.h"
+#include "client/play/tileimages.h"
+#include "client/settings/filelocations.h"
+#include "client/window/tchat.h"
 
 #include <QApplication>
 #include <QImage>

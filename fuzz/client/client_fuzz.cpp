@@ -3,9 +3,9 @@
 // commands as it does in the program. Besides crashes and sanitizer reports it stops on a handler that
 // starts while another one is still running, and on a queue that does not drain.
 
-#include "client/filelocations.h"
-#include "client/soundcues.h"
-#include "client/tchat.h"
+#include "client/settings/filelocations.h"
+#include "client/sound/soundcues.h"
+#include "client/window/tchat.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "serverthread.h"
 
-#include "client/tchat.h"
+#include "client/window/tchat.h"
 #include "game/gamerecorder.h"
 #include "server/tserver.h"
 

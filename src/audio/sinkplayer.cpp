@@ -1,8 +1,8 @@
 // The desktop's sound output, built as a module of its own that the program loads when its first
 // sound plays: Qt Multimedia and the sound system's libraries stay out of the program's start-up.
 
-#include "client/clipplayer.h"
-#include "client/wavclip.h"
+#include "client/sound/clipplayer.h"
+#include "client/sound/wavclip.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

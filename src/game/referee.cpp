@@ -157,8 +157,8 @@ void Game::setShuffleSource(std::function<std::string()> seedHex,
 
 void Game::givetiles() {
     limitDealSize();
-    std::array<rules::Rack, 5> racks{};
-    std::array<bool, 5> playing{};
+    std::array<rules::Rack, kSeats + 1> racks{}; // by seat, index 0 unused
+    std::array<bool, kSeats + 1> playing{};
     for (int seat = 1; seat <= kSeats; ++seat) {
         player(seat).tiles.clear();
         playing[static_cast<std::size_t>(seat)] = player(seat).playing;

@@ -445,7 +445,7 @@ Counts countTiles(const std::vector<int>& codes) {
     return counts;
 }
 
-constexpr int kFirstLayDown = rules::kFirstLayDown;
+using rules::kFirstLayDown;
 constexpr long kUnbounded = std::numeric_limits<long>::max() / 8;
 // How many stages the search for board sets to keep may weigh in all, after the best score is
 // known: enough for the usual case many times over, and a bound on the rare slow one.

@@ -9,7 +9,7 @@
 
 namespace game {
 
-inline constexpr int kSeats = 4;
+inline constexpr int kSeats = rules::kSeats;
 inline constexpr int kLastSlot = 9;  // the highest slot a connection can hold
 inline constexpr int kFullSlot = 10; // where a connection is turned away
 inline constexpr int kInternal = 0;  // the "sender" of the computer player's own calls

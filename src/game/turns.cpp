@@ -11,9 +11,7 @@ namespace msg = protocol::toclient;
 
 namespace {
 
-constexpr int kFirstLayDown = 30;
 constexpr int kPenaltyPromptSeconds = 10;
-constexpr int kPenaltyTiles = 3;
 
 bool isCell(int cell) {
     return cell >= 1 && cell <= rules::kRackCells;
@@ -169,8 +167,8 @@ void Game::drawcard(std::string_view args, int fromSlot) {
 void Game::clickyes(std::string_view args, int fromSlot) {
     const auto m = protocol::decode<in::ClickYes>(args);
     if (!m || !fromSender(m->seat, fromSlot) || !isOnTurn(m->seat)) return;
-    tell(TableEvent::Penalty, m->seat, {kPenaltyTiles});
-    takeBackAndDraw(m->seat, kPenaltyTiles);
+    tell(TableEvent::Penalty, m->seat, {rules::kPenaltyTiles});
+    takeBackAndDraw(m->seat, rules::kPenaltyTiles);
 }
 
 void Game::finish(std::string_view args, int fromSlot) {
@@ -186,7 +184,7 @@ void Game::finish(std::string_view args, int fromSlot) {
     for (const rules::RackItem& item : playedlist_)
         p.points += rules::tilevalue(item.tile);
 
-    if (p.points < kFirstLayDown && p.laidpoints == 0) {
+    if (p.points < rules::kFirstLayDown && p.laidpoints == 0) {
         send(seat, msg::NotEnough{seat});
         if (computerControlled(seat)) takeBackAndDraw(seat, 1);
         return;

@@ -12,6 +12,12 @@ namespace protocol {
 // host, shown in the about box.
 inline constexpr std::string_view kVersion = RIMBALO_VERSION;
 
+// The TCP port the game is played on unless the host chooses another.
+inline constexpr unsigned short kGamePort = 7772;
+
+// The chat's phrase buttons: as many phrases as the phrase editor edits and the settings file keeps.
+inline constexpr int kPhrases = 9;
+
 // The start options' ranges and defaults, as the host's start dialog offers them, the server accepts
 // them and the simulator takes them.
 struct OptionRange {

@@ -25,6 +25,8 @@ inline constexpr int kLastColumn = 22;     // last column scanned or reported
 inline constexpr int kLastRow = 12;
 inline constexpr int kJokerValue = 30;
 inline constexpr int kFirstLayDown = 30; // the least value of a seat's first lay-down in a round
+inline constexpr int kSeats = 4;         // seats at a table, 1..4
+inline constexpr int kPenaltyTiles = 3;  // the tiles a seat draws when it takes the time penalty
 
 // Suit 1..4 (Green, Orange, Red, Black), 5 for the joker, 0 for anything outside 1..53.
 int getsuit(int code);

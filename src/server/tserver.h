@@ -17,6 +17,7 @@
 // Nothing of the referee lives here.
 
 #include "game/game.h"
+#include "protocol/facts.h"
 #include "protocol/framebuffer.h"
 #include "protocol/messages.h"
 #include "protocol/receivequeue.h"
@@ -91,7 +92,8 @@ public:
     ~TServer() override;
 
     // ---- Network edge ----
-    bool listen(quint16 port = 7772, const QHostAddress& address = QHostAddress::Any); // false on failure
+    bool listen(quint16 port = protocol::kGamePort,
+                const QHostAddress& address = QHostAddress::Any); // false on failure
     quint16 serverPort() const;
     QHostAddress serverAddress() const;
     // Slot 1, and the host's powers with it, belong to the connection from `address`:`port` (the hosting

@@ -23,7 +23,7 @@ constexpr int kAddressUnavailable = 69;
 inline constexpr const char* kDefaultConfigFile = "/etc/rimbalo/rimbalo-server.conf";
 
 struct Settings {
-    quint16 port = 7772;
+    quint16 port = protocol::kGamePort;
     QHostAddress address{QHostAddress::Any};
     bool hints = true;
     game::ComputerLevel level = game::ComputerLevel::Classic; // every computer seat's level

@@ -2,6 +2,8 @@
 // Game addresses as players type and read them: a host name, an IPv4 or IPv6 address, optionally
 // followed by ":PORT" ("[v6-address]:PORT" for IPv6), and the addresses of this computer.
 
+#include "protocol/facts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +11,7 @@
 
 namespace windows {
 
-inline constexpr quint16 kGamePort = 7772;
+inline constexpr quint16 kGamePort = protocol::kGamePort;
 
 struct HostPort {
     QString host;

@@ -3,6 +3,7 @@
 // "Done".
 
 #include "auxwindow.h"
+#include "protocol/facts.h"
 
 #include <array>
 
@@ -13,7 +14,7 @@ namespace windows {
 class Tphrases : public AuxWindow {
     Q_OBJECT
 public:
-    static constexpr int kPhrases = 9;
+    static constexpr int kPhrases = protocol::kPhrases;
     static constexpr int kMaxLength = 50;
     using Phrases = std::array<QString, kPhrases>;
 

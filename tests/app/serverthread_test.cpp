@@ -4,8 +4,8 @@
 #include "solohost.h"
 
 #include "app/serverthread.h"
-#include "client/filelocations.h"
-#include "client/tchat.h"
+#include "client/settings/filelocations.h"
+#include "client/window/tchat.h"
 #include "windows/tgamestart.h"
 
 #include <QAction>

@@ -3,11 +3,10 @@
 // dialog, and its files in a temporary folder.
 
 #include "app/serverthread.h"
-#include "client/filelocations.h"
-#include "client/tchat.h"
+#include "client/window/tchat.h"
+#include "windowfolders.h"
 #include "windows/tgamestart.h"
 
-#include <QLabel>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,26 +18,13 @@ namespace testing_app {
 
 inline constexpr int kWaitMs = 10'000;
 
+using testing_window::TempFolders;
 inline QString label(const client::Tchat& w, const char* name) {
-    const auto* l = w.findChild<QLabel*>(QString::fromLatin1(name));
-    return l ? l->text() : QString();
+    return testing_window::labelText(w, name);
 }
 
-// The program's files go to a temporary folder for as long as this lives.
-struct TempProgramFolder {
-    QTemporaryDir dir;
-    TempProgramFolder() {
-        client::FileLocations::setProgramFolder(dir.path());
-        client::FileLocations::setUserFolder(dir.path());
-    }
-    ~TempProgramFolder() {
-        client::FileLocations::setProgramFolder({});
-        client::FileLocations::setUserFolder({});
-    }
-};
-
-// The window goes before its server, the folder last.
-struct SoloHost : TempProgramFolder {
+// The window goes before its server, the folders last.
+struct SoloHost : TempFolders {
     ServerThread server;
     client::Tchat window;
     windows::Tgamestart gamestart;

@@ -3,9 +3,9 @@
 // program, before any test reads an image file or plays a sound.
 
 #include "app/appstyle.h"
-#include "client/filelocations.h"
-#include "client/soundcues.h"
-#include "client/tchat.h"
+#include "client/settings/filelocations.h"
+#include "client/sound/soundcues.h"
+#include "client/window/tchat.h"
 #include "rimbaloversion.h"
 
 #include <QApplication>

@@ -4,8 +4,8 @@
 
 #include "sologame.h"
 
-#include "client/boardview.h"
-#include "client/rackview.h"
+#include "client/play/boardview.h"
+#include "client/play/rackview.h"
 #include "tally/tally.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // The host's window and server, and players joining over loopback, as in a real game.
 
-#include "client/filelocations.h"
-#include "client/tchat.h"
+#include "client/settings/filelocations.h"
+#include "client/window/tchat.h"
 #include "protocol/messages.h"
 #include "server/tserver.h"
 #include "windows/hostdialog.h"

@@ -1,8 +1,9 @@
 #include "sologame.h"
 
-#include "client/boardview.h"
-#include "client/filelocations.h"
-#include "client/rackview.h"
+#include "client/play/boardview.h"
+#include "client/play/rackview.h"
+#include "client/settings/filelocations.h"
+#include "client/table/table.h"
 #include "game/game.h"
 #include "protocol/facts.h"
 
@@ -99,8 +100,8 @@ SoloGame::Folders::~Folders() {
 }
 
 SoloGame::SoloGame(int opponents, bool expert, int target, quint32 seed)
-    : board_(window_.findChild<client::BoardView*>()), rack_(window_.findChild<client::RackView*>()),
-      opponents_(opponents), expert_(expert), target_(target),
+    : board_(window_.findChild<client::BoardView*>()), table_(window_.findChild<client::Table*>()),
+      rack_(window_.findChild<client::RackView*>()), opponents_(opponents), expert_(expert), target_(target),
       shots_(qEnvironmentVariable("RIMBALO_PLAY_SHOTS")) {
     server_.setVersionText(
         QString::fromLatin1(protocol::kVersion.data(), static_cast<qsizetype>(protocol::kVersion.size())));
@@ -269,7 +270,7 @@ bool SoloGame::play(Hands& hands) {
 
 void SoloGame::playTurn(Hands& hands) {
     ++record_.humanTurns;
-    const auto plan = game::planTurn(board_->mirror(), shownRack(), !board_->layDownPending());
+    const auto plan = game::planTurn(board_->mirror(), shownRack(), !table_->layDownPending());
     if (!plan || plan->draw) {
         endTurn(hands, false);
         return;

@@ -8,7 +8,7 @@
 // To watch a game: RIMBALO_PLAY_SHOTS=DIR saves a picture of the window at every turn's end, and
 // RIMBALO_PLAY_SIZE=WxH (or "min", "max") sets the window's size; RIMBALO_PLAY_SEED=N deals another game.
 
-#include "client/tchat.h"
+#include "client/window/tchat.h"
 #include "game/layout.h"
 #include "server/tserver.h"
 #include "windows/tgamestart.h"
@@ -24,6 +24,7 @@
 namespace client {
 class BoardView;
 class RackView;
+class Table;
 } // namespace client
 
 namespace autoplay {
@@ -112,6 +113,7 @@ private:
     windows::Tgamestart gamestart_;
     client::Tchat window_;
     client::BoardView* board_;
+    const client::Table* table_;
     client::RackView* rack_;
     int opponents_;
     bool expert_;

@@ -40,6 +40,7 @@ TEST(Game, HintsAllowedIsToldAtLoginAtStartAndOnChange) {
     h.clear();
     h.start();
     EXPECT_EQ(h.all<msg::Hints>(2).size(), 1u);
+    ASSERT_FALSE(h.all<msg::Hints>(1).empty());
     EXPECT_EQ(h.all<msg::Hints>(1).front().allowed, 0);
     h.clear();
     h.game.setHintsAllowed(true);
@@ -77,6 +78,7 @@ TEST(Game, DealSizeLimit) {
     team.login("Ann");
     team.clear();
     team.start(500, 60, true, true, 48);
+    ASSERT_FALSE(team.to(1).empty());
     EXPECT_EQ(team.to(1).front(), "CMD_startgame+Host+500+60+t+t+24+");
     for (int seat = 1; seat <= 4; ++seat)
         EXPECT_EQ(team.game.player(seat).tilecount(), 24);
@@ -189,6 +191,7 @@ TEST(Turns, FirstLayDownAndLaterTurns) {
         h.place(1, 8 + i, 1 + i, 1);
     h.clear();
     h.finish(1);
+    ASSERT_FALSE(h.to(2).empty());
     EXPECT_EQ(h.to(2).front(), "CMD_movedtiles+1+30+30+1+1+10+2+1+23+3+1+36");
     EXPECT_EQ(h.game.player(1).laidpoints, 30);
     EXPECT_EQ(h.game.currentplayer(), 2);
@@ -227,6 +230,7 @@ TEST(Turns, FinishWithNothingPlayedDrawsAndPutsMovesBack) {
     h.clear();
     h.finish(1);
     EXPECT_EQ(h.words(1), (std::vector<std::string>{"CMD_undothem", "CMD_yourtiles", "CMD_nextplayer"}));
+    ASSERT_FALSE(h.to(1).empty());
     EXPECT_EQ(h.to(1)[0], "CMD_undothem+1+1+1+" + std::to_string(Green(10)) + "+5+5+0");
     EXPECT_EQ(h.game.board(), before);
     EXPECT_EQ(h.game.player(1).tilecount(), 2);
@@ -323,6 +327,7 @@ TEST(Clock, EmptyPoolEndsTheRoundAndTheNextStartsTwentySecondsLater) {
     h.tick(19);
     EXPECT_TRUE(h.sentNothing());
     h.tick(1);
+    ASSERT_FALSE(h.words(1).empty());
     EXPECT_EQ(h.words(1).front(), "CMD_startround");
     EXPECT_EQ(h.game.player(1).tilecount(), 48);
     EXPECT_EQ(h.game.currentplayer(), 1);

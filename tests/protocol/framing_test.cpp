@@ -57,6 +57,23 @@ TEST(FrameBuffer, OverflowIsReportedAndTheRemainderDropped) {
     EXPECT_EQ(out, (std::vector<std::string>{"ok"}));
 }
 
+TEST(FrameBuffer, ACommandOfExactlyTheCapacityPassesWhetherItsEndComesWithItOrLater) {
+    std::vector<std::string> out;
+    FrameBuffer whole(16);
+    EXPECT_TRUE(whole.append(std::string(16, 'a') + E, out));
+    FrameBuffer split(16);
+    EXPECT_TRUE(split.append(std::string(10, 'b'), out));
+    EXPECT_TRUE(split.append(std::string(6, 'b') + E + "c", out));
+    EXPECT_EQ(out, (std::vector<std::string>{std::string(16, 'a'), std::string(16, 'b')}));
+    EXPECT_EQ(split.pending(), 1u);
+    // One byte more is refused on either path.
+    EXPECT_FALSE(FrameBuffer(16).append(std::string(17, 'd') + E, out));
+    FrameBuffer late(16);
+    EXPECT_TRUE(late.append(std::string(16, 'e'), out));
+    EXPECT_FALSE(late.append("e" + E, out));
+    EXPECT_EQ(out.size(), 2u);
+}
+
 TEST(Fields, StrictDecimalParsing) {
     EXPECT_EQ(parseInt("0"), 0);
     EXPECT_EQ(parseInt("7772"), 7772);

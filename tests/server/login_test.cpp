@@ -186,6 +186,7 @@ TEST(Closing, CurrentPlayerLeavesMidTurn) {
     // The computer takes the turn at once: with nothing to lay it takes the Green 1 back and draws.
     EXPECT_EQ(h.words(1),
               (std::vector<std::string>{"CMD_playerdisconnected", "CMD_undothem", "CMD_nextplayer"}));
+    ASSERT_FALSE(h.to(1).empty());
     EXPECT_EQ(h.to(1).front(), "CMD_playerdisconnected+2+Ann");
     EXPECT_TRUE(h.server.game().computerControlled(2));
     EXPECT_TRUE(h.server.game().player(2).name.empty());

@@ -102,6 +102,7 @@ TEST_F(Tables, AProgramWithoutTablesPlaysAtAPublicTable) {
     ASSERT_TRUE(two.waitUntilHas("CMD_nextplayer+2+"));
     two.send(in::DrawCard{2});
     ASSERT_TRUE(one.waitUntilHas("CMD_nextplayer+1+", 2));
+    ASSERT_FALSE(server.tableCodes().empty());
     const game::Game* table = server.tableGame(server.tableCodes().front());
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->player(1).tilecount(), 15);
@@ -115,6 +116,7 @@ TEST_F(Tables, ADroppedPlayerComesBackToTheSeatWithinTheGrace) {
     auto bob = std::make_unique<TestClient>();
     ASSERT_EQ(hostess.join(port, "Hostess"), 1);
     ASSERT_EQ(bob->join(port, "Bob"), 2);
+    ASSERT_FALSE(server.tableCodes().empty());
     const std::string code = server.tableCodes().front();
     hostess.send(protocol::StartGame{"Hostess", 500, 60, true, false, 14});
     hostess.send(in::DrawCard{1});

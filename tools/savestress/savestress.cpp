@@ -2,8 +2,8 @@
 // saving process at random moments and checks that what is on disk still reads.
 //   savestress save DIR    saves round after round, printing "settings N" and "tally N" once each is on disk
 //   savestress check DIR   prints the rounds the files hold; exits 1 when either does not read
-#include "client/filelocations.h"
-#include "client/settingsfile.h"
+#include "client/settings/filelocations.h"
+#include "client/settings/settingsfile.h"
 #include "windows/ttallylist.h"
 
 #include <QApplication>

@@ -1,0 +1,518 @@
+#include "rackview.h"
+
+#include "client/net/clientstate.h"
+#include "client/panel/panelscale.h"
+#include "client/panel/panelstyle.h"
+#include "heldpicture.h"
+#include "tileimages.h"
+
+#include "windows/artwork.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace client {
+
+namespace {
+
+// The base layout, in the strip's coordinates.
+constexpr int kResting = 8;
+constexpr int kRaised = 4;
+constexpr int kWidth = TileImages::kBigWidth;
+constexpr int kHeight = TileImages::kBigHeight;
+// Past this many tiles the rack shows two rows of smaller tiles, so none is out of sight.
+constexpr int kOneRow = 18;
+constexpr int kSmallWidth = 27;
+constexpr int kSmallHeight = 41;
+constexpr int kPerRow = 27; // smaller tiles that fit in a row
+constexpr int kRowPitch = 43;
+const QRect kByNumber(542, 393, 27, 27);
+const QRect kBySuit(571, 393, 27, 27);
+
+// Whether a tile picture stands raised (picked up).
+bool raised(const QWidget* w) {
+    return w->property("raised").toBool();
+}
+
+// One tile of the rack: named "card" and its rack cell, the cell in its Tag.
+class TilePicture : public QWidget {
+public:
+    using Press = std::function<void(int, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint&)>;
+    TilePicture(QWidget* strip, int cell, int code, const TileImages* tiles, Press press)
+        : QWidget(strip), tiles_(tiles), press_(std::move(press)), code_(code) {
+        setObjectName(QStringLiteral("card") + QString::number(cell));
+        setProperty("Tag", cell);
+        updateTip();
+        setCursor(Qt::PointingHandCursor);
+    }
+    int cell() const { return property("Tag").toInt(); }
+    int code() const { return code_; }
+    void setCode(int code) {
+        code_ = code;
+        updateTip();
+        update();
+    }
+    bool outlined() const { return outlined_; }
+    void setOutlined(bool outlined) {
+        if (outlined == outlined_) return;
+        outlined_ = outlined;
+        update();
+    }
+    // Just drawn (or dealt as a penalty): a blue corner marks it.
+    bool fresh() const { return property("justDrawn").toBool(); }
+    void setFresh(bool fresh) {
+        if (fresh == this->fresh()) return;
+        setProperty("justDrawn", fresh);
+        updateTip();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        tiles_->drawBig(p, QRectF(rect()), code());
+        p.setRenderHint(QPainter::Antialiasing);
+        if (fresh()) {
+            // A blue triangle in the top right corner, clear of the number and the suit.
+            const qreal side = width() * 0.4;
+            const QRectF r(rect());
+            QPainterPath corner;
+            corner.moveTo(r.right() - side, r.top());
+            corner.lineTo(r.right(), r.top());
+            corner.lineTo(r.right(), r.top() + side);
+            corner.closeSubpath();
+            p.fillPath(corner, QColor(30, 110, 235));
+        }
+        if (!outlined_) return;
+        // The hint's mark: a bright frame just inside the tile's edge.
+        p.setPen(QPen(QColor(255, 190, 0), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        press_(cell(), e->button(), e->modifiers(), e->globalPosition().toPoint());
+    }
+
+private:
+    void updateTip() {
+        const QString name = QString::fromStdString(rules::gettilename(code_));
+        setToolTip(fresh() ? name + QStringLiteral(" (just drawn)") : name);
+    }
+
+    const TileImages* tiles_;
+    Press press_;
+    int code_;
+    bool outlined_ = false;
+};
+
+TilePicture* asTile(QWidget* w) {
+    return dynamic_cast<TilePicture*>(w);
+}
+
+} // namespace
+
+RackView::RackView(QWidget* panel) : QObject(panel), panel_(panel) {
+    slots_.fill(-1);
+    area_ = new QScrollArea(panel);
+    area_->setObjectName(QStringLiteral("panel_cards"));
+    area_->setGeometry(5, 425, 740, 91);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setFrameShape(QFrame::Panel);
+    area_->setFrameShadow(QFrame::Sunken);
+    QPalette pal = area_->palette();
+    pal.setColor(QPalette::Window, windows::palette::cream);
+    area_->setPalette(pal);
+    area_->setAutoFillBackground(true);
+    strip_ = new QWidget;
+    strip_->setObjectName(QStringLiteral("rackstrip"));
+    strip_->setPalette(pal);
+    strip_->setAutoFillBackground(true);
+    strip_->resize(736, 87);
+    area_->setWidget(strip_);
+
+    sitout_ = style::label(
+        strip_, QStringLiteral("label_sitout"),
+        QStringLiteral("This round has already started. You will have to wait until the next round."), 13,
+        true);
+    style::setTextColour(sitout_, QColor(120, 60, 20));
+    sitout_->setGeometry(10, 30, 716, 24);
+    sitout_->setAlignment(Qt::AlignCenter);
+    sitout_->hide();
+
+    QLabel* caption =
+        style::label(panel, QStringLiteral("label_sortby"), QStringLiteral("SORT BY:"), 11, true);
+    caption->setGeometry(472, 398, 68, 18);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto makeButton = [panel](const char* name, const QString& hint, const QRect& g,
+                              windows::ImageButton::Glyph glyph) {
+        auto* b = new windows::ImageButton(QString::fromLatin1(name), QString(), panel);
+        b->setGeometry(g);
+        b->setToolTip(hint);
+        b->setCheckable(true);
+        b->setBaseColour(QColor(110, 90, 60));
+        b->setGlyph(std::move(glyph));
+        return b;
+    };
+    bynumber_ = makeButton("button_bynumber", QStringLiteral("Sort by Numbers"), kByNumber,
+                           windows::glyphs::sortNumbers);
+    bysuit_ =
+        makeButton("button_bysuit", QStringLiteral("Sort by Suits"), kBySuit, windows::glyphs::sortSuits);
+    // One group in which at most one button is down; both may be up.
+    // A bright bar under the button that is down.
+    sortMark_ = new QWidget(panel);
+    sortMark_->setObjectName(QStringLiteral("sortmark"));
+    sortMark_->setAutoFillBackground(true);
+    QPalette markColour = sortMark_->palette();
+    markColour.setColor(QPalette::Window, QColor(255, 210, 40));
+    sortMark_->setPalette(markColour);
+    sortMark_->hide();
+    // The wheel turns the rack sideways, the only way it scrolls.
+    area_->viewport()->installEventFilter(this);
+    connect(bynumber_, &QAbstractButton::clicked, this, [this] {
+        bynumber_->setChecked(true);
+        bysuit_->setChecked(false);
+        markSort();
+        sortthem();
+        emit sortChosen();
+    });
+    connect(bysuit_, &QAbstractButton::clicked, this, [this] {
+        bysuit_->setChecked(true);
+        bynumber_->setChecked(false);
+        markSort();
+        sortthem();
+        emit sortChosen();
+    });
+    markSort();
+}
+
+void RackView::attach(ClientState* state, const TileImages* tiles, HeldPicture* held) {
+    state_ = state;
+    tiles_ = tiles;
+    held_ = held;
+}
+
+void RackView::clearallcards() {
+    slots_.fill(-1);
+    twoRows_ = false;
+    firstRow_ = 0;
+    // A rack tile in hand goes with its picture.
+    if (state_ && state_->held.fromRack()) {
+        state_->held.reset();
+        if (held_) held_->release();
+    }
+    const auto pictures = strip_->findChildren<QWidget*>();
+    for (QWidget* w : pictures)
+        if (w->objectName().startsWith(QLatin1String("card"))) delete w;
+}
+
+void RackView::redrawTiles() {
+    strip_->update();
+    for (QWidget* w : strip_->findChildren<QWidget*>())
+        w->update();
+}
+
+int RackView::occupiedSlots() const {
+    int n = 0;
+    for (int s = 1; s <= kSlots; ++s)
+        if (slots_[static_cast<std::size_t>(s)] != -1) ++n;
+    return n;
+}
+
+int RackView::sortChoice() const {
+    if (bynumber_->isChecked()) return 1;
+    if (bysuit_->isChecked()) return 2;
+    return 0;
+}
+
+void RackView::setSortChoice(int choice) {
+    bynumber_->setChecked(choice == 1);
+    bysuit_->setChecked(choice == 2);
+    markSort();
+}
+
+void RackView::markSort() {
+    const QAbstractButton* down = bynumber_->isChecked() ? bynumber_
+                                  : bysuit_->isChecked() ? bysuit_
+                                                         : nullptr;
+    sortMark_->setVisible(down != nullptr);
+    const QRect under = down == bynumber_ ? kByNumber : kBySuit;
+    if (down) scale::place(sortMark_, QRect(under.x() + 3, under.bottom() + 1, under.width() - 6, 3));
+}
+
+bool RackView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != area_->viewport() || event->type() != QEvent::Wheel) return false;
+    const auto* e = static_cast<QWheelEvent*>(event);
+    const int delta = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
+    QScrollBar* bar = area_->horizontalScrollBar();
+    bar->setValue(bar->value() - delta / 120 * slotRect(1).width());
+    return true;
+}
+
+void RackView::setSitoutShown(bool shown) {
+    sitout_->setVisible(shown);
+}
+
+} // namespace client
+
+namespace client {
+
+int RackView::slotOf(int cell) const {
+    for (int s = 1; s <= kSlots; ++s)
+        if (slots_[at(s)] == cell) return s;
+    return 0;
+}
+
+QWidget* RackView::picture(int cell) const {
+    return strip_->findChild<QWidget*>(QStringLiteral("card") + QString::number(cell),
+                                       Qt::FindDirectChildrenOnly);
+}
+
+int RackView::codeOf(int cell) const {
+    const TilePicture* t = asTile(picture(cell));
+    return t ? t->code() : 0;
+}
+
+std::vector<int> RackView::cellsInOrder() const {
+    std::vector<int> cells;
+    for (int s = 1; s <= kSlots; ++s)
+        if (slots_[at(s)] != -1) cells.push_back(slots_[at(s)]);
+    return cells;
+}
+
+QRect RackView::slotRect(int slot, bool up) const {
+    QRect base;
+    if (!twoRows_) {
+        base = QRect((slot - 1) * kWidth, up ? kRaised : kResting, kWidth, kHeight);
+    } else {
+        const int row = slot <= firstRow_ ? 0 : 1;
+        const int column = row == 0 ? slot - 1 : slot - 1 - firstRow_;
+        base = QRect(column * kSmallWidth + 2, row * kRowPitch + (up ? 0 : 2), kSmallWidth, kSmallHeight);
+    }
+    return scale::rect(base, scale::factor(panel_));
+}
+
+int RackView::slotAt(const QPoint& pos) const {
+    for (int s = 1; s <= kSlots && slots_[at(s)] != -1; ++s)
+        if (slotRect(s).contains(pos)) return s;
+    return 0;
+}
+
+QWidget* RackView::strip() const {
+    return strip_;
+}
+
+void RackView::placeInSlot(int slot) {
+    if (QWidget* w = picture(slots_[at(slot)])) w->setGeometry(slotRect(slot, raised(w)));
+}
+
+void RackView::setRaised(QWidget* w, bool up) {
+    w->setProperty("raised", up);
+    if (const int slot = slotOf(w->property("Tag").toInt())) w->setGeometry(slotRect(slot, up));
+}
+
+// One row of full-size tiles, or two rows of smaller ones, the first holding half (up to a row's
+// width), once they would not fit in one.
+void RackView::layOut() {
+    const int n = occupiedSlots();
+    const bool two = n > kOneRow;
+    const int firstRow = two ? std::min(kPerRow, (n + 1) / 2) : 0;
+    if (two == twoRows_ && firstRow == firstRow_) return;
+    twoRows_ = two;
+    firstRow_ = firstRow;
+    for (int s = 1; s <= kSlots; ++s)
+        placeInSlot(s);
+}
+
+void RackView::rescale() {
+    for (int s = 1; s <= kSlots; ++s)
+        placeInSlot(s);
+    updateStripWidth();
+}
+
+void RackView::raiseInSlotOrder(int from) {
+    for (int s = from; s <= kSlots; ++s)
+        if (QWidget* w = picture(slots_[at(s)])) w->raise();
+}
+
+void RackView::updateStripWidth() {
+    layOut();
+    const int n = occupiedSlots();
+    const int perRow = twoRows_ ? std::max(firstRow_, n - firstRow_) : n;
+    const int needed = perRow == 0 ? 0 : slotRect(perRow).right() + scale::px(4, scale::factor(panel_));
+    strip_->resize(std::max(area_->viewport()->width(), needed), scale::px(87, scale::factor(panel_)));
+}
+
+void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
+    // A list naming a cell outside the rack or a code that is no tile is dropped whole.
+    const bool valid = std::all_of(items.begin(), items.end(), [](const rules::RackItem& i) {
+        return i.cell >= 1 && i.cell <= rules::kRackCells && rules::isTile(i.tile);
+    });
+    if (!valid) return;
+    // Tiles that join a rack already dealt were drawn (or dealt as a penalty): they are marked, and
+    // the marks of an earlier draw go.
+    const bool drawn = occupiedSlots() > 0;
+    if (drawn) clearFresh();
+    for (const rules::RackItem& item : items) {
+        // A cell already shown (the same tile sent again) keeps its slot and takes the code sent.
+        if (auto* shown = asTile(picture(item.cell))) {
+            shown->setCode(item.tile);
+            continue;
+        }
+        int slot = 1;
+        while (slot <= kSlots && slots_[at(slot)] != -1)
+            ++slot;
+        if (slot > kSlots) break; // the server's rack has 60 cells: does not happen in play
+        slots_[at(slot)] = item.cell;
+        auto* t =
+            new TilePicture(strip_, item.cell, item.tile, tiles_,
+                            [this](int cell, Qt::MouseButton b, Qt::KeyboardModifiers k, const QPoint& g) {
+                                cardimagesMouseDown(cell, b, k, panel_->mapFromGlobal(g));
+                            });
+        t->setGeometry(slotRect(slot));
+        t->setFresh(drawn);
+        if (held_) {
+            t->setMouseTracking(true);
+            t->installEventFilter(held_);
+        }
+        t->show();
+        raiseInSlotOrder(slot);
+    }
+    updateStripWidth();
+    emit cue(QStringLiteral("getcard"));
+}
+
+void RackView::freecard(int cell) {
+    delete picture(cell);
+    const int slot = slotOf(cell);
+    if (slot == 0) return;
+    slots_[at(slot)] = -1;
+    for (int s = slot + 1; s <= kSlots && slots_[at(s)] != -1; ++s) {
+        slots_[at(s - 1)] = slots_[at(s)];
+        slots_[at(s)] = -1;
+        placeInSlot(s - 1);
+        if (QWidget* w = picture(slots_[at(s - 1)])) {
+            w->raise();
+            w->show();
+        }
+    }
+    for (int c : cellsInOrder())
+        if (QWidget* w = picture(c); w && raised(w)) setRaised(w, false);
+    updateStripWidth();
+}
+
+void RackView::clearFresh() {
+    for (int cell : cellsInOrder())
+        if (auto* t = asTile(picture(cell))) t->setFresh(false);
+}
+
+std::vector<int> RackView::freshCells() const {
+    std::vector<int> cells;
+    for (int cell : cellsInOrder())
+        if (const auto* t = asTile(picture(cell)); t && t->fresh()) cells.push_back(cell);
+    return cells;
+}
+
+void RackView::sortthem() {
+    clearFresh();
+    const bool bynumber = sortChoice() == 1;
+    auto key = [this, bynumber](int cell) {
+        const int code = codeOf(cell);
+        if (!bynumber) return code;
+        return code == rules::kJoker ? 14 : rules::tilenumber(code); // jokers after the 13s
+    };
+    std::vector<int> cells = cellsInOrder();
+    std::stable_sort(cells.begin(), cells.end(), [&key](int a, int b) { return key(a) < key(b); });
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        slots_[at(static_cast<int>(i) + 1)] = cells[i];
+        placeInSlot(static_cast<int>(i) + 1);
+    }
+    raiseInSlotOrder();
+}
+
+rules::Rack RackView::shownRack() const {
+    rules::Rack rack;
+    for (int cell : cellsInOrder())
+        if (const QWidget* w = picture(cell); w && !w->isHidden() && cell >= 1 && cell <= rules::kRackCells)
+            rack.cells[static_cast<std::size_t>(cell)] = codeOf(cell);
+    return rack;
+}
+
+void RackView::setOutlined(const std::vector<int>& cells) {
+    for (int cell : cellsInOrder())
+        if (auto* t = asTile(picture(cell)))
+            t->setOutlined(std::find(cells.begin(), cells.end(), cell) != cells.end());
+}
+
+std::vector<int> RackView::outlined() const {
+    std::vector<int> cells;
+    for (int cell : cellsInOrder())
+        if (const auto* t = asTile(picture(cell)); t && t->outlined()) cells.push_back(cell);
+    return cells;
+}
+
+void RackView::hideTile(int cell) {
+    if (QWidget* w = picture(cell)) w->hide();
+}
+
+void RackView::dropHeld() {
+    if (QWidget* w = picture(state_->held.rackCell())) setRaised(w, false);
+    state_->held.empty();
+    held_->release();
+}
+
+void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers keys,
+                                   const QPoint& panelPos) {
+    Hand& held = state_->held;
+    clearFresh(); // the player has seen what was drawn
+    if (button == Qt::RightButton) {
+        sortthem();
+        emit cue(QStringLiteral("sort"));
+        return;
+    }
+    if (held.fromBoard()) {
+        emit systemLine(
+            QStringLiteral("You cannot select a new tile when you have a tile from the board in your hand."));
+        emit cue(QStringLiteral("nocando"));
+        return;
+    }
+    if (button != Qt::LeftButton || !state_->loggedin || !state_->myTurn()) return;
+    QWidget* t = picture(cell);
+    if (!t) return;
+    if (raised(t)) {
+        dropHeld();
+        held.reset();
+        emit cue(QStringLiteral("clearcard"));
+        return;
+    }
+    if (held.holding()) {
+        // A second tile: the two change places.
+        const int a = slotOf(held.rackCell());
+        const int b = slotOf(cell);
+        dropHeld();
+        held.reset();
+        if (a != 0 && b != 0) {
+            std::swap(slots_[at(a)], slots_[at(b)]);
+            placeInSlot(a);
+            placeInSlot(b);
+        }
+        raiseInSlotOrder();
+        emit cue(QStringLiteral("sort"));
+        return;
+    }
+    if (keys & Qt::ShiftModifier) held.setCompletion(Hand::Completion::Run);
+    if (keys & Qt::ControlModifier) held.setCompletion(Hand::Completion::Group);
+    setRaised(t, true);
+    held.pickFromRack(cell, codeOf(cell));
+    held_->showAt(held.code(), panelPos);
+    emit cue(QStringLiteral("clickcard"));
+}
+
+} // namespace client
