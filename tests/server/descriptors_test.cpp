@@ -56,6 +56,11 @@ struct Starved {
 } // namespace
 
 TEST(Descriptors, RunningOutIsLoggedOnceAndAcceptingResumesWhenOneIsFree) {
+#ifdef RIMBALO_SANITIZED
+    GTEST_SKIP() << "a sanitized server without free descriptors cannot be checked: the sanitizers' own "
+                    "probes (UBSan reads memory through a pipe) need descriptors and report every object "
+                    "as invalid once there are none";
+#endif
     Starved server;
     ASSERT_TRUE(server.start()) << server.log.toStdString();
     // Connect one at a time until the server has no descriptor for the next one: that one waits in the
