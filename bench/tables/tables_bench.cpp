@@ -70,6 +70,9 @@ public:
     bool started = false;
     bool paused = false;
     int moves = 0;
+    int powers = 1;         // the slot holding the host's powers at this table
+    Conn* holder = nullptr; // for the slot-1 connection: the one holding the powers
+    std::string last;       // the word of the latest command received, for reporting a table that stalls
     std::function<void(const std::string&)> onEntry; // every entry, for the lister
 
 private:
@@ -83,11 +86,14 @@ private:
     void handle(const std::string& e) {
         if (onEntry) onEntry(e);
         const protocol::Command c = protocol::splitCommand(e);
+        last = std::string(c.word);
         if (c.word == msg::TableCode::word) {
             code = std::string(c.args.substr(0, c.args.find('+')));
         } else if (c.word == msg::SendLoginInfo::word) {
             slot = std::atoi(std::string(c.args).c_str());
             send(in::LoginInfo{slot, std::string(protocol::kVersion), "B" + std::to_string(slot)});
+        } else if (c.word == msg::Powers::word) {
+            powers = std::atoi(std::string(c.args).c_str());
         } else if (c.word == msg::NewPlayerInfo::word && std::atoi(std::string(c.args).c_str()) == slot) {
             loggedIn = true;
         } else if (c.word == protocol::StartGame::word) {
@@ -151,7 +157,9 @@ std::vector<double> timeListing(Conn& lister, int times) {
 }
 
 // Opens four connections per table to each port (the servers seat them), in batches so that a server
-// seats each batch before the next arrives; fills the hosts (slot 1 of each table). False on failure.
+// seats each batch before the next arrives; fills the hosts (slot 1 of each table). The powers go to
+// the first connection whose login the server handles, which in a batch is not always slot 1's: each
+// host learns which connection holds them. False on failure.
 bool seatTables(const std::vector<quint16>& ports, int tablesEach, std::vector<double>& echoes,
                 std::vector<std::unique_ptr<Conn>>& conns, std::vector<Conn*>& hosts,
                 std::size_t& tableCount) {
@@ -180,17 +188,24 @@ bool seatTables(const std::vector<quint16>& ports, int tablesEach, std::vector<d
                 static_cast<double>(setUp.elapsed()) / 1000.0);
     for (auto& [code, at] : tables)
         for (Conn* c : at)
-            if (c->slot == 1) hosts.push_back(c);
+            if (c->slot == 1) {
+                hosts.push_back(c);
+                for (Conn* other : at)
+                    if (other->slot == c->powers) c->holder = other;
+            }
     tableCount = tables.size();
     return true;
 }
 
-// Every table's host starts a game with its clock stopped.
+// Every table's holder of the powers starts a game with its clock stopped.
 bool startGames(const std::vector<Conn*>& hosts) {
-    for (Conn* h : hosts) {
-        h->send(protocol::StartGame{"Bench", 1500, 180, true, false, 14});
-        h->send(in::Pause{1, 1}); // the clock stands still: the host's turn never runs out
-    }
+    const auto ask = [](Conn* h) {
+        Conn* by = h->holder ? h->holder : h;
+        if (!h->started) by->send(protocol::StartGame{"Bench", 1500, 180, true, false, 14});
+        by->send(in::Pause{by->slot, 1}); // the clock stands still: the host's turn never runs out
+    };
+    for (Conn* h : hosts)
+        ask(h);
     // A start or pause the server has not taken (a start before every login is through, a pause before
     // the first turn) is asked again until it is.
     const auto allPaused = [&] {
@@ -200,14 +215,15 @@ bool startGames(const std::vector<Conn*>& hosts) {
     waited.start();
     while (!runUntil(allPaused, 2000) && waited.elapsed() < kSetUpMs)
         for (Conn* h : hosts)
-            if (!h->paused) {
-                if (!h->started) h->send(protocol::StartGame{"Bench", 1500, 180, true, false, 14});
-                h->send(in::Pause{1, 1});
-            }
+            if (!h->paused) ask(h);
     const bool started = allPaused();
     const auto paused = std::count_if(hosts.begin(), hosts.end(), [](Conn* h) { return h->paused; });
     std::printf("%zu games started, %td of them paused, in %.1f s\n", hosts.size(), paused,
                 static_cast<double>(waited.elapsed()) / 1000.0);
+    for (Conn* h : hosts)
+        if (!h->paused)
+            std::printf("  not paused: table %s, powers at slot %d, start %s, last command %s\n",
+                        h->code.c_str(), h->powers, h->started ? "seen" : "not seen", h->last.c_str());
     return started;
 }
 
