@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -64,9 +65,16 @@ bool Stage::ready() {
 QString Stage::copyOf(const QString& program) {
     const QString home = folder.filePath(QString::number(++copies_));
     const QString copy = home + QStringLiteral("/rimbalo");
-    if (QDir().mkpath(home) && QFile::copy(program, copy)) return copy;
-    std::fprintf(stderr, "could not copy %s\n", qPrintable(program));
-    return {};
+    if (!QDir().mkpath(home) || !QFile::copy(program, copy)) {
+        std::fprintf(stderr, "could not copy %s\n", qPrintable(program));
+        return {};
+    }
+    // The modules the program loads from beside itself (its sound output) go with it, so the copy
+    // costs what the program costs.
+    const QDir source = QFileInfo(program).dir();
+    for (const QString& module : source.entryList({QStringLiteral("*.so")}, QDir::Files))
+        QFile::copy(source.filePath(module), home + QLatin1Char('/') + module);
+    return copy;
 }
 
 qint64 Stage::launch(QProcess& process, const QString& program, const QStringList& args, QElapsedTimer& clock,

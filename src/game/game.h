@@ -204,7 +204,9 @@ public:
     // Moves the time to the next due clock and runs that one; false when no clock runs.
     bool runNext();
     Millis now() const { return now_; }
-    // When the game next wants advanceTo; kNever while no clock runs.
+    // When the game next has something to do, and so wants advanceTo; kNever while no clock runs. The
+    // turn clock counts down a second at a time without a word to anybody: its deadline is the second
+    // it runs out, not each second on the way (advanceTo counts those down all the same).
     Millis nextDeadline() const;
 
     // ---- Outbox ----
@@ -300,6 +302,8 @@ private:
     void startTimer1();
     void stopTimer1() { timer1_.active = false; }
     void fireNext();
+    // The next clock to fall due, a turn clock's every second included.
+    Millis nextTick() const;
     void tell(TableEvent kind, int seat = 0, std::array<int, 5> values = {}, std::string text = {}) {
         if (sink_) sink_->tableEvent(*this, {kind, seat, values, std::move(text)});
     }

@@ -204,9 +204,18 @@ void Game::startTimer1() {
     timer1_ = {true, now_ + kTickMs};
 }
 
-Millis Game::nextDeadline() const {
+Millis Game::nextTick() const {
     Millis next = kNever;
     if (timer1_.active) next = timer1_.due;
+    if (computertimer_.active && computertimer_.due < next) next = computertimer_.due;
+    return next;
+}
+
+Millis Game::nextDeadline() const {
+    Millis next = kNever;
+    if (timer1_.active)
+        next = gamestarted_ ? timer1_.due + static_cast<Millis>(std::max(turnclock_ - 1, 0)) * kTickMs
+                            : timer1_.due;
     if (computertimer_.active && computertimer_.due < next) next = computertimer_.due;
     return next;
 }
@@ -225,13 +234,13 @@ void Game::fireNext() {
 }
 
 void Game::advanceTo(Millis now) {
-    while (nextDeadline() <= now)
+    while (nextTick() <= now)
         fireNext();
     now_ = std::max(now_, now);
 }
 
 bool Game::runNext() {
-    if (nextDeadline() == kNever) return false;
+    if (nextTick() == kNever) return false;
     fireNext();
     return true;
 }

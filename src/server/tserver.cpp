@@ -7,6 +7,7 @@
 #include "registry/tableregistry.h"
 
 #include <QEvent>
+#include <QNetworkProxy>
 #include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -29,6 +30,7 @@ TServer::TServer(QObject* parent)
     single_ = &createTable(true, {});
     watchTimer_.setInterval(kWatchIntervalMs);
     connect(&watchTimer_, &QTimer::timeout, this, &TServer::checkConnections);
+    sock1_->setProxy(QNetworkProxy::NoProxy); // a server listens here, never through a proxy
     connect(sock1_, &QTcpServer::newConnection, this, &TServer::onNewConnection);
     connect(sock1_, &QTcpServer::acceptError, this, &TServer::onAcceptError);
 }

@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QNetworkInterface>
+#include <QNetworkProxy>
 #include <QRegularExpression>
 #include <QTcpServer>
 
@@ -117,6 +118,7 @@ QStringList withRecentHost(const QStringList& recent, const QString& entry, int 
 QString listenProblem(quint16 port) {
     // Where the game's server listens: every address of this computer.
     QTcpServer probe;
+    probe.setProxy(QNetworkProxy::NoProxy);
     return probe.listen(QHostAddress::Any, port) ? QString() : probe.errorString();
 }
 

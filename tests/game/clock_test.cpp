@@ -13,17 +13,20 @@ TEST(Clocks, TimeIsAnInputAndTheDeadlineSaysWhenToComeBack) {
     h.login("Host");
     h.start(500, 20);
     ASSERT_EQ(h.game.currentplayer(), 1);
-    EXPECT_EQ(h.game.nextDeadline(), 11'000);
+    // The clock is counted down every second but the game has nothing to do before it runs out.
+    EXPECT_EQ(h.game.nextDeadline(), 34'000);
     h.game.advanceTo(10'999);
     EXPECT_EQ(h.game.turnclock(), 24);
     h.game.advanceTo(12'000); // two seconds at once
     EXPECT_EQ(h.game.turnclock(), 22);
+    EXPECT_EQ(h.game.nextDeadline(), 34'000);
 
     // The turn lasts its seconds and four more, then two of grace; time-up passes the turn to the
     // computer in seat 2, which plays when its delay is over.
     h.clear();
     h.game.advanceTo(34'000);
     EXPECT_EQ(h.words(1), std::vector<std::string>{"CMD_notime"});
+    EXPECT_EQ(h.game.nextDeadline(), 36'000); // the grace runs out
     h.game.advanceTo(36'000);
     EXPECT_EQ(h.game.currentplayer(), 2);
     EXPECT_EQ(h.game.nextDeadline(), 36'500);

@@ -1,6 +1,8 @@
 #include "gameconnection.h"
 
+#include <QHostAddress>
 #include <QMetaObject>
+#include <QNetworkProxy>
 
 #include <vector>
 
@@ -25,6 +27,7 @@ GameConnection::~GameConnection() {
 quint16 GameConnection::bindLoopback() {
     shut();
     // Exclusively: nobody else may take the same port on this address meanwhile.
+    sock_.setProxy(QNetworkProxy::NoProxy);
     if (!sock_.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress)) return 0;
     return sock_.localPort();
 }
@@ -38,6 +41,11 @@ void GameConnection::open(const QString& host, quint16 port) {
     } else {
         shut();
     }
+    // A game on this machine goes straight to it: asking the system for a proxy would load the proxy
+    // and authentication libraries for nothing.
+    const QHostAddress address(host);
+    const bool local = host == QLatin1String("localhost") || (!address.isNull() && address.isLoopback());
+    sock_.setProxy(local ? QNetworkProxy::NoProxy : QNetworkProxy::DefaultProxy);
     sock_.connectToHost(host, port);
 }
 

@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStringList>
+#include <QTextCursor>
 
 namespace client {
 
@@ -171,9 +173,11 @@ void TurnControls::buildPrompts(QWidget* panel) {
 }
 
 void TurnControls::buildOverlays(QWidget* panel) {
-    pauseImage_ = new PaintedImage(
-        QStringLiteral("image_pause"),
-        [](QPainter& p, const QRect& r) {
+    // Painted once per size: a tile moved under it while paused only copies the piece over its cell.
+    pausePicture_ = std::make_unique<CachedPicture>(
+        [this](QPainter& p, const QRect& r) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setFont(pauseImage_->font()); // the text as the widget itself would draw it
             p.fillRect(r, QColor(10, 20, 30, 190));
             const qreal s = r.width() / 460.0; // drawn for the board's size at the base layout
             const QRectF mark(r.center().x() - 30 * s, r.center().y() - 46 * s, 60 * s, 60 * s);
@@ -186,7 +190,10 @@ void TurnControls::buildOverlays(QWidget* panel) {
             p.drawText(QRectF(r.left(), mark.bottom() + 10 * s, r.width(), 36 * s), Qt::AlignCenter,
                        QStringLiteral("PAUSED"));
         },
-        panel);
+        false);
+    pauseImage_ = new PaintedImage(
+        QStringLiteral("image_pause"),
+        [this](QPainter& p, const QRect& r) { pausePicture_->draw(p, r.topLeft(), r, r.size()); }, panel);
     pauseImage_->setGeometry(1, 1, 460, 380);
     pauseImage_->hide();
     // Blank: it shows the panel's own surface at its place, the inset's edge included.
@@ -232,15 +239,30 @@ void TurnControls::setPlayed(const QString& text) {
     played_->setText(text);
 }
 
+// Laying out a hidden text view line by line costs more than the rest of a move shown: while the
+// log is closed its lines only go into the list, and the view takes them all when it opens.
 void TurnControls::addLog(const QString& line) {
-    memo_->appendPlainText(line);
+    logLines_.push_back(line);
+    if (logLines_.size() > static_cast<std::size_t>(kLogLines)) logLines_.pop_front();
+    if (logShown())
+        memo_->appendPlainText(line);
+    else
+        memoStale_ = true;
 }
 
 void TurnControls::clearLog() {
+    logLines_.clear();
     memo_->clear();
+    memoStale_ = false;
 }
 
 void TurnControls::setLogShown(bool shown) {
+    if (shown && memoStale_) {
+        QStringList lines(logLines_.begin(), logLines_.end());
+        memo_->setPlainText(lines.join(QLatin1Char('\n')));
+        memo_->moveCursor(QTextCursor::End);
+        memoStale_ = false;
+    }
     logPanel_->setVisible(shown);
     if (shown) logPanel_->raise();
     emit logShownChanged(shown);

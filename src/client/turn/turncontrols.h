@@ -3,12 +3,15 @@
 // the penalty and first lay-down prompts, the pause cover, the board indicator, the turn clock and
 // the game log.
 
+#include "client/panel/cachedpicture.h"
 #include "protocol/messages.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -50,6 +53,8 @@ public:
     QString status() const;
     void setPlayed(const QString& text);
 
+    // The game log: its lines are kept here and shown in the log's view when it is opened; while it
+    // is open a line is appended to the view as it comes.
     void addLog(const QString& line);
     void clearLog();
     void setLogShown(bool shown);
@@ -133,6 +138,7 @@ private:
     windows::ImageButton* log_;
     QWidget* penalty_;
     QWidget* laydown_;
+    std::unique_ptr<CachedPicture> pausePicture_;
     QWidget* pauseImage_;
     QWidget* cover_;
     windows::PaintedImage* indicator_;
@@ -140,6 +146,8 @@ private:
     QWidget* bar_;
     QWidget* logPanel_;
     QPlainTextEdit* memo_;
+    std::deque<QString> logLines_;
+    bool memoStale_ = false; // lines came while the view was closed
     QTimer blink_;
     QTimer turntime_;
     bool frame2_ = false;

@@ -41,6 +41,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QNetworkProxy>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
@@ -60,12 +62,15 @@ public:
 };
 
 // Holds the panel in its middle, as large as the client area lets it be, and keeps the client area
-// from shrinking below the base layout (or below the smaller one a small work area needs).
-class PanelHost : public PictureWidget {
+// from shrinking below the base layout (or below the smaller one a small work area needs). Its
+// backdrop shows only in the margins round the panel, rarely exposed: painted straight to the screen
+// rather than kept as a picture the size of the window.
+class PanelHost : public QWidget {
 public:
     PanelHost(QWidget* parent, std::function<void(qreal)> rescale)
-        : PictureWidget(&windows::paintBackdrop, parent), rescale_(std::move(rescale)) {
+        : QWidget(parent), rescale_(std::move(rescale)) {
         setObjectName(QStringLiteral("clientarea"));
+        setAttribute(Qt::WA_OpaquePaintEvent); // the backdrop covers every pixel
         setMinimumSize(scale::kPanel + scale::kMargin);
     }
     // Lets the panel shrink to `factor` (below 1 only on a screen too small for the base layout).
@@ -78,8 +83,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override {
-        PictureWidget::resizeEvent(e);
+        QWidget::resizeEvent(e);
         rescale_(scale::fitting(size(), least_));
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QPainter p(this);
+        p.setClipRegion(e->region());
+        windows::paintBackdrop(p, rect());
     }
 
 private:
@@ -118,6 +128,7 @@ Tchat::Tchat(QWidget* parent)
     setObjectName(QStringLiteral("Tchat"));
     setWindowTitle(QStringLiteral("Rimbalo"));
     sock11_.setObjectName(QStringLiteral("Sock11"));
+    sock11_.setProxy(QNetworkProxy::NoProxy); // the lobby link is to this machine
     version_ = QString::fromLatin1(windows::kVersionText);
     messageBox_ = [this](const QString& text) { showNotice(text); };
     chooseColour_ = [this](const QColor& current) -> std::optional<QColor> {

@@ -94,7 +94,7 @@ TEST(BoardHelp, ABadSetsOutlineCannotBeMistakenForTheLastMovesFrame) {
     }
     EXPECT_FALSE(t.outlined(5, 5));
 
-    auto* log = t.tchat.findChild<QPlainTextEdit*>(QStringLiteral("memo_log"));
+    auto* log = openLog(t.tchat);
     t.feed("CMD_incomplete+1");
     EXPECT_EQ(t.status(), "Board is incomplete: a set in row 2 has 2 tiles.");
     EXPECT_TRUE(log->toPlainText().endsWith("\nBoard is incomplete.")); // the log keeps the plain line

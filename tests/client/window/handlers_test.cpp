@@ -275,7 +275,7 @@ TEST(NextPlayer, SeatFiguresTilesLeftLogAndMarker) {
     EXPECT_NEAR(marker->geometry().center().y(), row2->geometry().center().y(), 3);
     EXPECT_EQ(h.text("label_tilesleft"), "Tile's Left: 40");
     EXPECT_TRUE(h.enabled("button_pause"));
-    auto* log = h.tchat.findChild<QPlainTextEdit*>(QStringLiteral("memo_log"));
+    auto* log = openLog(h.tchat);
     // An empty line before each turn's status.
     EXPECT_TRUE(log->toPlainText().endsWith("Ann's turn.\n\nYour Turn.")) << log->toPlainText().toStdString();
     EXPECT_EQ(h.text("label_timer"), "Time: 1:00");

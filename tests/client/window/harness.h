@@ -8,9 +8,11 @@
 #include "client/window/tchat.h"
 #include "windowfolders.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,12 @@
 namespace testing_client {
 
 inline const std::string E(1, '\xff');
+
+// Opens the window's game log, as a player does, and gives its text view.
+inline QPlainTextEdit* openLog(QWidget& window) {
+    window.findChild<QAbstractButton*>(QStringLiteral("button_log"))->click();
+    return window.findChild<QPlainTextEdit*>(QStringLiteral("memo_log"));
+}
 
 // The largest difference of one colour channel between two pictures of one size.
 inline int largestDifference(const QImage& a, const QImage& b) {

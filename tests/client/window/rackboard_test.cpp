@@ -175,7 +175,7 @@ TEST(Board, OtherSeatsMovesAndSummariesAreDrawnAndBadCellsDropped) {
     t.feed("CMD_placehistile+2+44+3+3+");
     EXPECT_EQ(t.at(3, 3), 44);
     EXPECT_EQ(t.text("label_played"), "Bob played a Black 5.");
-    EXPECT_TRUE(t.tchat.findChild<QPlainTextEdit*>()->toPlainText().contains("Bob played a Black 5."));
+    EXPECT_TRUE(openLog(t.tchat)->toPlainText().contains("Bob played a Black 5."));
     t.feed("CMD_swaptiles+2+4+3+3+3+44+");
     EXPECT_EQ(t.at(3, 3), 0);
     EXPECT_EQ(t.at(4, 3), 44);

@@ -79,7 +79,7 @@ TEST(TurnPrompts, PenaltyAndFirstLayDown) {
 
     h.feed("CMD_incomplete+2+");
     EXPECT_EQ(h.text("label_status"), "Board is incomplete.");
-    auto* log = h.tchat.findChild<QPlainTextEdit*>(QStringLiteral("memo_log"));
+    auto* log = openLog(h.tchat);
     EXPECT_TRUE(log->toPlainText().endsWith("Board is incomplete."));
 
     h.feed("CMD_showdraw+2+1+");
@@ -96,10 +96,35 @@ TEST(TurnPrompts, TheGameLogKeepsItsLatestLines) {
         h.feed("CMD_removetile+3+3+");
     }
     h.feed("CMD_placehistile+2+20+4+4+");
-    auto* log = h.tchat.findChild<QPlainTextEdit*>(QStringLiteral("memo_log"));
+    auto* log = openLog(h.tchat);
     EXPECT_LE(log->blockCount(), client::TurnControls::kLogLines);
     EXPECT_GE(log->blockCount(), client::TurnControls::kLogLines / 2);
     EXPECT_EQ(log->document()->lastBlock().text(), h.text("label_played"));
+}
+
+// Lines that come while the log is open are shown at once; lines that come while it is closed are
+// there, in order and once each, when it opens again.
+TEST(TurnPrompts, TheGameLogShowsEveryLineOnceWhetherOpenOrClosed) {
+    Harness h;
+    seat(h, 1, 2);
+    QPlainTextEdit* log = openLog(h.tchat);
+    h.feed("CMD_placehistile+2+19+3+3+");
+    const QStringList open = log->toPlainText().split('\n');
+    h.tchat.findChild<QWidget*>(QStringLiteral("panel_log"))
+        ->findChild<QAbstractButton*>(QStringLiteral("button_x"))
+        ->click();
+    ASSERT_FALSE(log->isVisibleTo(&h.tchat));
+    h.feed("CMD_placehistile+2+20+4+3+");
+    h.feed("CMD_placehistile+2+21+5+3+");
+    openLog(h.tchat);
+    const QStringList lines = log->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), open.size() + 2) << log->toPlainText().toStdString();
+    EXPECT_EQ(lines.mid(0, open.size()), open);
+    QStringList moves = lines.mid(open.size() - 1);
+    for (const QString& line : moves)
+        EXPECT_TRUE(line.startsWith("Bob played")) << line.toStdString();
+    EXPECT_EQ(moves.removeDuplicates(), 0);
+    EXPECT_EQ(lines.last(), h.text("label_played"));
 }
 
 // A turn that ends with more tiles on the rack than it began with was a draw or a penalty: the
@@ -122,7 +147,7 @@ TEST(TurnPrompts, DrawsAndPenaltiesAreAnnounced) {
     h.feed("CMD_movedtiles+2+18+18+5+5+21+6+5+22+7+5+23");
     h.feed("CMD_nextplayer+1+66+1+0+17+2+18+12+3+0+0+4+0+0"); // Bob laid three: nothing to add
     EXPECT_EQ(h.text("label_played"), "Bob played a Orange 10.");
-    auto* log = h.tchat.findChild<QPlainTextEdit*>(QStringLiteral("memo_log"));
+    auto* log = openLog(h.tchat);
     const QStringList lines = log->toPlainText().split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.filter("drew").size(), 1);
     EXPECT_EQ(lines.filter("penalty").size(), 1);
