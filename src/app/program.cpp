@@ -2,6 +2,7 @@
 
 #include "app/hintsource.h"
 #include "appstyle.h"
+#include "client/replay/recordstatspage.h"
 #include "client/replay/replaywindow.h"
 #include "client/settings/filelocations.h"
 #include "client/settings/settingsfile.h"
@@ -37,8 +38,6 @@
 
 namespace {
 
-constexpr int kKeptRecords = 200; // the newest game records a hosting program keeps
-
 // An installed copy shares its folder with other programs and other users (and root could write
 // there): its settings, tally and tile sets live in the user's data folder instead. A copy counts as
 // installed when the desktop entry installed with it sits where the install rules put it.
@@ -71,11 +70,14 @@ template <class T, class... Args> windows::LazyWindow<T> later(Args... args) {
     return windows::LazyWindow<T>::later([args...] { return std::make_unique<T>(args...); });
 }
 
+void showStatistics(client::Tchat& tchat);
+
 // The tally list, read from its file when it is built, hears of every recorded game and opens from the
 // main window's "View Tally".
 void wireTally(client::Tchat& tchat, const windows::LazyWindow<windows::Ttallylist>& tally) {
     tally.whenBuilt([t = &tchat](windows::Ttallylist* w) {
         QObject::connect(w, &windows::Ttallylist::saveFailed, t, &client::Tchat::systemLine);
+        QObject::connect(w, &windows::Ttallylist::statisticsRequested, t, [t] { showStatistics(*t); });
         w->load();
     });
     QObject::connect(
@@ -129,9 +131,26 @@ client::ReplayWindow* replayWindow(client::Tchat& tchat) {
     if (!window) {
         window = new client::ReplayWindow(&tchat.tileImages(), &tchat);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window, &client::ReplayWindow::statisticsRequested, &tchat,
+                         [t = &tchat] { showStatistics(*t); });
     }
     window->setFolder(recordsFolder());
     return window;
+}
+
+// The statistics of the recorded games, read afresh whenever they are shown, for the player's name.
+void showStatistics(client::Tchat& tchat) {
+    static QPointer<client::RecordStatsPage> page;
+    if (!page) {
+        page = new client::RecordStatsPage(&tchat);
+        page->setWindowFlag(Qt::Window);
+        page->setWindowTitle(client::RecordStatsPage::tr("Rimbalo - Game Statistics"));
+        page->setAttribute(Qt::WA_DeleteOnClose);
+        page->resize(460, 420);
+    }
+    page->setFolder(recordsFolder(), tchat.playerName());
+    page->show();
+    page->raise();
 }
 
 } // namespace
@@ -184,7 +203,8 @@ int runProgram(int argc, char* argv[], const StartHook& started) {
     // a solo game) or joining someone else's game ends the one this program served. The thread ends
     // with the program, after the main window has gone.
     server.setVersionText(version);
-    server.setRecords(recordsFolder(), kKeptRecords);
+    server.setRecords(recordsFolder(), tchat.keptRecords());
+    QObject::connect(&tchat, &client::Tchat::keptRecordsChanged, &server, &ServerThread::setKeptRecords);
     wireHosting(tchat, server);
 #else
     tchat.setServerStarter([](quint16, QString* error) -> quint16 {

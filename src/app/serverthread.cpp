@@ -2,6 +2,7 @@
 
 #include "client/window/tchat.h"
 #include "game/gamerecorder.h"
+#include "resumeoffer.h"
 #include "server/tserver.h"
 
 #include <QMetaObject>
@@ -130,6 +131,21 @@ void ServerThread::setRecords(const QString& folder, int keep) {
     keepRecords_ = keep;
 }
 
+void ServerThread::resume(const game::ResumedTable& table) {
+    tellServer([table](TServer& s) { s.resume(table); });
+}
+
+void ServerThread::setKeptRecords(int keep) {
+    keepRecords_ = keep;
+    if (!serving_) return;
+    QMetaObject::invokeMethod(
+        worker_,
+        [this, keep] {
+            if (recorder_) recorder_->setKeep(keep);
+        },
+        Qt::QueuedConnection);
+}
+
 void ServerThread::stopThread() {
     stop();
     if (!thread_.isRunning()) return;
@@ -150,8 +166,14 @@ void wireHosting(client::Tchat& window, ServerThread& server) {
     QObject::connect(&window, &client::Tchat::computerLevelChanged, &server, &ServerThread::setComputerLevel);
     server.setHintsAllowed(window.hintsAllowed());
     QObject::connect(&window, &client::Tchat::hintsAllowedChanged, &server, &ServerThread::setHintsAllowed);
-    window.setServerStarter([&server](const client::Tchat::HostRequest& r, QString* error) {
-        return server.start(ServerThread::Listen{r.port, r.loopbackOnly, r.ownClientPort}, error);
+    window.setServerStarter([&window, &server](const client::Tchat::HostRequest& r, QString* error) {
+        const quint16 port =
+            server.start(ServerThread::Listen{r.port, r.loopbackOnly, r.ownClientPort}, error);
+        // Once the window has finished hosting: a game stopped before its end may be resumed.
+        if (port != 0)
+            QMetaObject::invokeMethod(
+                &window, [&window, &server] { resumeoffer::offer(&window, server); }, Qt::QueuedConnection);
+        return port;
     });
     window.setServerStopper([&server] { server.stop(); });
 }

@@ -20,7 +20,8 @@
 class TServer;
 namespace game {
 class GameRecorder;
-}
+struct ResumedTable;
+} // namespace game
 namespace client {
 class Tchat;
 }
@@ -50,6 +51,11 @@ public:
     bool hintsAllowed() const { return hints_; }
     // Every later server keeps the records of its games in `folder` (the newest `keep`); empty: none.
     void setRecords(const QString& folder, int keep);
+    const QString& recordsFolder() const { return recordsFolder_; }
+    // The running server goes on with a stopped game (its players come back by their names).
+    void resume(const game::ResumedTable& table);
+    // The running server's records and every later one's: the newest `keep` are kept (0: all).
+    void setKeptRecords(int keep);
 
     // How a fresh server listens: its port (0: any free one), on this computer's own address only or on
     // every address, and the local port of the hosting window's connection, for which slot 1 is kept
@@ -84,9 +90,9 @@ private:
     std::unique_ptr<game::GameRecorder> recorder_; // the server's record keeper, in thread_ like it
     QString recordsFolder_;                        // read and written in the caller's thread only
     int keepRecords_ = 0;
-    bool serving_ = false;                         // read and written in the caller's thread only
-    QHostAddress address_;                         // read and written in the caller's thread only
-    quint16 port_ = 0;                             // read and written in the caller's thread only
+    bool serving_ = false; // read and written in the caller's thread only
+    QHostAddress address_; // read and written in the caller's thread only
+    quint16 port_ = 0;     // read and written in the caller's thread only
     QString version_;
     int opponents_ = 0;                   // read and written in the caller's thread only
     int level_ = protocol::kClassicLevel; // read and written in the caller's thread only

@@ -127,10 +127,11 @@ struct ResumedTable {
     std::array<int, kSeats + 1> laid{};
     std::array<bool, kSeats + 1> playing{};
     std::array<bool, kSeats + 1> dry{};
-    int round = 0;         // the round in play, counted from 1
-    int seat = 0;          // the seat on turn, or at a round's end the seat that played last
-    bool roundEnd = false; // the position is a round's end: the next round is dealt
-    std::string from;      // where the position was kept (a record's file), for the record
+    std::array<bool, kSeats + 1> humans{}; // seats a person held: kept for that name until it comes back
+    int round = 0;                         // the round in play, counted from 1
+    int seat = 0;                          // the seat on turn, or at a round's end the seat that played last
+    bool roundEnd = false;                 // the position is a round's end: the next round is dealt
+    std::string from;                      // where the position was kept (a record's file), for the record
 };
 
 class Game {
@@ -194,6 +195,14 @@ public:
     bool held(int slot) const { return isSlot(slot) && held_[static_cast<std::size_t>(slot)]; }
     // A returning connection takes its held slot: false when the slot is not held.
     bool openAt(int slot);
+    // After a resume, the seats a person held are kept for that person's name until someone logs in
+    // with it: newcomers are seated elsewhere meanwhile, and the computer plays the kept seats.
+    bool kept(int slot) const { return isSeat(slot) && !keptFor_[static_cast<std::size_t>(slot)].empty(); }
+    // The kept seat of `name` (as a login gives it, cleaned as a login cleans it), or 0.
+    int keptSeat(std::string_view name) const;
+    // The connection that logged in as a kept seat's name moves there (it is asked to log in again);
+    // false when the seat is not kept.
+    bool openKept(int seat);
     // Host powers: the first logged-in player holds them (seat 1 at a fresh table); when the holder
     // leaves they pass to the longest-connected logged-in player. An operator holds them too.
     bool hasPowers(int slot) const;
@@ -369,6 +378,7 @@ private:
     std::string resumedFrom_;
     int resumedRound_ = 0;
     std::array<bool, kSeats + 1> resumedPlaying_{}; // the seats of a resumed game, which play on
+    std::array<std::string, kSeats + 1> keptFor_{}; // a resumed game's seats kept for their names
     ComputerPlayer computer_;
     std::function<std::string()> seedSource_;
     std::function<std::string(std::string_view)> digest_;

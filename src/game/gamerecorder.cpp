@@ -6,6 +6,11 @@ namespace game {
 
 records::Position positionOf(const Game& game) {
     records::Position p;
+    fillPosition(game, p);
+    return p;
+}
+
+void fillPosition(const Game& game, records::Position& p) {
     p.time = game.now();
     p.board = game.turnboard();
     p.pool = game.pool();
@@ -19,7 +24,6 @@ records::Position positionOf(const Game& game) {
         p.playing[s] = player.playing;
         p.dry[s] = player.emptypool;
     }
-    return p;
 }
 
 std::optional<ResumedTable> resumePoint(const records::Record& record, const std::string& from) {
@@ -37,6 +41,7 @@ std::optional<ResumedTable> resumePoint(const records::Record& record, const std
         t.laid[s] = p.laid[s];
         t.playing[s] = p.playing[s];
         t.dry[s] = p.dry[s];
+        t.humans[s] = !record.seats[s].computer;
     }
     t.board = p.board;
     t.pool = p.pool;
@@ -101,7 +106,8 @@ void GameRecorder::tableEvent(const Game& game, const TableEventInfo& e) {
     }
     case TableEvent::TurnStarted:
     case TableEvent::RoundEnded: {
-        records::Position p = positionOf(game);
+        records::Position& p = scratch_; // filled in place every turn, never allocated again
+        fillPosition(game, p);
         p.round = round_;
         p.seat = e.seat;
         p.roundEnd = e.kind == TableEvent::RoundEnded;

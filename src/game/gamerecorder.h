@@ -18,6 +18,8 @@ namespace game {
 
 // The record's view of the game's committed position (the board of the last finished turn).
 records::Position positionOf(const Game& game);
+// The same, into `position` (whose fields not read from the game stay as they were).
+void fillPosition(const Game& game, records::Position& position);
 
 // Where a stopped game goes on from: its last turn's start (or its last round's end), with its options
 // and seats; nothing for a finished, damaged or newer record, or one without a single turn. `from`
@@ -34,6 +36,8 @@ public:
     GameRecorder& operator=(const GameRecorder&) = delete;
 
     void tableEvent(const Game& game, const TableEventInfo& event) override;
+    // From the next game on, the newest `keep` records are kept (0: all).
+    void setKeep(int keep) { keep_ = keep; }
 
     // The file of the game being recorded, or of the last one; empty before the first.
     const std::string& path() const { return path_; }
@@ -55,6 +59,7 @@ private:
     int round_ = 0;
     std::chrono::sys_seconds lastSecond_{};
     int sequence_ = 0; // the number of the last record begun in lastSecond_
+    records::Position scratch_;
 };
 
 } // namespace game

@@ -31,6 +31,7 @@ void Game::startgame(std::string_view args, int fromSlot) {
     resumedFrom_.clear();
     resumedRound_ = 0;
     resumedPlaying_ = {};
+    keptFor_ = {};
     options_.hostname = protocol::cleanName(m->hostname);
     using protocol::kSecondsRange, protocol::kTargetRange, protocol::kTilesRange;
     options_.playtoscore = std::clamp(m->target, kTargetRange.low, kTargetRange.high);
@@ -74,6 +75,11 @@ void Game::resume(const ResumedTable& table) {
         p.playing = table.playing[s];
         p.justwatching = false;
         p.points = 0;
+        // The host's own seat is the hosting window's, whatever its name was.
+        const bool own = seat == 1 && firstSlotKept_;
+        keptFor_[s] = table.playing[s] && table.humans[s] && !own && !p.connected
+                          ? protocol::cleanName(table.names[s])
+                          : std::string();
     }
     board_ = table.board;
     turnboard_ = table.board;

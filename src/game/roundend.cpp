@@ -66,6 +66,7 @@ bool Game::checkforwin() {
     tell(TableEvent::GameWon, 0, {}, text);
     sendAll(msg::Winner{text});
     gamestarted_ = false;
+    keptFor_ = {};
     stopTimer1();
     computertimer_.active = false;
     if (events_.gameWon) events_.gameWon(text);

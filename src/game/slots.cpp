@@ -3,6 +3,7 @@
 #include "game.h"
 
 #include "protocol/facts.h"
+#include "protocol/text.h"
 #include "protocol/words.h"
 
 #include <algorithm>
@@ -75,8 +76,12 @@ int Game::open(bool firstSlot) {
     const int lowest = firstSlotKept_ && !firstSlot ? 2 : 1;
     int slot = kFullSlot;
     for (int s = lowest; s <= slotcount_ && slot == kFullSlot; ++s)
-        if (!player(s).connected && !held(s)) slot = s;
-    if (slot == kFullSlot && slotcount_ < kLastSlot) slot = slotcount_ = std::max(slotcount_ + 1, lowest);
+        if (!player(s).connected && !held(s) && !kept(s)) slot = s;
+    // Slots above slotcount are new; a seat kept for a resumed game's player is passed over there too.
+    while (slot == kFullSlot && slotcount_ < kLastSlot) {
+        slotcount_ = std::max(slotcount_ + 1, lowest);
+        if (!kept(slotcount_)) slot = slotcount_;
+    }
     if (slot == kFullSlot) {
         if (observer_) observer_(kFullSlot, protocol::encode(msg::Full{}));
         return slot;
@@ -90,6 +95,23 @@ bool Game::openAt(int slot) {
     held_[static_cast<std::size_t>(slot)] = false;
     returning_[static_cast<std::size_t>(slot)] = true;
     occupy(slot);
+    return true;
+}
+
+int Game::keptSeat(std::string_view name) const {
+    const std::string clean = protocol::cleanName(name);
+    if (clean.empty()) return 0;
+    for (int seat = 1; seat <= kSeats; ++seat)
+        if (kept(seat) && keptFor_[static_cast<std::size_t>(seat)] == clean) return seat;
+    return 0;
+}
+
+bool Game::openKept(int seat) {
+    if (!kept(seat) || player(seat).connected) return false;
+    keptFor_[static_cast<std::size_t>(seat)].clear();
+    slotcount_ = std::max(slotcount_, seat);
+    returning_[static_cast<std::size_t>(seat)] = true;
+    occupy(seat);
     return true;
 }
 

@@ -79,14 +79,22 @@ void RecordWriter::racksAndScores(const Position& now, bool all) {
 }
 
 void RecordWriter::position(const Position& now) {
-    // Most turns (a draw) leave the board as it was: a plain comparison settles those.
-    const std::vector<rules::BoardItem> changed =
-        now.board == last_.board ? std::vector<rules::BoardItem>{} : last_.board.diff(now.board);
-    if (!changed.empty()) {
+    // Most turns (a draw) leave the board as it was: a plain comparison settles those. Otherwise the
+    // changed cells go straight into the line, in one pass over the grid.
+    if (!(now.board == last_.board)) {
+        const std::size_t mark = buffer_.text.size();
         buffer_ << "board";
-        for (const rules::BoardItem& item : changed)
-            buffer_ << ' ' << item.column << ':' << item.row << ':' << item.tile;
-        buffer_ << '\n';
+        bool any = false;
+        for (int column = 0; column <= rules::kLastColumn; ++column)
+            for (int row = 0; row <= rules::kLastRow; ++row)
+                if (const int tile = now.board.at(column, row); tile != last_.board.at(column, row)) {
+                    buffer_ << ' ' << column << ':' << row << ':' << tile;
+                    any = true;
+                }
+        if (any)
+            buffer_ << '\n';
+        else
+            buffer_.text.resize(mark); // a change outside the cells a record holds
         last_.board = now.board;
     }
     racksAndScores(now, false);

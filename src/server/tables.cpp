@@ -420,6 +420,23 @@ void TServer::reconnectCommand(Link& link, std::string_view args) {
     attach(link, *table, slot);
 }
 
+bool TServer::seatBackByName(Link& link, std::string_view entry) {
+    const protocol::Command c = protocol::splitCommand(entry);
+    if (c.word != protocol::words::logininfo || !link.table) return false;
+    const auto m = protocol::decode<in::LoginInfo>(c.args);
+    if (!m || m->slot != link.slot) return false;
+    Table& table = *link.table;
+    const int seat = table.game.keptSeat(m->name);
+    if (seat == 0 || seat == link.slot) return false;
+    leaveTable(link, Leave::Quiet);
+    table.game.openKept(seat);
+    emit logLine(QStringLiteral("Seat %1 back to %2")
+                     .arg(seat)
+                     .arg(QString::fromStdString(protocol::cleanName(m->name))));
+    attach(link, table, seat);
+    return true;
+}
+
 void TServer::operatorCommand(Link& link, std::string_view args) {
     const auto m = protocol::decode<in::AdminToken>(args);
     if (!m) return;

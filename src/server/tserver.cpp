@@ -543,6 +543,7 @@ void TServer::handle(const Queued& entry) {
     if (!admitted(*link, entry.text)) return;
     Table& table = *link->table;
     catchUp(table);
+    if (!link->loggedIn && seatBackByName(*link, entry.text)) return;
     table.kickedBy = QString::fromStdString(table.game.player(link->slot).name);
     table.game.command(link->slot, entry.text);
     flush(table);

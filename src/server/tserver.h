@@ -227,6 +227,9 @@ private:
     void createCommand(Link& link, std::string_view args);
     void joinCommand(Link& link, std::string_view args);
     void reconnectCommand(Link& link, std::string_view args);
+    // A login with the name of a seat kept after a resume moves the connection to that seat; true when
+    // it did (the connection is asked to log in again there).
+    bool seatBackByName(Link& link, std::string_view entry);
     void operatorCommand(Link& link, std::string_view args);
     void markLoggedIn(Table& table, int slot, const std::string& name);
     void holdOrFree(Link& link);

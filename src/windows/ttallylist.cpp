@@ -53,6 +53,11 @@ Ttallylist::Ttallylist(Files files, QWidget* parent)
     done->setBaseColour(QColor(46, 140, 70));
     done->setGeometry(306, 372, 120, 32);
     connect(done, &QAbstractButton::clicked, this, &QWidget::close);
+    // The statistics of the recorded games open beside the tally.
+    auto* statistics = new ImageButton(QStringLiteral("button_statistics"), tr("Statistics"), this);
+    statistics->setBaseColour(QColor(60, 90, 150));
+    statistics->setGeometry(160, 372, 120, 32);
+    connect(statistics, &QAbstractButton::clicked, this, &Ttallylist::statisticsRequested);
     showOwn();
     showRow(0);
 }

@@ -48,6 +48,8 @@ public:
 signals:
     // The tally could not be written (told once, until a save works again).
     void saveFailed(const QString& text);
+    // "Statistics": the statistics of the recorded games are asked for.
+    void statisticsRequested();
 
 private:
     void buildRecord();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -186,4 +187,13 @@ TEST_F(TallyFixture, UntickingAsksAndResetClearsEverything) {
     EXPECT_EQ(text(*w, "mylabel_1"), "0");
     EXPECT_EQ(tallied->count(), 0);
     EXPECT_EQ(w->tally().rows().size(), 1u);
+}
+
+TEST_F(TallyFixture, StatisticsAreAskedForBesideTheTally) {
+    auto w = open();
+    QSignalSpy asked(w.get(), &Ttallylist::statisticsRequested);
+    auto* button = w->findChild<QAbstractButton*>(QStringLiteral("button_statistics"));
+    ASSERT_NE(button, nullptr);
+    button->click();
+    EXPECT_EQ(asked.size(), 1);
 }

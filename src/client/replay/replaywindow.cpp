@@ -162,6 +162,9 @@ ReplayWindow::ReplayWindow(const TileImages* tiles, QWidget* parent)
     export_ = button("button_export", QStringLiteral("Export…"),
                      QStringLiteral("Save this game's record file to send"), [this] { chooseExport(); });
     files->addWidget(export_);
+    files->addWidget(button("button_statistics", tr("Statistics…"),
+                            tr("Games played and won, points per round, the best round"),
+                            [this] { emit statisticsRequested(); }));
     files->addStretch(1);
 
     auto* tableSide = new QWidget;

@@ -40,6 +40,10 @@ public:
     void toRoundStart();
     void toRoundEnd();
 
+signals:
+    // "Statistics…": the statistics of the recorded games are asked for.
+    void statisticsRequested();
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

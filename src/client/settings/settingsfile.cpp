@@ -28,6 +28,7 @@ constexpr const char* kBotspeed = "Botspeed";
 constexpr const char* kTiles = "Tiles";
 constexpr const char* kChatterSounds = "ChatterSounds";
 constexpr const char* kAllowHints = "AllowHints";
+constexpr const char* kKeptRecords = "KeptRecords";
 constexpr const char* kComputerOpponents = "ComputerOpponents";
 constexpr const char* kPlayerName = "PlayerName";
 constexpr const char* kHostPort = "HostPort";
@@ -105,6 +106,10 @@ void SettingsFile::read(const IniFile& ini, const QString& section, Preferences&
         ini.value(section, key(keys::kChatterSounds), QStringLiteral("true")) != QLatin1String("false");
     p.allowhints =
         ini.value(section, key(keys::kAllowHints), QStringLiteral("true")) != QLatin1String("false");
+    const std::optional<int> kept = optionalInt(ini, section, keys::kKeptRecords);
+    p.keptrecords = kept && *kept >= 0 && *kept <= Preferences::kMostKeptRecords
+                        ? *kept
+                        : Preferences::kDefaultKeptRecords;
 }
 
 void SettingsFile::write(IniFile& ini, const Preferences& p) {
@@ -136,6 +141,7 @@ void SettingsFile::write(IniFile& ini, const Preferences& p) {
     ini.setValue(s, key(keys::kChatterSounds),
                  p.chattersounds ? QStringLiteral("true") : QStringLiteral("false"));
     ini.setValue(s, key(keys::kAllowHints), p.allowhints ? QStringLiteral("true") : QStringLiteral("false"));
+    ini.setValue(s, key(keys::kKeptRecords), num(p.keptrecords));
 }
 
 void SettingsFile::writePhrases(IniFile& ini, const std::array<QString, protocol::kPhrases>& phrases) {

@@ -35,6 +35,10 @@ struct Preferences {
     QString tiles; // tile set in use, empty for the built-in pictures
     bool chattersounds = true;
     bool allowhints = true; // the host lets players ask for hints
+    // The newest game records a hosting window keeps (0: all of them).
+    static constexpr int kDefaultKeptRecords = 200;
+    static constexpr int kMostKeptRecords = 100000;
+    int keptrecords = kDefaultKeptRecords;
 };
 
 // Playing with others: what the host and join dialogs remember, and the lobby dialog's settings. Kept

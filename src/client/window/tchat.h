@@ -117,6 +117,7 @@ public:
     void setArguments(const QStringList& args) { args_ = args; }
 
     void setPlayerName(const QString& name) { state_.playername = name; }
+    const QString& playerName() const { return state_.playername; }
     // Where the Hint button's advice comes from; without one the button stays disabled.
     void setHintSource(HintSource source);
 
@@ -156,6 +157,9 @@ public:
     QTcpSocket& lobbyLink() { return sock11_; }
     const ClientState& state() const { return state_; }
     int botspeed() const { return botspeed_; }
+    // The newest game records a hosting window keeps (0: all); the choice in Options > Records Kept.
+    int keptRecords() const { return keptRecords_; }
+    void setKeptRecords(int count);
     int computerOpponents() const;
     int computerLevel() const; // a place in protocol::kComputerLevels
     // The host's "Allow Hints" choice (its server tells every player).
@@ -199,6 +203,8 @@ signals:
     void phraseListRequested();
     // The computer delay (ms) chosen in the menu or read from the settings; the host's server uses it.
     void botSpeedChanged(int ms);
+    // Options > Records Kept: how many of the newest game records a hosting window keeps (0: all).
+    void keptRecordsChanged(int count);
     // The number of computer opponents (1..3) chosen in the game start dialog or read from the settings;
     // the host's server seats the computer in that many empty seats. Host-local: nothing is sent.
     void computerOpponentsChanged(int count);
@@ -297,6 +303,7 @@ private:
     bool savedMaximized_ = false;
     bool settingsRead_ = false; // nothing is saved before the settings file was read
     int botspeed_ = protocol::kNormalComputer;
+    int keptRecords_ = Preferences::kDefaultKeptRecords;
     QString currenttileset_;
     QString version_;
     ServerStarter startServer_;

@@ -187,6 +187,22 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
     }
     submenu(options, "tiles1", QStringLiteral("Tile Sets"));
     tilemenu();
+    // How many of the newest game records a hosting window keeps.
+    QMenu* kept = submenu(options, "RecordsKept1", tr("Game Records Kept"));
+    auto* keptChoices = new QActionGroup(this);
+    for (const int count : {50, 100, 200, 500, 1000, 0}) {
+        QAction* a = kept->addAction(count == 0 ? tr("All") : QString::number(count));
+        a->setObjectName(count == 0 ? QStringLiteral("RecordsKeptAll")
+                                    : QStringLiteral("RecordsKept%1").arg(count));
+        a->setCheckable(true);
+        a->setProperty("Tag", count);
+        a->setChecked(count == keptRecords_);
+        keptChoices->addAction(a);
+        connect(a, &QAction::triggered, this, [this, count] {
+            setKeptRecords(count);
+            saveinifile();
+        });
+    }
 }
 
 void Tchat::buildHelpMenu() {

@@ -16,7 +16,11 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace client {
 
@@ -43,6 +47,7 @@ Preferences Tchat::collectPreferences() const {
     p.tiles = currenttileset_;
     p.chattersounds = action("PlayChatterSounds1")->isChecked();
     p.allowhints = hintsAllowed();
+    p.keptrecords = keptRecords_;
     return p;
 }
 
@@ -73,6 +78,7 @@ void Tchat::applyPreferences(const Preferences& p) {
     }
     action("PlayChatterSounds1")->setChecked(p.chattersounds);
     if (p.allowhints != hintsAllowed()) setHintsAllowed(p.allowhints);
+    setKeptRecords(p.keptrecords);
 }
 
 void Tchat::placeWindow(const QRect& bounds) {
@@ -134,6 +140,15 @@ void Tchat::setBotSpeed(int ms) {
                                                               : "Normal1";
     action(name)->setChecked(true);
     emit botSpeedChanged(botspeed_);
+}
+
+void Tchat::setKeptRecords(int count) {
+    keptRecords_ = std::clamp(count, 0, Preferences::kMostKeptRecords);
+    // The menu's choices; a number written into the settings file by hand is kept but ticks none.
+    if (const QMenu* menu = menuBar()->findChild<QMenu*>(QStringLiteral("RecordsKept1")))
+        for (QAction* a : menu->actions())
+            a->setChecked(a->property("Tag").toInt() == keptRecords_);
+    emit keptRecordsChanged(keptRecords_);
 }
 
 void Tchat::setHintsAllowed(bool allowed) {

@@ -250,3 +250,33 @@ TEST(HostOptions, AllowHintsAndTheComputerLevelAreTheHostsAndKeptInTheSettings) 
     h.tchat.processparams({"Ann", "127.0.0.1:1", "false"});
     EXPECT_FALSE(h.action("AllowHints1")->isEnabled());
 }
+
+// Options > Game Records Kept: the hosting program's server hears of the choice, which is kept in the
+// settings file; a damaged value reads as the default.
+TEST(HostOptions, TheGameRecordsKeptAreChosenInOptionsAndKeptInTheSettings) {
+    Harness h;
+    QSignalSpy kept(&h.tchat, &client::Tchat::keptRecordsChanged);
+    h.login(1); // the settings file is read, so changes may be written
+    EXPECT_EQ(h.tchat.keptRecords(), 200);
+    EXPECT_TRUE(h.action("RecordsKept200")->isChecked());
+    h.action("RecordsKept50")->trigger();
+    EXPECT_EQ(h.tchat.keptRecords(), 50);
+    ASSERT_FALSE(kept.isEmpty());
+    EXPECT_EQ(kept.last().at(0).toInt(), 50);
+    EXPECT_FALSE(h.action("RecordsKept200")->isChecked());
+
+    client::IniFile ini;
+    const QString path = h.dir.filePath(QStringLiteral("vemkolobby.ini"));
+    ASSERT_TRUE(ini.load(path));
+    EXPECT_EQ(ini.value(QStringLiteral("rimbalo"), QStringLiteral("KeptRecords")), QStringLiteral("50"));
+    ini.setValue(QStringLiteral("rimbalo"), QStringLiteral("KeptRecords"), QStringLiteral("0"));
+    ASSERT_TRUE(ini.save(path));
+    h.login(1);
+    EXPECT_EQ(h.tchat.keptRecords(), 0);
+    EXPECT_TRUE(h.action("RecordsKeptAll")->isChecked());
+    EXPECT_EQ(kept.last().at(0).toInt(), 0);
+    ini.setValue(QStringLiteral("rimbalo"), QStringLiteral("KeptRecords"), QStringLiteral("-3"));
+    ASSERT_TRUE(ini.save(path));
+    h.login(1);
+    EXPECT_EQ(h.tchat.keptRecords(), 200);
+}
