@@ -5,6 +5,7 @@
 #include "windows/netaddress.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -14,6 +15,8 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -217,4 +220,63 @@ TEST(JoinDialog, APastedListOfAddressesJoinsItsFirstOne) {
     }
     EXPECT_EQ(asked.size(), 4);
     EXPECT_EQ(windows::firstListed(QStringLiteral("[2001:db8::7]:7800\n[::1]:7800")), "[2001:db8::7]:7800");
+}
+
+// Tables on a server: the list as the server tells it, the choice kept across a refresh, and the
+// requests the dialog makes of its owner (nothing for a choice it cannot make).
+TEST(JoinDialog, ListsTablesKeepsTheChoiceAcrossARefreshAndAsksToJoinOrCreate) {
+    windows::JoinDialog dialog;
+    QSignalSpy listed(&dialog, &windows::JoinDialog::tablesRequested);
+    QSignalSpy joins(&dialog, &windows::JoinDialog::tableJoinRequested);
+    QSignalSpy creates(&dialog, &windows::JoinDialog::tableCreateRequested);
+    QSignalSpy closed(&dialog, &windows::JoinDialog::tablesClosed);
+    dialog.prepare(QStringLiteral("Bob"), {"192.0.2.7:7800"}, 7772);
+    dialog.show();
+    auto* status = child<QLabel>(dialog, "label_tablestatus");
+    dialog.joinSelectedTable();
+    EXPECT_EQ(status->text(), "Choose a table in the list, or type its code.");
+    dialog.joinByCode();
+    EXPECT_EQ(status->text(), "Please type the table's code.");
+    EXPECT_TRUE(joins.isEmpty());
+
+    dialog.listTables();
+    ASSERT_EQ(listed.size(), 1);
+    EXPECT_EQ(listed[0][0].toString(), "192.0.2.7");
+    EXPECT_EQ(listed[0][1].value<quint16>(), 7800);
+    using Entry = protocol::toclient::TableEntry;
+    const Entry idle{"K7MXQ4", 1, 0, false, 0, 0, 0, "Ann's"};
+    const Entry playing{"Q3TNPA", 4, 2, true, 500, 60, 14, "Fast"};
+    dialog.showTables({idle, playing});
+    auto* list = child<QTableWidget>(dialog, "table_tables");
+    ASSERT_EQ(list->rowCount(), 2);
+    EXPECT_EQ(list->item(1, 2)->text(), "4/4");
+    EXPECT_EQ(list->item(1, 3)->text(), "2");
+    EXPECT_EQ(list->item(0, 4)->text(), "waiting");
+    EXPECT_EQ(list->item(1, 4)->text(), "to 500, 60 s a turn, 14 tiles");
+    EXPECT_TRUE(child<QTimer>(dialog, "tablerefresh")->isActive());
+
+    list->setCurrentCell(1, 1);
+    dialog.showTables({playing, idle}); // a refresh in another order
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_EQ(list->item(list->currentRow(), 0)->text(), "Q3TNPA");
+    dialog.joinSelectedTable();
+    ASSERT_EQ(joins.size(), 1);
+    EXPECT_EQ(joins[0][0].toString(), "Bob");
+    EXPECT_EQ(joins[0][3].toString(), "Q3TNPA");
+
+    child<QLineEdit>(dialog, "edit_tablename")->setText(QStringLiteral(" Friday "));
+    dialog.createTable();
+    ASSERT_EQ(creates.size(), 1);
+    EXPECT_FALSE(creates[0][3].toBool()) << "private unless asked otherwise";
+    EXPECT_EQ(creates[0][4].toString(), "Friday");
+    child<QCheckBox>(dialog, "check_private")->setChecked(false);
+    dialog.createTable();
+    EXPECT_TRUE(creates[1][3].toBool());
+
+    dialog.showTableError(QStringLiteral("No table with code QQQQQQ."));
+    EXPECT_EQ(status->text(), "No table with code QQQQQQ.");
+    ASSERT_TRUE(dialog.isVisible());
+    dialog.hide();
+    EXPECT_FALSE(child<QTimer>(dialog, "tablerefresh")->isActive());
+    EXPECT_EQ(closed.size(), 1);
 }

@@ -57,7 +57,8 @@ private:
 struct ClientState {
     QString playername; // also the name sent at login
     QString hostaddress;
-    bool ishost = false;
+    bool ishost = false; // this window runs the game's server
+    bool powers = false; // the host's powers: this window hosts, or holds them at a table server
     bool loggedin = false;
     int myslot = 0;   // 1..4 a seat, 5..9 an onlooker, 0 before the login
     int turnslot = 0; // seat on turn, 0 = none

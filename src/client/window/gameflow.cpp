@@ -143,7 +143,7 @@ void GameFlow::getnextplayer(const in::NextPlayer& m) {
         turn_->setIndicatorShown(true);
     } else {
         turn_->setStatus(table_->name(turn) + QStringLiteral("'s turn."));
-        if (!state_.ishost) turn_->setPauseEnabled(false);
+        if (!state_.powers) turn_->setPauseEnabled(false);
         turn_->hideTurnButtons();
         turn_->setIndicatorShown(false);
     }
@@ -175,6 +175,10 @@ void GameFlow::loadstats(const in::LoadStats& m) {
     state_.turnslot = m.turnseat;
     gameOn_ = true;
     lastTurn_ = m.turnseat;
+    // Whose turn it is shows at once, not only from the next turn on.
+    table_->setTurn(m.turnseat);
+    if (m.turnseat != 0 && m.turnseat != state_.myslot)
+        turn_->setStatus(table_->name(m.turnseat) + QStringLiteral("'s turn."));
     info_->setPlayToScore(m.target);
     applyOptions(m.seconds, false, m.timepenalty, m.teamgame);
     // Joined during a round: whether this seat has laid down, as the server says (a server that does
@@ -243,7 +247,7 @@ void GameFlow::winner(const in::Winner& m) {
         winner_ = banner; // shown when the summary is closed
 
     systemLine(banner);
-    if (state_.ishost) turn_->setStartShown(true);
+    if (state_.powers) turn_->setStartShown(true);
     gameOn_ = false;
     if (state_.seated()) emit gameRecorded(ownWin ? QString::fromLatin1(tally::kOwnWin) : name);
 }

@@ -341,15 +341,15 @@ void Tchat::sendStartGame(int playtoscore, int seconds, bool timepenalty, bool t
 }
 
 void Tchat::kicking(int slot) {
-    if (!state_.ishost || !state_.loggedin) return;
+    if (!state_.powers || !state_.loggedin) return;
     send(protocol::encode(protocol::toserver::KickHim{.slot = state_.myslot, .target = slot}));
 }
 
 void Tchat::prepareSeatPopup(int seat) {
     popupKick_->setProperty("Tag", seat);
-    action("RemoveFromGame1")->setEnabled(state_.ishost && !table_->waiting(seat));
-    action("SettoJustWatch1")->setEnabled(state_.ishost);
-    action("UnsetJustWatch1")->setEnabled(state_.ishost);
+    action("RemoveFromGame1")->setEnabled(state_.powers && !table_->waiting(seat));
+    action("SettoJustWatch1")->setEnabled(state_.powers);
+    action("UnsetJustWatch1")->setEnabled(state_.powers);
 }
 
 void Tchat::resetScreenLocation() {

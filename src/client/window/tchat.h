@@ -37,6 +37,7 @@ class Tspylist;
 class Tdownload;
 class HostDialog;
 class JoinDialog;
+class TableCodeDialog;
 } // namespace windows
 
 class QMessageBox;
@@ -45,6 +46,7 @@ namespace client {
 
 class SeatDisplay;
 class Table;
+class TableLobby;
 class GameFlow;
 class GameInfo;
 class TurnControls;
@@ -257,7 +259,9 @@ private:
     void hostSolo();
     void hostConnect();
     void showJoinerControls();
+    void showHostControls(bool on);
     void openConnection(const QString& host, quint16 port);
+    void rememberJoin(const QString& name, const QString& host, quint16 port);
     void openJoining();
     void joiningCommand(std::string_view entry);
     void joiningFailed(const QString& reason);
@@ -335,8 +339,17 @@ private:
     void scheduleReconnect();
     void giveUpReconnecting();
     void showClosed(const QString& why);
+    // The tables of a table server in Join a Game… (tchat_lobby.cpp).
+    void attachTableLobby(windows::JoinDialog* dialog);
+    void sitAtTable(const QString& name, const QString& host, quint16 port, bool create, bool isPublic,
+                    const QString& codeOrName);
+    void seatedByLobby(const QString& code, bool isPublic, const QString& name);
+    TableLobby* lobby_ = nullptr; // the server whose tables Join a Game… lists
+    bool creatingTable_ = false;  // the table being sat at is one we asked to create
+    windows::TableCodeDialog* codeDialog_ = nullptr;
     QString tableCode_;         // the table to join (from "HOST/CODE"); empty for none
     bool tableAsked_ = false;   // its join was sent on this connection
+    bool atTable_ = false;      // the server is a table server: seat 1 or its word gives the powers
     bool redirecting_ = false;  // told to find the table on another server: going there
     int redirects_ = 0;         // redirects followed for the table asked for
     std::string seatToken_;     // what brings this player back to the seat

@@ -106,6 +106,8 @@ void Tchat::sendloginfo(std::string_view args) {
     if (tableStep()) return;
     state_.myslot = *slot;
     state_.loggedin = true;
+    // At a table server seat 1 holds the host's powers unless the server names another holder.
+    if (atTable_) showHostControls(state_.myslot == 1);
     protocol::toserver::LoginInfo login;
     login.slot = state_.myslot;
     login.version = version_.toStdString();

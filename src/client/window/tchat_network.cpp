@@ -91,6 +91,7 @@ void Tchat::attachNetworkWindows() {
                 [this](const QString& name, const QString& host, quint16 port) {
                     confirmLeaving(QStringLiteral("Join"), [=, this] { joinGame(name, host, port); });
                 });
+        attachTableLobby(dialog);
     });
     w.download.whenBuilt([this](windows::Tdownload* download) {
         connect(download, &windows::Tdownload::hostRequested, this, &Tchat::openHostDialog);
@@ -218,12 +219,7 @@ void Tchat::stopHosting() {
 void Tchat::hostConnect() {
     state_.ishost = true;
     openConnection(QStringLiteral("127.0.0.1"), hostPort_);
-    turn_->setStartShown(true);
-    if (QAction* a = action("StartGame1")) a->setEnabled(true);
-    if (windows_.spylist) windows_.spylist->setKickEnabled(true);
-    turn_->setPauseEnabled(true);
-    setHostOptionsEnabled(true);
-    showNextGameOptions();
+    showHostControls(true);
 }
 
 void Tchat::joinpress() {
@@ -233,11 +229,22 @@ void Tchat::joinpress() {
 
 void Tchat::showJoinerControls() {
     state_.ishost = false;
-    turn_->setStartShown(false);
-    if (QAction* a = action("StartGame1")) a->setEnabled(false);
-    setHostOptionsEnabled(false);
-    // What the next game will be is the host's choice, told when it starts.
-    info_->setOptionsUnknown();
+    showHostControls(false);
+}
+
+// Start, the next game's options, removing players and pausing belong to the window that holds the
+// host's powers: the one that hosts, or the one a table server gives them to.
+void Tchat::showHostControls(bool on) {
+    state_.powers = on;
+    turn_->setStartShown(on && !flow_->gameOn());
+    if (QAction* a = action("StartGame1")) a->setEnabled(on);
+    if (windows_.spylist) windows_.spylist->setKickEnabled(on);
+    if (on) turn_->setPauseEnabled(true);
+    setHostOptionsEnabled(on);
+    if (on)
+        showNextGameOptions();
+    else
+        info_->setOptionsUnknown(); // what the next game will be is the host's choice, told when it starts
 }
 
 void Tchat::openConnection(const QString& host, quint16 port) {
@@ -303,6 +310,13 @@ void Tchat::hostGame(const QString& name, quint16 port) {
 // The game this window is in goes on while the new connection is made; it ends when the new game has
 // given this window a slot, and stays when the join fails.
 void Tchat::joinGame(const QString& name, const QString& host, quint16 port) {
+    rememberJoin(name, host, port);
+    systemLine(QStringLiteral("Joining a game at: %1…").arg(windows::hostPortText(host, port)));
+    openJoining();
+}
+
+// The player's name and the server joined are remembered (the server with the recent hosts).
+void Tchat::rememberJoin(const QString& name, const QString& host, quint16 port) {
     const QString player = cleanPlayerName(name);
     NetworkSettings n = settings_.loadNetwork();
     n.playername = player;
@@ -312,8 +326,6 @@ void Tchat::joinGame(const QString& name, const QString& host, quint16 port) {
     joinName_ = player;
     joinHost_ = host;
     joinPort_ = port;
-    systemLine(QStringLiteral("Joining a game at: %1…").arg(windows::hostPortText(host, port)));
-    openJoining();
 }
 
 void Tchat::openJoining() {
@@ -373,7 +385,7 @@ void Tchat::showGameAddresses() {
 }
 
 void Tchat::showNextGameOptions() {
-    if (flow_->gameOn() || !state_.ishost || !windows_.gamestart) return;
+    if (flow_->gameOn() || !state_.powers || !windows_.gamestart) return;
     const windows::Tgamestart::Options o = windows_.gamestart->options();
     info_->setPlayToScore(o.playtoscore);
     info_->setTimePerTurn(o.creationtime, true);
@@ -394,6 +406,8 @@ void Tchat::leaveGame() {
     if (stopServer_) stopServer_();
     state_.loggedin = false;
     state_.ishost = false;
+    state_.powers = false;
+    atTable_ = false;
     state_.myslot = 0;
     state_.held.reset();
     held_->hide();

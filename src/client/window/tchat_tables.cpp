@@ -34,8 +34,10 @@ void Tchat::buildTableDispatch() {
     });
     d.add(w::tablecode, [this](std::string_view a) {
         const auto m = protocol::decode<in::TableCode>(a);
-        // Where the server seats us before we have asked for our table is no news to the player.
-        if (!m || (!tableCode_.isEmpty() && !tableAsked_)) return;
+        if (m) atTable_ = true;
+        // Where the server seats us before we have asked for our table (or our held seat) is no
+        // news to the player.
+        if (!m || (!tableCode_.isEmpty() && !tableAsked_) || (reconnecting_ && !reconnectAsked_)) return;
         systemLine(QStringLiteral("Table %1 (%2): friends join it with this code.")
                        .arg(QString::fromStdString(m->code),
                             m->isPublic ? QStringLiteral("public") : QStringLiteral("private")));
@@ -55,7 +57,9 @@ void Tchat::buildTableDispatch() {
     });
     d.add(w::powers, [this](std::string_view a) {
         const auto m = protocol::decode<in::Powers>(a);
-        if (!m || m->slot == 0) return;
+        if (!m) return;
+        if (atTable_ && state_.loggedin) showHostControls(m->slot == state_.myslot);
+        if (m->slot == 0) return;
         systemLine(QStringLiteral("%1 now holds the host's powers.").arg(QString::fromStdString(m->name)));
     });
 }
@@ -76,6 +80,9 @@ bool Tchat::tableStep() {
     }
     if (reconnecting_) {
         reconnecting_ = false;
+        // What we showed of the game is old: the server sends the board, the rack and whose turn it
+        // is after the login (an empty board sends nothing, so nothing of ours may stay).
+        flow_->clearall();
         systemLine(QStringLiteral("Reconnected."));
     }
     return false;

@@ -3,6 +3,9 @@
 
 #include "harness.h"
 
+#include "client/table/table.h"
+
+#include <QAction>
 #include <QMessageBox>
 #include <QTcpServer>
 #include <QTest>
@@ -49,6 +52,31 @@ TEST(Reconnect, ADroppedConnectionDuringAGameIsTriedAgainWithTheSeatToken) {
     EXPECT_TRUE(sentStartingWith(h, "CMD_logininfo+2+"));
     EXPECT_TRUE(h.chatLines().filter(QStringLiteral("Reconnected.")).size() == 1);
     EXPECT_EQ(h.tchat.findChild<QMessageBox*>(QStringLiteral("message_closed")), nullptr);
+}
+
+// While the connection was down the computer played the seat: the tile we had laid went back and the
+// turn moved on. Back at the seat, nothing of the old mirror stays and the server's turn shows.
+TEST(Reconnect, BackAtTheSeatTheOldBoardGoesAndTheServersTurnShows) {
+    Harness h;
+    joinedAndPlaying(h); // Bob in seat 2
+    h.feed("CMD_newplayerinfo+1+Ann+0");
+    auto* rack = h.tchat.findChild<client::RackView*>();
+    auto* board = h.tchat.findChild<client::BoardView*>();
+    h.feed("CMD_yourtiles+2+1,5+2,6");
+    h.feed("CMD_nextplayer+2+70+1+0+14+2+0+14+3+0+0+4+0+0");
+    rack->cardimagesMouseDown(1, Qt::LeftButton, {}, QPoint(50, 50));
+    board->boardMouseDown(Qt::LeftButton, QPoint(88, 132)); // cell (5, 5)
+    ASSERT_NE(board->mirror().at(5, 5), 0);
+
+    emit h.tchat.connection().closed();
+    h.feed("CMD_tablecode+Q3TNPA+t+Table Q3TNPA"); // where the server seats a new connection
+    h.feed("CMD_sendlogininfo+4");
+    h.feed("CMD_sendlogininfo+2");
+    EXPECT_TRUE(h.chatLines().filter(QStringLiteral("Q3TNPA")).isEmpty());
+    h.feed("CMD_loadstats+2+1+500+60+t+f+1+0+14+f+f+2+0+15+f+f+3+0+0+f+t+4+0+0+f+t");
+    EXPECT_EQ(board->mirror().at(5, 5), 0);
+    EXPECT_EQ(h.tchat.findChild<client::Table*>()->turn(), 1);
+    EXPECT_EQ(h.text("label_status"), "Ann's turn.");
 }
 
 TEST(Reconnect, ASeatNoLongerKeptEndsAsALostConnection) {
@@ -122,4 +150,33 @@ TEST(TableCode, AHostOrASeatedPlayerIsNeverRedirected) {
     QCoreApplication::processEvents();
     EXPECT_EQ(h.tchat.connection().socket().state(), before);
     EXPECT_FALSE(h.tchat.findChild<QMessageBox*>(QStringLiteral("message_connect")));
+}
+
+// At a table server the window in seat 1 gets the host's controls (Start, the options), and gives them
+// up when the server names another holder; a window joining elsewhere has none.
+TEST(TableCode, SeatOneHoldsTheHostsControlsUntilTheServerNamesAnotherHolder) {
+    Harness h;
+    h.tchat.processparams({"Ann", "127.0.0.1:1/k7mxq4", "false"});
+    auto* start = h.tchat.findChild<QAction*>(QStringLiteral("StartGame1"));
+    ASSERT_NE(start, nullptr);
+    h.feed("CMD_tablecode+Q3TNPA+t+Table Q3TNPA"); // seated before asking: no powers from that
+    h.feed("CMD_sendlogininfo+2");
+    EXPECT_FALSE(h.visible("button_start"));
+    h.feed("CMD_tablecode+K7MXQ4+f+Ann's table");
+    h.feed("CMD_sendlogininfo+1");
+    EXPECT_TRUE(h.visible("button_start"));
+    EXPECT_TRUE(start->isEnabled());
+    h.feed("CMD_powers+2+Bob");
+    EXPECT_FALSE(h.visible("button_start"));
+    EXPECT_FALSE(start->isEnabled());
+    h.feed("CMD_powers+1+Ann");
+    EXPECT_TRUE(h.visible("button_start"));
+
+    Harness joiner;
+    joiner.tchat.processparams({"Bob", "127.0.0.1:1/k7mxq4", "false"});
+    joiner.feed("CMD_sendlogininfo+1");
+    joiner.feed("CMD_tablecode+K7MXQ4+f+Ann's table");
+    joiner.feed("CMD_sendlogininfo+2");
+    EXPECT_FALSE(joiner.visible("button_start"));
+    EXPECT_FALSE(joiner.tchat.findChild<QAction*>(QStringLiteral("StartGame1"))->isEnabled());
 }
