@@ -25,6 +25,7 @@ ChatInput::ChatInput(QWidget* panel, const ClientState* state, Send send)
     : QObject(panel), state_(state), send_(std::move(send)) {
     input_ = new QLineEdit(kPrompt, panel);
     input_->setObjectName(QStringLiteral("mychat"));
+    input_->setAccessibleName(tr("Chat message"));
     input_->setGeometry(465, 324, 224, 22);
     input_->setMaxLength(static_cast<int>(protocol::kMaxChatLength)); // typing, pasting and smilies alike
     input_->installEventFilter(this);

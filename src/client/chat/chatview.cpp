@@ -61,6 +61,7 @@ ChatView::ChatView(QWidget* panel) : QObject(panel) {
     frame->setGeometry(466, 150, 279, 171);
     view_ = new ChatBrowser(frame);
     view_->setObjectName(QStringLiteral("mainchat"));
+    view_->setAccessibleName(tr("Chat"));
     view_->setGeometry(2, 2, 275, 167);
     view_->setFrameShape(QFrame::NoFrame);
     view_->setOpenLinks(false);

@@ -1,5 +1,6 @@
 #include "boardview.h"
 
+#include "boardaccessible.h"
 #include "client/net/clientstate.h"
 #include "client/panel/panelscale.h"
 #include "client/table/table.h"
@@ -11,6 +12,7 @@
 #include "rules/boardcheck.h"
 #include "windows/artwork.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,8 +28,6 @@ constexpr int kCellWidth = TileImages::kSmallWidth; // a cell holds one small ti
 constexpr int kCellHeight = TileImages::kSmallHeight;
 constexpr int kFrame = 10;
 constexpr int kShift = 5; // how far a press reaches into the next cell
-// The outline of a set that fails the set check.
-const QColor kBadSetColour(255, 170, 0);
 constexpr int kLastColumn = rules::kLastColumn;
 constexpr int kLastRow = rules::kLastRow;
 
@@ -40,6 +40,8 @@ public:
     BoardArea(BoardView* view, CachedPicture* picture, QWidget* parent)
         : PictureWidget(picture, kPictureSize, QPoint(kFrame, kFrame), parent), view_(view) {
         setObjectName(QStringLiteral("board"));
+        // Assistive technology reads the board's tiles through the view (see BoardAccessible).
+        setProperty("boardView", QVariant::fromValue<QObject*>(view));
         scale::placedByOwner(this);
     }
 
@@ -116,6 +118,11 @@ BoardView::BoardView(QWidget* panel)
     image_ = new PictureWidget(&backdrop_, kPictureSize, QPoint(0, 0), panel);
     image_->setObjectName(QStringLiteral("boardimage"));
     scale::placedByOwner(image_);
+    static const bool accessible = [] {
+        QAccessible::installFactory(&BoardAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     board_ = new BoardArea(this, &backdrop_, panel);
     board_->setCursor(Qt::UpArrowCursor);
     rescale();
@@ -260,7 +267,7 @@ QString BoardView::dropRefusal(int column, int row) const {
 }
 
 void BoardView::refuse(const QString& why) {
-    parts_.turn->setStatus(why);
+    parts_.turn->announce(why);
 }
 
 void BoardView::showLaidValue() {
@@ -300,18 +307,27 @@ QRect BoardView::spanRect(const SetSpan& span) const {
 void BoardView::paintOutlines(QPainter& p, int fromRow, int toRow) const {
     if (!outlines_) return;
     p.save();
-    // Three pixels wide at the base size, dashed and amber, so that it is never taken for the red
-    // frame around the cells of the last move.
+    // Three pixels wide at the base size, dashed (amber in the classic look), so that it is never taken for
+    // the red frame around the cells of the last move.
     const int width = std::max(3, cellWidth_ / 7);
     const int in = width / 2;
-    QPen pen(kBadSetColour, width, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin);
+    const TileImages::Look look = parts_.tiles ? parts_.tiles->look() : TileImages::Look::Classic;
+    QPen pen(TileImages::badSetColour(look), width, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin);
     pen.setDashPattern({2.0, 1.0}); // in pen widths: the gaps let the tiles show through
-    p.setPen(pen);
+    // High contrast fills the gaps with a second colour, so one of the two always stands out.
+    const QColor gaps = TileImages::badSetGapColour(look);
     p.setBrush(Qt::NoBrush);
     for (int r = fromRow; r <= toRow; ++r)
         for (const SetSpan& span : badSets(mirror(), r))
-            if (const QRect box = spanRect(span); !box.isEmpty())
-                p.drawRect(box.adjusted(in, in, -in - 1, -in - 1));
+            if (const QRect box = spanRect(span); !box.isEmpty()) {
+                const QRect line = box.adjusted(in, in, -in - 1, -in - 1);
+                if (gaps.alpha() > 0) {
+                    p.setPen(QPen(gaps, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+                    p.drawRect(line);
+                }
+                p.setPen(pen);
+                p.drawRect(line);
+            }
     p.restore();
 }
 

@@ -53,10 +53,10 @@ protected:
 
 KeyMap::KeyMap(QWidget* window, QWidget* panel, Parts parts)
     : QObject(window), window_(window), panel_(panel), parts_(parts), cursor_(new KeyCursor(panel)) {
-    // A click on the board or the rack takes the keyboard from the chat.
-    parts_.board->paintArea()->setFocusPolicy(Qt::ClickFocus);
+    // A click on the board or the rack takes the keyboard from the chat, and so does Tab.
+    parts_.board->paintArea()->setFocusPolicy(Qt::StrongFocus);
     if (auto* cards = panel->findChild<QWidget*>(QStringLiteral("panel_cards")))
-        cards->setFocusPolicy(Qt::ClickFocus);
+        cards->setFocusPolicy(Qt::StrongFocus);
     qApp->installEventFilter(this);
 }
 

@@ -4,6 +4,7 @@
 #include "client/panel/panelscale.h"
 #include "client/panel/panelstyle.h"
 #include "heldpicture.h"
+#include "spokennames.h"
 #include "tileimages.h"
 
 #include "windows/artwork.h"
@@ -104,6 +105,9 @@ private:
     void updateTip() {
         const QString name = QString::fromStdString(rules::gettilename(code_));
         setToolTip(fresh() ? name + QStringLiteral(" (just drawn)") : name);
+        // What a screen reader says: "Red 7", "Joker".
+        setAccessibleName(spokenTile(code_));
+        setAccessibleDescription(fresh() ? RackView::tr("just drawn") : QString());
     }
 
     const TileImages* tiles_;
@@ -122,6 +126,7 @@ RackView::RackView(QWidget* panel) : QObject(panel), panel_(panel) {
     slots_.fill(-1);
     area_ = new QScrollArea(panel);
     area_->setObjectName(QStringLiteral("panel_cards"));
+    area_->setAccessibleName(tr("Your rack"));
     area_->setGeometry(5, 425, 740, 91);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

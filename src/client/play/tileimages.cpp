@@ -17,12 +17,12 @@ namespace client {
 
 namespace {
 
-const QColor kSuitColours[] = {{0, 128, 48}, {232, 118, 0}, {204, 20, 30}, {24, 24, 24}};
-
-QColor suitColour(int code) {
-    const int suit = rules::getsuit(code);
-    return suit >= 1 && suit <= 4 ? kSuitColours[suit - 1] : QColor(Qt::black);
-}
+// Green, orange, red and black, by suit.
+const QColor kClassicSuits[] = {{0, 128, 48}, {232, 118, 0}, {204, 20, 30}, {24, 24, 24}};
+// Chosen so that the smallest colour difference (CIEDE2000) between two suits stays above 15 under
+// simulated deuteranopia, protanopia and tritanopia and in greyscale: a dark green, an amber, a
+// raspberry red and black, four clearly different lightnesses on a white tile.
+const QColor kHighContrastSuits[] = {{7, 78, 33}, {230, 141, 26}, {208, 50, 117}, {8, 8, 8}};
 
 QString numberText(int code) {
     switch (rules::tilenumber(code)) {
@@ -110,16 +110,22 @@ bool onWholePixels(const QPainter& p, const QPointF& at) {
     return isWhole(device.x()) && isWhole(device.y());
 }
 
-void paintFace(QPainter& p, const QRectF& face) {
+void paintFace(QPainter& p, const QRectF& face, TileImages::Look look) {
     const qreal radius = face.width() * 0.14;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 80));
     p.drawRoundedRect(face.translated(1, 1), radius, radius);
-    QLinearGradient g(face.topLeft(), face.bottomLeft());
-    g.setColorAt(0, QColor(249, 249, 232));
-    g.setColorAt(1, QColor(228, 228, 198));
-    p.setBrush(g);
-    p.setPen(QPen(QColor(130, 120, 90), 1));
+    if (look == TileImages::Look::HighContrast) {
+        // Plain white with a dark edge, so the tile stands out from the felt in any vision.
+        p.setBrush(Qt::white);
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+    } else {
+        QLinearGradient g(face.topLeft(), face.bottomLeft());
+        g.setColorAt(0, QColor(249, 249, 232));
+        g.setColorAt(1, QColor(228, 228, 198));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(130, 120, 90), 1));
+    }
     p.drawRoundedRect(face, radius, radius);
 }
 
@@ -142,7 +148,37 @@ QStringList TileImages::setNames() {
     return names;
 }
 
+QColor TileImages::suitColour(int suit, Look look) {
+    if (suit < 1 || suit > 4) return Qt::black;
+    return (look == Look::HighContrast ? kHighContrastSuits : kClassicSuits)[suit - 1];
+}
+
+QColor TileImages::moveFrameColour(Look look) {
+    // Magenta keeps its distance from white tiles, cream and the green felt in every simulated kind of
+    // colour blindness; the classic red fades into the felt for a protanope.
+    return look == Look::HighContrast ? QColor(255, 0, 255) : QColor(255, 0, 0);
+}
+
+QColor TileImages::badSetColour(Look look) {
+    return look == Look::HighContrast ? QColor(0, 0, 0) : QColor(255, 170, 0);
+}
+
+QColor TileImages::badSetGapColour(Look look) {
+    return look == Look::HighContrast ? QColor(255, 230, 0) : QColor(Qt::transparent);
+}
+
+void TileImages::useBuiltIn(Look look) {
+    look_ = look;
+    made_.clear();
+    small_.clear();
+    big_.clear();
+}
+
 TileImages::Load TileImages::loadtile(const QString& name) {
+    if (name == highContrastName()) {
+        useBuiltIn(Look::HighContrast);
+        return Load::Loaded;
+    }
     const QString path = QDir(folder()).filePath(name + QStringLiteral(".bmp"));
     if (name.isEmpty() || !QFileInfo(path).isFile()) return Load::Missing;
     QImageReader reader(path);
@@ -225,9 +261,9 @@ void TileImages::paintPicture(QPainter& p, const QRectF& r, int index, bool big)
         p.drawImage(r, loaded);
         p.restore();
     } else if (!big && index == kMoveFrame) {
-        paintMoveFrame(p, r);
+        paintMoveFrame(p, r, look_);
     } else {
-        paintTile(p, r, index);
+        paintTile(p, r, index, look_);
     }
 }
 
@@ -255,13 +291,13 @@ QImage TileImages::bigImage(int index) const {
     return image;
 }
 
-void TileImages::paintTile(QPainter& p, const QRectF& r, int code) {
+void TileImages::paintTile(QPainter& p, const QRectF& r, int code, Look look) {
     if (!rules::isTile(code)) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     // One pixel is left at the right and bottom for the shadow (on the board: the grid line).
     const QRectF face = r.adjusted(0.5, 0.5, -1.5, -1.5);
-    paintFace(p, face);
+    paintFace(p, face, look);
     const qreal w = face.width();
     const qreal h = face.height();
     p.setPen(Qt::NoPen);
@@ -272,21 +308,25 @@ void TileImages::paintTile(QPainter& p, const QRectF& r, int code) {
         const qreal d = qMin(w * 0.84, h * 0.5);
         windows::glyphs::smiley(p, QRectF(face.center().x() - d / 2, face.top() + h * 0.44, d, d));
     } else {
-        p.setBrush(suitColour(code));
-        const QRectF number(face.left() + w * 0.1, face.top() + h * 0.08, w * 0.8, h * 0.4);
+        p.setBrush(suitColour(rules::getsuit(code), look));
+        // High contrast: a shorter number and a symbol a third larger.
+        const bool large = look == Look::HighContrast;
+        const QRectF number(face.left() + w * 0.1, face.top() + h * (large ? 0.05 : 0.08), w * 0.8,
+                            h * (large ? 0.36 : 0.4));
         p.drawPath(fitted(textPath(numberText(code)), number));
-        const qreal d = qMin(w * 0.62, h * 0.36);
-        const QRectF symbol(face.center().x() - d / 2, face.top() + h * 0.56, d, d);
+        const qreal d = large ? qMin(w * 0.84, h * 0.5) : qMin(w * 0.62, h * 0.36);
+        const QRectF symbol(face.center().x() - d / 2, face.top() + h * (large ? 0.46 : 0.56), d, d);
         p.drawPath(fitted(suitPath(rules::getsuit(code)), symbol));
     }
     p.restore();
 }
 
-void TileImages::paintMoveFrame(QPainter& p, const QRectF& r) {
+void TileImages::paintMoveFrame(QPainter& p, const QRectF& r, Look look) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    const qreal width = qMax(1.0, r.width() / kSmallWidth);
-    p.setPen(QPen(QColor(255, 0, 0), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    // High contrast: twice as wide.
+    const qreal width = qMax(1.0, r.width() / kSmallWidth) * (look == Look::HighContrast ? 2 : 1);
+    p.setPen(QPen(moveFrameColour(look), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.adjusted(width / 2, width / 2, -width / 2, -width / 2));
     p.restore();

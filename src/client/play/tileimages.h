@@ -3,6 +3,7 @@
 // rack. The built-in pictures are painted once per size and device pixel ratio into images and blitted
 // from then on; a tile set loaded from the tile folder replaces both lists.
 
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,13 @@ public:
     static constexpr int kLoadedSmall = 56;
     static constexpr int kLoadedBig = 55;
 
+    // The painted looks: the classic cream tiles, or white tiles with larger symbols whose four suit
+    // colours stay apart for every common kind of colour blindness and in greyscale.
+    enum class Look { Classic, HighContrast };
+    // The name the high-contrast look is remembered by in the settings: a name no tile set file can
+    // have on any system ("*" is not allowed in a Windows file name, and files are never listed so).
+    static QString highContrastName() { return QStringLiteral("*high-contrast"); }
+
     // The folder of tile sets, "rimbalotiles" beside the program.
     static QString folder();
     // The set names found in the folder: each "*.bmp" file's name up to its first ".".
@@ -34,7 +42,11 @@ public:
     enum class Load { Loaded, Missing, Unreadable };
     // Replaces both lists from "<folder>/<name>.bmp". A missing file changes nothing; so does a file
     // that is not a readable image (the caller says so to the player).
+    // The high-contrast name is not a file: it switches to that painted look.
     Load loadtile(const QString& name);
+    // Drops a loaded set and paints the tiles in `look`.
+    void useBuiltIn(Look look);
+    Look look() const { return look_; }
 
     bool builtIn() const { return small_.empty(); }
     int smallCount() const { return builtIn() ? kBuiltInSmall : static_cast<int>(small_.size()); }
@@ -56,9 +68,15 @@ public:
     // now if need be); a null image when it would not be blitted at that size.
     QImage cachedImage(int index, bool big, const QSizeF& size, qreal dpr) const;
 
-    // The built-in artwork: a cream tile with the number over the suit symbol, or the joker.
-    static void paintTile(QPainter& p, const QRectF& r, int code);
-    static void paintMoveFrame(QPainter& p, const QRectF& r);
+    // The built-in artwork: a tile with the number over the suit symbol, or the joker.
+    static void paintTile(QPainter& p, const QRectF& r, int code, Look look = Look::Classic);
+    static void paintMoveFrame(QPainter& p, const QRectF& r, Look look = Look::Classic);
+    // The colours of the marks drawn over the board: the frame around the last move's cells and the
+    // outline of a set that fails the set check (high contrast: two colours, dashes and gaps).
+    static QColor moveFrameColour(Look look);
+    static QColor badSetColour(Look look);
+    static QColor badSetGapColour(Look look); // transparent in the classic look
+    static QColor suitColour(int suit, Look look);
 
 private:
     void draw(QPainter& p, const QRectF& target, int index, bool big) const;
@@ -80,6 +98,7 @@ private:
     };
     static constexpr std::size_t kSizesKept = 6;
     mutable std::vector<Made> made_;
+    Look look_ = Look::Classic;
     mutable int paintedPictures_ = 0;
 };
 

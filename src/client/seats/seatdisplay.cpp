@@ -105,15 +105,31 @@ void SeatDisplay::paintSeat(int seat) {
     row.cards->setText(shown.cards);
     row.eyes->setVisible(shown.watching);
     if (row.sitout) row.sitout->setVisible(shown.sitout);
+    speakSeat(seat);
+}
+
+void SeatDisplay::speakSeat(int seat) {
+    const Table::Seat& shown = table_->seat(seat);
+    QString text = tr("Seat %1: %2, %3 tiles, score %4").arg(seat).arg(shown.name, shown.cards, shown.score);
+    if (shown.watching) text += tr(", just watching");
+    if (shown.sitout) text += tr(", sitting this round out");
+    if (table_->turn() == seat)
+        text += state_ && state_->myslot == seat ? tr(", your turn") : tr(", their turn");
+    // The row's name label speaks for the whole row.
+    rows_[index(seat)].name->setAccessibleName(text);
 }
 
 void SeatDisplay::paintTurn(int seat) {
     if (!Table::isSeat(seat)) {
         turn_->hide();
+        for (int s = 1; s <= kSeats; ++s)
+            speakSeat(s);
         return;
     }
     scale::place(turn_, QRect(467, rows_[index(seat)].y + 3, 15, 12));
     turn_->show();
+    for (int s = 1; s <= kSeats; ++s)
+        speakSeat(s);
 }
 
 QStringList SeatDisplay::otherPeople() const {

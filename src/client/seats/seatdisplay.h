@@ -85,6 +85,8 @@ private:
     // Shows the table's seat in its row; the turn marker on the row of the seat on turn.
     void paintSeat(int seat);
     void paintTurn(int seat);
+    // What a screen reader says about a seat: name, tiles held, score, whose turn.
+    void speakSeat(int seat);
 
     const ClientState* state_ = nullptr;
     Table* table_ = nullptr;

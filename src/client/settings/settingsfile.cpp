@@ -29,6 +29,7 @@ constexpr const char* kTiles = "Tiles";
 constexpr const char* kChatterSounds = "ChatterSounds";
 constexpr const char* kAllowHints = "AllowHints";
 constexpr const char* kKeptRecords = "KeptRecords";
+constexpr const char* kTurnNotify = "TurnNotify";
 constexpr const char* kComputerOpponents = "ComputerOpponents";
 constexpr const char* kPlayerName = "PlayerName";
 constexpr const char* kHostPort = "HostPort";
@@ -110,6 +111,8 @@ void SettingsFile::read(const IniFile& ini, const QString& section, Preferences&
     p.keptrecords = kept && *kept >= 0 && *kept <= Preferences::kMostKeptRecords
                         ? *kept
                         : Preferences::kDefaultKeptRecords;
+    p.turnnotify =
+        ini.value(section, key(keys::kTurnNotify), QStringLiteral("true")) != QLatin1String("false");
 }
 
 void SettingsFile::write(IniFile& ini, const Preferences& p) {
@@ -142,6 +145,7 @@ void SettingsFile::write(IniFile& ini, const Preferences& p) {
                  p.chattersounds ? QStringLiteral("true") : QStringLiteral("false"));
     ini.setValue(s, key(keys::kAllowHints), p.allowhints ? QStringLiteral("true") : QStringLiteral("false"));
     ini.setValue(s, key(keys::kKeptRecords), num(p.keptrecords));
+    ini.setValue(s, key(keys::kTurnNotify), p.turnnotify ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
 void SettingsFile::writePhrases(IniFile& ini, const std::array<QString, protocol::kPhrases>& phrases) {

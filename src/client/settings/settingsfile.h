@@ -39,6 +39,7 @@ struct Preferences {
     static constexpr int kDefaultKeptRecords = 200;
     static constexpr int kMostKeptRecords = 100000;
     int keptrecords = kDefaultKeptRecords;
+    bool turnnotify = true; // a desktop notification when the own turn starts in the background
 };
 
 // Playing with others: what the host and join dialogs remember, and the lobby dialog's settings. Kept

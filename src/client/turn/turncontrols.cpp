@@ -9,6 +9,7 @@
 
 #include "windows/artwork.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -97,11 +98,13 @@ void TurnControls::buildButtons(QWidget* panel) {
     pause_->setGlyph(glyphs::pauseBars);
     pause_->setCheckable(true);
     pause_->setToolTip(QStringLiteral("Pause the game"));
+    pause_->setAccessibleName(tr("Pause the game"));
     pause_->setEnabled(false);
     connect(pause_, &QAbstractButton::clicked, this, [this](bool down) { emit pauseToggled(down); });
     log_ = button(panel, "button_log", QString(), QRect(715, 393, 27, 27), kBlue);
     log_->setGlyph(glyphs::logLines);
     log_->setToolTip(QStringLiteral("Game Log"));
+    log_->setAccessibleName(tr("Game log"));
     connect(log_, &QAbstractButton::clicked, this, [this] { setLogShown(true); });
     // The last-move line opens the game log too.
     played_->setCursor(Qt::PointingHandCursor);
@@ -223,12 +226,24 @@ void TurnControls::buildLog(QWidget* panel) {
     memo_->setGeometry(14, 38, 352, 268);
     auto* close = button(logPanel_, "button_x", QString(), QRect(340, 8, 26, 24), kRed);
     close->setGlyph(glyphs::cross);
+    close->setAccessibleName(tr("Close the game log"));
     connect(close, &QAbstractButton::clicked, this, [this] { setLogShown(false); });
     logPanel_->hide();
 }
 
 void TurnControls::setStatus(const QString& text) {
     status_->setText(text);
+}
+
+void TurnControls::announce(const QString& text) {
+    setStatus(text);
+    // The status line is the window's live region: its name changes, and an alert on it asks a screen
+    // reader to speak it even while the keyboard is elsewhere.
+    QAccessibleEvent changed(status_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(status_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    emit announced(text);
 }
 
 QString TurnControls::status() const {

@@ -50,6 +50,9 @@ public:
     void gamepause(const protocol::toclient::GamePause& m);
 
     void setStatus(const QString& text);
+    // Shows `text` on the status line and has screen readers speak it at once ("Your turn", a refused
+    // move, a round's end).
+    void announce(const QString& text);
     QString status() const;
     void setPlayed(const QString& text);
 
@@ -117,6 +120,8 @@ signals:
     // The clock has run 3 seconds past zero without the server ending the turn.
     void clockOverrun();
     void cue(const QString& name);
+    // A sentence spoken to a screen reader through the status line ("Your Turn.", a refusal, a round's end).
+    void announced(const QString& text);
 
 private:
     void buildButtons(QWidget* panel);

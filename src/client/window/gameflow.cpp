@@ -136,7 +136,8 @@ void GameFlow::getnextplayer(const in::NextPlayer& m) {
     if (state_.myTurn()) board_->newTurn();
     // Whose turn it is follows the slot numbers: two players may share a name.
     if (state_.myTurn()) {
-        turn_->setStatus(TurnControls::kYourTurn);
+        turn_->announce(TurnControls::kYourTurn);
+        emit ownTurnStarted();
         play(turnsound_ == 1 ? QStringLiteral("turnnew") : QStringLiteral("turn"));
         turn_->setPauseEnabled(true);
         turn_->setTurnButtons(true, false, false);
@@ -213,11 +214,11 @@ void GameFlow::endround(const in::EndRound& m) {
     }
     table_->setTurn(0);
     if (out == 0)
-        turn_->setStatus(QStringLiteral("The Round Ended in a Draw."));
+        turn_->announce(QStringLiteral("The Round Ended in a Draw."));
     else if (out == state_.myslot)
-        turn_->setStatus(QStringLiteral(" You are out of tiles! The Round is Over."));
+        turn_->announce(QStringLiteral(" You are out of tiles! The Round is Over."));
     else
-        turn_->setStatus(table_->name(out) + QStringLiteral(" is out of tiles! The Round is Over."));
+        turn_->announce(table_->name(out) + QStringLiteral(" is out of tiles! The Round is Over."));
     std::vector<RoundSummary::Line> lines;
     for (const protocol::SeatResult& seat : m.seats) {
         const QString name = state_.isSeat(seat.seat) ? table_->name(seat.seat) : QString();

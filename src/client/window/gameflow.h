@@ -70,6 +70,8 @@ signals:
     void gameStarted();
     // A game ended while this client held a seat: "addtomine" for a win of one's own, else the winner.
     void gameRecorded(const QString& winner);
+    // This client's own turn has begun (the window asks for attention if it is in the background).
+    void ownTurnStarted();
 
 private:
     void connectTurnControls();

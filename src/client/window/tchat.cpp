@@ -24,6 +24,7 @@
 #include "client/table/table.h"
 #include "client/turn/turncontrols.h"
 #include "gameflow.h"
+#include "turnalert.h"
 
 #include "protocol/messages.h"
 #include "windows/artwork.h"
@@ -231,6 +232,11 @@ void Tchat::buildPanel() {
         if (QAction* a = action("JustWatch1")) a->setChecked(false);
     });
     connect(flow_, &GameFlow::gameRecorded, this, &Tchat::gameRecorded);
+    alert_ = new TurnAlert(this);
+    connect(flow_, &GameFlow::ownTurnStarted, this, [this] {
+        alert_->setNotifying(action("TurnNotify1")->isChecked());
+        alert_->turnStarted();
+    });
     connect(seats_, &SeatDisplay::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::cue, sounds_, &SoundCues::play);
     connect(turn_, &TurnControls::startClicked, this, &Tchat::startGame);
@@ -246,8 +252,21 @@ void Tchat::buildPanel() {
         prepareSeatPopup(seat);
         popupKick_->popup(pos);
     });
+    setFocusOrder();
     // What the panel shows now is its base layout.
     scale::record(panel_);
+}
+
+void Tchat::setFocusOrder() {
+    QWidget* previous = nullptr;
+    for (const char* name :
+         {"panel_cards", "board", "button_hint", "button_clear", "button_finish", "button_draw",
+          "button_start", "button_pause", "button_log", "mychat", "mainchat"}) {
+        auto* w = findChild<QWidget*>(QString::fromLatin1(name));
+        if (!w) continue;
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void Tchat::rescale(qreal factor) {

@@ -62,12 +62,15 @@ class HeldPicture;
 class RoundSummary;
 class Hints;
 class KeyMap;
+class TurnAlert;
 
 class Tchat : public QMainWindow {
     Q_OBJECT
 public:
     explicit Tchat(QWidget* parent = nullptr);
     ~Tchat() override;
+    // What tells the player of a turn that begins while the window is in the background.
+    TurnAlert* turnAlert() const { return alert_; }
 
     // The auxiliary windows the menu opens and the handlers fill; any may be missing. Each is built
     // when first used: the window connects to one when it is built.
@@ -384,6 +387,9 @@ private:
     RoundSummary* summary_ = nullptr;
     Hints* hints_ = nullptr;
     KeyMap* keys_ = nullptr;
+    TurnAlert* alert_ = nullptr;
+    // Tab walks the panel in playing order: rack, board, turn buttons, then the chat.
+    void setFocusOrder();
     ShuffleCheck shuffle_;
 
     std::map<QString, QAction*> actions_;

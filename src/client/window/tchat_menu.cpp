@@ -108,6 +108,10 @@ void Tchat::buildOptionsMenu() {
         add(options, "PlayChatterSounds1", QStringLiteral("Play Chatter Sounds"), [this] { saveinifile(); });
     chatter->setCheckable(true);
     chatter->setChecked(true);
+    QAction* notify =
+        add(options, "TurnNotify1", tr("Notify Me When It Is My Turn"), [this] { saveinifile(); });
+    notify->setCheckable(true);
+    notify->setChecked(true);
     options->addSeparator();
     add(options, "TextColor1", QStringLiteral("Text Color"), [this] { chooseTextColour(); });
     QMenu* size = submenu(options, "TextSize1", QStringLiteral("Text Size"));

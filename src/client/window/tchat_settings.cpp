@@ -46,6 +46,7 @@ Preferences Tchat::collectPreferences() const {
     p.botspeed = botspeed_;
     p.tiles = currenttileset_;
     p.chattersounds = action("PlayChatterSounds1")->isChecked();
+    p.turnnotify = action("TurnNotify1")->isChecked();
     p.allowhints = hintsAllowed();
     p.keptrecords = keptRecords_;
     return p;
@@ -77,6 +78,7 @@ void Tchat::applyPreferences(const Preferences& p) {
         rack_->redrawTiles();
     }
     action("PlayChatterSounds1")->setChecked(p.chattersounds);
+    action("TurnNotify1")->setChecked(p.turnnotify);
     if (p.allowhints != hintsAllowed()) setHintsAllowed(p.allowhints);
     setKeptRecords(p.keptrecords);
 }

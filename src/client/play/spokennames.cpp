@@ -1,0 +1,96 @@
+#include "spokennames.h"
+
+#include "boardsets.h"
+
+#include "rules/boardcheck.h"
+
+#include <QCoreApplication>
+
+#include <vector>
+
+namespace client {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("client::SpokenNames", text);
+}
+
+QString suitWord(int suit) {
+    switch (suit) {
+    case 1:
+        return tr("Green");
+    case 2:
+        return tr("Orange");
+    case 3:
+        return tr("Red");
+    default:
+        return tr("Black");
+    }
+}
+
+QString valueWord(int number) {
+    switch (number) {
+    case 11:
+        return tr("Jack");
+    case 12:
+        return tr("Queen");
+    case 13:
+        return tr("King");
+    default:
+        return QString::number(number);
+    }
+}
+
+std::vector<int> codesOf(const rules::Board& board, const SetSpan& span) {
+    std::vector<int> codes;
+    for (int c = span.first; c <= span.last; ++c)
+        codes.push_back(board.at(c, span.row));
+    return codes;
+}
+
+// "in a run of 3", "in a group of 4", "alone", "in an unfinished set of 2".
+QString setWords(const rules::Board& board, const SetSpan& span) {
+    const int size = span.last - span.first + 1;
+    if (size <= 1) return tr("alone");
+    const std::vector<int> codes = codesOf(board, span);
+    // Two tiles are neither yet; a joker-only set reads as a run.
+    if (size >= 3 && rules::isRun(codes)) return tr("in a run of %1").arg(size);
+    if (size >= 3 && rules::isGroup(codes)) return tr("in a group of %1").arg(size);
+    return tr("in an unfinished set of %1").arg(size);
+}
+
+} // namespace
+
+QString spokenTile(int code) {
+    if (code == rules::kJoker) return tr("Joker");
+    if (!rules::isTile(code)) return {};
+    //: A tile: its colour, then its value ("Red 7", "Black King").
+    return tr("%1 %2").arg(suitWord(rules::getsuit(code)), valueWord(rules::tilenumber(code)));
+}
+
+QString spokenCell(const rules::Board& board, int column, int row) {
+    const int code = board.at(column, row);
+    const QString where = tr("row %1, column %2").arg(row).arg(column);
+    if (code == 0) return tr("%1: empty").arg(where);
+    return tr("%1: %2, %3").arg(where, spokenTile(code), setWords(board, setAt(board, column, row)));
+}
+
+QString spokenBoard(const rules::Board& board) {
+    int tiles = 0, sets = 0, unfinished = 0;
+    for (int row = 1; row <= rules::kLastRow; ++row) {
+        for (int column = 1; column <= rules::kLastColumn; ++column) {
+            if (board.at(column, row) == 0) continue;
+            ++tiles;
+            if (board.at(column - 1, row) == 0) ++sets; // the first tile of a set
+        }
+        unfinished += static_cast<int>(badSets(board, row).size());
+    }
+    if (tiles == 0) return tr("The board is empty.");
+    return tr("%1 tiles in %2 sets on the board, %3 of them unfinished.")
+        .arg(tiles)
+        .arg(sets)
+        .arg(unfinished);
+}
+
+} // namespace client
