@@ -203,9 +203,9 @@ std::vector<Turn> choices(const MasterView& view, const Turn& best) {
 } // namespace
 
 MasterBudget masterBudget(int botDelayMs) {
-    if (botDelayMs <= 500) return {12, 2};
-    if (botDelayMs <= 1000) return {24, 2};
-    return {48, 2};
+    if (botDelayMs <= 500) return {48, 2};
+    if (botDelayMs <= 1000) return {96, 2};
+    return {192, 2};
 }
 
 std::optional<Turn> masterTurn(const MasterView& view, std::uint32_t seed, const MasterBudget& budget,

@@ -32,7 +32,7 @@ struct MasterView {
 // How much the master may think: deals of the hidden tiles it plays out, and how many turns of each
 // seat every play-out looks ahead. Work, not time, so a seed plays the same game on every machine.
 struct MasterBudget {
-    int deals = 12;
+    int deals = 48;
     int turnsAhead = 2;
 };
 // The budget for a computer delay in ms (the bot speed): more deals for a slower speed, each fitting
