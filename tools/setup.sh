@@ -14,6 +14,7 @@ packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           libhiredis-dev redis-server   # the table registry shared by several servers
           clang libclang-rt-dev xvfb xauth
+          at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
           desktop-file-utils appstream zlib1g-dev
           lintian debootstrap)   # the last two for tools/check-package.sh
 
