@@ -11,6 +11,7 @@ shift || true
 
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev qt6-svg-dev
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n   # lupdate, lrelease; Qt's own translations
           libgtest-dev libgmock-dev libbenchmark-dev
           libhiredis-dev redis-server   # the table registry shared by several servers
           clang libclang-rt-dev xvfb xauth

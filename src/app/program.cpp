@@ -2,6 +2,7 @@
 
 #include "app/hintsource.h"
 #include "appstyle.h"
+#include "client/language/languages.h"
 #include "client/replay/recordstatspage.h"
 #include "client/replay/replaywindow.h"
 #include "client/settings/filelocations.h"
@@ -29,6 +30,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QLockFile>
 #include <QPointer>
 
@@ -178,6 +180,9 @@ int runProgram(int argc, char* argv[], const StartHook& started) {
     (void)running.tryLock(0);
     useUserFolderWhenInstalled();
     removeStaleSaveFiles();
+    // The window's language: the one chosen in Options > Language, else the system's.
+    client::installTranslators(
+        app, client::resolvedLanguage(client::SettingsFile().loadLanguage(), QLocale().uiLanguages()));
     const QString version = QString::fromLatin1(windows::kVersionText);
 
     // The auxiliary windows are built when first needed (most when the player opens them; the tally

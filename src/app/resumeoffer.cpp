@@ -16,9 +16,10 @@ namespace resumeoffer {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ResumeOffer", text);
-}
+// The offer's texts: one translation context.
+struct ResumeOffer {
+    Q_DECLARE_TR_FUNCTIONS(ResumeOffer)
+};
 
 QString declinedName(const QString& folder) {
     QFile file(QDir(folder).filePath(QString::fromLatin1(kDeclinedFile)));
@@ -36,7 +37,8 @@ QString describe(const records::Record& record, const game::ResumedTable& t) {
     const QString started = QString::fromStdString(record.started)
                                 .replace(QLatin1Char('T'), QLatin1Char(' '))
                                 .remove(QLatin1Char('Z'));
-    return tr("The game begun %1 (UTC) stopped before its end, in round %2.\nPlayers and scores: %3.")
+    return ResumeOffer::tr(
+               "The game begun %1 (UTC) stopped before its end, in round %2.\nPlayers and scores: %3.")
         .arg(started)
         .arg(t.round)
         .arg(seats.join(QStringLiteral(", ")));
@@ -67,18 +69,19 @@ QMessageBox* offer(QWidget* window, ServerThread& server) {
     const QString folder = server.recordsFolder();
     std::optional<StoppedGame> stopped = findStoppedGame(folder);
     if (!stopped) return nullptr;
-    auto* box = new QMessageBox(QMessageBox::Question, tr("Resume the Stopped Game?"),
-                                stopped->description + QStringLiteral("\n\n") +
-                                    tr("Resume it with the same seats, tiles, board and scores? Its "
-                                       "players get their seats back by joining with their names."),
-                                QMessageBox::NoButton, window);
+    auto* box =
+        new QMessageBox(QMessageBox::Question, ResumeOffer::tr("Resume the Stopped Game?"),
+                        stopped->description + QStringLiteral("\n\n") +
+                            ResumeOffer::tr("Resume it with the same seats, tiles, board and scores? Its "
+                                            "players get their seats back by joining with their names."),
+                        QMessageBox::NoButton, window);
     box->setObjectName(QStringLiteral("ResumeOffer"));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* resume = box->addButton(tr("Resume"), QMessageBox::AcceptRole);
+    QPushButton* resume = box->addButton(ResumeOffer::tr("Resume"), QMessageBox::AcceptRole);
     resume->setObjectName(QStringLiteral("button_resume"));
-    QPushButton* fresh = box->addButton(tr("New Game"), QMessageBox::DestructiveRole);
+    QPushButton* fresh = box->addButton(ResumeOffer::tr("New Game"), QMessageBox::DestructiveRole);
     fresh->setObjectName(QStringLiteral("button_newgame"));
-    QPushButton* later = box->addButton(tr("Later"), QMessageBox::RejectRole);
+    QPushButton* later = box->addButton(ResumeOffer::tr("Later"), QMessageBox::RejectRole);
     later->setObjectName(QStringLiteral("button_later"));
     box->setDefaultButton(resume);
     box->setEscapeButton(later);
@@ -87,9 +90,10 @@ QMessageBox* offer(QWidget* window, ServerThread& server) {
                          if (b == resume) {
                              server.resume(game.table);
                          } else if (b == fresh && !decline(folder, game.file)) {
-                             QMessageBox::warning(box->parentWidget(), tr("Resume the Stopped Game?"),
-                                                  tr("The choice could not be kept: the records folder "
-                                                     "cannot be written. The game will be offered again."));
+                             QMessageBox::warning(
+                                 box->parentWidget(), ResumeOffer::tr("Resume the Stopped Game?"),
+                                 ResumeOffer::tr("The choice could not be kept: the records folder "
+                                                 "cannot be written. The game will be offered again."));
                          }
                      });
     box->open();

@@ -21,13 +21,13 @@ AddressDialog::AddressDialog(const QString& objectName, const QString& caption, 
 
 void AddressDialog::makeAddressRow(int y, bool host) {
     if (host) {
-        makeLabel(QStringLiteral("label_host"), QStringLiteral("Host address:"))->setGeometry(24, y, 100, 24);
+        makeLabel(QStringLiteral("label_host"), tr("Host address:"))->setGeometry(24, y, 100, 24);
         host_ = new QComboBox(this);
         host_->setObjectName(QStringLiteral("combo_host"));
         host_->setEditable(true);
         host_->setInsertPolicy(QComboBox::NoInsert);
         host_->setGeometry(130, y, 226, 24);
-        host_->lineEdit()->setPlaceholderText(QStringLiteral("name, IPv4 or IPv6 address"));
+        host_->lineEdit()->setPlaceholderText(tr("name, IPv4 or IPv6 address"));
         y += 32;
     }
     port_ = makePortField(y, kGamePort);

@@ -13,6 +13,8 @@ class QSpinBox;
 namespace windows {
 
 class AddressDialog : public AuxWindow {
+    Q_OBJECT
+
 protected:
     // A fixed-size dialog headed `heading`, its name field below the heading.
     AddressDialog(const QString& objectName, const QString& caption, const QString& heading,

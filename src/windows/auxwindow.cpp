@@ -63,7 +63,7 @@ QLabel* AuxWindow::makeHeading(const QString& text) {
 }
 
 QLineEdit* AuxWindow::makeNameField(int y) {
-    makeLabel(QStringLiteral("label_name"), QStringLiteral("Your name:"))->setGeometry(24, y, 100, 24);
+    makeLabel(QStringLiteral("label_name"), tr("Your name:"))->setGeometry(24, y, 100, 24);
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QStringLiteral("edit_name"));
     edit->setMaxLength(24);
@@ -72,7 +72,7 @@ QLineEdit* AuxWindow::makeNameField(int y) {
 }
 
 QSpinBox* AuxWindow::makePortField(int y, quint16 port) {
-    makeLabel(QStringLiteral("label_port"), QStringLiteral("Port:"))->setGeometry(24, y, 100, 24);
+    makeLabel(QStringLiteral("label_port"), tr("Port:"))->setGeometry(24, y, 100, 24);
     auto* spin = new QSpinBox(this);
     spin->setObjectName(QStringLiteral("edit_port"));
     spin->setRange(1, 65535);

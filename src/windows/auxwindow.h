@@ -10,6 +10,8 @@ class QSpinBox;
 namespace windows {
 
 class AuxWindow : public QDialog {
+    Q_OBJECT
+
 public:
     AuxWindow(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
     // Shows the window centred over `owner` (or where it was, without one) and brings it to the front.

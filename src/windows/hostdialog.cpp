@@ -15,17 +15,17 @@
 namespace windows {
 
 HostDialog::HostDialog(QWidget* parent)
-    : AddressDialog(QStringLiteral("HostDialog"), QStringLiteral("Rimbalo - Host a Game"),
-                    QStringLiteral("Host a Game"), QSize(380, 360), parent) {
+    : AddressDialog(QStringLiteral("HostDialog"), tr("Rimbalo - Host a Game"), tr("Host a Game"),
+                    QSize(380, 360), parent) {
     connect(name_, &QLineEdit::textChanged, this, &HostDialog::updateHostButton);
     makeAddressRow(84, false);
 
-    hostButton_ = new ImageButton(QStringLiteral("button_host"), QStringLiteral("Host"), this);
+    hostButton_ = new ImageButton(QStringLiteral("button_host"), tr("Host"), this);
     hostButton_->setBaseColour(QColor(46, 140, 70));
     hostButton_->setGlyph(glyphs::playTriangle);
     hostButton_->setGeometry(240, 82, 110, 30);
     connect(hostButton_, &QAbstractButton::clicked, this, &HostDialog::host);
-    stopButton_ = new ImageButton(QStringLiteral("button_stophosting"), QStringLiteral("Stop Hosting"), this);
+    stopButton_ = new ImageButton(QStringLiteral("button_stophosting"), tr("Stop Hosting"), this);
     stopButton_->setBaseColour(QColor(150, 70, 60));
     stopButton_->setGeometry(hostButton_->geometry());
     stopButton_->hide();
@@ -38,7 +38,7 @@ HostDialog::HostDialog(QWidget* parent)
     addresses_->setGeometry(24, 172, 332, 120);
     addresses_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    copy_ = new ImageButton(QStringLiteral("button_copy"), QStringLiteral("Copy"), this);
+    copy_ = new ImageButton(QStringLiteral("button_copy"), tr("Copy"), this);
     copy_->setGeometry(24, 304, 100, 30);
     copy_->setEnabled(false);
     connect(copy_, &QAbstractButton::clicked, this, &HostDialog::copyAddresses);
@@ -48,7 +48,7 @@ HostDialog::HostDialog(QWidget* parent)
     otherPort_->hide();
     connect(otherPort_, &QAbstractButton::clicked, this, &HostDialog::useOtherPort);
 
-    auto* close = new ImageButton(QStringLiteral("button_close"), QStringLiteral("Close"), this);
+    auto* close = new ImageButton(QStringLiteral("button_close"), tr("Close"), this);
     close->setBaseColour(QColor(150, 70, 60));
     close->setGeometry(274, 304, 82, 30);
     connect(close, &QAbstractButton::clicked, this, &QWidget::close);
@@ -73,8 +73,7 @@ void HostDialog::prepare(const QString& name, quint16 port) {
     name_->setText(name);
     port_->setValue(port == 0 ? kGamePort : port);
     otherPort_->hide();
-    status_->setText(
-        QStringLiteral("Choose Host: this game ends and a new one opens for your friends to join."));
+    status_->setText(tr("Choose Host: this game ends and a new one opens for your friends to join."));
 }
 
 void HostDialog::showHosting(const QStringList& addresses, quint16 port) {
@@ -86,13 +85,12 @@ void HostDialog::showHosting(const QStringList& addresses, quint16 port) {
         addresses_->addItem(hostPortText(a, port));
     copy_->setEnabled(addresses_->count() > 0);
     const bool reachable = std::any_of(addresses.begin(), addresses.end(), reachableFromOthers);
-    status_->setText(reachable
-                         ? QStringLiteral("You are hosting on port %1. Give your friends one of these "
-                                          "addresses (those on the first lines work from other computers):")
-                               .arg(port)
-                         : QStringLiteral("You are hosting on port %1, but this computer has no network "
-                                          "address others can reach: only this computer can join.")
-                               .arg(port));
+    status_->setText(reachable ? tr("You are hosting on port %1. Give your friends one of these "
+                                    "addresses (those on the first lines work from other computers):")
+                                     .arg(port)
+                               : tr("You are hosting on port %1, but this computer has no network "
+                                    "address others can reach: only this computer can join.")
+                                     .arg(port));
 }
 
 void HostDialog::showBusy(quint16 port, const QString& reason, quint16 alternative) {
@@ -100,13 +98,13 @@ void HostDialog::showBusy(quint16 port, const QString& reason, quint16 alternati
     alternative_ = alternative;
     addresses_->clear();
     copy_->setEnabled(false);
-    QString text = QStringLiteral("Port %1 cannot be used: %2.").arg(port).arg(reason);
+    QString text = tr("Port %1 cannot be used: %2.").arg(port).arg(reason);
     if (alternative != 0) {
-        text += QStringLiteral(" Port %1 is free.").arg(alternative);
-        otherPort_->setText(QStringLiteral("Use Port %1").arg(alternative));
+        text += tr(" Port %1 is free.").arg(alternative);
+        otherPort_->setText(tr("Use Port %1").arg(alternative));
         otherPort_->show();
     } else {
-        text += QStringLiteral(" Choose another port.");
+        text += tr(" Choose another port.");
         otherPort_->hide();
     }
     status_->setText(text);

@@ -14,17 +14,17 @@
 namespace windows {
 
 JoinDialog::JoinDialog(QWidget* parent)
-    : AddressDialog(QStringLiteral("JoinDialog"), QStringLiteral("Rimbalo - Join a Game"),
-                    QStringLiteral("Join a Game"), QSize(380, 590), parent) {
+    : AddressDialog(QStringLiteral("JoinDialog"), tr("Rimbalo - Join a Game"), tr("Join a Game"),
+                    QSize(380, 590), parent) {
     makeAddressRow(84, true);
     makeStatus(QRect(24, 146, 332, 44));
 
-    auto* joinButton = new ImageButton(QStringLiteral("button_join"), QStringLiteral("Join"), this);
+    auto* joinButton = new ImageButton(QStringLiteral("button_join"), tr("Join"), this);
     joinButton->setBaseColour(QColor(46, 140, 70));
     joinButton->setGlyph(glyphs::playTriangle);
     joinButton->setGeometry(80, 200, 110, 32);
     connect(joinButton, &QAbstractButton::clicked, this, &JoinDialog::join);
-    auto* cancel = new ImageButton(QStringLiteral("button_cancel"), QStringLiteral("Cancel"), this);
+    auto* cancel = new ImageButton(QStringLiteral("button_cancel"), tr("Cancel"), this);
     cancel->setBaseColour(QColor(150, 70, 60));
     cancel->setGeometry(200, 200, 100, 32);
     connect(cancel, &QAbstractButton::clicked, this, &QWidget::close);

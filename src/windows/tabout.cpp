@@ -29,8 +29,7 @@ private:
 
 } // namespace
 
-Tabout::Tabout(QWidget* parent)
-    : AuxWindow(QStringLiteral("Tabout"), QStringLiteral("Rimbalo - About"), parent) {
+Tabout::Tabout(QWidget* parent) : AuxWindow(QStringLiteral("Tabout"), tr("Rimbalo - About"), parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(340, 250);
 
@@ -39,8 +38,7 @@ Tabout::Tabout(QWidget* parent)
 
     auto* title = makeLabel(QStringLiteral("label_title"), QStringLiteral("Rimbalo"), 26, true);
     title->setGeometry(160, 18, 170, 36);
-    makeLabel(QStringLiteral("label_versioncaption"), QStringLiteral("Version"), 12)
-        ->setGeometry(160, 58, 52, 18);
+    makeLabel(QStringLiteral("label_versioncaption"), tr("Version"), 12)->setGeometry(160, 58, 52, 18);
     version_ = makeLabel(QStringLiteral("version"), QString::fromLatin1(kVersionText), 12, true);
     version_->setGeometry(212, 58, 44, 18);
     auto* build = makeLabel(QStringLiteral("label_build"), QString::fromLatin1(kBuildText), 12, true);
@@ -55,12 +53,11 @@ Tabout::Tabout(QWidget* parent)
     link->setTextFormat(Qt::RichText);
     link->setOpenExternalLinks(true);
     link->setGeometry(20, 128, 300, 20);
-    makeLabel(QStringLiteral("label_copyright"), QStringLiteral("Copyright \u00a9"), 11)
-        ->setGeometry(20, 152, 72, 18);
+    makeLabel(QStringLiteral("label_copyright"), tr("Copyright \u00a9"), 11)->setGeometry(20, 152, 72, 18);
     auto* year = makeLabel(QStringLiteral("label_year"), QString::number(QDate::currentDate().year()), 11);
     year->setGeometry(92, 152, 60, 18);
 
-    auto* done = new ImageButton(QStringLiteral("button_done"), QStringLiteral("Done"), this);
+    auto* done = new ImageButton(QStringLiteral("button_done"), tr("Done"), this);
     done->setBaseColour(QColor(46, 140, 70));
     done->setGeometry(120, 196, 100, 32);
     connect(done, &QAbstractButton::clicked, this, &QWidget::hide);

@@ -8,6 +8,8 @@ class QLabel;
 namespace windows {
 
 class Tabout : public AuxWindow {
+    Q_OBJECT
+
 public:
     explicit Tabout(QWidget* parent = nullptr);
     QString versionText() const;

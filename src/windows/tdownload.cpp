@@ -26,11 +26,17 @@ namespace {
 // A download that delivers nothing for this long has stalled and fails.
 constexpr int kStallMs = 60000;
 
-const QString kLobbyText = QStringLiteral(
-    "If you already have The Vemko Lobby and you wish to play with others then click the button below to "
-    "close this game and open The Vemko Lobby.");
-const QString kFriendsText = QStringLiteral(
-    "To play with others, host a game on this computer or join a friend's game: click the button below.");
+QString lobbyText() {
+    return QCoreApplication::translate(
+        "windows::Tdownload",
+        "If you already have The Vemko Lobby and you wish to play with others then click the button below to "
+        "close this game and open The Vemko Lobby.");
+}
+QString friendsText() {
+    return QCoreApplication::translate(
+        "windows::Tdownload",
+        "To play with others, host a game on this computer or join a friend's game: click the button below.");
+}
 } // namespace
 
 QStringList Tdownload::installerArguments() {
@@ -59,7 +65,7 @@ bool Tdownload::desktopOpen(const QString& program, const QStringList& arguments
 }
 
 Tdownload::Tdownload(QWidget* parent)
-    : AuxWindow(QStringLiteral("Tdownload"), QStringLiteral("Download The Vemko Lobby"), parent),
+    : AuxWindow(QStringLiteral("Tdownload"), tr("Download The Vemko Lobby"), parent),
       savePath_(
           [](const QString& name) { return QDir(QCoreApplication::applicationDirPath()).filePath(name); }),
       launcher_(&Tdownload::desktopOpen), lobbyPath_(defaultLobbyPath()) {
@@ -79,14 +85,14 @@ void Tdownload::setUrl(const QUrl& url) {
                         (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
     getbutton_->setEnabled(usable && !downloading());
     getbutton_->setToolTip(usable ? url.toString()
-                                  : QStringLiteral("No download address is set: add LobbyUrl= and the "
-                                                   "installer's address to the [rimbalo] section of "
-                                                   "vemkolobby.ini."));
+                                  : tr("No download address is set: add LobbyUrl= and the "
+                                       "installer's address to the [rimbalo] section of "
+                                       "vemkolobby.ini."));
 }
 
 void Tdownload::setLobbyPath(const QString& path) {
     lobbyPath_ = path;
-    label5_->setText(path.isEmpty() ? kFriendsText : kLobbyText);
+    label5_->setText(path.isEmpty() ? friendsText() : lobbyText());
 }
 
 void Tdownload::setDontShowAgain(bool checked) {
@@ -118,19 +124,18 @@ void Tdownload::buildLayout() {
         },
         this);
     picture->setGeometry(20, 14, 360, 70);
-    auto* closed = makeLabel(QStringLiteral("Label2"), QStringLiteral("IS CLOSED"), 16, true);
+    auto* closed = makeLabel(QStringLiteral("Label2"), tr("IS CLOSED"), 16, true);
     closed->setGeometry(240, 36, 130, 24);
     QPalette red = closed->palette();
     red.setColor(QPalette::WindowText, QColor(235, 60, 50));
     closed->setPalette(red);
 
     wrapped("Label1",
-            QStringLiteral(
-                "Download The Vemko Lobby Now to play this  and other exciting games online with other "
-                "players! "),
+            tr("Download The Vemko Lobby Now to play this  and other exciting games online with other "
+               "players! "),
             92, 34);
-    getbutton_ = new ImageButton(QStringLiteral("getbutton"),
-                                 QStringLiteral("Download And Install The Vemko Lobby Now"), this);
+    getbutton_ =
+        new ImageButton(QStringLiteral("getbutton"), tr("Download And Install The Vemko Lobby Now"), this);
     getbutton_->setGeometry(40, 130, 320, 30);
     connect(getbutton_, &QAbstractButton::clicked, this, &Tdownload::getbuttonClick);
     infolabel_ = wrapped("infolabel", QString(), 166, 18);
@@ -139,31 +144,29 @@ void Tdownload::buildLayout() {
     infolabel3_ = wrapped("infolabel3", QString(), 186, 18);
     infolabel_->setGeometry(20, 166, 240, 18);
     infolabel3_->setGeometry(20, 186, 240, 18);
-    abortbutton_ = new ImageButton(QStringLiteral("abortbutton"), QStringLiteral("Stop Download"), this);
+    abortbutton_ = new ImageButton(QStringLiteral("abortbutton"), tr("Stop Download"), this);
     abortbutton_->setBaseColour(QColor(150, 70, 60));
     abortbutton_->setGeometry(264, 168, 116, 30);
     abortbutton_->setEnabled(false);
     connect(abortbutton_, &QAbstractButton::clicked, this, &Tdownload::abortbuttonClick);
 
-    wrapped(
-        "Label7",
-        QStringLiteral("To proceed to the game without the ability to play against others click the button "
-                       "below."),
-        214, 34);
-    button1_ = new ImageButton(QStringLiteral("Button1"), QStringLiteral("Play Solo Game"), this);
+    wrapped("Label7",
+            tr("To proceed to the game without the ability to play against others click the button "
+               "below."),
+            214, 34);
+    button1_ = new ImageButton(QStringLiteral("Button1"), tr("Play Solo Game"), this);
     button1_->setBaseColour(QColor(46, 140, 70));
     button1_->setGeometry(120, 250, 160, 32);
     connect(button1_, &QAbstractButton::clicked, this, &QWidget::close);
-    label5_ = wrapped("Label5", kLobbyText, 294, 50);
-    button2_ = new ImageButton(QStringLiteral("Button2"), QStringLiteral("Play with Others"), this);
+    label5_ = wrapped("Label5", lobbyText(), 294, 50);
+    button2_ = new ImageButton(QStringLiteral("Button2"), tr("Play with Others"), this);
     button2_->setGeometry(120, 346, 160, 32);
     connect(button2_, &QAbstractButton::clicked, this, &Tdownload::button2Click);
-    wrapped(
-        "Label3",
-        QStringLiteral("Note: Even if you are playing offline, you will need to configure your FIREWALL to "
-                       "allow the game to access the internet components."),
-        392, 52);
-    dontShow_ = new QCheckBox(QStringLiteral("Don't show this again"), this);
+    wrapped("Label3",
+            tr("Note: Even if you are playing offline, you will need to configure your FIREWALL to "
+               "allow the game to access the internet components."),
+            392, 52);
+    dontShow_ = new QCheckBox(tr("Don't show this again"), this);
     dontShow_->setObjectName(QStringLiteral("checkbox_dontshow"));
     dontShow_->setGeometry(20, 462, 360, 22);
     QPalette pal = dontShow_->palette();
@@ -194,7 +197,7 @@ void Tdownload::getbuttonClick() {
         infolabel3_->setText(file_->errorString());
         file_.reset();
         setState(Aborted);
-        infolabel_->setText(QStringLiteral("Download Aborted"));
+        infolabel_->setText(tr("Download Aborted"));
         return;
     }
     setState(Running);
@@ -239,7 +242,7 @@ bool succeeded(const QNetworkReply* reply) {
 void Tdownload::headersArrived() {
     // One dot for the status line and one for every header line.
     infolabel_->setText(infolabel_->text() + QString(reply_->rawHeaderList().size() + 1, QLatin1Char('.')));
-    if (succeeded(reply_)) infolabel3_->setText(QStringLiteral("Downloading: ") + infolabel2_->text());
+    if (succeeded(reply_)) infolabel3_->setText(tr("Downloading: %1").arg(infolabel2_->text()));
 }
 
 void Tdownload::dataArrived() {
@@ -252,21 +255,21 @@ void Tdownload::dataArrived() {
         return;
     }
     received_ += piece.size();
-    infolabel_->setText(QStringLiteral("%1 bytes").arg(received_));
+    infolabel_->setText(tr("%1 bytes").arg(received_));
 }
 
 QString Tdownload::failureOf(QNetworkReply* reply) const {
     if (!writeError_.isEmpty()) return writeError_;
     if (reply->error() != QNetworkReply::NoError) return reply->errorString();
     if (!succeeded(reply)) {
-        return QStringLiteral("The server answered %1 %2")
+        return tr("The server answered %1 %2")
             .arg(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt())
             .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
     }
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() != received_)
-        return QStringLiteral("Only %1 of %2 bytes arrived").arg(received_).arg(length.toLongLong());
-    if (received_ == 0) return QStringLiteral("The server sent an empty file");
+        return tr("Only %1 of %2 bytes arrived").arg(received_).arg(length.toLongLong());
+    if (received_ == 0) return tr("The server sent an empty file");
     return {};
 }
 
@@ -277,10 +280,10 @@ void Tdownload::requestFinished() {
     QString failure = failureOf(reply);
     if (failure.isEmpty() && !file_->commit()) failure = file_->errorString();
     if (failure.isEmpty()) {
-        infolabel_->setText(QStringLiteral("Received %1 bytes").arg(received_));
+        infolabel_->setText(tr("Received %1 bytes").arg(received_));
     } else {
         file_->cancelWriting();
-        infolabel_->setText(QStringLiteral("Download Aborted"));
+        infolabel_->setText(tr("Download Aborted"));
         infolabel3_->setText(failure);
         setState(Aborted);
     }
@@ -291,19 +294,19 @@ void Tdownload::requestFinished() {
 }
 
 void Tdownload::install() {
-    infolabel3_->setText(QStringLiteral("Installing"));
+    infolabel3_->setText(tr("Installing"));
     if (launcher_(savePath_(infolabel2_->text()), installerArguments()))
         emit exitRequested();
     else
-        message(QStringLiteral("An Error has Occurred."));
+        message(tr("An Error has Occurred."));
 }
 
 void Tdownload::abortbuttonClick() {
     if (!downloading()) return;
     setState(Aborted);
     reply_->abort();
-    infolabel_->setText(QStringLiteral("Download has been aborted."));
-    infolabel3_->setText(QStringLiteral("Download Aborted"));
+    infolabel_->setText(tr("Download has been aborted."));
+    infolabel3_->setText(tr("Download Aborted"));
 }
 
 void Tdownload::button2Click() {
@@ -312,16 +315,15 @@ void Tdownload::button2Click() {
         return;
     }
     if (!QFileInfo(lobbyPath_).isFile()) {
-        message(
-            QStringLiteral("Please close the game and open the Vemko Lobby using the icon on your desktop or "
-                           "using the your Window's start-up menu."));
+        message(tr("Please close the game and open the Vemko Lobby using the icon on your desktop or "
+                   "using the your Window's start-up menu."));
         return;
     }
     // Ending the game when the lobby did not start would leave the player with nothing.
     if (launcher_(lobbyPath_, {}))
         emit exitRequested();
     else
-        message(QStringLiteral("An Error has Occurred."));
+        message(tr("An Error has Occurred."));
 }
 
 void Tdownload::offerHostOrJoin() {
@@ -329,11 +331,11 @@ void Tdownload::offerHostOrJoin() {
     menu->setObjectName(QStringLiteral("popup_others"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     // The dialog has done its work once the player goes on to play with others.
-    menu->addAction(QStringLiteral("Host a Game…"), this, [this] {
+    menu->addAction(tr("Host a Game…"), this, [this] {
         close();
         emit hostRequested();
     });
-    menu->addAction(QStringLiteral("Join a Game…"), this, [this] {
+    menu->addAction(tr("Join a Game…"), this, [this] {
         close();
         emit joinRequested();
     });

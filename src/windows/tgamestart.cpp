@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -39,62 +40,55 @@ QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent, c
 } // namespace
 
 Tgamestart::Tgamestart(QWidget* parent)
-    : AuxWindow(QStringLiteral("Tgamestart"), QStringLiteral("Rimbalo - Game Start"), parent) {
+    : AuxWindow(QStringLiteral("Tgamestart"), tr("Rimbalo - Game Start"), parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(300, 316);
 
-    auto* heading = makeLabel(QStringLiteral("label_heading"), QStringLiteral("Game Options"), 20, true);
+    auto* heading = makeLabel(QStringLiteral("label_heading"), tr("Game Options"), 20, true);
     heading->setGeometry(0, 12, 300, 30);
     heading->setAlignment(Qt::AlignCenter);
 
     const int labelX = 24, fieldX = 170;
-    makeLabel(QStringLiteral("label_playtoscore"), QStringLiteral("Play to Score:"))
-        ->setGeometry(labelX, 58, 140, 22);
+    makeLabel(QStringLiteral("label_playtoscore"), tr("Play to Score:"))->setGeometry(labelX, 58, 140, 22);
     playtoscore_ = numberField(QStringLiteral("edit_playtoscore"), this, QRect(fieldX, 58, 60, 22));
     up1_ = new UpDown(QStringLiteral("UpDown1"), playtoscore_, kTargetRange.low, kTargetRange.high,
                       kTargetRange.step, kTargetRange.initial, this);
     up1_->setGeometry(fieldX + 61, 58, 18, 22);
 
-    makeLabel(QStringLiteral("label_creationtime"), QStringLiteral("Creation Time:"))
-        ->setGeometry(labelX, 88, 140, 22);
+    makeLabel(QStringLiteral("label_creationtime"), tr("Creation Time:"))->setGeometry(labelX, 88, 140, 22);
     creationtime_ = numberField(QStringLiteral("edit_creationtime"), this, QRect(fieldX, 88, 60, 22));
     up2_ = new UpDown(QStringLiteral("UpDown2"), creationtime_, kSecondsRange.low, kSecondsRange.high,
                       kSecondsRange.step, kSecondsRange.initial, this);
     up2_->setGeometry(fieldX + 61, 88, 18, 22);
-    makeLabel(QStringLiteral("label_secs"), QStringLiteral("secs"))->setGeometry(fieldX + 84, 88, 40, 22);
+    makeLabel(QStringLiteral("label_secs"), tr("secs"))->setGeometry(fieldX + 84, 88, 40, 22);
 
-    makeLabel(QStringLiteral("label_tiles"), QStringLiteral("Tiles to Start With::"))
-        ->setGeometry(labelX, 118, 140, 22);
+    makeLabel(QStringLiteral("label_tiles"), tr("Tiles to Start With::"))->setGeometry(labelX, 118, 140, 22);
     tiles_ = numberField(QStringLiteral("edit_tiles"), this, QRect(fieldX, 118, 60, 22));
     up3_ = new UpDown(QStringLiteral("UpDown3"), tiles_, kTilesRange.low, kTilesRange.high, kTilesRange.step,
                       kTilesRange.initial, this);
     up3_->setGeometry(fieldX + 61, 118, 18, 22);
 
-    makeLabel(QStringLiteral("label_opponents"), QStringLiteral("Computer Opponents:"))
+    makeLabel(QStringLiteral("label_opponents"), tr("Computer Opponents:"))
         ->setGeometry(labelX, 148, 140, 22);
     opponents_ = numberField(QStringLiteral("edit_opponents"), this, QRect(fieldX, 148, 60, 22));
     up4_ = new UpDown(QStringLiteral("UpDown4"), opponents_, 0, 3, 1, 0, this);
     up4_->setGeometry(fieldX + 61, 148, 18, 22);
-    opponents_->setToolTip(
-        QStringLiteral("How many empty seats the computer plays (a team game fills all four); "
-                       "0 when a friend holds seat 2 and nobody else is wanted"));
+    opponents_->setToolTip(tr("How many empty seats the computer plays (a team game fills all four); "
+                              "0 when a friend holds seat 2 and nobody else is wanted"));
 
-    tp_ = checkBox(QStringLiteral("checkbox_tp"), QStringLiteral("Time Penalty"), this,
-                   QRect(labelX, 180, 130, 22));
+    tp_ = checkBox(QStringLiteral("checkbox_tp"), tr("Time Penalty"), this, QRect(labelX, 180, 130, 22));
     tp_->setChecked(true);
-    tg_ = checkBox(QStringLiteral("checkbox_tg"), QStringLiteral("Team Game"), this,
-                   QRect(fieldX - 10, 180, 120, 22));
-    makeLabel(QStringLiteral("label_level"), QStringLiteral("Computer Level:"))
-        ->setGeometry(labelX, 206, 140, 22);
+    tg_ = checkBox(QStringLiteral("checkbox_tg"), tr("Team Game"), this, QRect(fieldX - 10, 180, 120, 22));
+    makeLabel(QStringLiteral("label_level"), tr("Computer Level:"))->setGeometry(labelX, 206, 140, 22);
     level_ = new QComboBox(this);
     level_->setObjectName(QStringLiteral("combo_level"));
     level_->setGeometry(fieldX, 206, 100, 22);
     for (const std::string_view name : protocol::kComputerLevels)
         level_->addItem(levelTitle(name));
     level_->setCurrentIndex(protocol::kClassicLevel);
-    level_->setToolTip(QStringLiteral("How well the computer seats play, from Beginner to Master"));
+    level_->setToolTip(tr("How well the computer seats play, from Beginner to Master"));
 
-    auto* startButton = new ImageButton(QStringLiteral("button_start"), QStringLiteral("Start"), this);
+    auto* startButton = new ImageButton(QStringLiteral("button_start"), tr("Start"), this);
     startButton->setBaseColour(QColor(46, 140, 70));
     startButton->setGlyph(glyphs::playTriangle);
     startButton->setGeometry(95, 250, 110, 36);
@@ -151,8 +145,15 @@ void Tgamestart::setLevel(int level) {
 }
 
 QString levelTitle(std::string_view name) {
+    // The level names as the window shows them; the protocol's names stay lower-case English.
+    static const char* const titles[] = {
+        QT_TRANSLATE_NOOP("ComputerLevel", "Beginner"), QT_TRANSLATE_NOOP("ComputerLevel", "Classic"),
+        QT_TRANSLATE_NOOP("ComputerLevel", "Strong"), QT_TRANSLATE_NOOP("ComputerLevel", "Expert"),
+        QT_TRANSLATE_NOOP("ComputerLevel", "Master")};
     QString title = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     if (!title.isEmpty()) title[0] = title[0].toUpper();
+    for (const char* known : titles)
+        if (title == QLatin1String(known)) return QCoreApplication::translate("ComputerLevel", known);
     return title;
 }
 

@@ -11,7 +11,7 @@
 namespace windows {
 
 Thelp::Thelp(const QString& version, QWidget* parent)
-    : AuxWindow(QStringLiteral("Thelp"), QStringLiteral("Rimbalo - Help File"), parent) {
+    : AuxWindow(QStringLiteral("Thelp"), tr("Rimbalo - Help File"), parent) {
     resize(640, 470);
     setMinimumSize(560, 380);
 
@@ -21,12 +21,12 @@ Thelp::Thelp(const QString& version, QWidget* parent)
         QString text;
     };
     const Topic topics[] = {
-        {1, "Overview", helptext::overview()},
-        {2, "Connecting", helptext::connecting()},
-        {3, "Game Play", helptext::gamePlay()},
-        {4, "Scoring", helptext::scoring()},
-        {5, "Documentation", helptext::documentation(version)},
-        {11, "The Lobby", helptext::lobby()},
+        {1, QT_TR_NOOP("Overview"), helptext::overview()},
+        {2, QT_TR_NOOP("Connecting"), helptext::connecting()},
+        {3, QT_TR_NOOP("Game Play"), helptext::gamePlay()},
+        {4, QT_TR_NOOP("Scoring"), helptext::scoring()},
+        {5, QT_TR_NOOP("Documentation"), helptext::documentation(version)},
+        {11, QT_TR_NOOP("The Lobby"), helptext::lobby()},
     };
 
     auto* logo = new PaintedImage(
@@ -39,7 +39,7 @@ Thelp::Thelp(const QString& version, QWidget* parent)
 
     int y = 76;
     for (const Topic& t : topics) {
-        const QString caption = QString::fromLatin1(t.caption);
+        const QString caption = tr(t.caption);
         auto* button = new ImageButton(QStringLiteral("SelButton%1").arg(t.tag), caption, this);
         button->setGeometry(12, y, 128, 30);
         y += 36;
@@ -56,9 +56,9 @@ Thelp::Thelp(const QString& version, QWidget* parent)
         connect(button, &QAbstractButton::clicked, this, [this, tag = t.tag] { showTopic(tag); });
     }
 
-    auto* about = new ImageButton(QStringLiteral("button_about"), QStringLiteral("About"), this);
+    auto* about = new ImageButton(QStringLiteral("button_about"), tr("About"), this);
     connect(about, &QAbstractButton::clicked, this, &Thelp::aboutRequested);
-    auto* done = new ImageButton(QStringLiteral("button_done"), QStringLiteral("Done"), this);
+    auto* done = new ImageButton(QStringLiteral("button_done"), tr("Done"), this);
     done->setBaseColour(QColor(46, 140, 70));
     connect(done, &QAbstractButton::clicked, this, &QWidget::hide);
     auto* year = makeLabel(QStringLiteral("label_year"), QString::number(QDate::currentDate().year()), 11);

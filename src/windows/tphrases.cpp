@@ -8,12 +8,12 @@
 namespace windows {
 
 Tphrases::Tphrases(QWidget* parent)
-    : AuxWindow(QStringLiteral("Tphrases"), QStringLiteral("Rimbalo - Phrase Buttons "), parent) {
+    : AuxWindow(QStringLiteral("Tphrases"), tr("Rimbalo - Phrase Buttons "), parent) {
     setFixedSize(368, 264);
     for (int i = 0; i < kPhrases; ++i) {
         const int y = 12 + i * 22;
         QLabel* label = makeLabel(QStringLiteral("label_phrase%1").arg(i + 1),
-                                  QStringLiteral("Phrase Button %1:").arg(i + 1), 12, true);
+                                  tr("Phrase Button %1:").arg(i + 1), 12, true);
         label->setGeometry(10, y, 118, 20);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("phrase%1").arg(i + 1));
@@ -21,10 +21,10 @@ Tphrases::Tphrases(QWidget* parent)
         edit->setGeometry(130, y, 224, 20);
         edits_[static_cast<std::size_t>(i)] = edit;
     }
-    QLabel* note = makeLabel(QStringLiteral("label_note"),
-                             QStringLiteral("Buttons can only be used once every 2 seconds"), 11);
+    QLabel* note =
+        makeLabel(QStringLiteral("label_note"), tr("Buttons can only be used once every 2 seconds"), 11);
     note->setGeometry(14, 212, 340, 16);
-    auto* doneButton = new ImageButton(QStringLiteral("button_done"), QStringLiteral("Done"), this);
+    auto* doneButton = new ImageButton(QStringLiteral("button_done"), tr("Done"), this);
     doneButton->setGeometry(282, 230, 70, 24);
     connect(doneButton, &QAbstractButton::clicked, this, &Tphrases::done);
 }

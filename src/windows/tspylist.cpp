@@ -9,12 +9,10 @@
 
 namespace windows {
 
-Tspylist::Tspylist(QWidget* parent)
-    : AuxWindow(QStringLiteral("Tspylist"), QStringLiteral("Rimbalo - Spys"), parent) {
+Tspylist::Tspylist(QWidget* parent) : AuxWindow(QStringLiteral("Tspylist"), tr("Rimbalo - Spys"), parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(230, 300);
-    makeLabel(QStringLiteral("label_spylist"), QStringLiteral("Spy List"), 16, true)
-        ->setGeometry(14, 10, 200, 24);
+    makeLabel(QStringLiteral("label_spylist"), tr("Spy List"), 16, true)->setGeometry(14, 10, 200, 24);
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("listbox_spys"));
@@ -23,7 +21,7 @@ Tspylist::Tspylist(QWidget* parent)
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("popup_kick"));
-    kick_ = popup_->addAction(QStringLiteral("Remove From Game"));
+    kick_ = popup_->addAction(tr("Remove From Game"));
     kick_->setObjectName(QStringLiteral("popup_kickhim"));
     kick_->setEnabled(false);
     // The menu acts on the entry it was opened over, wherever that entry has moved since (onlookers may

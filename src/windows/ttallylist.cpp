@@ -32,8 +32,7 @@ constexpr int kMaxSetAside = 999;
 } // namespace
 
 Ttallylist::Ttallylist(Files files, QWidget* parent)
-    : AuxWindow(QStringLiteral("Ttallylist"), QStringLiteral("Rimbalo - Tally List"), parent),
-      files_(std::move(files)) {
+    : AuxWindow(QStringLiteral("Ttallylist"), tr("Rimbalo - Tally List"), parent), files_(std::move(files)) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(440, 420);
     ask_ = [this](const QString& question) {
@@ -45,7 +44,7 @@ Ttallylist::Ttallylist(Files files, QWidget* parent)
     buildLists();
     buildOpponent();
 
-    auto* reset = new ImageButton(QStringLiteral("button_reset"), QStringLiteral("Reset Tally"), this);
+    auto* reset = new ImageButton(QStringLiteral("button_reset"), tr("Reset Tally"), this);
     reset->setBaseColour(QColor(150, 60, 50));
     reset->setGeometry(14, 372, 120, 32);
     connect(reset, &QAbstractButton::clicked, this, &Ttallylist::resetTally);
@@ -67,11 +66,11 @@ Ttallylist::~Ttallylist() {
 }
 
 void Ttallylist::buildRecord() {
-    static const char* const captions[] = {"Total Games:", "Your Wins:", "Var3:", "Var4:"};
+    static const char* const captions[] = {QT_TR_NOOP("Total Games:"), QT_TR_NOOP("Your Wins:"),
+                                           QT_TR_NOOP("Var3:"), QT_TR_NOOP("Var4:")};
     for (int i = 0; i < 4; ++i) {
         const int x = 14 + (i % 2) * 210;
-        QLabel* caption =
-            makeLabel(QStringLiteral("mycaption_%1").arg(i + 1), QString::fromLatin1(captions[i]), 14, true);
+        QLabel* caption = makeLabel(QStringLiteral("mycaption_%1").arg(i + 1), tr(captions[i]), 14, true);
         caption->setGeometry(x, 12, 110, 22);
         mine_[i] = makeLabel(QStringLiteral("mylabel_%1").arg(i + 1), QStringLiteral("0"), 14, true);
         mine_[i]->setGeometry(x + 112, 12, 90, 22);
@@ -82,9 +81,9 @@ void Ttallylist::buildRecord() {
 }
 
 void Ttallylist::buildLists() {
-    makeLabel(QStringLiteral("label_checklist"), QStringLiteral("Players In Current Game"), 12, true)
+    makeLabel(QStringLiteral("label_checklist"), tr("Players In Current Game"), 12, true)
         ->setGeometry(14, 44, 200, 20);
-    makeLabel(QStringLiteral("label_listbox"), QStringLiteral("Players Being Tallied"), 12, true)
+    makeLabel(QStringLiteral("label_listbox"), tr("Players Being Tallied"), 12, true)
         ->setGeometry(226, 44, 200, 20);
     checklist_ = new QListWidget(this);
     checklist_->setObjectName(QStringLiteral("checklist"));
@@ -104,13 +103,10 @@ void Ttallylist::buildOpponent() {
     hisnametop_ = makeLabel(QStringLiteral("label_hisnametop"), QString(), 16, true);
     hisnametop_->setGeometry(24, 196, 392, 24);
     hisnametop_->setAlignment(Qt::AlignCenter);
-    makeLabel(QStringLiteral("label_total"), QStringLiteral("Total"), 13, true)
-        ->setGeometry(220, 226, 80, 20);
-    makeLabel(QStringLiteral("label_session"), QStringLiteral("Session"), 13, true)
-        ->setGeometry(320, 226, 80, 20);
+    makeLabel(QStringLiteral("label_total"), tr("Total"), 13, true)->setGeometry(220, 226, 80, 20);
+    makeLabel(QStringLiteral("label_session"), tr("Session"), 13, true)->setGeometry(320, 226, 80, 20);
     hisname_ = makeLabel(QStringLiteral("label_hisname"), QString(), 13, true);
-    const QString rows[] = {QStringLiteral("Number of Games:"), QString(), QStringLiteral("Your Wins:"),
-                            QStringLiteral("Neither Won:")};
+    const QString rows[] = {tr("Number of Games:"), QString(), tr("Your Wins:"), tr("Neither Won:")};
     for (int r = 0; r < 4; ++r) {
         const int y = 252 + r * 26;
         QLabel* caption =
@@ -138,16 +134,16 @@ void Ttallylist::load() {
 bool Ttallylist::loadFrom(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        message_(QStringLiteral("Lzrw1 (de)compression : Failed to open input file : ") + path);
+        message_(tr("Lzrw1 (de)compression : Failed to open input file : %1").arg(path));
         return false;
     }
     if (file.size() > kMaxFileSize) {
-        keepUnreadable(path, path + QStringLiteral(" is far too large for a tally."));
+        keepUnreadable(path, tr("%1 is far too large for a tally.").arg(path));
         return false;
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        message_(QStringLiteral("Lzrw1 : Error reading from input file : ") + path);
+        message_(tr("Lzrw1 : Error reading from input file : %1").arg(path));
         return false;
     }
     file.close();
@@ -159,7 +155,7 @@ bool Ttallylist::loadFrom(const QString& path) {
     }
     auto read = tally::Tally::fromText(unpacked.text);
     if (!read) {
-        keepUnreadable(path, path + QStringLiteral(" does not hold a tally."));
+        keepUnreadable(path, tr("%1 does not hold a tally.").arg(path));
         return false;
     }
     tally_ = std::move(*read);
@@ -172,13 +168,13 @@ void Ttallylist::keepUnreadable(const QString& path, const QString& why) {
     for (int n = 2; QFileInfo::exists(aside) && n <= kMaxSetAside; ++n)
         aside = path + QStringLiteral(".bad%1").arg(n);
     if (!QFileInfo::exists(aside) && QFile::rename(path, aside)) {
-        message_(why + QStringLiteral("\nThe file is kept as ") + QFileInfo(aside).fileName() +
-                 QStringLiteral(" and a new tally is started."));
+        message_(why + QLatin1Char('\n') +
+                 tr("The file is kept as %1 and a new tally is started.").arg(QFileInfo(aside).fileName()));
         return;
     }
     // It could not be moved aside: it must not be overwritten either.
     if (path == files_.write) files_.write.clear();
-    message_(why + QStringLiteral("\nA new tally is started; it will not be saved over that file."));
+    message_(why + QLatin1Char('\n') + tr("A new tally is started; it will not be saved over that file."));
 }
 
 bool Ttallylist::save() {
@@ -194,7 +190,7 @@ bool Ttallylist::save() {
     saved = saved && file.commit();
     if (!saved && !failureTold_) {
         failureTold_ = true;
-        emit saveFailed(QStringLiteral("The tally could not be saved to %1: %2")
+        emit saveFailed(tr("The tally could not be saved to %1: %2")
                             .arg(QDir::toNativeSeparators(files_.write), file.errorString()));
     }
     if (saved) failureTold_ = false;
@@ -267,8 +263,7 @@ void Ttallylist::confirmStop(const QString& name) {
     const int row = tally_.find(toStd(name));
     QListWidgetItem* item = row > 0 ? tallied_->item(row - 1) : nullptr;
     if (!item || item->checkState() == Qt::Checked) return;
-    if (!ask_(QStringLiteral("This will delete ") + name +
-              QStringLiteral("'s Tally, Are you want to delete it?"))) {
+    if (!ask_(tr("This will delete %1's Tally, Are you want to delete it?").arg(name))) {
         filling_ = true;
         item->setCheckState(Qt::Checked);
         filling_ = false;
@@ -296,14 +291,13 @@ void Ttallylist::showRow(int row) {
     for (int c = 1; c <= 8; ++c)
         counts_[static_cast<std::size_t>(c - 1)]->setText(QString::number(shown.count(c)));
     const QString name = valid ? fromStd(shown.name) : QStringLiteral("XX");
-    hisname_->setText(name + QStringLiteral(" Wins:"));
+    hisname_->setText(tr("%1 Wins:").arg(name));
     // With nobody selected the title asks for a choice instead of naming a placeholder.
-    hisnametop_->setText(valid ? name + QStringLiteral("'s Tally")
-                               : QStringLiteral("Select a player to tally"));
+    hisnametop_->setText(valid ? tr("%1's Tally").arg(name) : tr("Select a player to tally"));
 }
 
 void Ttallylist::resetTally() {
-    if (!ask_(QStringLiteral("Are you sure you want to reset the Tally?"))) return;
+    if (!ask_(tr("Are you sure you want to reset the Tally?"))) return;
     tally_.reset();
     filling_ = true;
     tallied_->clear();

@@ -23,7 +23,7 @@ namespace client {
 
 ChatInput::ChatInput(QWidget* panel, const ClientState* state, Send send)
     : QObject(panel), state_(state), send_(std::move(send)) {
-    input_ = new QLineEdit(kPrompt, panel);
+    input_ = new QLineEdit(prompt(), panel);
     input_->setObjectName(QStringLiteral("mychat"));
     input_->setAccessibleName(tr("Chat message"));
     input_->setGeometry(465, 324, 224, 22);
@@ -40,7 +40,7 @@ ChatInput::ChatInput(QWidget* panel, const ClientState* state, Send send)
     button->setGeometry(691, 325, 25, 19);
     button->setBaseColour(QColor(150, 110, 50));
     button->setGlyph([](QPainter& p, const QRectF& r, const QColor&) { windows::glyphs::smiley(p, r); });
-    button->setToolTip(QStringLiteral("See ya!"));
+    button->setToolTip(tr("See ya!"));
     buildSmileyMenu(button);
     buildInputMenu();
 }
@@ -67,7 +67,7 @@ void ChatInput::buildSmileyMenu(QAbstractButton* button) {
 void ChatInput::buildInputMenu() {
     popup_ = new QMenu(input_);
     popup_->setObjectName(QStringLiteral("popup_mychat"));
-    QAction* paste = popup_->addAction(QStringLiteral("Paste"));
+    QAction* paste = popup_->addAction(tr("Paste"));
     paste->setObjectName(QStringLiteral("Paste1"));
     paste->setShortcut(QKeySequence::Paste);
     paste->setShortcutContext(Qt::WidgetShortcut);
@@ -110,7 +110,7 @@ bool ChatInput::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
     }
-    if (watched == input_ && event->type() == QEvent::KeyPress && input_->text() == kPrompt) {
+    if (watched == input_ && event->type() == QEvent::KeyPress && input_->text() == prompt()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->text().isEmpty() && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             input_->clear();
@@ -147,7 +147,7 @@ void ChatInput::sendAction(const QString& text) {
 }
 
 void ChatInput::addSmiley(int index) {
-    if (input_->text() == kPrompt) input_->clear();
+    if (input_->text() == prompt()) input_->clear();
     input_->setText(input_->text() + smilies::code(index));
     input_->setCursorPosition(static_cast<int>(input_->text().size()));
 }

@@ -22,7 +22,8 @@ struct ClientState;
 class ChatInput : public QObject {
     Q_OBJECT
 public:
-    static inline const QString kPrompt = QStringLiteral("<Enter Chat Here>");
+    // The line the empty input shows, in the window's language.
+    static QString prompt() { return tr("<Enter Chat Here>"); }
     using Send = std::function<void(const std::string& command)>;
 
     ChatInput(QWidget* panel, const ClientState* state, Send send);

@@ -111,11 +111,11 @@ void ChatView::buildPopup() {
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    add("SelectAll1", QStringLiteral("Select All"), [this] { selectAll(); });
-    add("Copy1", QStringLiteral("Copy"), [this] { copy(); })->setShortcut(QKeySequence::Copy);
-    add("ClearMainChat2", QStringLiteral("Clear Main Chat"), [this] { clear(); });
+    add("SelectAll1", tr("Select All"), [this] { selectAll(); });
+    add("Copy1", tr("Copy"), [this] { copy(); })->setShortcut(QKeySequence::Copy);
+    add("ClearMainChat2", tr("Clear Main Chat"), [this] { clear(); });
     popup_->addSeparator();
-    scrollItem_ = add("ScrollChatOff2", QStringLiteral("Scroll Chat Off"), [this](bool on) {
+    scrollItem_ = add("ScrollChatOff2", tr("Scroll Chat Off"), [this](bool on) {
         scrollOff_ = on;
         emit scrollOffChanged(on);
     });
@@ -314,7 +314,7 @@ void ChatView::mainchatJump(int link) {
 
 void ChatView::openAddress(const QUrl& url) {
     if (url.isValid() && open_ && open_(url)) return;
-    if (notice_) notice_(QStringLiteral("Cannot open Webpage"));
+    if (notice_) notice_(tr("Cannot open Webpage"));
 }
 
 void ChatView::setTextSize(int points) {

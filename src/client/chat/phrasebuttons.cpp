@@ -13,15 +13,9 @@ const int kPhraseX[PhraseButtons::kPhrases + 1] = {474, 501, 528, 554, 581, 608,
 } // namespace
 
 PhraseButtons::Phrases PhraseButtons::defaultPhrases() {
-    return {QStringLiteral("Way To Go!"),
-            QStringLiteral("Good One!"),
-            QStringLiteral("Nice Try!"),
-            QStringLiteral("Excellent!"),
-            QStringLiteral("Brilliant!"),
-            QStringLiteral("Wow, WTG!"),
-            QStringLiteral("Thanks!"),
-            QStringLiteral("Way To Go Teamie!"),
-            QStringLiteral("Good Game Everyone!")};
+    return {tr("Way To Go!"), tr("Good One!"),         tr("Nice Try!"),
+            tr("Excellent!"), tr("Brilliant!"),        tr("Wow, WTG!"),
+            tr("Thanks!"),    tr("Way To Go Teamie!"), tr("Good Game Everyone!")};
 }
 
 PhraseButtons::PhraseButtons(QWidget* panel) : QObject(panel), gate_(new QTimer(this)) {

@@ -2,6 +2,8 @@
 
 #include "rules/boardcheck.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <string>
 
@@ -13,13 +15,16 @@ namespace {
 QString numberWithArticle(int code) {
     const std::string name = rules::gettilename(code);
     const QString number = QString::fromStdString(name.substr(name.find(' ') + 1));
-    return (number == QLatin1String("8") ? QStringLiteral("An ") : QStringLiteral("A ")) + number;
+    return (number == QLatin1String("8") ? QCoreApplication::translate("client::BoardSets", "An %1")
+                                         : QCoreApplication::translate("client::BoardSets", "A %1"))
+        .arg(number);
 }
 
 QString nextToRefusal(int code, int neighbour) {
     QString other = numberWithArticle(neighbour);
     other[0] = other[0].toLower();
-    return numberWithArticle(code) + QStringLiteral(" cannot go next to ") + other + QStringLiteral(" here.");
+    return QCoreApplication::translate("client::BoardSets", "%1 cannot go next to %2 here.")
+        .arg(numberWithArticle(code), other);
 }
 
 // A tile's number for the order check: 1..13, the joker reading as 1.

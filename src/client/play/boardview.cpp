@@ -228,11 +228,11 @@ QString BoardView::badSetReason() const {
         if (bad.empty()) continue;
         const int tiles = bad.front().last - bad.front().first + 1;
         if (tiles < 3)
-            return QStringLiteral("a set in row %1 has %2 %3")
+            return tr("a set in row %1 has %2 %3")
                 .arg(r)
                 .arg(tiles)
-                .arg(tiles == 1 ? QStringLiteral("tile") : QStringLiteral("tiles"));
-        return QStringLiteral("a set in row %1 is no run or group").arg(r);
+                .arg(tiles == 1 ? tr("tile") : tr("tiles"));
+        return tr("a set in row %1 is no run or group").arg(r);
     }
     return {};
 }
@@ -262,7 +262,7 @@ QString BoardView::orderRefusal(int code, int column, int row) const {
 }
 
 QString BoardView::dropRefusal(int column, int row) const {
-    if (mirror().at(column, row) != 0) return QStringLiteral("That cell is taken.");
+    if (mirror().at(column, row) != 0) return tr("That cell is taken.");
     return orderRefusal(parts_.state->held.code(), column, row);
 }
 
@@ -273,7 +273,7 @@ void BoardView::refuse(const QString& why) {
 void BoardView::showLaidValue() {
     if (!parts_.table->layDownPending() || !parts_.state->myTurn()) return;
     parts_.turn->setStatus(
-        QStringLiteral("First lay-down: %1 of %2").arg(parts_.table->laidValue()).arg(rules::kFirstLayDown));
+        tr("First lay-down: %1 of %2").arg(parts_.table->laidValue()).arg(rules::kFirstLayDown));
 }
 
 void BoardView::newRound() {

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -221,9 +222,9 @@ bool DragController::moveSet(int column, int row, int toColumn, int toRow) {
         const int to = c + shift;
         QString why;
         if (to < 1 || to > rules::kLastColumn || toRow < 1 || toRow > rules::kLastRow)
-            why = QStringLiteral("The set does not fit there.");
+            why = QCoreApplication::translate("client::BoardView", "The set does not fit there.");
         else if (trial.at(to, toRow) != 0)
-            why = QStringLiteral("That cell is taken.");
+            why = QCoreApplication::translate("client::BoardView", "That cell is taken.");
         else {
             const int code = trial.at(c, row);
             trial.set(c, row, 0);

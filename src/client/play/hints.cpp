@@ -37,22 +37,22 @@ void Hints::reset() {
 
 void Hints::refresh() {
     if (!source_) {
-        parts_.turn->setHintEnabled(false, QStringLiteral("This program offers no hints"));
+        parts_.turn->setHintEnabled(false, tr("This program offers no hints"));
         return;
     }
     switch (allowed_) {
     case Allowed::Unknown:
-        parts_.turn->setHintEnabled(false, QStringLiteral("This game's host offers no hints"));
+        parts_.turn->setHintEnabled(false, tr("This game's host offers no hints"));
         return;
     case Allowed::No:
-        parts_.turn->setHintEnabled(false, QStringLiteral("The host has switched hints off"));
+        parts_.turn->setHintEnabled(false, tr("The host has switched hints off"));
         return;
     case Allowed::Yes:
         break;
     }
     const bool now = parts_.state->myTurn() && parts_.state->loggedin;
-    parts_.turn->setHintEnabled(now, shown() ? QStringLiteral("Lay the outlined tiles (H)")
-                                             : QStringLiteral("Outline the best lay-down for your rack (H)"));
+    parts_.turn->setHintEnabled(now, shown() ? tr("Lay the outlined tiles (H)")
+                                             : tr("Outline the best lay-down for your rack (H)"));
 }
 
 void Hints::forget() {
@@ -81,22 +81,21 @@ void Hints::show(const rules::Board& board, const rules::Rack& rack) {
     std::optional<HintPlan> plan = source_(board, rack, minimum);
     TurnControls& turn = *parts_.turn;
     if (!plan) {
-        turn.setStatus(QStringLiteral("No hint: a set on the board cannot be completed. Clear your moves."));
+        turn.setStatus(tr("No hint: a set on the board cannot be completed. Clear your moves."));
         return;
     }
     if (plan->rackCells.empty() || plan->value < minimum) {
-        turn.setStatus(needed > 0
-                           ? QStringLiteral("No lay-down of %1 yet: draw a tile.").arg(rules::kFirstLayDown)
-                           : QStringLiteral("None of your tiles can be laid: draw a tile."));
+        turn.setStatus(needed > 0 ? tr("No lay-down of %1 yet: draw a tile.").arg(rules::kFirstLayDown)
+                                  : tr("None of your tiles can be laid: draw a tile."));
         return;
     }
     planBoard_ = board;
     planRack_ = rack;
     const auto tiles = static_cast<int>(plan->rackCells.size());
-    turn.setStatus(QStringLiteral("Hint: %1 worth %2. Press Place to lay %3.")
-                       .arg(tiles == 1 ? QStringLiteral("1 tile") : QStringLiteral("%1 tiles").arg(tiles))
+    turn.setStatus(tr("Hint: %1 worth %2. Press Place to lay %3.")
+                       .arg(tiles == 1 ? tr("1 tile") : tr("%1 tiles").arg(tiles))
                        .arg(plan->value)
-                       .arg(tiles == 1 ? QStringLiteral("it") : QStringLiteral("them")));
+                       .arg(tiles == 1 ? tr("it") : tr("them")));
     parts_.rack->setOutlined(plan->rackCells);
     plan_ = std::move(plan);
     turn.setHintPlacing(true);
@@ -107,8 +106,7 @@ void Hints::lay() {
     const HintPlan plan = *plan_;
     forget();
     parts_.board->makeMoves(plan.steps);
-    parts_.turn->setStatus(
-        QStringLiteral("Hint laid (%1 points): press Finish to end your turn.").arg(plan.value));
+    parts_.turn->setStatus(tr("Hint laid (%1 points): press Finish to end your turn.").arg(plan.value));
 }
 
 } // namespace client

@@ -9,6 +9,7 @@
 
 #include "windows/artwork.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -104,7 +105,8 @@ protected:
 private:
     void updateTip() {
         const QString name = QString::fromStdString(rules::gettilename(code_));
-        setToolTip(fresh() ? name + QStringLiteral(" (just drawn)") : name);
+        setToolTip(fresh() ? QCoreApplication::translate("client::RackView", "%1 (just drawn)").arg(name)
+                           : name);
         // What a screen reader says: "Red 7", "Joker".
         setAccessibleName(spokenTile(code_));
         setAccessibleDescription(fresh() ? RackView::tr("just drawn") : QString());
@@ -143,17 +145,15 @@ RackView::RackView(QWidget* panel) : QObject(panel), panel_(panel) {
     strip_->resize(736, 87);
     area_->setWidget(strip_);
 
-    sitout_ = style::label(
-        strip_, QStringLiteral("label_sitout"),
-        QStringLiteral("This round has already started. You will have to wait until the next round."), 13,
-        true);
+    sitout_ = style::label(strip_, QStringLiteral("label_sitout"),
+                           tr("This round has already started. You will have to wait until the next round."),
+                           13, true);
     style::setTextColour(sitout_, QColor(120, 60, 20));
     sitout_->setGeometry(10, 30, 716, 24);
     sitout_->setAlignment(Qt::AlignCenter);
     sitout_->hide();
 
-    QLabel* caption =
-        style::label(panel, QStringLiteral("label_sortby"), QStringLiteral("SORT BY:"), 11, true);
+    QLabel* caption = style::label(panel, QStringLiteral("label_sortby"), tr("SORT BY:"), 11, true);
     caption->setGeometry(472, 398, 68, 18);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto makeButton = [panel](const char* name, const QString& hint, const QRect& g,
@@ -166,10 +166,8 @@ RackView::RackView(QWidget* panel) : QObject(panel), panel_(panel) {
         b->setGlyph(std::move(glyph));
         return b;
     };
-    bynumber_ = makeButton("button_bynumber", QStringLiteral("Sort by Numbers"), kByNumber,
-                           windows::glyphs::sortNumbers);
-    bysuit_ =
-        makeButton("button_bysuit", QStringLiteral("Sort by Suits"), kBySuit, windows::glyphs::sortSuits);
+    bynumber_ = makeButton("button_bynumber", tr("Sort by Numbers"), kByNumber, windows::glyphs::sortNumbers);
+    bysuit_ = makeButton("button_bysuit", tr("Sort by Suits"), kBySuit, windows::glyphs::sortSuits);
     // One group in which at most one button is down; both may be up.
     // A bright bar under the button that is down.
     sortMark_ = new QWidget(panel);
@@ -483,8 +481,7 @@ void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::Keyboar
         return;
     }
     if (held.fromBoard()) {
-        emit systemLine(
-            QStringLiteral("You cannot select a new tile when you have a tile from the board in your hand."));
+        emit systemLine(tr("You cannot select a new tile when you have a tile from the board in your hand."));
         emit cue(QStringLiteral("nocando"));
         return;
     }

@@ -5,6 +5,7 @@
 
 #include "records/recordfolder.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -34,7 +35,8 @@ constexpr int kRackLine = 36; // a rack's line under the board at the base size
 
 QString seatName(const records::Record& r, int seat) {
     const std::string& name = r.seats[static_cast<std::size_t>(seat)].name;
-    return name.empty() ? QStringLiteral("Seat %1").arg(seat) : QString::fromStdString(name);
+    return name.empty() ? QCoreApplication::translate("client::ReplayWindow", "Seat %1").arg(seat)
+                        : QString::fromStdString(name);
 }
 
 // "Ann 320, Kling 210"
@@ -111,13 +113,12 @@ ReplayWindow::ReplayWindow(const TileImages* tiles, QWidget* parent)
     : QWidget(parent, Qt::Window), ownTiles_(tiles ? nullptr : std::make_unique<TileImages>()),
       tiles_(tiles ? tiles : ownTiles_.get()) {
     setObjectName(QStringLiteral("ReplayWindow"));
-    setWindowTitle(QStringLiteral("Game Records"));
+    setWindowTitle(tr("Game Records"));
     setAcceptDrops(true);
 
     list_ = new QTreeWidget;
     list_->setObjectName(QStringLiteral("replay_list"));
-    list_->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Players"), QStringLiteral("Winner"),
-                            QStringLiteral("Scores")});
+    list_->setHeaderLabels({tr("Date"), tr("Players"), tr("Winner"), tr("Scores")});
     list_->setRootIsDecorated(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
@@ -146,21 +147,20 @@ ReplayWindow::ReplayWindow(const TileImages* tiles, QWidget* parent)
         return b;
     };
     auto* steps = new QHBoxLayout;
-    steps->addWidget(button("button_roundstart", QStringLiteral("|◀"),
-                            QStringLiteral("To the round's start (Home)"), [this] { toRoundStart(); }));
-    steps->addWidget(button("button_back", QStringLiteral("◀"), QStringLiteral("Back one turn (Left)"),
-                            [this] { back(); }));
-    steps->addWidget(button("button_forward", QStringLiteral("▶"), QStringLiteral("Forward one turn (Right)"),
-                            [this] { forward(); }));
-    steps->addWidget(button("button_roundend", QStringLiteral("▶|"),
-                            QStringLiteral("To the round's end (End)"), [this] { toRoundEnd(); }));
+    steps->addWidget(button("button_roundstart", QStringLiteral("|◀"), tr("To the round's start (Home)"),
+                            [this] { toRoundStart(); }));
+    steps->addWidget(
+        button("button_back", QStringLiteral("◀"), tr("Back one turn (Left)"), [this] { back(); }));
+    steps->addWidget(
+        button("button_forward", QStringLiteral("▶"), tr("Forward one turn (Right)"), [this] { forward(); }));
+    steps->addWidget(button("button_roundend", QStringLiteral("▶|"), tr("To the round's end (End)"),
+                            [this] { toRoundEnd(); }));
     steps->addWidget(slider_, 1);
     steps->addWidget(where_);
     auto* files = new QHBoxLayout;
-    files->addWidget(button("button_open", QStringLiteral("Open…"), QStringLiteral("Open a record file"),
-                            [this] { chooseOpen(); }));
-    export_ = button("button_export", QStringLiteral("Export…"),
-                     QStringLiteral("Save this game's record file to send"), [this] { chooseExport(); });
+    files->addWidget(button("button_open", tr("Open…"), tr("Open a record file"), [this] { chooseOpen(); }));
+    export_ = button("button_export", tr("Export…"), tr("Save this game's record file to send"),
+                     [this] { chooseExport(); });
     files->addWidget(export_);
     files->addWidget(button("button_statistics", tr("Statistics…"),
                             tr("Games played and won, points per round, the best round"),
@@ -206,7 +206,7 @@ void ReplayWindow::setFolder(const QString& folder) {
         auto* item = new QTreeWidgetItem(
             list_, {QString::fromStdString(r.started).replace('T', ' ').remove('Z'),
                     players.join(QStringLiteral(", ")),
-                    r.finished() ? QString::fromStdString(r.winner) : QStringLiteral("(not finished)"),
+                    r.finished() ? QString::fromStdString(r.winner) : tr("(not finished)"),
                     r.positions.empty() ? QString() : scoresText(r, r.positions.back())});
         item->setData(0, Qt::UserRole, QString::fromStdString(file));
     }
@@ -223,7 +223,7 @@ void ReplayWindow::display(records::Record record, const QString& path) {
     record_ = std::move(record);
     path_ = path;
     position_ = record_.positions.empty() ? -1 : 0;
-    setWindowTitle(QStringLiteral("Game Records — %1").arg(QFileInfo(path).fileName()));
+    setWindowTitle(tr("Game Records — %1").arg(QFileInfo(path).fileName()));
     message_->setText(QString::fromStdString(record_.problem));
     message_->setVisible(!record_.problem.empty());
     log_->clear();
@@ -276,11 +276,10 @@ void ReplayWindow::refresh() {
         return;
     }
     const records::Position& p = record_.positions[static_cast<std::size_t>(position_)];
-    where_->setText(p.roundEnd ? QStringLiteral("Round %1, end").arg(p.round)
-                               : QStringLiteral("Round %1, turn %2 of %3")
-                                     .arg(p.round)
-                                     .arg(p.turn)
-                                     .arg(record_.positions.back().turn));
+    where_->setText(
+        p.roundEnd
+            ? tr("Round %1, end").arg(p.round)
+            : tr("Round %1, turn %2 of %3").arg(p.round).arg(p.turn).arg(record_.positions.back().turn));
     {
         const QSignalBlocker quiet(slider_);
         slider_->setValue(position_);
@@ -295,22 +294,20 @@ void ReplayWindow::refresh() {
 bool ReplayWindow::exportTo(const QString& path) {
     QFile::remove(path);
     if (QFile::copy(path_, path)) return true;
-    message_->setText(QStringLiteral("Could not export the record to %1.").arg(path));
+    message_->setText(tr("Could not export the record to %1.").arg(path));
     message_->show();
     return false;
 }
 
 void ReplayWindow::chooseExport() {
-    const QString to =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export Game Record"), QFileInfo(path_).fileName(),
-                                     QStringLiteral("Rimbalo game records (*.rimrec)"));
+    const QString to = QFileDialog::getSaveFileName(
+        this, tr("Export Game Record"), QFileInfo(path_).fileName(), tr("Rimbalo game records (*.rimrec)"));
     if (!to.isEmpty()) exportTo(to);
 }
 
 void ReplayWindow::chooseOpen() {
-    const QString from =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open Game Record"), folder_,
-                                     QStringLiteral("Rimbalo game records (*.rimrec);;All files (*)"));
+    const QString from = QFileDialog::getOpenFileName(this, tr("Open Game Record"), folder_,
+                                                      tr("Rimbalo game records (*.rimrec);;All files (*)"));
     if (!from.isEmpty()) openFile(from);
 }
 

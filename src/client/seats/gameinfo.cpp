@@ -13,32 +13,29 @@ GameInfo::GameInfo(QWidget* panel) : QObject(panel) {
     playtoscore_->setGeometry(472, 353, 128, 16);
     timeperturn_ = style::label(panel, QStringLiteral("label_timeperturn"), QString());
     timeperturn_->setGeometry(604, 353, 138, 16);
-    tp_ = style::label(panel, QStringLiteral("label_tp"), QStringLiteral("Time Penalty"));
+    tp_ = style::label(panel, QStringLiteral("label_tp"), tr("Time Penalty"));
     tp_->setGeometry(472, 370, 128, 16);
     tgImage_ = new windows::PaintedImage(
         QStringLiteral("image_Tg"),
         [](QPainter& p, const QRect& r) { windows::glyphs::teamFlag(p, QRectF(r)); }, panel);
     tgImage_->setGeometry(604, 371, 18, 14);
     tgImage_->hide();
-    tg_ = style::label(panel, QStringLiteral("label_Tg"), QStringLiteral("Good Luck"), 12, true);
+    tg_ = style::label(panel, QStringLiteral("label_Tg"), tr("Good Luck"), 12, true);
     tg_->setGeometry(624, 370, 118, 16);
     style::setTextColour(tg_, windows::palette::gold);
 
-    tilesleft_ =
-        style::label(panel, QStringLiteral("label_tilesleft"), QStringLiteral("Tile's Left: 0"), 12, true);
+    tilesleft_ = style::label(panel, QStringLiteral("label_tilesleft"), tr("Tile's Left: 0"), 12, true);
     tilesleft_->setGeometry(472, 103, 110, 16);
 
     winnerPanel_ = new windows::Plaque(QStringLiteral("panel_winner"), panel);
     winnerPanel_->setGeometry(60, 136, 340, 96);
     // The shadow copy sits one pixel down and right of the text, in black.
-    winner2_ =
-        style::label(winnerPanel_, QStringLiteral("label_winner2"), QStringLiteral("Winner!"), 22, true);
+    winner2_ = style::label(winnerPanel_, QStringLiteral("label_winner2"), tr("Winner!"), 22, true);
     winner2_->setGeometry(12, 23, 320, 52);
     winner2_->setAlignment(Qt::AlignCenter);
     winner2_->setWordWrap(true);
     style::setTextColour(winner2_, QColor(0, 0, 0));
-    winner1_ =
-        style::label(winnerPanel_, QStringLiteral("label_winner1"), QStringLiteral("Winner!"), 22, true);
+    winner1_ = style::label(winnerPanel_, QStringLiteral("label_winner1"), tr("Winner!"), 22, true);
     winner1_->setGeometry(10, 21, 320, 52);
     winner1_->setAlignment(Qt::AlignCenter);
     winner1_->setWordWrap(true);
@@ -48,37 +45,36 @@ GameInfo::GameInfo(QWidget* panel) : QObject(panel) {
 }
 
 void GameInfo::setPlayToScore(int score) {
-    playtoscore_->setText(QStringLiteral("Play To Score: %1").arg(score));
+    playtoscore_->setText(tr("Play To Score: %1").arg(score));
 }
 
 void GameInfo::setTimePerTurn(int seconds, bool asClock) {
     if (asClock) {
         // Whole minutes and two-digit seconds.
         const int s = seconds < 0 ? 0 : seconds;
-        timeperturn_->setText(
-            QStringLiteral("Time Per Turn: %1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0')));
+        timeperturn_->setText(tr("Time Per Turn: %1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0')));
     } else {
-        timeperturn_->setText(QStringLiteral("Time Per Turn: %1").arg(seconds));
+        timeperturn_->setText(tr("Time Per Turn: %1").arg(seconds));
     }
 }
 
 void GameInfo::setTimePenalty(bool on) {
-    tp_->setText(on ? QStringLiteral("Time Penalty: ON") : QStringLiteral("Time Penalty: OFF"));
+    tp_->setText(on ? tr("Time Penalty: ON") : tr("Time Penalty: OFF"));
 }
 
 void GameInfo::setOptionsUnknown() {
-    playtoscore_->setText(QStringLiteral("Play To Score: -"));
-    timeperturn_->setText(QStringLiteral("Time Per Turn: -"));
-    tp_->setText(QStringLiteral("Time Penalty"));
+    playtoscore_->setText(tr("Play To Score: -"));
+    timeperturn_->setText(tr("Time Per Turn: -"));
+    tp_->setText(tr("Time Penalty"));
 }
 
 void GameInfo::setTeamGame(bool on) {
-    tg_->setText(on ? QStringLiteral("Team Game") : QStringLiteral("Good Luck"));
+    tg_->setText(on ? tr("Team Game") : tr("Good Luck"));
     tgImage_->setVisible(on);
 }
 
 void GameInfo::setTilesLeft(int tiles) {
-    tilesleft_->setText(QStringLiteral("Tile's Left: %1").arg(tiles < 0 ? 0 : tiles));
+    tilesleft_->setText(tr("Tile's Left: %1").arg(tiles < 0 ? 0 : tiles));
 }
 
 void GameInfo::showWinner(const QString& text) {

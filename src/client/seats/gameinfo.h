@@ -11,6 +11,8 @@ class QWidget;
 namespace client {
 
 class GameInfo : public QObject {
+    Q_OBJECT
+
 public:
     explicit GameInfo(QWidget* panel);
 

@@ -52,7 +52,7 @@ RoundSummary::RoundSummary(QWidget* board) : QFrame(board) {
     countdown_ = inked(this, QStringLiteral("label_nextround"), QString(), 12, true);
     countdown_->setAlignment(Qt::AlignCenter);
     box->addWidget(countdown_);
-    auto* ok = new QPushButton(QStringLiteral("Close"), this);
+    auto* ok = new QPushButton(tr("Close"), this);
     ok->setObjectName(QStringLiteral("button_roundclose"));
     scale::setFont(ok, ok->font());
     connect(ok, &QPushButton::clicked, this, [this] {
@@ -83,8 +83,7 @@ void RoundSummary::showResult(const QString& title, const std::vector<Line>& lin
         delete item->widget();
         delete item;
     }
-    const QStringList heads{QString(), QStringLiteral("Tiles left"), QStringLiteral("Round"),
-                            QStringLiteral("Score")};
+    const QStringList heads{QString(), tr("Tiles left"), tr("Round"), tr("Score")};
     for (int c = 0; c < heads.size(); ++c)
         grid_->addWidget(inked(this, QString(), heads[c], 11, true), 0, c, Qt::AlignRight);
     int row = 1;
@@ -129,8 +128,7 @@ void RoundSummary::tick() {
 }
 
 void RoundSummary::showCountdown() {
-    countdown_->setText(left_ > 0 ? QStringLiteral("Next round in %1 s").arg(left_)
-                                  : QStringLiteral("The next round is starting."));
+    countdown_->setText(left_ > 0 ? tr("Next round in %1 s").arg(left_) : tr("The next round is starting."));
 }
 
 } // namespace client

@@ -25,14 +25,14 @@ SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
         const char* text;
         int x, w;
         Qt::Alignment align;
-    } headers[] = {{"PLAYER", 484, 110, Qt::AlignLeft},
-                   {"SCORE", 630, 40, Qt::AlignRight},
-                   {"ROUND", 670, 40, Qt::AlignRight},
-                   {"TILES", 710, 32, Qt::AlignRight}};
+    } headers[] = {{QT_TR_NOOP("PLAYER"), 484, 110, Qt::AlignLeft},
+                   {QT_TR_NOOP("SCORE"), 630, 40, Qt::AlignRight},
+                   {QT_TR_NOOP("ROUND"), 670, 40, Qt::AlignRight},
+                   {QT_TR_NOOP("TILES"), 710, 32, Qt::AlignRight}};
     for (const auto& h : headers) {
         QLabel* l =
             style::label(panel, QStringLiteral("label_head_%1").arg(QString::fromLatin1(h.text).toLower()),
-                         QString::fromLatin1(h.text), 9, true);
+                         tr(h.text), 9, true);
         l->setGeometry(h.x, 4, h.w, 14);
         l->setAlignment(h.align | Qt::AlignVCenter);
         style::setTextColour(l, QColor(170, 190, 170));
@@ -41,7 +41,7 @@ SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
         Row& row = rows_[index(seat)];
         row.y = kTop + (seat - 1) * kRowHeight;
         row.name =
-            style::label(panel, QStringLiteral("label_playername%1").arg(seat), Table::kWaiting, 13, true);
+            style::label(panel, QStringLiteral("label_playername%1").arg(seat), tr("<Waiting>"), 13, true);
         row.name->setGeometry(484, row.y, 116, 18);
         row.name->setProperty("Tag", seat);
         row.name->setToolTip(Table::computerName(seat));
@@ -67,14 +67,14 @@ SeatDisplay::SeatDisplay(QWidget* panel) : QObject(panel) {
             QStringLiteral("image_eyes%1").arg(seat),
             [](QPainter& p, const QRect& r) { windows::glyphs::eyes(p, QRectF(r)); }, panel);
         row.eyes->setGeometry(600, row.y + 3, 18, 12);
-        row.eyes->setToolTip(QStringLiteral("Just watching: the computer plays this seat"));
+        row.eyes->setToolTip(tr("Just watching: the computer plays this seat"));
         row.eyes->hide();
         if (seat >= 3) {
             row.sitout = new windows::PaintedImage(
                 QStringLiteral("image_sitout%1").arg(seat),
                 [](QPainter& p, const QRect& r) { windows::glyphs::sitout(p, QRectF(r)); }, panel);
             row.sitout->setGeometry(619, row.y + 2, 11, 15);
-            row.sitout->setToolTip(QStringLiteral("Sits out this round"));
+            row.sitout->setToolTip(tr("Sits out this round"));
             row.sitout->hide();
         }
     }
@@ -99,7 +99,7 @@ void SeatDisplay::paintSeat(int seat) {
     if (!Table::isSeat(seat)) return;
     const Table::Seat& shown = table_->seat(seat);
     Row& row = rows_[index(seat)];
-    row.name->setText(shown.name);
+    row.name->setText(shown.name == Table::kWaiting ? tr("<Waiting>") : shown.name);
     row.score->setText(shown.score);
     row.bonus->setText(shown.bonus);
     row.cards->setText(shown.cards);
@@ -155,18 +155,17 @@ void SeatDisplay::newplayerinfo(const protocol::toclient::ExistingPlayers& m) {
         const QString name = wireText(player.name);
         people_[slot] = name;
         if (slot == state_->myslot) {
-            emit systemLine(QStringLiteral("You are Connected."));
+            emit systemLine(tr("You are Connected."));
             emit ownLogin();
         } else {
-            emit systemLine(name + QStringLiteral(" is Connected."));
+            emit systemLine(tr("%1 is Connected.").arg(name));
         }
         if (state_->isSeat(slot)) {
             table_->setName(slot, name);
             if (player.justwatching == 1) table_->setWatching(slot, true);
         } else {
             if (spylist_) spylist_->addEntry(slot, name);
-            emit systemLine(slot == state_->myslot ? QStringLiteral("You are spying.")
-                                                   : name + QStringLiteral(" is spying."));
+            emit systemLine(slot == state_->myslot ? tr("You are spying.") : tr("%1 is spying.").arg(name));
         }
     }
     emit cue(QStringLiteral("entered"));
@@ -182,20 +181,20 @@ void SeatDisplay::playerdisconnected(const protocol::toclient::PlayerDisconnecte
         return;
     }
     const QString entry = windows::Tspylist::entryText(slot, name);
-    if (spylist_ && spylist_->removeEntry(entry)) emit systemLine(name + QStringLiteral(" has left."));
+    if (spylist_ && spylist_->removeEntry(entry)) emit systemLine(tr("%1 has left.").arg(name));
 }
 
 void SeatDisplay::justwatching(const protocol::toclient::JustWatching& m) {
     if (!state_ || !state_->isSeat(m.slot)) return;
     const bool watching = m.flag == 1;
     if (m.slot == state_->myslot) emit ownWatchingChanged(watching);
-    emit systemLine(table_->name(m.slot) + (watching ? QStringLiteral(" is just watching")
-                                                     : QStringLiteral(" is now playing again")));
+    emit systemLine(
+        (watching ? tr("%1 is just watching") : tr("%1 is now playing again")).arg(table_->name(m.slot)));
     table_->setWatching(m.slot, watching);
 }
 
 void SeatDisplay::seatLeft(int seat) {
-    if (!table_->waiting(seat)) emit systemLine(table_->name(seat) + QStringLiteral(" disconnected."));
+    if (!table_->waiting(seat)) emit systemLine(tr("%1 disconnected.").arg(table_->name(seat)));
     if (seat == 2 || (state_ && state_->clientteamgame))
         table_->setComputer(seat);
     else

@@ -35,6 +35,7 @@ constexpr const char* kPlayerName = "PlayerName";
 constexpr const char* kHostPort = "HostPort";
 constexpr const char* kLobbyUrl = "LobbyUrl";
 constexpr const char* kShowLobby = "ShowLobby";
+constexpr const char* kLanguage = "Language";       // the window's language; empty: the system's
 constexpr const char* kPhrase = "Phrase%1";         // Phrase1..Phrase9
 constexpr const char* kRecentHost = "RecentHost%1"; // RecentHost1..RecentHost5
 } // namespace keys
@@ -217,6 +218,19 @@ bool SettingsFile::saveNetwork(const NetworkSettings& n) {
     for (int i = 1; i <= NetworkSettings::kRecentHosts; ++i)
         set(key(keys::kRecentHost).arg(i), n.recenthosts.value(i - 1));
     ini.setValue(s, key(keys::kShowLobby), n.showlobby ? QStringLiteral("true") : QStringLiteral("false"));
+    return commit(ini);
+}
+
+QString SettingsFile::loadLanguage() const {
+    IniFile ini;
+    ini.load(FileLocations::readPath(key(kFileName)));
+    return ini.value(kSectionName, key(keys::kLanguage), QString()).trimmed();
+}
+
+bool SettingsFile::saveLanguage(const QString& language) {
+    IniFile ini;
+    if (!loadForChange(ini, error_)) return false;
+    ini.setValue(kSectionName, key(keys::kLanguage), language);
     return commit(ini);
 }
 

@@ -79,6 +79,10 @@ public:
     // Writes PlayerName, HostPort, RecentHost1..5 and ShowLobby; every other key stays as it is.
     bool saveNetwork(const NetworkSettings& settings);
 
+    // Language: the window's language as a locale name ("de", "pt"), empty for the system's.
+    QString loadLanguage() const;
+    // Writes Language; every other key stays as it is.
+    bool saveLanguage(const QString& language);
     QString lastError() const { return error_; }
 
     static void read(const IniFile& ini, const QString& section, Preferences& prefs);

@@ -17,10 +17,26 @@ namespace client {
 namespace {
 
 const std::array<const char*, ChatterSounds::kSounds> kCaptions = {
-    "Doh",       "Cough",    "Hello",          "Thank You",    "Where have you been?",
-    "Snoring",   "Sneezing", "Sorry",          "Welcome",      "Yeehaa",
-    "Yippee",    "Oh No",    "Applause",       "Honk",         "Oooh",
-    "Razzberry", "Cheer",    "Woman Laughing", "Man Laughing", "Crying"};
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Doh"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Cough"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Hello"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Thank You"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Where have you been?"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Snoring"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Sneezing"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Sorry"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Welcome"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Yeehaa"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Yippee"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Oh No"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Applause"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Honk"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Oooh"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Razzberry"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Cheer"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Woman Laughing"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Man Laughing"),
+    QT_TRANSLATE_NOOP("client::ChatterSounds", "Crying")};
 
 } // namespace
 
@@ -28,7 +44,7 @@ ChatterSounds::ChatterSounds(QWidget* owner, Hooks hooks)
     : QObject(owner), hooks_(std::move(hooks)), menu_(new QMenu(owner)) {
     menu_->setObjectName(QStringLiteral("popup_sounds"));
     for (int tag = 0; tag <= kSounds; ++tag) {
-        const QString text = tag == 0 ? QStringLiteral("<Cancel>") : caption(tag);
+        const QString text = tag == 0 ? tr("<Cancel>") : caption(tag);
         QAction* a = menu_->addAction(text);
         a->setObjectName(tag == 0 ? QStringLiteral("Cancel1") : QStringLiteral("wave%1").arg(tag));
         a->setToolTip(text);
@@ -39,7 +55,7 @@ ChatterSounds::ChatterSounds(QWidget* owner, Hooks hooks)
 
 QString ChatterSounds::caption(int number) {
     if (number < 1 || number > kSounds) return {};
-    return QString::fromLatin1(kCaptions[static_cast<std::size_t>(number - 1)]);
+    return tr(kCaptions[static_cast<std::size_t>(number - 1)]);
 }
 
 int ChatterSounds::soundNumber(std::string_view name) {
@@ -74,7 +90,7 @@ void ChatterSounds::playasound(const protocol::toclient::PlayASound& m) {
     }
     const QString name = hooks_.nameOf(m.slot);
     if (name.isEmpty()) return;
-    hooks_.systemLine(name + QStringLiteral(": <Chatter Sound> ") + caption(number));
+    hooks_.systemLine(tr("%1: <Chatter Sound> %2").arg(name, caption(number)));
 }
 
 } // namespace client

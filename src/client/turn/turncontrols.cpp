@@ -71,40 +71,40 @@ TurnControls::TurnControls(QWidget* panel) : QObject(panel) {
 }
 
 void TurnControls::buildButtons(QWidget* panel) {
-    status_ = style::label(panel, QStringLiteral("label_status"),
-                           QStringLiteral("Welcome to Rimbalo By Vemko Software!"), 13, true);
+    status_ = style::label(panel, QStringLiteral("label_status"), tr("Welcome to Rimbalo By Vemko Software!"),
+                           13, true);
     status_->setGeometry(6, 384, 376, 17);
     played_ = style::label(panel, QStringLiteral("label_played"), QString(), 12);
     played_->setGeometry(6, 403, 182, 17);
-    played_->setToolTip(QStringLiteral("Click here to view the Game Log"));
+    played_->setToolTip(tr("Click here to view the Game Log"));
     style::setTextColour(played_, QColor(200, 215, 200));
 
-    clear_ = button(panel, "button_clear", QStringLiteral("Clear"), QRect(232, 401, 48, 22), kRed);
-    finish_ = button(panel, "button_finish", QStringLiteral("Finish"), QRect(282, 401, 50, 22), kGreen);
-    draw_ = button(panel, "button_draw", QStringLiteral("Draw"), QRect(334, 401, 48, 22), kBlue);
+    clear_ = button(panel, "button_clear", tr("Clear"), QRect(232, 401, 48, 22), kRed);
+    finish_ = button(panel, "button_finish", tr("Finish"), QRect(282, 401, 50, 22), kGreen);
+    draw_ = button(panel, "button_draw", tr("Draw"), QRect(334, 401, 48, 22), kBlue);
     hideTurnButtons();
-    hint_ = button(panel, "button_hint", QStringLiteral("Hint"), QRect(190, 401, 40, 22), kGold);
+    hint_ = button(panel, "button_hint", tr("Hint"), QRect(190, 401, 40, 22), kGold);
     setHintEnabled(false, QString());
     connect(hint_, &QAbstractButton::clicked, this, &TurnControls::hintClicked);
     connect(clear_, &QAbstractButton::clicked, this, &TurnControls::clearClicked);
     connect(finish_, &QAbstractButton::clicked, this, &TurnControls::finishClicked);
     connect(draw_, &QAbstractButton::clicked, this, &TurnControls::drawClicked);
 
-    start_ = button(panel, "button_start", QStringLiteral("Start"), QRect(604, 393, 76, 27), kGreen);
+    start_ = button(panel, "button_start", tr("Start"), QRect(604, 393, 76, 27), kGreen);
     start_->setGlyph(glyphs::playTriangle);
     start_->hide();
     connect(start_, &QAbstractButton::clicked, this, &TurnControls::startClicked);
     pause_ = button(panel, "button_pause", QString(), QRect(684, 393, 27, 27), kBlue);
     pause_->setGlyph(glyphs::pauseBars);
     pause_->setCheckable(true);
-    pause_->setToolTip(QStringLiteral("Pause the game"));
+    pause_->setToolTip(tr("Pause the game"));
     pause_->setAccessibleName(tr("Pause the game"));
     pause_->setEnabled(false);
     connect(pause_, &QAbstractButton::clicked, this, [this](bool down) { emit pauseToggled(down); });
     log_ = button(panel, "button_log", QString(), QRect(715, 393, 27, 27), kBlue);
     log_->setGlyph(glyphs::logLines);
-    log_->setToolTip(QStringLiteral("Game Log"));
-    log_->setAccessibleName(tr("Game log"));
+    log_->setToolTip(tr("Game Log"));
+    log_->setAccessibleName(tr("Game Log"));
     connect(log_, &QAbstractButton::clicked, this, [this] { setLogShown(true); });
     // The last-move line opens the game log too.
     played_->setCursor(Qt::PointingHandCursor);
@@ -123,7 +123,7 @@ void TurnControls::buildClock(QWidget* panel) {
         QStringLiteral("animated_incomplete"),
         [this](QPainter& p, const QRect& r) { paintIndicator(p, r, frame2_); }, panel);
     indicator_->setGeometry(384, 406, 12, 13);
-    indicator_->setToolTip(QStringLiteral("Blinks while the board is incomplete"));
+    indicator_->setToolTip(tr("Blinks while the board is incomplete"));
     indicator_->hide();
     blink_.setInterval(300);
     connect(&blink_, &QTimer::timeout, this, [this] {
@@ -131,7 +131,7 @@ void TurnControls::buildClock(QWidget* panel) {
         indicator_->update();
     });
 
-    timer_ = style::label(panel, QStringLiteral("label_timer"), QStringLiteral("Time: 0:00"), 12, true);
+    timer_ = style::label(panel, QStringLiteral("label_timer"), tr("Time: 0:00"), 12, true);
     timer_->setGeometry(586, 102, 156, 16);
     timer_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bar_ = new PaintedImage(
@@ -152,25 +152,24 @@ void TurnControls::buildClock(QWidget* panel) {
 void TurnControls::buildPrompts(QWidget* panel) {
     penalty_ = new windows::Plaque(QStringLiteral("panel_penalty"), panel);
     penalty_->setGeometry(50, 120, 360, 140);
-    promptText(penalty_, QStringLiteral("There are incomplete or incorrect groups on the board."),
+    promptText(penalty_, tr("There are incomplete or incorrect groups on the board."),
                QRect(16, 12, 328, 36));
     promptText(penalty_,
-               QStringLiteral("Would you like to take a %1 tile penalty and end your turn?")
-                   .arg(rules::kPenaltyTiles),
+               tr("Would you like to take a %1 tile penalty and end your turn?").arg(rules::kPenaltyTiles),
                QRect(16, 50, 328, 36));
-    connect(button(penalty_, "button_yes", QStringLiteral("Yes"), QRect(90, 98, 80, 26), kGreen),
+    connect(button(penalty_, "button_yes", tr("Yes"), QRect(90, 98, 80, 26), kGreen),
             &QAbstractButton::clicked, this, &TurnControls::yesClicked);
-    connect(button(penalty_, "button_edit", QStringLiteral("Edit"), QRect(190, 98, 80, 26), kBlue),
+    connect(button(penalty_, "button_edit", tr("Edit"), QRect(190, 98, 80, 26), kBlue),
             &QAbstractButton::clicked, this, &TurnControls::editClicked);
     penalty_->hide();
 
     laydown_ = new windows::Plaque(QStringLiteral("panel_laydown"), panel);
     laydown_->setGeometry(50, 140, 360, 110);
     promptText(laydown_,
-               QStringLiteral("The tiles you lay down on your first turn must equal at least %1 points.")
+               tr("The tiles you lay down on your first turn must equal at least %1 points.")
                    .arg(rules::kFirstLayDown),
                QRect(16, 12, 328, 50));
-    connect(button(laydown_, "image_edit2", QStringLiteral("Edit"), QRect(140, 70, 80, 26), kBlue),
+    connect(button(laydown_, "image_edit2", tr("Edit"), QRect(140, 70, 80, 26), kBlue),
             &QAbstractButton::clicked, this, &TurnControls::edit2Clicked);
     laydown_->hide();
 }
@@ -191,7 +190,7 @@ void TurnControls::buildOverlays(QWidget* panel) {
             p.setFont(f);
             p.setPen(QColor(240, 240, 230));
             p.drawText(QRectF(r.left(), mark.bottom() + 10 * s, r.width(), 36 * s), Qt::AlignCenter,
-                       QStringLiteral("PAUSED"));
+                       tr("PAUSED"));
         },
         false);
     pauseImage_ = new PaintedImage(
@@ -215,8 +214,7 @@ void TurnControls::buildOverlays(QWidget* panel) {
 void TurnControls::buildLog(QWidget* panel) {
     logPanel_ = new windows::Plaque(QStringLiteral("panel_log"), panel);
     logPanel_->setGeometry(40, 30, 380, 320);
-    QLabel* title =
-        style::label(logPanel_, QStringLiteral("label_logtitle"), QStringLiteral("Game Log"), 15, true);
+    QLabel* title = style::label(logPanel_, QStringLiteral("label_logtitle"), tr("Game Log"), 15, true);
     title->setGeometry(16, 10, 300, 22);
     memo_ = new QPlainTextEdit(logPanel_);
     memo_->setObjectName(QStringLiteral("memo_log"));
@@ -337,7 +335,7 @@ void TurnControls::setHintEnabled(bool enabled, const QString& tip) {
 }
 
 void TurnControls::setHintPlacing(bool placing) {
-    hint_->setText(placing ? QStringLiteral("Place") : QStringLiteral("Hint"));
+    hint_->setText(placing ? tr("Place") : tr("Hint"));
 }
 
 bool TurnControls::hintPlacing() const {
@@ -423,7 +421,7 @@ void TurnControls::showTime() {
     const int t = timeleft_ > 0 ? timeleft_ : 0;
     scale::place(bar_, QRect(742 - kBarWidth, 119, qMin(barscale_ * t, kBarWidth), 5));
     style::setTextColour(timer_, t > 0 && t < 20 ? QColor(255, 0, 0) : kClockColour);
-    timer_->setText(QStringLiteral("Time: %1:%2").arg(t / 60).arg(t % 60, 2, 10, QLatin1Char('0')));
+    timer_->setText(tr("Time: %1:%2").arg(t / 60).arg(t % 60, 2, 10, QLatin1Char('0')));
 }
 
 void TurnControls::showdraw(const protocol::toclient::ShowDraw& m) {
@@ -443,7 +441,7 @@ void TurnControls::askpenalty(const protocol::toclient::AskPenalty& m) {
 
 void TurnControls::notenough(const protocol::toclient::NotEnough& m) {
     if (m.seat != state_->myslot) return;
-    setStatus(QStringLiteral("Your first lay down must equal at least %1 points").arg(rules::kFirstLayDown));
+    setStatus(tr("Your first lay down must equal at least %1 points").arg(rules::kFirstLayDown));
     showFinishAndClear();
     setLaydownShown(true);
     emit cue(QStringLiteral("notvalid"));
@@ -451,9 +449,8 @@ void TurnControls::notenough(const protocol::toclient::NotEnough& m) {
 
 void TurnControls::incomplete(const protocol::toclient::Incomplete& m, const QString& why) {
     if (m.seat != state_->myslot) return;
-    setStatus(why.isEmpty() ? QStringLiteral("Board is incomplete.")
-                            : QStringLiteral("Board is incomplete: %1.").arg(why));
-    addLog(QStringLiteral("Board is incomplete."));
+    setStatus(why.isEmpty() ? tr("Board is incomplete.") : tr("Board is incomplete: %1.").arg(why));
+    addLog(tr("Board is incomplete."));
     emit cue(QStringLiteral("notvalid"));
 }
 

@@ -32,7 +32,8 @@ struct ClientState;
 class TurnControls : public QObject {
     Q_OBJECT
 public:
-    static inline const QString kYourTurn = QStringLiteral("Your Turn.");
+    // The same line as the player reads it, in the window's language.
+    static QString yourTurnText() { return tr("Your Turn."); }
     // The game log keeps its latest lines, this many.
     static constexpr int kLogLines = 2000;
 

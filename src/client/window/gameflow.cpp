@@ -91,12 +91,12 @@ void GameFlow::startthegame(const in::StartGame& m) {
             if (table_->waiting(seat)) table_->setComputer(seat);
     }
     if (!state_.seated())
-        systemLine(starter + QStringLiteral(" has started a game."));
+        systemLine(tr("%1 has started a game.").arg(starter));
     else if (table_->name(state_.myslot) == starter)
-        systemLine(QStringLiteral("You have started a game."));
+        systemLine(tr("You have started a game."));
     else
-        systemLine(starter + QStringLiteral(" has started a game."));
-    systemLine(QStringLiteral("Starting with %1 tiles.").arg(m.tiles));
+        systemLine(tr("%1 has started a game.").arg(starter));
+    systemLine(tr("Starting with %1 tiles.").arg(m.tiles));
     if (table_->waiting(2)) table_->setComputer(2);
 }
 
@@ -136,14 +136,14 @@ void GameFlow::getnextplayer(const in::NextPlayer& m) {
     if (state_.myTurn()) board_->newTurn();
     // Whose turn it is follows the slot numbers: two players may share a name.
     if (state_.myTurn()) {
-        turn_->announce(TurnControls::kYourTurn);
+        turn_->announce(TurnControls::yourTurnText());
         emit ownTurnStarted();
         play(turnsound_ == 1 ? QStringLiteral("turnnew") : QStringLiteral("turn"));
         turn_->setPauseEnabled(true);
         turn_->setTurnButtons(true, false, false);
         turn_->setIndicatorShown(true);
     } else {
-        turn_->setStatus(table_->name(turn) + QStringLiteral("'s turn."));
+        turn_->setStatus(tr("%1's turn.").arg(table_->name(turn)));
         if (!state_.powers) turn_->setPauseEnabled(false);
         turn_->hideTurnButtons();
         turn_->setIndicatorShown(false);
@@ -165,8 +165,8 @@ void GameFlow::tellTilesTaken(const protocol::toclient::NextPlayer& m) {
         if (seat.seat != lastTurn_ || !known || seat.tilecount <= before) continue;
         const int taken = seat.tilecount - before;
         const QString name = table_->name(seat.seat);
-        const QString text = taken == 1 ? name + QStringLiteral(" drew a tile.")
-                                        : name + QStringLiteral(" took a %1 tile penalty.").arg(taken);
+        const QString text = taken == 1 ? tr("%1 drew a tile.").arg(name)
+                                        : tr("%1 took a %2 tile penalty.").arg(name).arg(taken);
         turn_->setPlayed(text);
         turn_->addLog(text);
     }
@@ -214,11 +214,11 @@ void GameFlow::endround(const in::EndRound& m) {
     }
     table_->setTurn(0);
     if (out == 0)
-        turn_->announce(QStringLiteral("The Round Ended in a Draw."));
+        turn_->announce(tr("The Round Ended in a Draw."));
     else if (out == state_.myslot)
-        turn_->announce(QStringLiteral(" You are out of tiles! The Round is Over."));
+        turn_->announce(tr(" You are out of tiles! The Round is Over."));
     else
-        turn_->announce(table_->name(out) + QStringLiteral(" is out of tiles! The Round is Over."));
+        turn_->announce(tr("%1 is out of tiles! The Round is Over.").arg(table_->name(out)));
     std::vector<RoundSummary::Line> lines;
     for (const protocol::SeatResult& seat : m.seats) {
         const QString name = state_.isSeat(seat.seat) ? table_->name(seat.seat) : QString();
@@ -238,9 +238,8 @@ void GameFlow::winner(const in::Winner& m) {
     const QString own = state_.seated() ? table_->name(state_.myslot) : QString();
     // "You" is the solo player's own name; a remote player who calls himself "You" has not made us win.
     const bool ownWin = !own.isEmpty() && own == name;
-    const QString banner = name == QLatin1String("You") && ownWin
-                               ? QStringLiteral("You have won the game!")
-                               : name + QStringLiteral(" has Won the Game!");
+    const QString banner = name == QLatin1String("You") && ownWin ? tr("You have won the game!")
+                                                                  : tr("%1 has Won the Game!").arg(name);
     summary_->gameOver(banner);
     if (summary_->isHidden())
         info_->showWinner(banner);

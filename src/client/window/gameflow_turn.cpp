@@ -18,13 +18,14 @@ void GameFlow::connectTurnControls() {
     using protocol::toserver::Finish;
     using protocol::toserver::UndoThem;
     connect(turn_, &TurnControls::clearClicked, this, [this] {
-        if (!state_.myTurn() || refuseWhileHolding("You cannot clear when you have a tile in your hand."))
+        if (!state_.myTurn() ||
+            refuseWhileHolding(QT_TR_NOOP("You cannot clear when you have a tile in your hand.")))
             return;
         if (state_.loggedin) send(protocol::encode(UndoThem{.seat = state_.myslot}));
     });
     connect(turn_, &TurnControls::finishClicked, this, [this] {
         if (!state_.myTurn() ||
-            refuseWhileHolding("You cannot end your turn when you have a tile in your hand."))
+            refuseWhileHolding(QT_TR_NOOP("You cannot end your turn when you have a tile in your hand.")))
             return;
         if (state_.loggedin) send(protocol::encode(Finish{.seat = state_.myslot}));
         turn_->hidePrompts();
@@ -32,7 +33,7 @@ void GameFlow::connectTurnControls() {
     });
     connect(turn_, &TurnControls::drawClicked, this, [this] {
         if (!state_.myTurn() ||
-            refuseWhileHolding("You cannot draw a tile when you have a tile in your hand."))
+            refuseWhileHolding(QT_TR_NOOP("You cannot draw a tile when you have a tile in your hand.")))
             return;
         if (state_.loggedin) send(protocol::encode(DrawCard{.seat = state_.myslot}));
         turn_->hidePrompts();
@@ -40,7 +41,7 @@ void GameFlow::connectTurnControls() {
     });
     connect(turn_, &TurnControls::hintClicked, this, [this] {
         if (!state_.myTurn() ||
-            refuseWhileHolding("You cannot take a hint when you have a tile in your hand."))
+            refuseWhileHolding(QT_TR_NOOP("You cannot take a hint when you have a tile in your hand.")))
             return;
         hints_->press();
     });
@@ -53,7 +54,7 @@ void GameFlow::connectTurnControls() {
     auto backToEditing = [this] {
         if (!state_.myTurn()) return;
         // The refusal that raised the prompt no longer describes the board.
-        turn_->setStatus(TurnControls::kYourTurn);
+        turn_->setStatus(TurnControls::yourTurnText());
         turn_->showFinishAndClear();
         play(QStringLiteral("pressedit"));
     };
@@ -72,7 +73,7 @@ void GameFlow::connectTurnControls() {
 
 bool GameFlow::refuseWhileHolding(const char* message) {
     if (!state_.held.holding()) return false;
-    systemLine(QString::fromLatin1(message));
+    systemLine(tr(message));
     play(QStringLiteral("nocando"));
     return true;
 }
@@ -84,8 +85,8 @@ void GameFlow::putBackHeld() {
 void GameFlow::notime(const protocol::toclient::NoTime& m) {
     const int slot = m.seat;
     const bool own = slot == state_.myslot;
-    const QString text = own ? QStringLiteral("You have run out of time!.")
-                             : table_->name(slot) + QStringLiteral(" has ran out of time.");
+    const QString text =
+        own ? tr("You have run out of time!.") : tr("%1 has ran out of time.").arg(table_->name(slot));
     systemLine(text);
     turn_->addLog(text);
     if (own) {

@@ -133,7 +133,7 @@ Tchat::Tchat(QWidget* parent)
     version_ = QString::fromLatin1(windows::kVersionText);
     messageBox_ = [this](const QString& text) { showNotice(text); };
     chooseColour_ = [this](const QColor& current) -> std::optional<QColor> {
-        const QColor chosen = QColorDialog::getColor(current, this, QStringLiteral("Text Color"));
+        const QColor chosen = QColorDialog::getColor(current, this, tr("Text Color"));
         if (!chosen.isValid()) return std::nullopt;
         return chosen;
     };
@@ -337,12 +337,12 @@ void Tchat::setPhrases(const std::array<QString, protocol::kPhrases>& phrases) {
     for (int i = 0; i < PhraseButtons::kPhrases; ++i)
         phrases_->setPhrase(i + 1, phrases[static_cast<std::size_t>(i)]);
     if (!settings_.savePhrases(phrases))
-        systemLine(QStringLiteral("Your phrases could not be saved: %1").arg(settings_.lastError()));
+        systemLine(tr("Your phrases could not be saved: %1").arg(settings_.lastError()));
 }
 
 void Tchat::startGame() {
     if (!state_.loggedin) {
-        messageBox_(QStringLiteral("You are not connected"));
+        messageBox_(tr("You are not connected"));
         return;
     }
     if (windows_.gamestart) windows_.gamestart->showOver(this);

@@ -234,6 +234,7 @@ private:
     void buildViewMenu();
     void buildOptionsMenu();
     void buildOptionSubmenus(QMenu* options);
+    void buildLanguageMenu(QMenu* options);
     void buildHelpMenu();
     void buildSeatPopup();
     template <class Handler>
@@ -337,6 +338,7 @@ private:
     void buildTableDispatch();
     bool tableStep(); // before the login: a table to choose or a seat to claim first
     void tableError(const QString& text);
+    static QString shownServerText(const QString& text);
     void followRedirect(const QString& code, const QString& host, quint16 port);
     bool startReconnecting();
     void scheduleReconnect();

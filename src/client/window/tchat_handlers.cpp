@@ -30,7 +30,7 @@ namespace in = protocol::toclient;
 void Tchat::buildDispatchTable() {
     namespace w = protocol::words;
     auto line = [this](const char* message) {
-        return [this, message](std::string_view) { systemLine(QString::fromLatin1(message)); };
+        return [this, message](std::string_view) { systemLine(tr(message)); };
     };
     auto& d = dispatcher_;
     d.add(w::sendlogininfo, [this](std::string_view a) { sendloginfo(a); });
@@ -41,9 +41,9 @@ void Tchat::buildDispatchTable() {
         if (const auto m = protocol::decode<in::ExistingPlayers>(a)) seats_->newplayerinfo(*m);
     });
     d.add(w::havewrongversion, [this](std::string_view a) {
-        systemLine(wireText(a) + QStringLiteral(" has a different version of the game then you."));
+        systemLine(tr("%1 has a different version of the game then you.").arg(wireText(a)));
     });
-    d.add(w::wrongversion, line("You have a differnt version of the game then the host."));
+    d.add(w::wrongversion, line(QT_TR_NOOP("You have a differnt version of the game then the host.")));
     d.on<in::ExistingPlayers>([this](const in::ExistingPlayers& m) { seats_->newplayerinfo(m); });
     d.on<in::PlayerDisconnected>([this](const in::PlayerDisconnected& m) { seats_->playerdisconnected(m); });
     d.on<in::StartGame>([this](const in::StartGame& m) { flow_->startthegame(m); });
@@ -60,8 +60,8 @@ void Tchat::buildDispatchTable() {
     d.on<in::ShowDraw>([this](const in::ShowDraw& m) { turn_->showdraw(m); });
     d.on<in::AskPenalty>([this](const in::AskPenalty& m) { turn_->askpenalty(m); });
     d.on<in::EndRound>([this](const in::EndRound& m) { flow_->endround(m); });
-    d.add(w::nomoreroom, line("You cannot hold anymore tiles"));
-    d.add(w::nomoretiles, line("There are no tiles left"));
+    d.add(w::nomoreroom, line(QT_TR_NOOP("You cannot hold anymore tiles")));
+    d.add(w::nomoretiles, line(QT_TR_NOOP("There are no tiles left")));
     d.on<in::MovedTiles>([this](const in::MovedTiles& m) { board_->movedtiles(m); });
     d.on<in::RemoveTile>([this](const in::RemoveTile& m) { board_->removetile(m.column, m.row); });
     d.on<in::LoadStats>([this](const in::LoadStats& m) { flow_->loadstats(m); });
@@ -120,7 +120,7 @@ void Tchat::full() {
     full_ = true;
     // The server closes a refused connection at once; whatever else it sent is not for us.
     connection_->halt();
-    const QString text = QStringLiteral("Game is full");
+    const QString text = tr("Game is full");
     messageBox_(text);
     // The window closes when the player has read the notice (at once when no box is shown).
     if (QMessageBox* box = noticeBox(text)) {

@@ -7,6 +7,7 @@
 #include "gameflow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -17,7 +18,9 @@ namespace {
 // "Bob", "Bob and Carol", "Bob, Carol and Dee".
 QString nameList(const QStringList& names) {
     if (names.size() < 2) return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
+    return QCoreApplication::translate("client::Tchat", "%1 and %2")
+        .arg(names.mid(0, names.size() - 1).join(QCoreApplication::translate("client::Tchat", ", ")),
+             names.last());
 }
 
 } // namespace
@@ -25,12 +28,11 @@ QString nameList(const QStringList& names) {
 QString Tchat::leavingLoss() const {
     const QStringList others = seats_->otherPeople();
     if (state_.ishost && !solo_ && !others.isEmpty())
-        return QStringLiteral("You are hosting: the game ends for %1.").arg(nameList(others));
+        return tr("You are hosting: the game ends for %1.").arg(nameList(others));
     if (!flow_->gameOn() || !state_.seated()) return {};
     // A game of one's own loses nothing between rounds.
-    if (state_.ishost)
-        return state_.turnslot != 0 ? QStringLiteral("The round you are playing ends.") : QString();
-    return QStringLiteral("You leave the game in progress: the computer plays your seat.");
+    if (state_.ishost) return state_.turnslot != 0 ? tr("The round you are playing ends.") : QString();
+    return tr("You leave the game in progress: the computer plays your seat.");
 }
 
 void Tchat::confirmLeaving(const QString& action, std::function<void()> proceed) {
@@ -43,7 +45,7 @@ void Tchat::confirmLeaving(const QString& action, std::function<void()> proceed)
     auto* box = new QMessageBox(QMessageBox::Question, windowTitle(), loss, QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("message_leave"));
     box->setTextFormat(Qt::PlainText);
-    box->setInformativeText(QStringLiteral("%1 all the same?").arg(action));
+    box->setInformativeText(tr("%1 all the same?").arg(action));
     QPushButton* go = box->addButton(action, QMessageBox::AcceptRole);
     go->setObjectName(QStringLiteral("button_leave"));
     box->addButton(QMessageBox::Cancel)->setObjectName(QStringLiteral("button_stay"));
@@ -59,7 +61,7 @@ void Tchat::confirmLeaving(const QString& action, std::function<void()> proceed)
 }
 
 void Tchat::exitGame() {
-    confirmLeaving(QStringLiteral("Exit"), [this] {
+    confirmLeaving(tr("Exit"), [this] {
         leaveConfirmed_ = true;
         close();
     });

@@ -3,6 +3,7 @@
 #include "tchat.h"
 
 #include "client/chat/chatview.h"
+#include "client/language/languages.h"
 #include "client/play/rackview.h"
 #include "client/seats/seatdisplay.h"
 #include "client/sound/soundcues.h"
@@ -53,10 +54,10 @@ void Tchat::buildMenu() {
 
 void Tchat::buildGameMenu() {
     auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("Game1"));
-    add(game, "StartGame1", QStringLiteral("Start Game"), [this] { startGame(); })->setEnabled(false);
-    QAction* justWatch = add(game, "JustWatch1", QStringLiteral("Just Watch"), [this](bool checked) {
+    add(game, "StartGame1", tr("Start Game"), [this] { startGame(); })->setEnabled(false);
+    QAction* justWatch = add(game, "JustWatch1", tr("Just Watch"), [this](bool checked) {
         // The check mark follows the server's answer, not the click.
         action("JustWatch1")->setChecked(!checked);
         if (!state_.loggedin || !state_.seated()) return;
@@ -64,48 +65,47 @@ void Tchat::buildGameMenu() {
     });
     justWatch->setCheckable(true);
     game->addSeparator();
-    add(game, "HostGame1", QStringLiteral("Host a Game…"), [this] { openHostDialog(); });
-    add(game, "JoinGame1", QStringLiteral("Join a Game…"), [this] { openJoinDialog(); });
-    add(game, "PlaySolo1", QStringLiteral("Play Solo"),
-        [this] { confirmLeaving(QStringLiteral("Play Solo"), [this] { playSolo(); }); });
+    add(game, "HostGame1", tr("Host a Game…"), [this] { openHostDialog(); });
+    add(game, "JoinGame1", tr("Join a Game…"), [this] { openJoinDialog(); });
+    add(game, "PlaySolo1", tr("Play Solo"),
+        [this] { confirmLeaving(tr("Play Solo"), [this] { playSolo(); }); });
     game->addSeparator();
-    add(game, "GameRecords1", QStringLiteral("Game Records…"), [this] { emit recordsRequested(); });
+    add(game, "GameRecords1", tr("Game Records…"), [this] { emit recordsRequested(); });
     game->addSeparator();
-    add(game, "ResetScreenLocation1", QStringLiteral("Reset Screen Location"),
-        [this] { resetScreenLocation(); });
-    add(game, "Exit1", QStringLiteral("Exit"), [this] { exitGame(); });
+    add(game, "ResetScreenLocation1", tr("Reset Screen Location"), [this] { resetScreenLocation(); });
+    add(game, "Exit1", tr("Exit"), [this] { exitGame(); });
 }
 
 void Tchat::buildViewMenu() {
     auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("View1"));
     // The tally list is a window of its own: the program opens it on this request.
-    add(view, "ViewTally1", QStringLiteral("View Tally"), [this] { emit tallyRequested(); });
-    add(view, "SpyList1", QStringLiteral("Spy List"), [this] {
+    add(view, "ViewTally1", tr("View Tally"), [this] { emit tallyRequested(); });
+    add(view, "SpyList1", tr("Spy List"), [this] {
         if (windows_.spylist) windows_.spylist->showOver(this);
     });
-    QAction* log = add(view, "GameLog1", QStringLiteral("Game Log"),
-                       [this](bool checked) { turn_->setLogShown(checked); });
+    QAction* log =
+        add(view, "GameLog1", tr("Game Log"), [this](bool checked) { turn_->setLogShown(checked); });
     log->setCheckable(true);
     connect(turn_, &TurnControls::logShownChanged, log, &QAction::setChecked);
-    add(view, "PhraseList1", QStringLiteral("Phrase List"), [this] { emit phraseListRequested(); });
+    add(view, "PhraseList1", tr("Phrase List"), [this] { emit phraseListRequested(); });
 }
 
 void Tchat::buildOptionsMenu() {
     auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    QAction* sounds = add(options, "PlaySounds1", QStringLiteral("Play Sounds"), [this](bool on) {
+    QAction* sounds = add(options, "PlaySounds1", tr("Play Sounds"), [this](bool on) {
         sounds_->setEnabled(on);
         saveinifile();
     });
     sounds->setCheckable(true);
     sounds->setChecked(true);
     QAction* chatter =
-        add(options, "PlayChatterSounds1", QStringLiteral("Play Chatter Sounds"), [this] { saveinifile(); });
+        add(options, "PlayChatterSounds1", tr("Play Chatter Sounds"), [this] { saveinifile(); });
     chatter->setCheckable(true);
     chatter->setChecked(true);
     QAction* notify =
@@ -113,8 +113,8 @@ void Tchat::buildOptionsMenu() {
     notify->setCheckable(true);
     notify->setChecked(true);
     options->addSeparator();
-    add(options, "TextColor1", QStringLiteral("Text Color"), [this] { chooseTextColour(); });
-    QMenu* size = submenu(options, "TextSize1", QStringLiteral("Text Size"));
+    add(options, "TextColor1", tr("Text Color"), [this] { chooseTextColour(); });
+    QMenu* size = submenu(options, "TextSize1", tr("Text Size"));
     auto* sizes = new QActionGroup(this);
     for (int s : {8, 10, 12, 14}) {
         const QByteArray name = "N" + QByteArray::number(s);
@@ -126,12 +126,12 @@ void Tchat::buildOptionsMenu() {
         a->setProperty("Tag", s);
         sizes->addAction(a);
     }
-    QAction* scroll = add(options, "ScrollChatOff1", QStringLiteral("Scroll Chat Off"),
-                          [this](bool on) { chat_->setScrollOff(on); });
+    QAction* scroll =
+        add(options, "ScrollChatOff1", tr("Scroll Chat Off"), [this](bool on) { chat_->setScrollOff(on); });
     scroll->setCheckable(true);
     scroll->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     connect(chat_, &ChatView::scrollOffChanged, scroll, &QAction::setChecked);
-    add(options, "ClearMainChat1", QStringLiteral("Clear Main Chat"), [this] { chat_->clear(); });
+    add(options, "ClearMainChat1", tr("Clear Main Chat"), [this] { chat_->clear(); });
     options->addSeparator();
     buildOptionSubmenus(options);
 }
@@ -139,12 +139,12 @@ void Tchat::buildOptionsMenu() {
 void Tchat::buildOptionSubmenus(QMenu* options) {
     auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
 
-    QMenu* speed = submenu(options, "BotSpeed1", QStringLiteral("Bot Speed"));
+    QMenu* speed = submenu(options, "BotSpeed1", tr("Bot Speed"));
     auto* speeds = new QActionGroup(this);
-    for (auto [name, text, ms] : {std::tuple{"Slow1", "Slow", protocol::kSlowComputer},
-                                  {"Normal1", "Normal", protocol::kNormalComputer},
-                                  {"Fast1", "Fast", protocol::kFastComputer}}) {
-        QAction* a = add(speed, name, QString::fromLatin1(text), [this, ms = ms] {
+    for (auto [name, text, ms] : {std::tuple{"Slow1", QT_TR_NOOP("Slow"), protocol::kSlowComputer},
+                                  {"Normal1", QT_TR_NOOP("Normal"), protocol::kNormalComputer},
+                                  {"Fast1", QT_TR_NOOP("Fast"), protocol::kFastComputer}}) {
+        QAction* a = add(speed, name, tr(text), [this, ms = ms] {
             setBotSpeed(ms);
             saveinifile();
         });
@@ -153,7 +153,7 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
         speeds->addAction(a);
     }
     // The host's own choices for the game its server runs: disabled unless this window hosts.
-    QMenu* level = submenu(options, "ComputerLevel1", QStringLiteral("Computer Level"));
+    QMenu* level = submenu(options, "ComputerLevel1", tr("Computer Level"));
     auto* levels = new QActionGroup(this);
     for (int i = 0; i < static_cast<int>(protocol::kComputerLevels.size()); ++i) {
         QAction* a =
@@ -166,7 +166,7 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
         levels->addAction(a);
     }
     action(levelActionName(protocol::kClassicLevel))->setChecked(true);
-    QAction* hints = add(options, "AllowHints1", QStringLiteral("Allow Hints"), [this](bool on) {
+    QAction* hints = add(options, "AllowHints1", tr("Allow Hints"), [this](bool on) {
         setHintsAllowed(on);
         saveinifile();
     });
@@ -178,10 +178,11 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
         emit hintsAllowedChanged(table_->hintsAllowed());
     });
     setHostOptionsEnabled(false);
-    QMenu* turnSound = submenu(options, "TurnSound1", QStringLiteral("Turn Sound"));
+    QMenu* turnSound = submenu(options, "TurnSound1", tr("Turn Sound"));
     auto* turnSounds = new QActionGroup(this);
-    for (auto [name, text, choice] : {std::tuple{"Classic1", "Classic", 0}, {"New1", "New", 1}}) {
-        QAction* a = add(turnSound, name, QString::fromLatin1(text), [this, choice = choice] {
+    for (auto [name, text, choice] :
+         {std::tuple{"Classic1", QT_TR_NOOP("Classic"), 0}, {"New1", QT_TR_NOOP("New"), 1}}) {
+        QAction* a = add(turnSound, name, tr(text), [this, choice = choice] {
             setTurnSound(choice);
             saveinifile();
         });
@@ -189,7 +190,7 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
         a->setProperty("Tag", choice);
         turnSounds->addAction(a);
     }
-    submenu(options, "tiles1", QStringLiteral("Tile Sets"));
+    submenu(options, "tiles1", tr("Tile Sets"));
     tilemenu();
     // How many of the newest game records a hosting window keeps.
     QMenu* kept = submenu(options, "RecordsKept1", tr("Game Records Kept"));
@@ -207,17 +208,40 @@ void Tchat::buildOptionSubmenus(QMenu* options) {
             saveinifile();
         });
     }
+    buildLanguageMenu(options);
+}
+
+// Options > Language: "System" follows the desktop's language; the others are listed in their own
+// words. The choice is kept in the settings file and takes effect when the program starts again.
+void Tchat::buildLanguageMenu(QMenu* options) {
+    QMenu* menu = submenu(options, "Language1", tr("Language"));
+    auto* group = new QActionGroup(this);
+    const QString saved = settings_.loadLanguage();
+    QList<Language> choices{{QString(), tr("System")}};
+    choices.append(languages());
+    for (const Language& l : choices) {
+        const QByteArray name = "Language_" + (l.code.isEmpty() ? QByteArray("system") : l.code.toLatin1());
+        QAction* a = addAction(menu, name.constData(), l.nativeName, [this, code = l.code] {
+            if (settings_.saveLanguage(code))
+                systemLine(tr("The new language is used when Rimbalo starts again."));
+            else
+                systemLine(tr("Your settings could not be saved: %1").arg(settings_.lastError()));
+        });
+        a->setCheckable(true);
+        a->setChecked(l.code == saved || (l.code.isEmpty() && resolvedLanguage(saved, {}) != saved));
+        group->addAction(a);
+    }
 }
 
 void Tchat::buildHelpMenu() {
     auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    add(help, "Content1", QStringLiteral("Content"), [this] {
+    add(help, "Content1", tr("Content"), [this] {
         if (windows_.help) windows_.help->showOver(this);
     })->setShortcut(QKeySequence(Qt::Key_F1));
-    add(help, "About1", QStringLiteral("About"), [this] {
+    add(help, "About1", tr("About"), [this] {
         if (windows_.about) windows_.about->showOver(this);
     });
 }
@@ -226,15 +250,15 @@ void Tchat::buildSeatPopup() {
     auto add = [this](QMenu* m, const char* n, const QString& t, auto h) { return addAction(m, n, t, h); };
     popupKick_ = new QMenu(this);
     popupKick_->setObjectName(QStringLiteral("popup_kick"));
-    add(popupKick_, "RemoveFromGame1", QStringLiteral("Remove From Game"),
+    add(popupKick_, "RemoveFromGame1", tr("Remove From Game"),
         [this] { kicking(popupKick_->property("Tag").toInt()); });
     auto watch = [this](int flag) {
         const int seat = popupKick_->property("Tag").toInt();
         if (!state_.loggedin || !state_.isSeat(seat)) return;
         send(protocol::encode(protocol::toserver::JustWatch{.slot = seat, .flag = flag}));
     };
-    add(popupKick_, "SettoJustWatch1", QStringLiteral("Set to Just Watch"), [watch] { watch(1); });
-    add(popupKick_, "UnsetJustWatch1", QStringLiteral("Unset Just Watch"), [watch] { watch(2); });
+    add(popupKick_, "SettoJustWatch1", tr("Set to Just Watch"), [watch] { watch(1); });
+    add(popupKick_, "UnsetJustWatch1", tr("Unset Just Watch"), [watch] { watch(2); });
 }
 
 QStringList Tchat::otherSeatNames() const {

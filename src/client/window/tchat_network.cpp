@@ -82,14 +82,14 @@ void Tchat::attachNetworkWindows() {
     // Each ends the game this window is in: the player confirms first when that loses something.
     w.hostDialog.whenBuilt([this](windows::HostDialog* dialog) {
         connect(dialog, &windows::HostDialog::hostRequested, this, [this](const QString& name, quint16 port) {
-            confirmLeaving(QStringLiteral("Host"), [this, name, port] { hostGame(name, port); });
+            confirmLeaving(tr("Host"), [this, name, port] { hostGame(name, port); });
         });
         connect(dialog, &windows::HostDialog::stopRequested, this, &Tchat::stopHosting);
     });
     w.joinDialog.whenBuilt([this](windows::JoinDialog* dialog) {
         connect(dialog, &windows::JoinDialog::joinRequested, this,
                 [this](const QString& name, const QString& host, quint16 port) {
-                    confirmLeaving(QStringLiteral("Join"), [=, this] { joinGame(name, host, port); });
+                    confirmLeaving(tr("Join"), [=, this] { joinGame(name, host, port); });
                 });
         attachTableLobby(dialog);
     });
@@ -128,9 +128,8 @@ void Tchat::processparams(const QStringList& args) {
     const StartRole role = readArguments(args, gamePort_);
     switch (role.kind) {
     case StartRole::Solo:
-        systemLine(QStringLiteral("Loading Solo Game..Please wait."));
-        systemLine(
-            QStringLiteral("To play with friends, choose Host a Game… or Join a Game… in the Game menu."));
+        systemLine(tr("Loading Solo Game..Please wait."));
+        systemLine(tr("To play with friends, choose Host a Game… or Join a Game… in the Game menu."));
         if (windows_.download) {
             const NetworkSettings n = settings_.loadNetwork();
             windows_.download->setUrl(QUrl(n.lobbyurl));
@@ -139,11 +138,11 @@ void Tchat::processparams(const QStringList& args) {
         }
         break;
     case StartRole::Waiting:
-        systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+        systemLine(tr("Loading Multi-player Game.. Please Wait."));
         return;
     case StartRole::Host:
     case StartRole::Join:
-        systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+        systemLine(tr("Loading Multi-player Game.. Please Wait."));
         break;
     }
     state_.playername = role.playername;
@@ -183,7 +182,7 @@ bool Tchat::startHosting(quint16 port, bool loopbackOnly) {
 void Tchat::hostpress() {
     // Connecting anyway would seat this player in whatever game holds the port.
     if (!startHosting(hostPort_, false)) {
-        systemLine(QStringLiteral("The game could not be hosted: %1").arg(hostError_));
+        systemLine(tr("The game could not be hosted: %1").arg(hostError_));
         return;
     }
     hostConnect();
@@ -198,18 +197,18 @@ void Tchat::hostSolo() {
     if (startHosting(gamePort_, true) || startHosting(0, true))
         hostConnect();
     else
-        systemLine(QStringLiteral("The game could not be hosted: %1").arg(hostError_));
+        systemLine(tr("The game could not be hosted: %1").arg(hostError_));
 }
 
 void Tchat::playSolo() {
     leaveGame();
-    systemLine(QStringLiteral("Loading Solo Game..Please wait."));
+    systemLine(tr("Loading Solo Game..Please wait."));
     hostSolo();
 }
 
 void Tchat::stopHosting() {
     if (!state_.ishost || solo_) return;
-    confirmLeaving(QStringLiteral("Stop Hosting"), [this] {
+    confirmLeaving(tr("Stop Hosting"), [this] {
         playSolo();
         const NetworkSettings n = settings_.loadNetwork();
         if (windows_.hostDialog) windows_.hostDialog->prepare(n.playername, n.hostport);
@@ -296,7 +295,7 @@ void Tchat::hostGame(const QString& name, quint16 port) {
     state_.playername = player;
     state_.hostaddress = QStringLiteral("127.0.0.1");
     hostPort_ = port;
-    systemLine(QStringLiteral("Hosting a game on port %1…").arg(port));
+    systemLine(tr("Hosting a game on port %1…").arg(port));
     hostpress();
     if (!state_.ishost) {
         if (windows_.hostDialog)
@@ -311,7 +310,7 @@ void Tchat::hostGame(const QString& name, quint16 port) {
 // given this window a slot, and stays when the join fails.
 void Tchat::joinGame(const QString& name, const QString& host, quint16 port) {
     rememberJoin(name, host, port);
-    systemLine(QStringLiteral("Joining a game at: %1…").arg(windows::hostPortText(host, port)));
+    systemLine(tr("Joining a game at: %1…").arg(windows::hostPortText(host, port)));
     openJoining();
 }
 
@@ -336,7 +335,7 @@ void Tchat::openJoining() {
     c->setSink(connection_->sink());
     handleCommandsOf(*c);
     connect(c, &GameConnection::closed, this,
-            [this] { joiningFailed(QStringLiteral("the host closed the connection")); });
+            [this] { joiningFailed(tr("the host closed the connection")); });
     connect(&c->socket(), &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         // A close by the host is reported once what it sent before has been handled.
         if (error != QAbstractSocket::RemoteHostClosedError && joining_)
@@ -349,7 +348,7 @@ void Tchat::openJoining() {
 // The new game's first word: a slot for this window (it moves there), or no room.
 void Tchat::joiningCommand(std::string_view entry) {
     if (protocol::splitCommand(entry).word == protocol::words::full) {
-        joiningFailed(QStringLiteral("the game is full"));
+        joiningFailed(tr("the game is full"));
         return;
     }
     std::unique_ptr<GameConnection> next = std::move(joining_);
@@ -373,15 +372,15 @@ void Tchat::joiningFailed(const QString& reason) {
     if (!joining_) return;
     retire(std::move(joining_));
     reportConnectFailure(windows::hostPortText(joinHost_, joinPort_), reason, [this] { openJoining(); });
-    if (state_.loggedin) systemLine(QStringLiteral("Your game goes on."));
+    if (state_.loggedin) systemLine(tr("Your game goes on."));
 }
 
 void Tchat::showGameAddresses() {
     QStringList shown;
     for (const QString& a : windows::localAddresses())
         shown << windows::hostPortText(a, hostPort_);
-    systemLine(QStringLiteral("Friends can join this game at: %1 (Game menu, Host a Game… to copy them).")
-                   .arg(shown.join(QStringLiteral(", "))));
+    systemLine(tr("Friends can join this game at: %1 (Game menu, Host a Game… to copy them).")
+                   .arg(shown.join(tr(", "))));
 }
 
 void Tchat::showNextGameOptions() {
@@ -437,8 +436,7 @@ void Tchat::socketError(QAbstractSocket::SocketError error) {
 
 void Tchat::logintimerTimer() {
     logintimer_.stop();
-    const QString reason =
-        QStringLiteral("no answer from the game within %1 seconds").arg(logintimer_.interval() / 1000);
+    const QString reason = tr("no answer from the game within %1 seconds").arg(logintimer_.interval() / 1000);
     if (joining_) {
         joiningFailed(reason);
         return;
@@ -466,9 +464,9 @@ void Tchat::connectFailed(const QString& reason) {
 
 void Tchat::reportConnectFailure(const QString& where, const QString& reason, std::function<void()> retry) {
     logintimer_.stop();
-    const QString text = QStringLiteral("Could not connect to %1: %2").arg(where, reason);
+    const QString text = tr("Could not connect to %1: %2").arg(where, reason);
     // A chat line's head ends at its first colon, which must not be the one inside the address.
-    systemLine(QStringLiteral("Not connected: ") + text);
+    systemLine(tr("Not connected: %1").arg(text));
     if (connectBox_) connectBox_->close();
     auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text,
                                 QMessageBox::Retry | QMessageBox::Cancel, this);
@@ -492,18 +490,17 @@ void Tchat::connectionClosed() {
         return;
     }
     if (logintimer_.isActive()) {
-        connectFailed(remoteClosed_ ? QStringLiteral("the host closed the connection")
-                                    : QStringLiteral("the connection was lost"));
+        connectFailed(remoteClosed_ ? tr("the host closed the connection") : tr("the connection was lost"));
         return;
     }
     // Only a close the host announced is the host's doing; any other is a lost connection, and a lost
     // connection during a game is tried again for the seat.
     if (closingReason_ == 0 && startReconnecting()) return;
-    QString why = QStringLiteral("The connection to the host was lost.");
+    QString why = tr("The connection to the host was lost.");
     if (closingReason_ == protocol::toclient::Closing::kGameEnded)
-        why = QStringLiteral("The host has closed the game.");
+        why = tr("The host has closed the game.");
     else if (closingReason_ == protocol::toclient::Closing::kRemoved)
-        why = QStringLiteral("The host has removed you from the game.");
+        why = tr("The host has removed you from the game.");
     showClosed(why);
 }
 
@@ -522,7 +519,7 @@ void Tchat::showClosed(const QString& why) {
 
 void Tchat::saveNetwork(const NetworkSettings& settings) {
     if (!settings_.saveNetwork(settings))
-        systemLine(QStringLiteral("Your settings could not be saved: %1").arg(settings_.lastError()));
+        systemLine(tr("Your settings could not be saved: %1").arg(settings_.lastError()));
 }
 
 } // namespace client

@@ -99,7 +99,7 @@ void Tchat::placeWindow(const QRect& bounds) {
 void Tchat::loadinifile() {
     const SettingsFile::Loaded loaded = settings_.load(collectPreferences());
     if (loaded.readFailed)
-        systemLine(QStringLiteral("The settings file could not be read; the usual settings are used."));
+        systemLine(tr("The settings file could not be read; the usual settings are used."));
     applyPreferences(loaded.prefs);
     settingsRead_ = true;
     if (loaded.fromOldSection) {
@@ -132,7 +132,7 @@ void Tchat::saveinifile(const QRect& bounds) {
 }
 
 void Tchat::tellIfNotSaved(bool saved) {
-    if (!saved) systemLine(QStringLiteral("Your settings could not be saved: %1").arg(settings_.lastError()));
+    if (!saved) systemLine(tr("Your settings could not be saved: %1").arg(settings_.lastError()));
 }
 
 void Tchat::setBotSpeed(int ms) {

@@ -9,6 +9,7 @@
 #include "protocol/messages.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -38,7 +39,7 @@ void Tchat::buildTableDispatch() {
         // Where the server seats us before we have asked for our table (or our held seat) is no
         // news to the player.
         if (!m || (!tableCode_.isEmpty() && !tableAsked_) || (reconnecting_ && !reconnectAsked_)) return;
-        systemLine(QStringLiteral("Table %1 (%2): friends join it with this code.")
+        systemLine(tr("Table %1 (%2): friends join it with this code.")
                        .arg(QString::fromStdString(m->code),
                             m->isPublic ? QStringLiteral("public") : QStringLiteral("private")));
     });
@@ -60,7 +61,7 @@ void Tchat::buildTableDispatch() {
         if (!m) return;
         if (atTable_ && state_.loggedin) showHostControls(m->slot == state_.myslot);
         if (m->slot == 0) return;
-        systemLine(QStringLiteral("%1 now holds the host's powers.").arg(QString::fromStdString(m->name)));
+        systemLine(tr("%1 now holds the host's powers.").arg(QString::fromStdString(m->name)));
     });
 }
 
@@ -83,7 +84,7 @@ bool Tchat::tableStep() {
         // What we showed of the game is old: the server sends the board, the rack and whose turn it
         // is after the login (an empty board sends nothing, so nothing of ours may stay).
         flow_->clearall();
-        systemLine(QStringLiteral("Reconnected."));
+        systemLine(tr("Reconnected."));
     }
     return false;
 }
@@ -103,8 +104,35 @@ void Tchat::followRedirect(const QString& code, const QString& host, quint16 por
     });
 }
 
+// The server's notices arrive in English and stay so on the wire; the window shows the known ones in
+// its own language.
+QString Tchat::shownServerText(const QString& text) {
+    static const char* const fixed[] = {
+        QT_TR_NOOP(
+            "You are sending chat faster than anyone can read it: lines are dropped until you slow down."),
+        QT_TR_NOOP("You are sending commands faster than anyone can play: some were ignored."),
+        QT_TR_NOOP(
+            "You have moved tiles more often this turn than anyone could: the rest of this turn's moves are "
+            "ignored."),
+        QT_TR_NOOP("This server holds a single game."),
+        QT_TR_NOOP("You have opened too many tables. Try again in a minute."),
+        QT_TR_NOOP("Every table of this server is taken."),
+        QT_TR_NOOP("Your seat is no longer kept for you."),
+        QT_TR_NOOP("The server is full. Try again later."),
+        QT_TR_NOOP("Too many connections from your address."),
+    };
+    for (const char* known : fixed)
+        if (text == QLatin1String(known)) return tr(known);
+    static const QRegularExpression noTable(QStringLiteral("^No table with code (\\S+)\\.$"));
+    static const QRegularExpression tableFull(QStringLiteral("^Table (\\S+) is full\\.$"));
+    if (const auto m = noTable.match(text); m.hasMatch())
+        return tr("No table with code %1.").arg(m.captured(1));
+    if (const auto m = tableFull.match(text); m.hasMatch()) return tr("Table %1 is full.").arg(m.captured(1));
+    return text;
+}
+
 void Tchat::tableError(const QString& text) {
-    systemLine(text);
+    systemLine(shownServerText(text));
     if (reconnecting_) giveUpReconnecting();
 }
 
@@ -138,9 +166,8 @@ void Tchat::scheduleReconnect() {
     }
     const int wait = std::min(kLongestRetryMs, kFirstRetryMs << std::min(reconnectTries_, 5));
     ++reconnectTries_;
-    systemLine(QStringLiteral("Connection lost — reconnecting… (attempt %1 in %2 s)")
-                   .arg(reconnectTries_)
-                   .arg(wait / 1000));
+    systemLine(
+        tr("Connection lost — reconnecting… (attempt %1 in %2 s)").arg(reconnectTries_).arg(wait / 1000));
     reconnectTimer_.start(wait);
 }
 
@@ -149,7 +176,7 @@ void Tchat::giveUpReconnecting() {
     reconnectTimer_.stop();
     seatToken_.clear();
     connection_->shut();
-    showClosed(QStringLiteral("The connection to the host was lost."));
+    showClosed(tr("The connection to the host was lost."));
 }
 
 } // namespace client
