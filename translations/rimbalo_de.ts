@@ -102,6 +102,22 @@ Spieler und Punkte: %3.</translation>
         <source>tiles</source>
         <translation>Steine</translation>
     </message>
+    <message>
+        <source>%1 played a %2.</source>
+        <translation>%1 hat gelegt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 moved a %2.</source>
+        <translation>%1 hat verschoben: %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed a %2.</source>
+        <translation>%1 hat zurückgenommen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cleared tiles.</source>
+        <translation>%1 hat Steine zurückgenommen.</translation>
+    </message>
 </context>
 <context>
     <name>client::ChatInput</name>
@@ -767,6 +783,21 @@ Spieler und Punkte: %3.</translation>
     </message>
 </context>
 <context>
+    <name>client::ShuffleCheck</name>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not match what it promised.</source>
+        <translation>Warnung: Der Mischschlüssel des Servers passt nicht zu seiner Zusage.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not deal the tiles you were dealt.</source>
+        <translation>Warnung: Der Mischschlüssel des Servers ergibt nicht die Steine, die du bekommen hast.</translation>
+    </message>
+    <message>
+        <source>Shuffle checked.</source>
+        <translation>Mischung geprüft.</translation>
+    </message>
+</context>
+<context>
     <name>client::SpokenNames</name>
     <message>
         <source>Green</source>
@@ -856,6 +887,15 @@ Spieler und Punkte: %3.</translation>
     <message>
         <source>Black Queen</source>
         <translation>Schwarz Dame</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>WILD</source>
+        <extracomment>The joker as the game log and the status line name it.</extracomment>
+        <translation>Joker</translation>
     </message>
 </context>
 <context>

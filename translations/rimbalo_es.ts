@@ -102,6 +102,22 @@ Jugadores y puntos: %3.</translation>
         <source>tiles</source>
         <translation>fichas</translation>
     </message>
+    <message>
+        <source>%1 played a %2.</source>
+        <translation>%1 ha colocado: %2.</translation>
+    </message>
+    <message>
+        <source>%1 moved a %2.</source>
+        <translation>%1 ha movido: %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed a %2.</source>
+        <translation>%1 ha retirado: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cleared tiles.</source>
+        <translation>%1 ha retirado sus fichas.</translation>
+    </message>
 </context>
 <context>
     <name>client::ChatInput</name>
@@ -767,6 +783,21 @@ Jugadores y puntos: %3.</translation>
     </message>
 </context>
 <context>
+    <name>client::ShuffleCheck</name>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not match what it promised.</source>
+        <translation>Atención: la semilla de barajado del servidor no coincide con lo que prometió.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not deal the tiles you were dealt.</source>
+        <translation>Atención: la semilla de barajado del servidor no reparte las fichas que recibiste.</translation>
+    </message>
+    <message>
+        <source>Shuffle checked.</source>
+        <translation>Barajado comprobado.</translation>
+    </message>
+</context>
+<context>
     <name>client::SpokenNames</name>
     <message>
         <source>Green</source>
@@ -856,6 +887,15 @@ Jugadores y puntos: %3.</translation>
     <message>
         <source>Black Queen</source>
         <translation>Reina negra</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Reina</translation>
+    </message>
+    <message>
+        <source>WILD</source>
+        <extracomment>The joker as the game log and the status line name it.</extracomment>
+        <translation>Comodín</translation>
     </message>
 </context>
 <context>

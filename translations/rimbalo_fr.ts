@@ -102,6 +102,22 @@ Joueurs et scores : %3.</translation>
         <source>tiles</source>
         <translation>tuiles</translation>
     </message>
+    <message>
+        <source>%1 played a %2.</source>
+        <translation>%1 a posé : %2.</translation>
+    </message>
+    <message>
+        <source>%1 moved a %2.</source>
+        <translation>%1 a déplacé : %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed a %2.</source>
+        <translation>%1 a repris : %2.</translation>
+    </message>
+    <message>
+        <source>%1 cleared tiles.</source>
+        <translation>%1 a repris ses tuiles.</translation>
+    </message>
 </context>
 <context>
     <name>client::ChatInput</name>
@@ -767,6 +783,21 @@ Joueurs et scores : %3.</translation>
     </message>
 </context>
 <context>
+    <name>client::ShuffleCheck</name>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not match what it promised.</source>
+        <translation>Attention : la graine de mélange du serveur ne correspond pas à ce qu&apos;il avait promis.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not deal the tiles you were dealt.</source>
+        <translation>Attention : la graine de mélange du serveur ne distribue pas les tuiles que vous avez reçues.</translation>
+    </message>
+    <message>
+        <source>Shuffle checked.</source>
+        <translation>Mélange vérifié.</translation>
+    </message>
+</context>
+<context>
     <name>client::SpokenNames</name>
     <message>
         <source>Green</source>
@@ -856,6 +887,15 @@ Joueurs et scores : %3.</translation>
     <message>
         <source>Black Queen</source>
         <translation>Dame noire</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>WILD</source>
+        <extracomment>The joker as the game log and the status line name it.</extracomment>
+        <translation>Joker</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,22 @@ Giocatori e punteggi: %3.</translation>
         <source>tiles</source>
         <translation>tessere</translation>
     </message>
+    <message>
+        <source>%1 played a %2.</source>
+        <translation>%1 ha posato: %2.</translation>
+    </message>
+    <message>
+        <source>%1 moved a %2.</source>
+        <translation>%1 ha spostato: %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed a %2.</source>
+        <translation>%1 ha ripreso: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cleared tiles.</source>
+        <translation>%1 ha ripreso le sue tessere.</translation>
+    </message>
 </context>
 <context>
     <name>client::ChatInput</name>
@@ -767,6 +783,21 @@ Giocatori e punteggi: %3.</translation>
     </message>
 </context>
 <context>
+    <name>client::ShuffleCheck</name>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not match what it promised.</source>
+        <translation>Attenzione: il seme di mescolamento del server non corrisponde a quanto promesso.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not deal the tiles you were dealt.</source>
+        <translation>Attenzione: il seme di mescolamento del server non distribuisce le tessere che hai ricevuto.</translation>
+    </message>
+    <message>
+        <source>Shuffle checked.</source>
+        <translation>Mescolamento verificato.</translation>
+    </message>
+</context>
+<context>
     <name>client::SpokenNames</name>
     <message>
         <source>Green</source>
@@ -856,6 +887,15 @@ Giocatori e punteggi: %3.</translation>
     <message>
         <source>Black Queen</source>
         <translation>Donna nera</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Donna</translation>
+    </message>
+    <message>
+        <source>WILD</source>
+        <extracomment>The joker as the game log and the status line name it.</extracomment>
+        <translation>Jolly</translation>
     </message>
 </context>
 <context>

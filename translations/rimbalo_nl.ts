@@ -102,6 +102,22 @@ Spelers en scores: %3.</translation>
         <source>tiles</source>
         <translation>stenen</translation>
     </message>
+    <message>
+        <source>%1 played a %2.</source>
+        <translation>%1 heeft gelegd: %2.</translation>
+    </message>
+    <message>
+        <source>%1 moved a %2.</source>
+        <translation>%1 heeft verschoven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed a %2.</source>
+        <translation>%1 heeft teruggenomen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cleared tiles.</source>
+        <translation>%1 heeft stenen teruggenomen.</translation>
+    </message>
 </context>
 <context>
     <name>client::ChatInput</name>
@@ -767,6 +783,21 @@ Spelers en scores: %3.</translation>
     </message>
 </context>
 <context>
+    <name>client::ShuffleCheck</name>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not match what it promised.</source>
+        <translation>Waarschuwing: de schudsleutel van de server klopt niet met wat hij beloofde.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not deal the tiles you were dealt.</source>
+        <translation>Waarschuwing: de schudsleutel van de server deelt niet de stenen die je kreeg.</translation>
+    </message>
+    <message>
+        <source>Shuffle checked.</source>
+        <translation>Schudden gecontroleerd.</translation>
+    </message>
+</context>
+<context>
     <name>client::SpokenNames</name>
     <message>
         <source>Green</source>
@@ -856,6 +887,15 @@ Spelers en scores: %3.</translation>
     <message>
         <source>Black Queen</source>
         <translation>Zwarte vrouw</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>vrouw</translation>
+    </message>
+    <message>
+        <source>WILD</source>
+        <extracomment>The joker as the game log and the status line name it.</extracomment>
+        <translation>Joker</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,22 @@ Jogadores e pontos: %3.</translation>
         <source>tiles</source>
         <translation>peças</translation>
     </message>
+    <message>
+        <source>%1 played a %2.</source>
+        <translation>%1 colocou: %2.</translation>
+    </message>
+    <message>
+        <source>%1 moved a %2.</source>
+        <translation>%1 moveu: %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed a %2.</source>
+        <translation>%1 retirou: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cleared tiles.</source>
+        <translation>%1 retirou as suas peças.</translation>
+    </message>
 </context>
 <context>
     <name>client::ChatInput</name>
@@ -767,6 +783,21 @@ Jogadores e pontos: %3.</translation>
     </message>
 </context>
 <context>
+    <name>client::ShuffleCheck</name>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not match what it promised.</source>
+        <translation>Atenção: a semente de embaralhamento do servidor não corresponde ao que prometeu.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not deal the tiles you were dealt.</source>
+        <translation>Atenção: a semente de embaralhamento do servidor não distribui as peças que você recebeu.</translation>
+    </message>
+    <message>
+        <source>Shuffle checked.</source>
+        <translation>Embaralhamento verificado.</translation>
+    </message>
+</context>
+<context>
     <name>client::SpokenNames</name>
     <message>
         <source>Green</source>
@@ -856,6 +887,15 @@ Jogadores e pontos: %3.</translation>
     <message>
         <source>Black Queen</source>
         <translation>Dama preta</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dama</translation>
+    </message>
+    <message>
+        <source>WILD</source>
+        <extracomment>The joker as the game log and the status line name it.</extracomment>
+        <translation>Curinga</translation>
     </message>
 </context>
 <context>

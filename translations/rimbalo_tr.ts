@@ -102,6 +102,22 @@ Oyuncular ve puanlar: %3.</translation>
         <source>tiles</source>
         <translation>taş</translation>
     </message>
+    <message>
+        <source>%1 played a %2.</source>
+        <translation>%1 oynadı: %2.</translation>
+    </message>
+    <message>
+        <source>%1 moved a %2.</source>
+        <translation>%1 taşıdı: %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed a %2.</source>
+        <translation>%1 geri aldı: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cleared tiles.</source>
+        <translation>%1 taşlarını geri aldı.</translation>
+    </message>
 </context>
 <context>
     <name>client::ChatInput</name>
@@ -766,6 +782,21 @@ Oyuncular ve puanlar: %3.</translation>
     </message>
 </context>
 <context>
+    <name>client::ShuffleCheck</name>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not match what it promised.</source>
+        <translation>Uyarı: sunucunun karıştırma tohumu söz verdiğiyle uyuşmuyor.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s shuffle seed does not deal the tiles you were dealt.</source>
+        <translation>Uyarı: sunucunun karıştırma tohumu size dağıtılan taşları vermiyor.</translation>
+    </message>
+    <message>
+        <source>Shuffle checked.</source>
+        <translation>Karıştırma doğrulandı.</translation>
+    </message>
+</context>
+<context>
     <name>client::SpokenNames</name>
     <message>
         <source>Green</source>
@@ -855,6 +886,15 @@ Oyuncular ve puanlar: %3.</translation>
     <message>
         <source>Black Queen</source>
         <translation>Siyah Kız</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Kız</translation>
+    </message>
+    <message>
+        <source>WILD</source>
+        <extracomment>The joker as the game log and the status line name it.</extracomment>
+        <translation>Joker</translation>
     </message>
 </context>
 <context>

@@ -36,11 +36,9 @@ QString ShuffleCheck::reveal(std::string_view seed) {
     const bool promised = hash.toStdString() == digest_;
     const bool ours = tiles_.empty() || dealsOurRack(seed);
     reset();
-    if (!promised)
-        return QStringLiteral("Warning: the server's shuffle seed does not match what it promised.");
-    if (!ours)
-        return QStringLiteral("Warning: the server's shuffle seed does not deal the tiles you were dealt.");
-    return QStringLiteral("Shuffle checked.");
+    if (!promised) return tr("Warning: the server's shuffle seed does not match what it promised.");
+    if (!ours) return tr("Warning: the server's shuffle seed does not deal the tiles you were dealt.");
+    return tr("Shuffle checked.");
 }
 
 // Which other seats took part is not told with the deal: one of the ways they may have must deal our

@@ -5,6 +5,7 @@
 
 #include "rules/tiles.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <string>
@@ -14,6 +15,8 @@
 namespace client {
 
 class ShuffleCheck {
+    Q_DECLARE_TR_FUNCTIONS(client::ShuffleCheck)
+
 public:
     // The digest for the round about to be dealt.
     void commit(std::string_view digest);

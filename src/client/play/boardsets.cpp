@@ -1,5 +1,7 @@
 #include "boardsets.h"
 
+#include "spokennames.h"
+
 #include "rules/boardcheck.h"
 
 #include <QCoreApplication>
@@ -13,8 +15,7 @@ namespace {
 
 // "A 7", "An 8", "A Queen": a tile by its number, for the status line.
 QString numberWithArticle(int code) {
-    const std::string name = rules::gettilename(code);
-    const QString number = QString::fromStdString(name.substr(name.find(' ') + 1));
+    const QString number = shownNumber(code);
     return (number == QLatin1String("8") ? QCoreApplication::translate("client::BoardSets", "An %1")
                                          : QCoreApplication::translate("client::BoardSets", "A %1"))
         .arg(number);

@@ -7,6 +7,7 @@
 #include "client/turn/turncontrols.h"
 #include "heldpicture.h"
 #include "rackview.h"
+#include "spokennames.h"
 #include "tileimages.h"
 
 #include "rules/boardcheck.h"
@@ -67,7 +68,7 @@ bool validItems(const std::vector<rules::BoardItem>& items) {
 }
 
 QString tileName(int code) {
-    return QString::fromStdString(rules::gettilename(code));
+    return rules::isTile(code) ? shownTile(code) : QString();
 }
 
 } // namespace
@@ -490,10 +491,10 @@ void BoardView::complete(int code, int column, int row, int laidCell) {
     placeFromRack(second, column + 2, row);
 }
 
-void BoardView::showPlayed(int seat, const char* verb, int code, bool log) {
+void BoardView::showPlayed(int seat, const QString& line, int code, bool log) {
     const QString name = tileName(code);
     if (name.isEmpty()) return;
-    const QString text = parts_.table->name(seat) + QLatin1String(verb) + name + QLatin1Char('.');
+    const QString text = line.arg(parts_.table->name(seat), name);
     parts_.turn->setPlayed(text);
     if (log) parts_.turn->addLog(text);
 }
@@ -512,7 +513,7 @@ void BoardView::placehistile(const protocol::toclient::PlaceHisTile& m) {
     if (mirror().at(m.column, m.row) == m.tile) return;
     setCell(m.column, m.row, m.tile);
     emit cue(QStringLiteral("placecard"));
-    showPlayed(m.seat, " played a ", m.tile, true);
+    showPlayed(m.seat, tr("%1 played a %2."), m.tile, true);
 }
 
 void BoardView::swaptiles(const protocol::toclient::SwapTiles& m) {
@@ -525,13 +526,13 @@ void BoardView::swaptiles(const protocol::toclient::SwapTiles& m) {
         emit cue(QStringLiteral("placecard"));
     }
     if (mirror().at(m.tocolumn, m.torow) != 0) setCell(m.fromcolumn, m.fromrow, 0);
-    showPlayed(m.seat, " moved a ", m.tile, !mine);
+    showPlayed(m.seat, tr("%1 moved a %2."), m.tile, !mine);
 }
 
 void BoardView::removetile(int column, int row) {
     if (!validItem(column, row, 0)) return;
     const ClientState& state = *parts_.state;
-    showPlayed(state.turnslot, " removed a ", mirror().at(column, row), !state.myTurn());
+    showPlayed(state.turnslot, tr("%1 removed a %2."), mirror().at(column, row), !state.myTurn());
     if (state.myTurn()) parts_.table->takenBack(mirror().at(column, row));
     setCell(column, row, 0);
     if (state.myTurn()) {
@@ -557,7 +558,7 @@ void BoardView::undothem(const protocol::toclient::UndoThem& m) {
         showLaidValue();
     }
     emit cue(QStringLiteral("clear"));
-    const QString text = parts_.table->name(m.seat) + QStringLiteral(" cleared tiles.");
+    const QString text = tr("%1 cleared tiles.").arg(parts_.table->name(m.seat));
     parts_.turn->setPlayed(text);
     if (!mine) parts_.turn->addLog(text);
 }

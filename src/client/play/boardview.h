@@ -132,7 +132,7 @@ private:
     void moveTile(int code, int fromColumn, int fromRow, int toColumn, int toRow);
     void liftFrom(int column, int row);
     void releaseHeld();
-    void showPlayed(int seat, const char* verb, int code, bool log);
+    void showPlayed(int seat, const QString& line, int code, bool log);
     void refuse(const QString& why);
     void showLaidValue();
     QRect spanRect(const SetSpan& span) const;

@@ -104,7 +104,7 @@ protected:
 
 private:
     void updateTip() {
-        const QString name = QString::fromStdString(rules::gettilename(code_));
+        const QString name = shownTile(code_);
         setToolTip(fresh() ? QCoreApplication::translate("client::RackView", "%1 (just drawn)").arg(name)
                            : name);
         // What a screen reader says: "Red 7", "Joker".

@@ -34,6 +34,8 @@ QString valueWord(int number) {
     switch (number) {
     case 11:
         return SpokenNames::tr("Jack");
+    case 12:
+        return SpokenNames::tr("Queen");
     case 13:
         return SpokenNames::tr("King");
     default:
@@ -82,6 +84,17 @@ QString spokenTile(int code) {
     if (rules::tilenumber(code) == 12) return queenName(rules::getsuit(code));
     //: A tile: its colour, then its value ("Red 7", "Black King").
     return SpokenNames::tr("%1 %2").arg(suitWord(rules::getsuit(code)), valueWord(rules::tilenumber(code)));
+}
+
+QString shownTile(int code) {
+    //: The joker as the game log and the status line name it.
+    if (code == rules::kJoker) return SpokenNames::tr("WILD");
+    return spokenTile(code);
+}
+
+QString shownNumber(int code) {
+    if (code == rules::kJoker) return shownTile(code);
+    return valueWord(rules::tilenumber(code));
 }
 
 QString spokenCell(const rules::Board& board, int column, int row) {

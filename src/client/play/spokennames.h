@@ -9,6 +9,10 @@
 namespace client {
 
 QString spokenTile(int code);
+// A tile as the status line and the game log name it: as spoken, but the joker is "WILD" in English.
+QString shownTile(int code);
+// A tile's number as the status line names it: "7", "Queen" ("WILD" for the joker).
+QString shownNumber(int code);
 // The cell's tile and its set; the empty cell says so.
 QString spokenCell(const rules::Board& board, int column, int row);
 // The board as a whole: how many tiles and sets lie on it, and how many of the sets are unfinished.

@@ -335,11 +335,12 @@ void TurnControls::setHintEnabled(bool enabled, const QString& tip) {
 }
 
 void TurnControls::setHintPlacing(bool placing) {
+    hintPlacing_ = placing;
     hint_->setText(placing ? tr("Place") : tr("Hint"));
 }
 
 bool TurnControls::hintPlacing() const {
-    return hint_->text() == QLatin1String("Place");
+    return hintPlacing_;
 }
 
 void TurnControls::setPenaltyShown(bool shown) {

@@ -140,6 +140,7 @@ private:
     windows::ImageButton* finish_;
     windows::ImageButton* draw_;
     windows::ImageButton* hint_;
+    bool hintPlacing_ = false; // the hint button says "Place": a hint is outlined, ready to lay
     windows::ImageButton* pause_;
     windows::ImageButton* log_;
     QWidget* penalty_;

@@ -179,7 +179,7 @@ void GameFlow::loadstats(const in::LoadStats& m) {
     // Whose turn it is shows at once, not only from the next turn on.
     table_->setTurn(m.turnseat);
     if (m.turnseat != 0 && m.turnseat != state_.myslot)
-        turn_->setStatus(table_->name(m.turnseat) + QStringLiteral("'s turn."));
+        turn_->setStatus(tr("%1's turn.").arg(table_->name(m.turnseat)));
     info_->setPlayToScore(m.target);
     applyOptions(m.seconds, false, m.timepenalty, m.teamgame);
     // Joined during a round: whether this seat has laid down, as the server says (a server that does

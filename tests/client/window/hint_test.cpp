@@ -4,6 +4,7 @@
 
 #include "harness.h"
 
+#include "client/language/languages.h"
 #include "client/play/boardview.h"
 #include "client/play/hintsource.h"
 #include "client/play/rackview.h"
@@ -14,6 +15,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QMenu>
+#include <QTranslator>
 
 using namespace testing_client;
 using namespace tilecodes;
@@ -131,6 +133,30 @@ TEST(Hint, OutlinesTheSourcesLayDownAndPlaceSendsExactlyItsSteps) {
     EXPECT_EQ(t.fake.minimum, 1) << "the 50 laid this turn make the first lay-down";
     EXPECT_EQ(t.status(), "None of your tiles can be laid: draw a tile.");
     EXPECT_TRUE(t.sent.empty());
+}
+
+// The button's second press lays the advice whatever the language says on it ("Legen", "Poser").
+TEST(Hint, PlaceLaysTheAdviceInAnyLanguage) {
+    QTranslator german;
+    ASSERT_TRUE(client::loadCatalogue(german, QStringLiteral("de")));
+    QCoreApplication::installTranslator(&german);
+    {
+        HintTable t;
+        t.answerTens();
+        t.button->click();
+        EXPECT_NE(t.button->text(), "Place");
+        t.button->click();
+        EXPECT_EQ(t.fake.calls, 1);
+        EXPECT_EQ(t.sent.size(), 4u);
+        EXPECT_EQ(t.board->mirror().at(4, 3), rules::kJoker);
+
+        // Another seat's tile named in the language of the window.
+        t.feed("CMD_placehistile+2+" + std::to_string(Red(7)) + "+7+7+");
+        EXPECT_EQ(t.text("label_played"), QStringLiteral("Bob hat gelegt: Rot 7."));
+        t.feed("CMD_placehistile+2+53+8+7+");
+        EXPECT_EQ(t.text("label_played"), QStringLiteral("Bob hat gelegt: Joker."));
+    }
+    QCoreApplication::removeTranslator(&german);
 }
 
 TEST(Hint, AChangedBoardAsksAgainInsteadOfLayingOldAdvice) {

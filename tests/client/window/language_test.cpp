@@ -158,6 +158,9 @@ TEST(Catalogues, TheSpokenTileNamesAreTranslated) {
         EXPECT_EQ(client::spokenTile(blackKing), QStringLiteral("Roi noir"));
     }
     EXPECT_EQ(client::spokenTile(blackQueen), QStringLiteral("Black Queen"));
+    // The game log's names in English are the protocol's own ("WILD" for the joker).
+    EXPECT_EQ(client::shownTile(rules::kJoker), QStringLiteral("WILD"));
+    EXPECT_EQ(client::shownTile(38), QStringLiteral("Red Queen"));
 }
 
 TEST(Languages, ChosenThenSystemThenEnglish) {
