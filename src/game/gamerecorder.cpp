@@ -10,10 +10,12 @@ records::Position positionOf(const Game& game) {
     return p;
 }
 
-void fillPosition(const Game& game, records::Position& p) {
+namespace {
+
+// Everything of the position but the pool's order (which only a deal changes) and its next tile.
+void fillTurn(const Game& game, records::Position& p) {
     p.time = game.now();
     p.board = game.turnboard();
-    p.pool = game.pool();
     for (int seat = 1; seat <= kSeats; ++seat) {
         const tplayer& player = game.player(seat);
         const auto s = static_cast<std::size_t>(seat);
@@ -24,6 +26,13 @@ void fillPosition(const Game& game, records::Position& p) {
         p.playing[s] = player.playing;
         p.dry[s] = player.emptypool;
     }
+}
+
+} // namespace
+
+void fillPosition(const Game& game, records::Position& p) {
+    fillTurn(game, p);
+    p.pool = game.pool();
 }
 
 std::optional<ResumedTable> resumePoint(const records::Record& record, const std::string& from) {
@@ -106,8 +115,10 @@ void GameRecorder::tableEvent(const Game& game, const TableEventInfo& e) {
     }
     case TableEvent::TurnStarted:
     case TableEvent::RoundEnded: {
-        records::Position& p = scratch_; // filled in place every turn, never allocated again
-        fillPosition(game, p);
+        // Filled in place every turn, never allocated again; the writer reads only the pool's next tile.
+        records::Position& p = scratch_;
+        fillTurn(game, p);
+        p.pool.poolnext = game.pool().poolnext;
         p.round = round_;
         p.seat = e.seat;
         p.roundEnd = e.kind == TableEvent::RoundEnded;

@@ -74,10 +74,17 @@ struct Record {
     int rounds() const { return positions.empty() ? 0 : positions.back().round; }
 };
 
+// How much of a record to keep. Both read and check every line alike and stop at the same line.
+enum class Detail {
+    Whole,   // every position and the log, for the replay and a resumed game
+    Summary, // for the statistics and the list of games: no log, and of the positions only the last
+             // one of each round's turns and each round's end (the scores, rounds and seats dealt)
+};
+
 // Reads a record; never throws and never trusts the text. `problem` tells what was wrong, if anything.
-Record readRecord(std::istream& in);
-Record readRecordText(std::string_view text);
-Record readRecordFile(const std::string& path);
+Record readRecord(std::istream& in, Detail detail = Detail::Whole);
+Record readRecordText(std::string_view text, Detail detail = Detail::Whole);
+Record readRecordFile(const std::string& path, Detail detail = Detail::Whole);
 
 // Every tile code 1..53 exactly twice among the pool still to draw, the racks and the board: empty
 // when so, else what is wrong.

@@ -3,16 +3,40 @@
 
 #include "record.h"
 
-#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <iterator>
+#include <limits>
 #include <optional>
-#include <sstream>
+#include <utility>
 
 namespace records {
 
 namespace {
+
+// A whole word as a decimal number (a minus or not, then at most 18 digits) within [low, high]. Most
+// words of a record are numbers of a digit or two: a plain loop reads them faster than the library.
+std::optional<std::int64_t> decimal(std::string_view word, std::int64_t low, std::int64_t high) {
+    const bool negative = !word.empty() && word.front() == '-';
+    if (negative) word.remove_prefix(1);
+    if (word.empty() || word.size() > 18) return std::nullopt;
+    std::int64_t value = 0;
+    for (const char c : word) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (negative) value = -value;
+    if (value < low || value > high) return std::nullopt;
+    return value;
+}
+
+// The characters of `text` from `at` up to the first `stop` (or the end).
+std::size_t scan(std::string_view text, std::size_t at, char stop) {
+    while (at < text.size() && text[at] != stop)
+        ++at;
+    return at;
+}
 
 // The words of one line after its keyword; the rest of the line for a name.
 class Fields {
@@ -20,27 +44,17 @@ public:
     explicit Fields(std::string_view text) : text_(text) {}
 
     std::optional<int> number(int low, int high) {
-        const std::string_view word = next();
-        int value = 0;
-        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-        if (word.empty() || ec != std::errc() || end != word.data() + word.size() || value < low ||
-            value > high)
-            return std::nullopt;
-        return value;
+        const auto value = decimal(next(), low, high);
+        return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
     }
     std::optional<std::int64_t> time() {
-        const std::string_view word = next();
-        std::int64_t value = 0;
-        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-        if (word.empty() || ec != std::errc() || end != word.data() + word.size() || value < 0)
-            return std::nullopt;
-        return value;
+        return decimal(next(), 0, std::numeric_limits<std::int64_t>::max());
     }
     std::string_view next() {
         if (at_ >= text_.size()) return {};
-        const std::size_t end = std::min(text_.find(' ', at_), text_.size());
+        const std::size_t end = scan(text_, at_, ' ');
         const std::string_view word = text_.substr(at_, end - at_);
-        at_ = std::min(end + 1, text_.size() + 1);
+        at_ = end + 1;
         return word;
     }
     std::string rest() const { return at_ < text_.size() ? std::string(text_.substr(at_)) : std::string(); }
@@ -54,20 +68,49 @@ private:
 // "a:b" or "a:b:c" with each part in its range.
 bool splitColons(std::string_view word, int* parts, int count, const int* lows, const int* highs) {
     for (int i = 0; i < count; ++i) {
-        const std::size_t colon = word.find(':');
-        const std::string_view part = i + 1 < count ? word.substr(0, colon) : word;
-        if (i + 1 < count && colon == std::string_view::npos) return false;
-        const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), parts[i]);
-        if (part.empty() || ec != std::errc() || end != part.data() + part.size() || parts[i] < lows[i] ||
-            parts[i] > highs[i])
-            return false;
-        if (i + 1 < count) word.remove_prefix(colon + 1);
+        const bool last = i + 1 == count;
+        const std::size_t end = last ? word.size() : scan(word, 0, ':');
+        if (end == word.size() && !last) return false;
+        const auto value = decimal(word.substr(0, end), lows[i], highs[i]);
+        if (!value) return false;
+        parts[i] = static_cast<int>(*value);
+        if (!last) word.remove_prefix(end + 1);
     }
     return true;
 }
 
+// A turn's event: the fields after its seat, with their ranges, and what a bad one is called.
+struct EventSyntax {
+    std::string_view word;
+    const char* problem;
+    int count;
+    std::array<std::pair<int, int>, 5> ranges;
+};
+
+constexpr EventSyntax kEvents[] = {
+    {"place",
+     "bad placement",
+     4,
+     {{{1, rules::kRackCells}, {1, rules::kJoker}, {0, rules::kLastColumn}, {0, rules::kLastRow}}}},
+    {"move",
+     "bad move",
+     5,
+     {{{0, rules::kLastColumn},
+       {0, rules::kLastRow},
+       {0, rules::kLastColumn},
+       {0, rules::kLastRow},
+       {1, rules::kJoker}}}},
+    {"back", "bad take-back", 3, {{{0, rules::kLastColumn}, {0, rules::kLastRow}, {1, rules::kJoker}}}},
+    {"undo", "", 0, {}},
+    {"draw", "bad draw", 1, {{{1, 100}}}},
+    {"penalty", "bad penalty", 1, {{{1, 100}}}},
+    {"timeup", "", 0, {}},
+    {"finish", "bad finish", 1, {{{0, 1'000'000}}}},
+};
+
 class Reader {
 public:
+    explicit Reader(Detail detail) : whole_(detail == Detail::Whole) {}
     Record take() { return std::move(r_); }
 
     // False (with the problem set) when the line is bad.
@@ -90,11 +133,17 @@ public:
         if (word == "turn" || word == "end") return position(f, word == "end");
         if (word == "winner") return winner(f);
         if (word == "resumes") return r_.resumes = f.rest(), true;
-        if (isEvent(word)) return event(word, f);
+        if (word == "pause") return pause(f);
+        for (const EventSyntax& syntax : kEvents)
+            if (word == syntax.word) return event(syntax, f);
         if (r_.version > kFormatVersion) return true; // a newer version's line: passed over
         return fail("unknown line \"" + std::string(word.substr(0, 40)) + "\"");
     }
 
+    bool fail(const std::string& what, int number) {
+        number_ = number;
+        return fail(what);
+    }
     bool fail(const std::string& what) {
         r_.problem = "The record is damaged at line " + std::to_string(number_) + ": " + what + ".";
         return false;
@@ -218,89 +267,77 @@ private:
         const auto time = f.time();
         const auto who = f.number(roundEnd ? 0 : 1, 4);
         if (!time || !who) return fail(roundEnd ? "bad round end" : "bad turn");
-        Position p = cur_;
+        std::array<int, 5> points{};
+        if (roundEnd)
+            for (int seat = 1; seat <= 4; ++seat) {
+                const auto result = f.number(-10'000'000, 10'000'000);
+                if (!result) return fail("bad round result");
+                points[static_cast<std::size_t>(seat)] = *result;
+            }
+        if (!roundEnd) ++cur_.turn;
+        if (whole_) {
+            if (roundEnd)
+                addLog("Round " + std::to_string(cur_.round) + " ends: " +
+                       (*who == 0 ? std::string("the pool ran dry") : seatName(*who) + " went out"));
+            else
+                addLog("Turn " + std::to_string(cur_.turn) + " (round " + std::to_string(cur_.round) +
+                       "): " + seatName(*who) + " to play");
+        }
+        // A summary keeps a round's turns only as its last one.
+        std::vector<Position>& kept = r_.positions;
+        const bool over =
+            !whole_ && !kept.empty() && !kept.back().roundEnd && kept.back().round == cur_.round;
+        Position& p = over ? kept.back() : kept.emplace_back();
+        p = cur_;
         p.time = *time;
         p.roundEnd = roundEnd;
-        if (roundEnd) {
-            p.winner = *who;
-            for (int seat = 1; seat <= 4; ++seat) {
-                const auto points = f.number(-10'000'000, 10'000'000);
-                if (!points) return fail("bad round result");
-                p.points[static_cast<std::size_t>(seat)] = *points;
-            }
-            const std::string name = *who == 0 ? std::string("nobody") : seatName(*who);
-            addLog("Round " + std::to_string(p.round) +
-                   " ends: " + (*who == 0 ? std::string("the pool ran dry") : name + " went out"));
-        } else {
-            p.seat = *who;
-            p.turn = ++cur_.turn;
-            addLog("Turn " + std::to_string(p.turn) + " (round " + std::to_string(p.round) +
-                   "): " + seatName(*who) + " to play");
-        }
+        p.winner = roundEnd ? *who : 0;
+        p.seat = roundEnd ? 0 : *who;
+        p.points = points;
         p.logSize = r_.log.size();
-        r_.positions.push_back(p);
         return true;
     }
     bool winner(Fields& f) {
         r_.winner = f.rest();
         if (r_.winner.empty()) return fail("no winner's name");
-        addLog("The game is won by " + r_.winner);
+        if (whole_) addLog("The game is won by " + r_.winner);
         return true;
     }
 
-    static bool isEvent(std::string_view word) {
-        for (const std::string_view known :
-             {"place", "move", "back", "undo", "draw", "penalty", "timeup", "pause", "finish"})
-            if (word == known) return true;
-        return false;
-    }
-    bool event(std::string_view word, Fields& f) {
-        if (word == "pause") {
-            const auto on = f.number(0, 1);
-            if (!on) return fail("bad pause");
-            addLog(*on ? "The clock is paused" : "The clock runs again");
-            return true;
-        }
-        const auto seat = f.number(1, 4);
-        if (!seat) return fail("bad seat in \"" + std::string(word) + "\"");
-        const std::string who = seatName(*seat);
-        if (word == "place") {
-            const auto cell = f.number(1, rules::kRackCells), tile = f.number(1, rules::kJoker),
-                       column = f.number(0, rules::kLastColumn), row = f.number(0, rules::kLastRow);
-            if (!cell || !tile || !column || !row) return fail("bad placement");
-            addLog(who + " places " + rules::gettilename(*tile) + " at " + std::to_string(*column) + "," +
-                   std::to_string(*row));
-        } else if (word == "move") {
-            const auto fc = f.number(0, rules::kLastColumn), fr = f.number(0, rules::kLastRow),
-                       tc = f.number(0, rules::kLastColumn), tr = f.number(0, rules::kLastRow),
-                       tile = f.number(1, rules::kJoker);
-            if (!fc || !fr || !tc || !tr || !tile) return fail("bad move");
-            addLog(who + " moves " + rules::gettilename(*tile) + " from " + std::to_string(*fc) + "," +
-                   std::to_string(*fr) + " to " + std::to_string(*tc) + "," + std::to_string(*tr));
-        } else if (word == "back") {
-            const auto column = f.number(0, rules::kLastColumn), row = f.number(0, rules::kLastRow),
-                       tile = f.number(1, rules::kJoker);
-            if (!column || !row || !tile) return fail("bad take-back");
-            addLog(who + " takes back " + rules::gettilename(*tile));
-        } else if (word == "undo") {
-            addLog(who + "'s tiles go back to the rack");
-        } else if (word == "draw") {
-            const auto count = f.number(1, 100);
-            if (!count) return fail("bad draw");
-            addLog(who + " draws " +
-                   (*count == 1 ? std::string("a tile") : std::to_string(*count) + " tiles"));
-        } else if (word == "penalty") {
-            const auto tiles = f.number(1, 100);
-            if (!tiles) return fail("bad penalty");
-            addLog(who + " takes a penalty of " + std::to_string(*tiles) + " tiles");
-        } else if (word == "timeup") {
-            addLog(who + "'s time is up");
-        } else {
-            const auto points = f.number(0, 1'000'000);
-            if (!points) return fail("bad finish");
-            addLog(who + " finishes the turn for " + std::to_string(*points) + " points");
-        }
+    bool pause(Fields& f) {
+        const auto on = f.number(0, 1);
+        if (!on) return fail("bad pause");
+        if (whole_) addLog(*on ? "The clock is paused" : "The clock runs again");
         return true;
+    }
+    bool event(const EventSyntax& syntax, Fields& f) {
+        const auto seat = f.number(1, 4);
+        if (!seat) return fail("bad seat in \"" + std::string(syntax.word) + "\"");
+        std::array<int, 5> v{};
+        for (int i = 0; i < syntax.count; ++i) {
+            const auto [low, high] = syntax.ranges[static_cast<std::size_t>(i)];
+            const auto field = f.number(low, high);
+            if (!field) return fail(syntax.problem);
+            v[static_cast<std::size_t>(i)] = *field;
+        }
+        if (whole_) addLog(describe(syntax.word, seatName(*seat), v));
+        return true;
+    }
+    static std::string describe(std::string_view word, const std::string& who, const std::array<int, 5>& v) {
+        const auto at = [](int column, int row) {
+            return std::to_string(column) + "," + std::to_string(row);
+        };
+        if (word == "place") return who + " places " + rules::gettilename(v[1]) + " at " + at(v[2], v[3]);
+        if (word == "move")
+            return who + " moves " + rules::gettilename(v[4]) + " from " + at(v[0], v[1]) + " to " +
+                   at(v[2], v[3]);
+        if (word == "back") return who + " takes back " + rules::gettilename(v[2]);
+        if (word == "undo") return who + "'s tiles go back to the rack";
+        if (word == "draw")
+            return who + " draws " + (v[0] == 1 ? std::string("a tile") : std::to_string(v[0]) + " tiles");
+        if (word == "penalty") return who + " takes a penalty of " + std::to_string(v[0]) + " tiles";
+        if (word == "timeup") return who + "'s time is up";
+        return who + " finishes the turn for " + std::to_string(v[0]) + " points";
     }
 
     std::string seatName(int seat) const {
@@ -309,6 +346,7 @@ private:
     }
     void addLog(std::string text) { r_.log.push_back(std::move(text)); }
 
+    bool whole_ = true;
     Record r_;
     Position cur_;
     int number_ = 0;
@@ -316,41 +354,40 @@ private:
 
 } // namespace
 
-Record readRecord(std::istream& in) {
-    Reader reader;
-    std::string text;
-    bool ok = true;
-    for (int number = 1; ok; ++number) {
-        text.clear();
-        char c = 0;
-        while (in.get(c) && c != '\n' && text.size() <= kMostLineBytes)
-            text += c;
-        if (text.size() > kMostLineBytes) {
-            reader.fail("line too long");
-            break;
-        }
-        if (!in && text.empty()) {
+Record readRecordText(std::string_view text, Detail detail) {
+    Reader reader(detail);
+    std::size_t at = 0;
+    for (int number = 1;; ++number) {
+        if (at >= text.size()) {
             if (number == 1) reader.line("", 1); // an empty file is not a record
             reader.cut();
             break;
         }
-        if (!text.empty() && text.back() == '\r') text.pop_back();
-        ok = reader.line(text, number);
-        if (!in) {
+        const std::size_t end = text.find('\n', at);
+        std::string_view line = text.substr(at, end == std::string_view::npos ? end : end - at);
+        if (line.size() > kMostLineBytes) {
+            reader.fail("line too long", number);
+            break;
+        }
+        at = end == std::string_view::npos ? text.size() : end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const bool ok = reader.line(line, number);
+        if (end == std::string_view::npos) {
             // The last line had no end: the file was cut there, whether or not the piece could be read.
             reader.cut(!ok);
             break;
         }
+        if (!ok) break;
     }
     return reader.take();
 }
 
-Record readRecordText(std::string_view text) {
-    std::istringstream in{std::string(text)};
-    return readRecord(in);
+Record readRecord(std::istream& in, Detail detail) {
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return readRecordText(text, detail);
 }
 
-Record readRecordFile(const std::string& path) {
+Record readRecordFile(const std::string& path, Detail detail) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     Record record;
@@ -367,7 +404,11 @@ Record readRecordFile(const std::string& path) {
         record.problem = "Cannot open " + path + ".";
         return record;
     }
-    return readRecord(in);
+    // Read at once: the file may still grow (a game in play), and is read as far as it was.
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return readRecordText(text, detail);
 }
 
 std::string tileProblem(const Position& position) {

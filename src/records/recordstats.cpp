@@ -57,7 +57,7 @@ GameSummary summarize(const Record& record, const std::string& file) {
 std::vector<GameSummary> summarizeFolder(const std::string& folder) {
     std::vector<GameSummary> games;
     for (const std::string& file : listRecords(folder))
-        games.push_back(summarize(readRecordFile(file), file));
+        games.push_back(summarize(readRecordFile(file, Detail::Summary), file));
     return games;
 }
 

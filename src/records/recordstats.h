@@ -56,8 +56,10 @@ struct GameSummary {
     std::string problem;
 };
 
+// The same from a record read whole or as a summary (Detail::Summary).
 GameSummary summarize(const Record& record, const std::string& file = {});
-// The summaries of every record in `folder`, newest first (damaged ones as far as they could be read).
+// The summaries of every record in `folder`, newest first (damaged ones as far as they could be read),
+// each record read as a summary.
 std::vector<GameSummary> summarizeFolder(const std::string& folder);
 
 // Adds one game to `stats` (nothing when the player holds no seat in it). A game counts as played and

@@ -65,14 +65,16 @@ void RecordWriter::round(const Position& dealt) {
 void RecordWriter::racksAndScores(const Position& now, bool all) {
     for (int seat = 1; seat <= 4; ++seat) {
         const auto s = static_cast<std::size_t>(seat);
-        if (all || now.racks[s].cells != last_.racks[s].cells) writeRack(seat, now.racks[s]);
+        if (all || now.racks[s].cells != last_.racks[s].cells) {
+            writeRack(seat, now.racks[s]);
+            last_.racks[s] = now.racks[s]; // only a changed rack is copied
+        }
         if (now.laid[s] != last_.laid[s]) buffer_ << "laid " << seat << ' ' << now.laid[s] << '\n';
         if (now.dry[s] && !last_.dry[s]) buffer_ << "dry " << seat << '\n';
     }
     if (all || now.scores != last_.scores)
         buffer_ << "scores " << now.scores[1] << ' ' << now.scores[2] << ' ' << now.scores[3] << ' '
                 << now.scores[4] << '\n';
-    last_.racks = now.racks;
     last_.laid = now.laid;
     last_.dry = now.dry;
     last_.scores = now.scores;

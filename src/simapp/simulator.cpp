@@ -152,8 +152,9 @@ SimReport Simulator::run() {
 
 void Simulator::playGame(game::Game& server, SimReport& report) {
     Tally tally(report);
-    server.setSendObserver([&tally](int slot, const std::string& text) {
+    server.setSendObserver([this, &tally](int slot, const std::string& text) {
         if (slot == 1) tally.seen(text);
+        if (tap_) tap_(slot, text);
     });
     const auto observe = [this, &server, &report] {
         if (options_.check) {

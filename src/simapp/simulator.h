@@ -90,6 +90,8 @@ public:
     void setStepObserver(std::function<void(const game::Game&)> observer) { observer_ = std::move(observer); }
     // Hears every table event of the games played (a game record); not owned.
     void setTableSink(game::TableSink* sink) { sink_ = sink; }
+    // Sees every command the games send, by slot, as a server would send it to the slot's connection.
+    void setSendTap(std::function<void(int slot, const std::string& text)> tap) { tap_ = std::move(tap); }
 
     SimReport run();
 
@@ -104,6 +106,7 @@ private:
     SimOptions options_;
     std::function<void(const game::Game&)> observer_;
     game::TableSink* sink_ = nullptr;
+    std::function<void(int slot, const std::string& text)> tap_;
 };
 
 } // namespace sim

@@ -4,6 +4,7 @@
 #include "game/gamerecorder.h"
 #include "records/record.h"
 #include "records/recordfolder.h"
+#include "records/recordstats.h"
 #include "simapp/simulator.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,33 @@ void expectSamePosition(const records::Position& want, const records::Position& 
     ASSERT_EQ(records::tileProblem(got), "") << where;
 }
 
+// The statistics read a record as a summary: it must give what the record read whole gives.
+void expectSameSummary(const records::Record& whole, const records::Record& summary,
+                       const std::string& where) {
+    const records::GameSummary a = records::summarize(whole), b = records::summarize(summary);
+    EXPECT_EQ(b.problem, a.problem) << where;
+    EXPECT_EQ(b.started, a.started) << where;
+    EXPECT_EQ(b.winner, a.winner) << where;
+    EXPECT_EQ(b.team, a.team) << where;
+    EXPECT_EQ(b.playing, a.playing) << where;
+    EXPECT_EQ(b.scores, a.scores) << where;
+    EXPECT_EQ(summary.stopped, whole.stopped) << where;
+    for (std::size_t s = 1; s <= 4; ++s) {
+        EXPECT_EQ(b.seats[s].name, a.seats[s].name) << where;
+        EXPECT_EQ(b.seats[s].computer, a.seats[s].computer) << where;
+    }
+    ASSERT_EQ(b.rounds.size(), a.rounds.size()) << where;
+    for (std::size_t i = 0; i < a.rounds.size(); ++i) {
+        EXPECT_EQ(b.rounds[i].round, a.rounds[i].round) << where;
+        EXPECT_EQ(b.rounds[i].winner, a.rounds[i].winner) << where;
+        EXPECT_EQ(b.rounds[i].points, a.rounds[i].points) << where;
+        EXPECT_EQ(b.rounds[i].playing, a.rounds[i].playing) << where;
+    }
+    // A summary keeps no log and at most two positions a round.
+    EXPECT_TRUE(summary.log.empty()) << where;
+    EXPECT_LE(summary.positions.size(), 2u * static_cast<std::size_t>(std::max(1, whole.rounds()))) << where;
+}
+
 // A fixed clock, one second further at each call: every game gets its own file name in order.
 game::GameRecorder::Clock steppingClock() {
     auto t = std::make_shared<std::chrono::system_clock::time_point>(
@@ -138,6 +166,7 @@ TEST(GameRecord, TwoHundredSimulatedGamesReadBackTurnByTurn) {
             ASSERT_EQ(record.positions.size(), want.size()) << where;
             for (std::size_t i = 0; i < want.size(); ++i)
                 expectSamePosition(want[i], record.positions[i], where + " position " + std::to_string(i));
+            expectSameSummary(record, records::readRecordFile(files[g], records::Detail::Summary), where);
             ++checked;
         }
     }
@@ -179,6 +208,13 @@ TEST(GameRecord, DamagedRecordsShowWhatCouldBeReadWithAMessage) {
     ASSERT_GT(cut.positions.size(), 5u);
     EXPECT_LT(cut.positions.size(), whole.positions.size());
     EXPECT_TRUE(cut.positions.back().board == whole.positions[cut.positions.size() - 1].board);
+    // Cut anywhere, a summary stops where the whole reading does.
+    for (std::size_t at = 0; at < text.size(); at += text.size() / 97 + 1) {
+        const std::string piece = text.substr(0, at);
+        expectSameSummary(records::readRecordText(piece),
+                          records::readRecordText(piece, records::Detail::Summary),
+                          "cut at " + std::to_string(at));
+    }
 
     // A line altered: reading stops there, naming the line; what came before is kept.
     std::vector<std::string> lines;
@@ -198,6 +234,7 @@ TEST(GameRecord, DamagedRecordsShowWhatCouldBeReadWithAMessage) {
         const records::Record r = records::readRecordText(altered);
         EXPECT_NE(r.problem.find("damaged at line " + std::to_string(boardLine + 1) + ":"), std::string::npos)
             << bad << r.problem;
+        expectSameSummary(r, records::readRecordText(altered, records::Detail::Summary), bad);
         EXPECT_FALSE(r.finished());
         EXPECT_GT(r.positions.size(), 5u);
         for (const records::Position& p : r.positions)
@@ -213,9 +250,9 @@ TEST(GameRecord, DamagedRecordsShowWhatCouldBeReadWithAMessage) {
 
     EXPECT_EQ(records::readRecordText("").problem, "This is not a Rimbalo game record.");
     EXPECT_EQ(records::readRecordText("PK\3\4 binary").problem, "This is not a Rimbalo game record.");
-    EXPECT_NE(
-        records::readRecordText("rimbalo-record 1\n" + std::string(10000, 'x')).problem.find("too long"),
-        std::string::npos);
+    EXPECT_NE(records::readRecordText("rimbalo-record 1\n" + std::string(10000, 'x'))
+                  .problem.find("line 2: line too long"),
+              std::string::npos);
     EXPECT_NE(records::readRecordFile("/nonexistent/game.rimrec").problem.find("Cannot open"),
               std::string::npos);
 }

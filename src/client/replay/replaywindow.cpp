@@ -3,7 +3,7 @@
 #include "client/play/boardview.h"
 #include "client/play/tileimages.h"
 
-#include "records/recordfolder.h"
+#include "records/recordstats.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -33,21 +33,14 @@ constexpr int kFrame = 10;
 constexpr int kCell = 20;     // a cell's width at the base size; its height is 1.5 times that
 constexpr int kRackLine = 36; // a rack's line under the board at the base size
 
-QString seatName(const records::Record& r, int seat) {
-    const std::string& name = r.seats[static_cast<std::size_t>(seat)].name;
+QString seatName(const std::array<records::RecordSeat, 5>& seats, int seat) {
+    const std::string& name = seats[static_cast<std::size_t>(seat)].name;
     return name.empty() ? QCoreApplication::translate("client::ReplayWindow", "Seat %1").arg(seat)
                         : QString::fromStdString(name);
 }
 
-// "Ann 320, Kling 210"
-QString scoresText(const records::Record& r, const records::Position& p) {
-    QStringList parts;
-    for (int seat = 1; seat <= 4; ++seat)
-        if (p.playing[static_cast<std::size_t>(seat)])
-            parts << QStringLiteral("%1 %2")
-                         .arg(seatName(r, seat))
-                         .arg(p.scores[static_cast<std::size_t>(seat)]);
-    return parts.join(QStringLiteral(", "));
+QString seatName(const records::Record& r, int seat) {
+    return seatName(r.seats, seat);
 }
 
 } // namespace
@@ -196,19 +189,22 @@ ReplayWindow::~ReplayWindow() = default;
 void ReplayWindow::setFolder(const QString& folder) {
     folder_ = folder;
     list_->clear();
-    for (const std::string& file : records::listRecords(folder.toStdString())) {
-        // Only the lines before the first turn and the last ones are needed, but records are small.
-        const records::Record r = records::readRecordFile(file);
-        QStringList players;
+    for (const records::GameSummary& g : records::summarizeFolder(folder.toStdString())) {
+        // "Ann, Kling" and "Ann 320, Kling 210": the seats dealt into the game.
+        QStringList players, scores;
         for (int seat = 1; seat <= 4; ++seat)
-            if (!r.positions.empty() && r.positions.front().playing[static_cast<std::size_t>(seat)])
-                players << seatName(r, seat);
+            if (g.playing[static_cast<std::size_t>(seat)]) {
+                players << seatName(g.seats, seat);
+                scores << QStringLiteral("%1 %2")
+                              .arg(players.back())
+                              .arg(g.scores[static_cast<std::size_t>(seat)]);
+            }
         auto* item = new QTreeWidgetItem(
-            list_, {QString::fromStdString(r.started).replace('T', ' ').remove('Z'),
+            list_, {QString::fromStdString(g.started).replace('T', ' ').remove('Z'),
                     players.join(QStringLiteral(", ")),
-                    r.finished() ? QString::fromStdString(r.winner) : tr("(not finished)"),
-                    r.positions.empty() ? QString() : scoresText(r, r.positions.back())});
-        item->setData(0, Qt::UserRole, QString::fromStdString(file));
+                    !g.winner.empty() ? QString::fromStdString(g.winner) : tr("(not finished)"),
+                    scores.join(QStringLiteral(", "))});
+        item->setData(0, Qt::UserRole, QString::fromStdString(g.file));
     }
 }
 
