@@ -8,6 +8,7 @@
 #include "client/play/boardview.h"
 #include "client/play/rackview.h"
 #include "client/settings/filelocations.h"
+#include "client/table/table.h"
 #include "client/window/tchat.h"
 #include "game/layout.h"
 #include "rules/boardcheck.h"
@@ -126,7 +127,7 @@ TEST(GameHints, ASoloPlayerTakesAHintAndTheServerAcceptsIt) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return window.state().myTurn() && hint->isEnabled(); }, kWaitMs));
         hint->click();
         if (!rack->outlined().empty()) {
-            expected = game::planTurn(board->mirror(), rack->shownRack(), false);
+            expected = game::planTurn(board->mirror(), window.table().rack().tiles(), false);
             break;
         }
         EXPECT_EQ(label(window, "label_status"), "No lay-down of 30 yet: draw a tile.");
@@ -142,10 +143,13 @@ TEST(GameHints, ASoloPlayerTakesAHintAndTheServerAcceptsIt) {
     std::sort(outlined.begin(), outlined.end());
     EXPECT_EQ(outlined, cells);
 
-    const int tilesBefore = rack->shownRack().tilecount();
+    const int tilesBefore = window.table().rack().tiles().tilecount();
     hint->click(); // Place
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return rack->cellsInOrder().size() == static_cast<std::size_t>(tilesBefore) - cells.size(); },
+        [&] {
+            return window.table().rack().order().size() ==
+                   static_cast<std::size_t>(tilesBefore) - cells.size();
+        },
         kWaitMs))
         << "the server takes every tile laid off the rack";
     EXPECT_EQ(board->mirror(), expected->board);

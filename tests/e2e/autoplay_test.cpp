@@ -6,6 +6,7 @@
 
 #include "client/play/boardview.h"
 #include "client/play/rackview.h"
+#include "client/table/table.h"
 #include "tally/tally.h"
 
 #include <QAbstractButton>
@@ -77,14 +78,14 @@ public:
         ASSERT_NE(slot, cells.end()) << "rack cell " << cell << " is not shown";
         toSlot(static_cast<int>(slot - cells.begin()));
         key(Qt::Key_Space);
-        ASSERT_EQ(game_.window().state().held.rackCell(), cell);
+        ASSERT_EQ(game_.window().table().rack().held().rackCell(), cell);
         toCell(column, row);
         key(Qt::Key_Space);
     }
     void move(int fromColumn, int fromRow, int toColumn, int toRow) override {
         toCell(fromColumn, fromRow);
         key(Qt::Key_Space);
-        ASSERT_TRUE(game_.window().state().held.fromBoard());
+        ASSERT_TRUE(game_.window().table().rack().held().fromBoard());
         toCell(toColumn, toRow);
         key(Qt::Key_Space);
     }

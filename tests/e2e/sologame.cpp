@@ -154,13 +154,13 @@ SoloGame::~SoloGame() = default;
 rules::Rack SoloGame::shownRack() const {
     rules::Rack rack;
     for (int cell : shownCells())
-        rack.cells[static_cast<std::size_t>(cell)] = rack_->codeOf(cell);
+        rack.cells[static_cast<std::size_t>(cell)] = window_.table().rack().code(cell);
     return rack;
 }
 
 std::vector<int> SoloGame::shownCells() const {
     std::vector<int> cells;
-    for (int cell : rack_->cellsInOrder())
+    for (int cell : window_.table().rack().order())
         if (const QWidget* w = rack_->picture(cell); w && !w->isHidden()) cells.push_back(cell);
     return cells;
 }
@@ -328,7 +328,7 @@ bool SoloGame::ready(const game::Move& m) const {
     const rules::Board& b = board_->mirror();
     if (b.at(m.toColumn, m.toRow) != 0) return false;
     if (m.kind == game::Move::Kind::Shift && b.at(m.fromColumn, m.fromRow) != m.tile) return false;
-    if (m.kind == game::Move::Kind::Place && rack_->codeOf(m.rackCell) != m.tile) return false;
+    if (m.kind == game::Move::Kind::Place && window_.table().rack().code(m.rackCell) != m.tile) return false;
     return board_->orderOk(m.tile, m.toColumn, m.toRow);
 }
 
@@ -343,7 +343,7 @@ bool SoloGame::apply(Hands& hands, const game::Move& m) {
         ++record_.boardMoves;
         hands.move(m.fromColumn, m.fromRow, m.toColumn, m.toRow);
     }
-    if (window_.state().held.holding() || board_->mirror() != expected) {
+    if (window_.table().rack().held().holding() || board_->mirror() != expected) {
         const auto* status = window_.findChild<QLabel*>(QStringLiteral("label_status"));
         ADD_FAILURE() << "the window did not take the move of tile " << m.tile << " to " << m.toColumn << ','
                       << m.toRow << ": " << (status ? status->text().toStdString() : std::string());

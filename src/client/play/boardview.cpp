@@ -4,9 +4,6 @@
 #include "client/net/clientstate.h"
 #include "client/panel/panelscale.h"
 #include "client/table/table.h"
-#include "client/turn/turncontrols.h"
-#include "heldpicture.h"
-#include "rackview.h"
 #include "spokennames.h"
 #include "tileimages.h"
 
@@ -141,7 +138,7 @@ void BoardView::rescale() {
     // The drawn cells and the grid line after the last of them.
     board_->setGeometry(QRect(at + frame, QSize(kLastColumn * cellWidth_ + 1, kLastRow * cellHeight_ + 1)));
     static_cast<PictureWidget*>(board_)->setPicturePlace(picture, frame);
-    if (parts_.held) parts_.held->setTileSize(cellSize());
+    emit cellSizeChanged(cellSize());
 }
 
 QRect BoardView::cellRect(int column, int row) const {
@@ -166,10 +163,10 @@ QRect BoardView::cellsTouched(const QRect& r) const {
 
 void BoardView::attach(Parts parts) {
     parts_ = std::move(parts);
-    if (parts_.held) {
-        parts_.held->setBoard(board_);
-        parts_.held->setTileSize(cellSize());
-    }
+}
+
+RackModel& BoardView::rack() const {
+    return parts_.table->rack();
 }
 
 void BoardView::send(const std::string& command) {
@@ -196,7 +193,7 @@ const rules::Board& BoardView::mirror() const {
 
 void BoardView::cleartheboard() {
     // A tile lifted off the board has no cell to go back to.
-    if (parts_.state && parts_.state->held.fromBoard()) releaseHeld();
+    if (parts_.table && rack().held().fromBoard()) releaseHeld();
     if (parts_.table) parts_.table->clearBoard();
     marks_.clear();
     marksclean_ = true;
@@ -243,7 +240,7 @@ bool BoardView::chatboardok() const {
 }
 
 void BoardView::refreshIndicator() {
-    parts_.turn->setIndicatorBlinking(!chatboardok());
+    emit boardChecked(chatboardok());
 }
 
 // Only the latest summary's cells are kept: once wiped, a frame never comes back.
@@ -264,17 +261,16 @@ QString BoardView::orderRefusal(int code, int column, int row) const {
 
 QString BoardView::dropRefusal(int column, int row) const {
     if (mirror().at(column, row) != 0) return tr("That cell is taken.");
-    return orderRefusal(parts_.state->held.code(), column, row);
+    return orderRefusal(rack().held().code(), column, row);
 }
 
 void BoardView::refuse(const QString& why) {
-    parts_.turn->announce(why);
+    emit refused(why);
 }
 
 void BoardView::showLaidValue() {
     if (!parts_.table->layDownPending() || !parts_.state->myTurn()) return;
-    parts_.turn->setStatus(
-        tr("First lay-down: %1 of %2").arg(parts_.table->laidValue()).arg(rules::kFirstLayDown));
+    emit status(tr("First lay-down: %1 of %2").arg(parts_.table->laidValue()).arg(rules::kFirstLayDown));
 }
 
 void BoardView::newRound() {
@@ -289,6 +285,7 @@ void BoardView::joinedRound(bool opened) {
 
 void BoardView::newTurn() {
     parts_.table->clearLaid();
+    rack().returnLaid();
 }
 
 void BoardView::setOutlinesShown(bool shown) {
@@ -332,36 +329,33 @@ void BoardView::paintOutlines(QPainter& p, int fromRow, int toRow) const {
     p.restore();
 }
 
+// The tile in hand's picture goes with it.
 void BoardView::releaseHeld() {
-    parts_.state->held.reset();
-    parts_.held->release();
+    rack().resetHand();
 }
 
 void BoardView::putBack() {
-    const Hand& held = parts_.state->held;
+    const Hand& held = rack().held();
     if (!held.fromBoard()) return;
     setCell(held.column(), held.row(), held.code());
     releaseHeld();
 }
 
 void BoardView::returnHeld() {
-    if (parts_.state->held.fromBoard())
-        putBack();
-    else if (parts_.state->held.holding())
-        parts_.rack->dropHeld();
+    if (rack().held().fromBoard()) putBack();
     releaseHeld();
 }
 
 void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
     ClientState& state = *parts_.state;
-    if (state.isSeat(state.myslot)) parts_.turn->hidePrompts();
+    if (state.isSeat(state.myslot)) emit promptsOutdated();
     if (!state.myTurn()) return;
     const QPoint cell = cellAt(pos);
     const int c = cell.x();
     const int r = cell.y();
     const bool inside = !cell.isNull();
     const int here = inside ? mirror().at(c, r) : 0;
-    Hand& held = state.held;
+    const Hand& held = rack().held();
     const bool right = button == Qt::RightButton;
     const bool fromBoard = held.fromBoard();
     if (right && !held.holding()) {
@@ -371,7 +365,6 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
         return;
     }
     if (right && !fromBoard) {
-        parts_.rack->dropHeld();
         releaseHeld();
         emit cue(QStringLiteral("clearcard"));
         refreshIndicator();
@@ -399,8 +392,7 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
         const int cell = held.rackCell();
         const int code = held.code();
         placeFromRack(cell, c, r);
-        held.empty(); // a drop where nothing completes keeps the completion for the next one
-        parts_.held->release();
+        rack().emptyHand(); // a drop where nothing completes keeps the completion for the next one
         if (c + 2 <= kLastColumn && mirror().at(c + 1, r) == 0 && mirror().at(c + 2, r) == 0)
             complete(code, c, r, cell);
     }
@@ -410,9 +402,8 @@ void BoardView::boardMouseDown(Qt::MouseButton button, const QPoint& pos) {
 }
 
 void BoardView::liftFrom(int column, int row) {
-    Hand& held = parts_.state->held;
-    held.liftFromBoard(column, row, mirror().at(column, row));
-    parts_.held->showAt(held.code(), board_->mapTo(panel_, board_->mapFromGlobal(QCursor::pos())));
+    rack().liftFromBoard(column, row, mirror().at(column, row));
+    emit lifted(rack().held().code(), board_->mapTo(panel_, board_->mapFromGlobal(QCursor::pos())));
     // The board changes under the player's hands: the last summary no longer describes it.
     clearthisturn();
     setCell(column, row, 0);
@@ -420,7 +411,7 @@ void BoardView::liftFrom(int column, int row) {
 }
 
 void BoardView::moveHeldTo(int column, int row) {
-    const Hand& held = parts_.state->held;
+    const Hand& held = rack().held();
     moveTile(held.code(), held.column(), held.row(), column, row);
     releaseHeld();
 }
@@ -440,8 +431,7 @@ void BoardView::makeMoves(const std::vector<HintStep>& steps) {
         // A step that does not fit the board as it is would only be refused by the server.
         if (!validItem(step.toColumn, step.toRow, 0) || mirror().at(step.toColumn, step.toRow) != 0) continue;
         if (step.kind == HintStep::Kind::Place) {
-            if (parts_.rack->codeOf(step.rackCell) != 0)
-                placeFromRack(step.rackCell, step.toColumn, step.toRow);
+            if (rack().code(step.rackCell) != 0) placeFromRack(step.rackCell, step.toColumn, step.toRow);
         } else if (const int code = mirror().at(step.fromColumn, step.fromRow); code != 0) {
             moveTile(code, step.fromColumn, step.fromRow, step.toColumn, step.toRow);
         }
@@ -454,26 +444,25 @@ void BoardView::makeMoves(const std::vector<HintStep>& steps) {
 void BoardView::placeFromRack(int cell, int column, int row) {
     send(protocol::encode(protocol::toserver::PlaceMyTile{
         .seat = parts_.state->myslot, .cell = cell, .column = column, .row = row}));
-    setCell(column, row, parts_.rack->codeOf(cell));
-    parts_.table->laid(parts_.rack->codeOf(cell));
-    parts_.rack->hideTile(cell);
+    const int code = rack().code(cell);
+    setCell(column, row, code);
+    parts_.table->laid(code);
+    rack().layOnBoard(cell);
 }
 
 // Lays two more rack tiles to the right of the one just laid: the next two of its run ('s') or two
 // more of its number in other suits ('c').
 void BoardView::complete(int code, int column, int row, int laidCell) {
-    Hand& held = parts_.state->held;
-    const Hand::Completion mode = held.completion();
+    const Hand::Completion mode = rack().held().completion();
     if (mode == Hand::Completion::None) return;
-    held.setCompletion(Hand::Completion::None);
+    rack().setCompletion(Hand::Completion::None);
     int first = 0;
     int second = 0;
-    for (int cell : parts_.rack->cellsInOrder()) {
+    // Tiles already on the board (out of the rack until the server confirms them) are not in it.
+    for (int cell : rack().inRack()) {
         if (first != 0 && second != 0) break;
-        // Tiles already on the board (hidden until the server confirms them) are not in the rack.
-        const QWidget* picture = parts_.rack->picture(cell);
-        if (cell == laidCell || cell == first || cell == second || !picture || picture->isHidden()) continue;
-        const int other = parts_.rack->codeOf(cell);
+        if (cell == laidCell || cell == first || cell == second) continue;
+        const int other = rack().code(cell);
         if (mode == Hand::Completion::Run) {
             if (first == 0 && other == code + 1)
                 first = cell;
@@ -482,7 +471,7 @@ void BoardView::complete(int code, int column, int row, int laidCell) {
         } else if (rules::tileface(other) == rules::tileface(code) && other != code) {
             if (first == 0)
                 first = cell;
-            else if (second == 0 && other != parts_.rack->codeOf(first))
+            else if (second == 0 && other != rack().code(first))
                 second = cell;
         }
     }
@@ -494,9 +483,7 @@ void BoardView::complete(int code, int column, int row, int laidCell) {
 void BoardView::showPlayed(int seat, const QString& line, int code, bool log) {
     const QString name = tileName(code);
     if (name.isEmpty()) return;
-    const QString text = line.arg(parts_.table->name(seat), name);
-    parts_.turn->setPlayed(text);
-    if (log) parts_.turn->addLog(text);
+    emit played(line.arg(parts_.table->name(seat), name), log);
 }
 
 // A command naming a cell off the board or a code that is no tile is dropped whole.
@@ -509,7 +496,7 @@ void BoardView::loadboard(const std::vector<rules::BoardItem>& items) {
 void BoardView::placehistile(const protocol::toclient::PlaceHisTile& m) {
     if (!validItem(m.column, m.row, m.tile)) return;
     clearthisturn();
-    if (m.seat == parts_.state->myslot) parts_.turn->setTurnButtons(false, true, true);
+    if (m.seat == parts_.state->myslot) emit turnButtons(false, true, true);
     if (mirror().at(m.column, m.row) == m.tile) return;
     setCell(m.column, m.row, m.tile);
     emit cue(QStringLiteral("placecard"));
@@ -520,7 +507,7 @@ void BoardView::swaptiles(const protocol::toclient::SwapTiles& m) {
     if (!validItem(m.tocolumn, m.torow, m.tile) || !validItem(m.fromcolumn, m.fromrow, 0)) return;
     clearthisturn();
     const bool mine = m.seat == parts_.state->myslot;
-    if (mine) parts_.turn->showClear();
+    if (mine) emit clearApplies();
     if (mirror().at(m.tocolumn, m.torow) != m.tile) {
         setCell(m.tocolumn, m.torow, m.tile);
         emit cue(QStringLiteral("placecard"));
@@ -546,21 +533,21 @@ void BoardView::undothem(const protocol::toclient::UndoThem& m) {
     if (!validItems(m.cells)) return;
     const bool mine = m.seat == parts_.state->myslot;
     if (mine) {
-        parts_.turn->setTurnButtons(true, false, false);
-        parts_.turn->hidePrompts();
+        emit turnButtons(true, false, false);
+        emit promptsOutdated();
         returnHeld();
     }
     for (const rules::BoardItem& item : m.cells)
         setCell(item.column, item.row, item.tile);
     if (mine) {
         parts_.table->clearLaid();
+        // A tile the server never took off the rack (it refused the move) is in the rack again.
+        rack().returnLaid();
         refreshIndicator();
         showLaidValue();
     }
     emit cue(QStringLiteral("clear"));
-    const QString text = tr("%1 cleared tiles.").arg(parts_.table->name(m.seat));
-    parts_.turn->setPlayed(text);
-    if (!mine) parts_.turn->addLog(text);
+    emit played(tr("%1 cleared tiles.").arg(parts_.table->name(m.seat)), !mine);
 }
 
 void BoardView::movedtiles(const protocol::toclient::MovedTiles& m) {

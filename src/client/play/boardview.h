@@ -24,11 +24,9 @@ class QWidget;
 namespace client {
 
 struct ClientState;
-class HeldPicture;
-class RackView;
+class RackModel;
 class Table;
 class TileImages;
-class TurnControls;
 
 class BoardView : public QObject {
     Q_OBJECT
@@ -37,10 +35,7 @@ public:
     struct Parts {
         ClientState* state = nullptr;
         const TileImages* tiles = nullptr;
-        HeldPicture* held = nullptr;
-        RackView* rack = nullptr;
-        TurnControls* turn = nullptr;
-        Table* table = nullptr; // the seat rows' figures
+        Table* table = nullptr; // the seat rows' figures, the rack and the tile in hand
         std::function<void(const std::string&)> send;
     };
     void attach(Parts parts);
@@ -120,11 +115,27 @@ public:
 
 signals:
     void cue(const QString& name);
+    // What the turn's controls show of the board: whether every set passes the check (the indicator
+    // blinks when not), why a tile stays in hand, the status line, a move as the last-move line (and
+    // the game log when `log`), which of Draw / Clear / Finish apply, that Clear applies, and that the
+    // prompts no longer fit (the player acts on the board).
+    void boardChecked(bool ok);
+    void refused(const QString& why);
+    void status(const QString& text);
+    void played(const QString& text, bool log);
+    void turnButtons(bool draw, bool clear, bool finish);
+    void clearApplies();
+    void promptsOutdated();
+    // A tile was lifted off the board into the hand, at `panelPos` of the board panel.
+    void lifted(int code, const QPoint& panelPos);
+    // The board's cells took a new size (the tile in hand is shown at it).
+    void cellSizeChanged(const QSize& size);
     // A cell of the mirror is about to take another tile (or none).
     void mirrorChanged();
 
 private:
     void send(const std::string& command);
+    RackModel& rack() const;
     void setCell(int column, int row, int code);
     void placeFromRack(int cell, int column, int row);
     void complete(int code, int column, int row, int laidCell);

@@ -3,6 +3,7 @@
 #include "boardview.h"
 #include "client/net/clientstate.h"
 #include "client/panel/panelscale.h"
+#include "client/table/rackmodel.h"
 #include "client/turn/turncontrols.h"
 #include "rackview.h"
 #include "tileimages.h"
@@ -103,7 +104,7 @@ bool DragController::eventFilter(QObject* watched, QEvent* event) {
 void DragController::pressed(QWidget* w, const QPoint& global, Qt::MouseButton button,
                              Qt::KeyboardModifiers keys) {
     endGesture();
-    if (button != Qt::LeftButton || parts_.state->held.holding()) return;
+    if (button != Qt::LeftButton || parts_.model->held().holding()) return;
     pressGlobal_ = global;
     if (w == area_) {
         from_ = From::Board;
@@ -119,7 +120,7 @@ void DragController::moved(const QPoint& global) {
     if (!dragging_) {
         if ((global - pressGlobal_).manhattanLength() < QApplication::startDragDistance()) return;
         // Only a press that picked a tile up starts a drag.
-        const Hand& held = parts_.state->held;
+        const Hand& held = parts_.model->held();
         const bool picked = from_ == From::Board ? held.fromBoard() : held.fromRack();
         if (!picked) {
             endGesture();
@@ -148,7 +149,7 @@ void DragController::moved(const QPoint& global) {
 void DragController::released(const QPoint& global) {
     // A tile taken out of the hand meanwhile (the turn ran out, the turn was taken back) is not dropped:
     // the release must not act as a click that lifts whatever lies under it.
-    if (!dragging_ || (!wholeSet_ && !parts_.state->held.holding())) {
+    if (!dragging_ || (!wholeSet_ && !parts_.model->held().holding())) {
         endGesture();
         return;
     }
@@ -179,7 +180,7 @@ void DragController::dropOnBoard(const QPoint& global) {
 }
 
 void DragController::dropOnRack(const QPoint& global) {
-    const Hand& held = parts_.state->held;
+    const Hand& held = parts_.model->held();
     if (wholeSet_) {
         // Each tile of the set as a right-click would take it back; the server returns only those laid
         // this turn.

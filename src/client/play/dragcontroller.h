@@ -17,6 +17,7 @@ namespace client {
 
 struct ClientState;
 class BoardView;
+class RackModel;
 class RackView;
 class TileImages;
 class TurnControls;
@@ -28,6 +29,7 @@ public:
         ClientState* state = nullptr;
         BoardView* board = nullptr;
         RackView* rack = nullptr;
+        const RackModel* model = nullptr; // the tile in hand
         TurnControls* turn = nullptr;
         const TileImages* tiles = nullptr;
     };

@@ -2,6 +2,7 @@
 
 #include "client/net/clientstate.h"
 #include "client/panel/panelscale.h"
+#include "client/table/rackmodel.h"
 #include "tileimages.h"
 
 #include <QMouseEvent>
@@ -9,13 +10,17 @@
 
 namespace client {
 
-HeldPicture::HeldPicture(QWidget* panel, const ClientState* state, const TileImages* tiles)
-    : QWidget(panel), state_(state), tiles_(tiles), panel_(panel) {
+HeldPicture::HeldPicture(QWidget* panel, const ClientState* state, const RackModel* rack,
+                         const TileImages* tiles)
+    : QWidget(panel), state_(state), rack_(rack), tiles_(tiles), panel_(panel) {
     setObjectName(QStringLiteral("draggingimage"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     scale::placedByOwner(this);
     resize(TileImages::kSmallWidth, TileImages::kSmallHeight);
     hide();
+    connect(rack_, &RackModel::heldChanged, this, [this] {
+        if (!rack_->held().holding()) release();
+    });
 }
 
 void HeldPicture::showAt(int code, const QPoint& panelPos) {
@@ -43,7 +48,7 @@ void HeldPicture::trackPanel() {
 }
 
 bool HeldPicture::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && state_->held.holding() && state_->myTurn()) {
+    if (event->type() == QEvent::MouseMove && rack_->held().holding() && state_->myTurn()) {
         auto* w = static_cast<QWidget*>(watched);
         const auto* e = static_cast<QMouseEvent*>(event);
         const QPoint at = w == panel_ ? e->position().toPoint() : w->mapTo(panel_, e->position().toPoint());

@@ -1,17 +1,18 @@
 #pragma once
 // The picture of the tile in hand: the small picture of the held code, following the pointer over the
-// board panel while it is the player's turn.
+// board panel while it is the player's turn. It goes as soon as the hand is empty.
 
 #include <QWidget>
 
 namespace client {
 
 struct ClientState;
+class RackModel;
 class TileImages;
 
 class HeldPicture : public QWidget {
 public:
-    HeldPicture(QWidget* panel, const ClientState* state, const TileImages* tiles);
+    HeldPicture(QWidget* panel, const ClientState* state, const RackModel* rack, const TileImages* tiles);
 
     // Shows `code` with its top-left corner 3 pixels right of and below `panelPos`; the pointer over
     // the board becomes the hand.
@@ -32,6 +33,7 @@ protected:
 
 private:
     const ClientState* state_;
+    const RackModel* rack_;
     const TileImages* tiles_;
     QWidget* panel_;
     QWidget* board_ = nullptr;

@@ -66,7 +66,7 @@ void Hints::forget() {
 void Hints::press() {
     if (!allowed() || !source_ || !parts_.state->myTurn() || !parts_.state->loggedin) return;
     const rules::Board& board = parts_.board->mirror();
-    const rules::Rack rack = parts_.rack->shownRack();
+    const rules::Rack rack = parts_.table->rack().tiles();
     if (plan_ && board == planBoard_ && rack.cells == planRack_.cells)
         lay();
     else

@@ -3,6 +3,7 @@
 #include "boardview.h"
 #include "client/net/clientstate.h"
 #include "client/panel/panelscale.h"
+#include "client/table/rackmodel.h"
 #include "heldpicture.h"
 #include "rackview.h"
 
@@ -17,19 +18,6 @@
 #include <algorithm>
 
 namespace client {
-
-namespace {
-
-// The rack tiles the player can click, in slot order (a tile laid this turn is hidden until the server
-// takes it off the rack).
-std::vector<int> shownCells(const RackView& rack) {
-    std::vector<int> cells;
-    for (int cell : rack.cellsInOrder())
-        if (const QWidget* w = rack.picture(cell); w && !w->isHidden()) cells.push_back(cell);
-    return cells;
-}
-
-} // namespace
 
 // The frame around the rack tile or board cell under the keyboard cursor.
 class KeyCursor : public QWidget {
@@ -141,7 +129,7 @@ bool KeyMap::key(int key, Qt::KeyboardModifiers keys) {
 // With a tile in hand it goes back where it came from (as a right-click on the board puts it back);
 // otherwise the turn is cleared.
 void KeyMap::escape() {
-    const Hand& held = parts_.state->held;
+    const Hand& held = parts_.model->held();
     if (held.holding() && parts_.state->myTurn()) {
         parts_.board->boardMouseDown(Qt::RightButton, parts_.board->cellRect(1, 1).center());
         return;
@@ -150,7 +138,7 @@ void KeyMap::escape() {
 }
 
 void KeyMap::moveCursor(int dx, int dy) {
-    const int tiles = static_cast<int>(shownCells(*parts_.rack).size());
+    const int tiles = static_cast<int>(parts_.model->inRack().size());
     if (onBoard_) {
         cell_.rx() = std::clamp(cell_.x() + dx, 1, rules::kLastColumn);
         const int row = cell_.y() + dy;
@@ -177,7 +165,7 @@ void KeyMap::space(Qt::KeyboardModifiers keys) {
     if (onBoard_) {
         parts_.board->boardMouseDown(Qt::LeftButton, parts_.board->cellRect(cell_.x(), cell_.y()).center());
     } else {
-        const std::vector<int> cells = shownCells(*parts_.rack);
+        const std::vector<int> cells = parts_.model->inRack();
         if (slot_ < 1 || slot_ > static_cast<int>(cells.size())) return;
         parts_.rack->cardimagesMouseDown(cells[static_cast<std::size_t>(slot_ - 1)], Qt::LeftButton, keys,
                                          cursorInPanel());
@@ -200,7 +188,7 @@ void KeyMap::showCursor() {
         const QRect cell = parts_.board->cellRect(cell_.x(), cell_.y());
         frame = cell.translated(parts_.board->paintArea()->mapTo(panel_, QPoint(0, 0)));
     } else {
-        const std::vector<int> cells = shownCells(*parts_.rack);
+        const std::vector<int> cells = parts_.model->inRack();
         slot_ = std::clamp(slot_, 1, std::max(1, static_cast<int>(cells.size())));
         const QWidget* tile =
             cells.empty() ? nullptr : parts_.rack->picture(cells[static_cast<std::size_t>(slot_ - 1)]);
@@ -214,7 +202,7 @@ void KeyMap::showCursor() {
     cursor_->setGeometry(frame);
     cursor_->raise();
     cursor_->show();
-    const Hand& held = parts_.state->held;
+    const Hand& held = parts_.model->held();
     if (held.holding() && parts_.state->myTurn())
         if (auto* picture =
                 dynamic_cast<HeldPicture*>(panel_->findChild<QWidget*>(QStringLiteral("draggingimage"))))

@@ -15,6 +15,7 @@ namespace client {
 
 struct ClientState;
 class BoardView;
+class RackModel;
 class RackView;
 class KeyCursor;
 
@@ -24,6 +25,7 @@ public:
         ClientState* state = nullptr;
         BoardView* board = nullptr;
         RackView* rack = nullptr;
+        const RackModel* model = nullptr; // the rack's tiles and the tile in hand
     };
     // `window` is the main window, `panel` its board panel.
     KeyMap(QWidget* window, QWidget* panel, Parts parts);

@@ -3,6 +3,7 @@
 #include "client/net/clientstate.h"
 #include "client/panel/panelscale.h"
 #include "client/panel/panelstyle.h"
+#include "client/table/rackmodel.h"
 #include "heldpicture.h"
 #include "spokennames.h"
 #include "tileimages.h"
@@ -37,11 +38,6 @@ constexpr int kPerRow = 27; // smaller tiles that fit in a row
 constexpr int kRowPitch = 43;
 const QRect kByNumber(542, 393, 27, 27);
 const QRect kBySuit(571, 393, 27, 27);
-
-// Whether a tile picture stands raised (picked up).
-bool raised(const QWidget* w) {
-    return w->property("raised").toBool();
-}
 
 // One tile of the rack: named "card" and its rack cell, the cell in its Tag.
 class TilePicture : public QWidget {
@@ -125,7 +121,6 @@ TilePicture* asTile(QWidget* w) {
 } // namespace
 
 RackView::RackView(QWidget* panel) : QObject(panel), panel_(panel) {
-    slots_.fill(-1);
     area_ = new QScrollArea(panel);
     area_->setObjectName(QStringLiteral("panel_cards"));
     area_->setAccessibleName(tr("Your rack"));
@@ -196,24 +191,15 @@ RackView::RackView(QWidget* panel) : QObject(panel), panel_(panel) {
     markSort();
 }
 
-void RackView::attach(ClientState* state, const TileImages* tiles, HeldPicture* held) {
+void RackView::attach(const ClientState* state, RackModel* model, const TileImages* tiles,
+                      HeldPicture* held) {
     state_ = state;
+    model_ = model;
     tiles_ = tiles;
     held_ = held;
-}
-
-void RackView::clearallcards() {
-    slots_.fill(-1);
-    twoRows_ = false;
-    firstRow_ = 0;
-    // A rack tile in hand goes with its picture.
-    if (state_ && state_->held.fromRack()) {
-        state_->held.reset();
-        if (held_) held_->release();
-    }
-    const auto pictures = strip_->findChildren<QWidget*>();
-    for (QWidget* w : pictures)
-        if (w->objectName().startsWith(QLatin1String("card"))) delete w;
+    connect(model_, &RackModel::changed, this, &RackView::sync);
+    connect(model_, &RackModel::heldChanged, this, &RackView::sync);
+    connect(model_, &RackModel::dealt, this, &RackView::dealt);
 }
 
 void RackView::redrawTiles() {
@@ -223,10 +209,7 @@ void RackView::redrawTiles() {
 }
 
 int RackView::occupiedSlots() const {
-    int n = 0;
-    for (int s = 1; s <= kSlots; ++s)
-        if (slots_[static_cast<std::size_t>(s)] != -1) ++n;
-    return n;
+    return model_ ? model_->size() : 0;
 }
 
 int RackView::sortChoice() const {
@@ -267,27 +250,9 @@ void RackView::setSitoutShown(bool shown) {
 
 namespace client {
 
-int RackView::slotOf(int cell) const {
-    for (int s = 1; s <= kSlots; ++s)
-        if (slots_[at(s)] == cell) return s;
-    return 0;
-}
-
 QWidget* RackView::picture(int cell) const {
     return strip_->findChild<QWidget*>(QStringLiteral("card") + QString::number(cell),
                                        Qt::FindDirectChildrenOnly);
-}
-
-int RackView::codeOf(int cell) const {
-    const TilePicture* t = asTile(picture(cell));
-    return t ? t->code() : 0;
-}
-
-std::vector<int> RackView::cellsInOrder() const {
-    std::vector<int> cells;
-    for (int s = 1; s <= kSlots; ++s)
-        if (slots_[at(s)] != -1) cells.push_back(slots_[at(s)]);
-    return cells;
 }
 
 QRect RackView::slotRect(int slot, bool up) const {
@@ -303,7 +268,7 @@ QRect RackView::slotRect(int slot, bool up) const {
 }
 
 int RackView::slotAt(const QPoint& pos) const {
-    for (int s = 1; s <= kSlots && slots_[at(s)] != -1; ++s)
+    for (int s = 1; s <= occupiedSlots(); ++s)
         if (slotRect(s).contains(pos)) return s;
     return 0;
 }
@@ -312,168 +277,106 @@ QWidget* RackView::strip() const {
     return strip_;
 }
 
-void RackView::placeInSlot(int slot) {
-    if (QWidget* w = picture(slots_[at(slot)])) w->setGeometry(slotRect(slot, raised(w)));
-}
-
-void RackView::setRaised(QWidget* w, bool up) {
-    w->setProperty("raised", up);
-    if (const int slot = slotOf(w->property("Tag").toInt())) w->setGeometry(slotRect(slot, up));
+bool RackView::raised(int cell) const {
+    return model_->held().fromRack() && model_->held().rackCell() == cell;
 }
 
 // One row of full-size tiles, or two rows of smaller ones, the first holding half (up to a row's
 // width), once they would not fit in one.
 void RackView::layOut() {
     const int n = occupiedSlots();
-    const bool two = n > kOneRow;
-    const int firstRow = two ? std::min(kPerRow, (n + 1) / 2) : 0;
-    if (two == twoRows_ && firstRow == firstRow_) return;
-    twoRows_ = two;
-    firstRow_ = firstRow;
-    for (int s = 1; s <= kSlots; ++s)
-        placeInSlot(s);
+    twoRows_ = n > kOneRow;
+    firstRow_ = twoRows_ ? std::min(kPerRow, (n + 1) / 2) : 0;
 }
 
 void RackView::rescale() {
-    for (int s = 1; s <= kSlots; ++s)
-        placeInSlot(s);
-    updateStripWidth();
-}
-
-void RackView::raiseInSlotOrder(int from) {
-    for (int s = from; s <= kSlots; ++s)
-        if (QWidget* w = picture(slots_[at(s)])) w->raise();
+    sync();
 }
 
 void RackView::updateStripWidth() {
-    layOut();
     const int n = occupiedSlots();
     const int perRow = twoRows_ ? std::max(firstRow_, n - firstRow_) : n;
     const int needed = perRow == 0 ? 0 : slotRect(perRow).right() + scale::px(4, scale::factor(panel_));
     strip_->resize(std::max(area_->viewport()->width(), needed), scale::px(87, scale::factor(panel_)));
 }
 
-void RackView::yourtiles(const std::vector<rules::RackItem>& items) {
-    // A list naming a cell outside the rack or a code that is no tile is dropped whole.
-    const bool valid = std::all_of(items.begin(), items.end(), [](const rules::RackItem& i) {
-        return i.cell >= 1 && i.cell <= rules::kRackCells && rules::isTile(i.tile);
-    });
-    if (!valid) return;
-    // Tiles that join a rack already dealt were drawn (or dealt as a penalty): they are marked, and
-    // the marks of an earlier draw go.
-    const bool drawn = occupiedSlots() > 0;
-    if (drawn) clearFresh();
-    for (const rules::RackItem& item : items) {
-        // A cell already shown (the same tile sent again) keeps its slot and takes the code sent.
-        if (auto* shown = asTile(picture(item.cell))) {
-            shown->setCode(item.tile);
-            continue;
-        }
-        int slot = 1;
-        while (slot <= kSlots && slots_[at(slot)] != -1)
-            ++slot;
-        if (slot > kSlots) break; // the server's rack has 60 cells: does not happen in play
-        slots_[at(slot)] = item.cell;
-        auto* t =
-            new TilePicture(strip_, item.cell, item.tile, tiles_,
-                            [this](int cell, Qt::MouseButton b, Qt::KeyboardModifiers k, const QPoint& g) {
-                                cardimagesMouseDown(cell, b, k, panel_->mapFromGlobal(g));
-                            });
-        t->setGeometry(slotRect(slot));
-        t->setFresh(drawn);
-        if (held_) {
-            t->setMouseTracking(true);
-            t->installEventFilter(held_);
-        }
-        t->show();
-        raiseInSlotOrder(slot);
+QWidget* RackView::addPicture(int cell, int code) {
+    auto* t = new TilePicture(strip_, cell, code, tiles_,
+                              [this](int c, Qt::MouseButton b, Qt::KeyboardModifiers k, const QPoint& g) {
+                                  cardimagesMouseDown(c, b, k, panel_->mapFromGlobal(g));
+                              });
+    if (held_) {
+        t->setMouseTracking(true);
+        t->installEventFilter(held_);
+    }
+    return t;
+}
+
+void RackView::sync() {
+    // Pictures of tiles that left the rack go.
+    for (QWidget* w : strip_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (const auto* t = asTile(w); t && model_->code(t->cell()) == 0) delete t;
+    layOut();
+    const std::vector<int>& order = model_->order();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const int cell = order[i];
+        QWidget* w = picture(cell);
+        if (!w) w = addPicture(cell, model_->code(cell));
+        if (auto* t = asTile(w); t && t->code() != model_->code(cell)) t->setCode(model_->code(cell));
+        w->setGeometry(slotRect(static_cast<int>(i) + 1, raised(cell)));
+        w->setVisible(!model_->onBoard(cell));
+        w->raise(); // later slots above earlier ones
     }
     updateStripWidth();
+}
+
+// Tiles that join a rack already dealt were drawn (or dealt as a penalty): they are marked, and the
+// marks of an earlier draw go.
+void RackView::dealt(const std::vector<int>& added, bool drawn) {
+    if (drawn) clearFresh();
+    for (int cell : added)
+        if (auto* t = asTile(picture(cell))) t->setFresh(drawn);
     emit cue(QStringLiteral("getcard"));
 }
 
-void RackView::freecard(int cell) {
-    delete picture(cell);
-    const int slot = slotOf(cell);
-    if (slot == 0) return;
-    slots_[at(slot)] = -1;
-    for (int s = slot + 1; s <= kSlots && slots_[at(s)] != -1; ++s) {
-        slots_[at(s - 1)] = slots_[at(s)];
-        slots_[at(s)] = -1;
-        placeInSlot(s - 1);
-        if (QWidget* w = picture(slots_[at(s - 1)])) {
-            w->raise();
-            w->show();
-        }
-    }
-    for (int c : cellsInOrder())
-        if (QWidget* w = picture(c); w && raised(w)) setRaised(w, false);
-    updateStripWidth();
-}
-
 void RackView::clearFresh() {
-    for (int cell : cellsInOrder())
+    for (int cell : model_->order())
         if (auto* t = asTile(picture(cell))) t->setFresh(false);
 }
 
 std::vector<int> RackView::freshCells() const {
     std::vector<int> cells;
-    for (int cell : cellsInOrder())
+    for (int cell : model_->order())
         if (const auto* t = asTile(picture(cell)); t && t->fresh()) cells.push_back(cell);
     return cells;
 }
 
 void RackView::sortthem() {
     clearFresh();
-    const bool bynumber = sortChoice() == 1;
-    auto key = [this, bynumber](int cell) {
-        const int code = codeOf(cell);
-        if (!bynumber) return code;
-        return code == rules::kJoker ? 14 : rules::tilenumber(code); // jokers after the 13s
-    };
-    std::vector<int> cells = cellsInOrder();
-    std::stable_sort(cells.begin(), cells.end(), [&key](int a, int b) { return key(a) < key(b); });
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        slots_[at(static_cast<int>(i) + 1)] = cells[i];
-        placeInSlot(static_cast<int>(i) + 1);
-    }
-    raiseInSlotOrder();
-}
-
-rules::Rack RackView::shownRack() const {
-    rules::Rack rack;
-    for (int cell : cellsInOrder())
-        if (const QWidget* w = picture(cell); w && !w->isHidden() && cell >= 1 && cell <= rules::kRackCells)
-            rack.cells[static_cast<std::size_t>(cell)] = codeOf(cell);
-    return rack;
+    model_->sort(sortChoice() == 1);
 }
 
 void RackView::setOutlined(const std::vector<int>& cells) {
-    for (int cell : cellsInOrder())
+    for (int cell : model_->order())
         if (auto* t = asTile(picture(cell)))
             t->setOutlined(std::find(cells.begin(), cells.end(), cell) != cells.end());
 }
 
 std::vector<int> RackView::outlined() const {
     std::vector<int> cells;
-    for (int cell : cellsInOrder())
+    for (int cell : model_->order())
         if (const auto* t = asTile(picture(cell)); t && t->outlined()) cells.push_back(cell);
     return cells;
 }
 
-void RackView::hideTile(int cell) {
-    if (QWidget* w = picture(cell)) w->hide();
-}
-
 void RackView::dropHeld() {
-    if (QWidget* w = picture(state_->held.rackCell())) setRaised(w, false);
-    state_->held.empty();
+    model_->emptyHand();
     held_->release();
 }
 
 void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers keys,
                                    const QPoint& panelPos) {
-    Hand& held = state_->held;
+    const Hand& held = model_->held();
     clearFresh(); // the player has seen what was drawn
     if (button == Qt::RightButton) {
         sortthem();
@@ -486,33 +389,25 @@ void RackView::cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::Keyboar
         return;
     }
     if (button != Qt::LeftButton || !state_->loggedin || !state_->myTurn()) return;
-    QWidget* t = picture(cell);
-    if (!t) return;
-    if (raised(t)) {
+    if (!picture(cell)) return;
+    if (raised(cell)) {
         dropHeld();
-        held.reset();
+        model_->resetHand();
         emit cue(QStringLiteral("clearcard"));
         return;
     }
     if (held.holding()) {
         // A second tile: the two change places.
-        const int a = slotOf(held.rackCell());
-        const int b = slotOf(cell);
+        const int first = held.rackCell();
         dropHeld();
-        held.reset();
-        if (a != 0 && b != 0) {
-            std::swap(slots_[at(a)], slots_[at(b)]);
-            placeInSlot(a);
-            placeInSlot(b);
-        }
-        raiseInSlotOrder();
+        model_->resetHand();
+        model_->swap(first, cell);
         emit cue(QStringLiteral("sort"));
         return;
     }
-    if (keys & Qt::ShiftModifier) held.setCompletion(Hand::Completion::Run);
-    if (keys & Qt::ControlModifier) held.setCompletion(Hand::Completion::Group);
-    setRaised(t, true);
-    held.pickFromRack(cell, codeOf(cell));
+    if (keys & Qt::ShiftModifier) model_->setCompletion(Hand::Completion::Run);
+    if (keys & Qt::ControlModifier) model_->setCompletion(Hand::Completion::Group);
+    model_->pickFromRack(cell);
     held_->showAt(held.code(), panelPos);
     emit cue(QStringLiteral("clickcard"));
 }

@@ -1,11 +1,11 @@
 #pragma once
-// The rack strip under the board, the sort buttons, and the display slots of the player's tiles.
+// The rack strip under the board, the sort buttons, and the pictures of the player's tiles in their
+// slots, painted from the rack model.
 
 #include "rules/tiles.h"
 
 #include <QObject>
 
-#include <array>
 #include <vector>
 
 class QAbstractButton;
@@ -17,6 +17,7 @@ namespace client {
 
 struct ClientState;
 class HeldPicture;
+class RackModel;
 class TileImages;
 
 class RackView : public QObject {
@@ -24,27 +25,17 @@ class RackView : public QObject {
 public:
     static constexpr int kSlots = rules::kRackCells;
     explicit RackView(QWidget* panel);
-    void attach(ClientState* state, const TileImages* tiles, HeldPicture* held);
+    // The rack's tiles and the tile in hand come from `model`; the view paints them as they change.
+    void attach(const ClientState* state, RackModel* model, const TileImages* tiles, HeldPicture* held);
 
-    // "CMD_yourtiles" for this seat: each tile takes the lowest free slot.
-    void yourtiles(const std::vector<rules::RackItem>& items);
-    // "CMD_freecard" for this seat: the tile of `cell` leaves; the later slots close the gap.
-    void freecard(int cell);
     // Sorts by the sort button that is down: by numbers, or (by suits or neither) by tile code.
     void sortthem();
     // A press on the picture of rack cell `cell` (`panelPos` in the board panel).
     void cardimagesMouseDown(int cell, Qt::MouseButton button, Qt::KeyboardModifiers keys,
                              const QPoint& panelPos);
 
-    // For the board: the rack cells in slot order, a cell's tile code (0 when not shown), hiding the
-    // picture of a tile laid on the board, and putting the held rack tile down again.
-    std::vector<int> cellsInOrder() const;
-    int codeOf(int cell) const;
+    // The picture of a rack cell's tile (hidden while the tile lies on the board), or none.
     QWidget* picture(int cell) const;
-    void hideTile(int cell);
-    // The tiles still in the rack, by rack cell: a tile laid on the board is not, though its picture
-    // stays (hidden) until the server takes it off the rack.
-    rules::Rack shownRack() const;
     // Outlines the tiles of these rack cells (the hint's advice) and no others.
     void setOutlined(const std::vector<int>& cells);
     std::vector<int> outlined() const;
@@ -52,11 +43,9 @@ public:
     // corner; `clearFresh` takes the marks off.
     std::vector<int> freshCells() const;
     void clearFresh();
-    // Lowers the held rack tile's picture and forgets the held tile (hiding its picture in hand).
+    // Puts the held rack tile down again: the hand is empty and its picture hidden.
     void dropHeld();
 
-    // Frees every display slot and removes every tile picture.
-    void clearallcards();
     int occupiedSlots() const;
     // Repaints every tile picture from the current pictures (after a tile set was picked).
     void redrawTiles();
@@ -86,16 +75,18 @@ signals:
     void systemLine(const QString& text);
 
 private:
-    int slotOf(int cell) const;
-    void placeInSlot(int slot);
-    void setRaised(QWidget* w, bool up);
+    // Makes the pictures what the model holds: one per tile in its slot, the held one raised, those
+    // laid on the board hidden.
+    void sync();
+    void dealt(const std::vector<int>& added, bool drawn);
+    QWidget* addPicture(int cell, int code);
+    bool raised(int cell) const;
     void layOut();
     void markSort();
-    void raiseInSlotOrder(int from = 1);
     void updateStripWidth();
-    std::size_t at(int slot) const { return static_cast<std::size_t>(slot); }
 
-    ClientState* state_ = nullptr;
+    const ClientState* state_ = nullptr;
+    RackModel* model_ = nullptr;
     const TileImages* tiles_ = nullptr;
     HeldPicture* held_ = nullptr;
     QWidget* panel_;
@@ -106,8 +97,7 @@ private:
     QAbstractButton* bysuit_;
     QWidget* sortMark_;
     bool twoRows_ = false;
-    int firstRow_ = 0;                    // tiles in the first of two rows
-    std::array<int, kSlots + 1> slots_{}; // rack cell shown in each slot, -1 when free
+    int firstRow_ = 0; // tiles in the first of two rows
 };
 
 } // namespace client

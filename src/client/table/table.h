@@ -3,9 +3,12 @@
 // (a player's name, the computer player's, or nobody yet), each seat's score, last round's result and
 // tiles held as the seat rows show them, whether the seat's player just watches or sits the round out,
 // and whose turn it is; the board, cell by cell, as the server's moves and the player's own left it;
-// this seat's first lay-down of the round and the tiles it laid this turn; and
+// this seat's rack and the tile in hand (see RackModel); this seat's first lay-down of the round and
+// the tiles it laid this turn; and
 // the host's options for the games it serves. The window's parts change it;
 // it tells the views what changed and they paint it. It never calls a view.
+
+#include "rackmodel.h"
 
 #include "rules/tiles.h"
 
@@ -56,6 +59,9 @@ public:
     // The value of the tiles this seat laid on the board this turn: their numbers, a joker 30.
     int laidValue() const;
     const rules::Board& board() const { return board_; }
+    // This seat's rack and the tile in hand.
+    RackModel& rack() { return rack_; }
+    const RackModel& rack() const { return rack_; }
     // The host's option: whether the games it serves let players ask for hints.
     bool hintsAllowed() const { return hintsAllowed_; }
 
@@ -94,6 +100,7 @@ private:
     int turn_ = 0;
     bool hintsAllowed_ = true;
     rules::Board board_;
+    RackModel rack_;
     LayDown layDown_ = LayDown::Unknown;
     std::vector<int> laid_; // tile codes
 };

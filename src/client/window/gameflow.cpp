@@ -47,7 +47,7 @@ void GameFlow::play(const QString& cue) {
 
 void GameFlow::clearall() {
     summary_->close();
-    rack_->clearallcards();
+    table_->rack().clear();
     board_->cleartheboard();
     table_->clearCounts();
 }
@@ -107,7 +107,7 @@ void GameFlow::startround(const in::StartRound& m) {
         table_->setSitout(seat, table_->waiting(seat));
     rack_->setSitoutShown(false);
     board_->clearthisturn();
-    rack_->clearallcards();
+    table_->rack().clear();
     cleartheboard();
     board_->newRound();
     summary_->close();

@@ -72,7 +72,7 @@ void GameFlow::connectTurnControls() {
 }
 
 bool GameFlow::refuseWhileHolding(const char* message) {
-    if (!state_.held.holding()) return false;
+    if (!table_->rack().held().holding()) return false;
     systemLine(tr(message));
     play(QStringLiteral("nocando"));
     return true;

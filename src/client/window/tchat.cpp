@@ -198,22 +198,25 @@ void Tchat::buildPanel() {
                .chatterOn = [this] { return action("PlayChatterSounds1")->isChecked(); },
                .nameOf = [this](int slot) { return state_.isSeat(slot) ? table_->name(slot) : QString(); },
                .systemLine = [this](const QString& text) { systemLine(text); }});
-    held_ = new HeldPicture(panel_, &state_, tiles_.get());
+    held_ = new HeldPicture(panel_, &state_, &table_->rack(), tiles_.get());
     held_->trackPanel();
-    rack_->attach(&state_, tiles_.get(), held_);
+    rack_->attach(&state_, &table_->rack(), tiles_.get(), held_);
     connect(rack_, &RackView::cue, sounds_, &SoundCues::play);
     connect(rack_, &RackView::systemLine, this, &Tchat::systemLine);
     board_->attach({.state = &state_,
                     .tiles = tiles_.get(),
-                    .held = held_,
-                    .rack = rack_,
-                    .turn = turn_,
                     .table = table_,
                     .send = [this](const std::string& command) { send(command); }});
     connect(board_, &BoardView::cue, sounds_, &SoundCues::play);
-    new DragController(
-        panel_, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_, .tiles = tiles_.get()});
-    keys_ = new KeyMap(this, panel_, {.state = &state_, .board = board_, .rack = rack_});
+    wireBoard();
+    new DragController(panel_, {.state = &state_,
+                                .board = board_,
+                                .rack = rack_,
+                                .model = &table_->rack(),
+                                .turn = turn_,
+                                .tiles = tiles_.get()});
+    keys_ = new KeyMap(this, panel_,
+                       {.state = &state_, .board = board_, .rack = rack_, .model = &table_->rack()});
     summary_ = new RoundSummary(panel_);
     hints_ =
         new Hints(this, {.state = &state_, .board = board_, .rack = rack_, .turn = turn_, .table = table_});
@@ -255,6 +258,23 @@ void Tchat::buildPanel() {
     setFocusOrder();
     // What the panel shows now is its base layout.
     scale::record(panel_);
+}
+
+void Tchat::wireBoard() {
+    held_->setBoard(board_->paintArea());
+    held_->setTileSize(board_->cellSize());
+    connect(board_, &BoardView::cellSizeChanged, held_, &HeldPicture::setTileSize);
+    connect(board_, &BoardView::lifted, held_, &HeldPicture::showAt);
+    connect(board_, &BoardView::boardChecked, turn_, [this](bool ok) { turn_->setIndicatorBlinking(!ok); });
+    connect(board_, &BoardView::refused, turn_, &TurnControls::announce);
+    connect(board_, &BoardView::status, turn_, &TurnControls::setStatus);
+    connect(board_, &BoardView::played, turn_, [this](const QString& text, bool log) {
+        turn_->setPlayed(text);
+        if (log) turn_->addLog(text);
+    });
+    connect(board_, &BoardView::turnButtons, turn_, &TurnControls::setTurnButtons);
+    connect(board_, &BoardView::clearApplies, turn_, &TurnControls::showClear);
+    connect(board_, &BoardView::promptsOutdated, turn_, &TurnControls::hidePrompts);
 }
 
 void Tchat::setFocusOrder() {

@@ -161,6 +161,8 @@ public:
     GameConnection& connection() { return *connection_; }
     QTcpSocket& lobbyLink() { return sock11_; }
     const ClientState& state() const { return state_; }
+    // The table as the window knows it: seats, board, rack and the tile in hand.
+    const Table& table() const { return *table_; }
     int botspeed() const { return botspeed_; }
     // The newest game records a hosting window keeps (0: all); the choice in Options > Records Kept.
     int keptRecords() const { return keptRecords_; }
@@ -392,6 +394,8 @@ private:
     TurnAlert* alert_ = nullptr;
     // Tab walks the panel in playing order: rack, board, turn buttons, then the chat.
     void setFocusOrder();
+    // What the board tells goes to the turn's controls and the tile in hand's picture.
+    void wireBoard();
     ShuffleCheck shuffle_;
 
     std::map<QString, QAction*> actions_;

@@ -11,6 +11,7 @@
 #include "client/play/rackview.h"
 #include "client/seats/seatdisplay.h"
 #include "client/sound/chattersounds.h"
+#include "client/table/table.h"
 #include "client/turn/turncontrols.h"
 #include "gameflow.h"
 
@@ -87,12 +88,12 @@ void Tchat::handleCommand(std::string_view entry) {
 void Tchat::yourtiles(const protocol::toclient::YourTiles& m) {
     if (m.seat != state_.myslot) return;
     shuffle_.dealt(m.seat, m.cells);
-    rack_->yourtiles(m.cells);
+    table_->rack().deal(m.cells);
 }
 
 void Tchat::freecard(const protocol::toclient::FreeCard& m) {
     if (m.seat != state_.myslot) return;
-    rack_->freecard(m.cell);
+    table_->rack().remove(m.cell);
 }
 
 void Tchat::loadboard(const protocol::toclient::LoadBoard& m) {

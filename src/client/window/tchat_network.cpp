@@ -7,6 +7,7 @@
 #include "client/play/hints.h"
 #include "client/seats/gameinfo.h"
 #include "client/seats/seatdisplay.h"
+#include "client/table/table.h"
 #include "client/turn/turncontrols.h"
 #include "gameflow.h"
 
@@ -408,7 +409,7 @@ void Tchat::leaveGame() {
     state_.powers = false;
     atTable_ = false;
     state_.myslot = 0;
-    state_.held.reset();
+    table_->rack().resetHand();
     held_->hide();
     solo_ = false;
     flow_->clearGame();

@@ -113,7 +113,7 @@ TEST(BoardHelp, RefusedDropsSayWhyAndKeepTheTileInHand) {
     t.clickCard(1);                       // Green 4
     t.clickCell(4, 2);
     EXPECT_EQ(t.status(), "A 4 cannot go next to a 5 here.");
-    EXPECT_TRUE(t.tchat.state().held.holding());
+    EXPECT_TRUE(t.tchat.table().rack().held().holding());
     t.clickCell(3, 2);
     EXPECT_EQ(t.status(), "That cell is taken.");
     EXPECT_TRUE(t.sent.empty());
@@ -245,7 +245,7 @@ TEST(RackRows, PastEighteenTilesASecondRowKeepsEveryTileInSightAndPicksStillWork
     EXPECT_LT(t.rack->picture(20)->y(), resting);
     t.clickCard(20);
     EXPECT_EQ(t.rack->picture(20)->y(), resting);
-    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_FALSE(t.tchat.table().rack().held().holding());
     // Back to 18 tiles: one row of full-size tiles again.
     t.feed("CMD_freecard+1+1+");
     t.feed("CMD_freecard+1+2+");

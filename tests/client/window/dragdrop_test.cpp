@@ -37,7 +37,7 @@ struct Table : Seated {
         QTest::mouseRelease(to, Qt::LeftButton, {}, b);
     }
     void click(QWidget* w, QPoint p) { QTest::mouseClick(w, Qt::LeftButton, {}, p); }
-    bool holding() const { return tchat.state().held.holding(); }
+    bool holding() const { return tchat.table().rack().held().holding(); }
 };
 
 // What a gesture sent and left on the board, for comparing with the clicks that do the same.

@@ -5,6 +5,7 @@
 #include "client/play/boardview.h"
 #include "client/play/rackview.h"
 #include "client/sound/soundcues.h"
+#include "client/table/table.h"
 #include "client/window/tchat.h"
 #include "windowfolders.h"
 
@@ -144,6 +145,8 @@ struct Seated : Harness {
         feed(cmd);
         cues.clear();
     }
+    // The rack's tiles and the tile in hand as the window keeps them.
+    const client::RackModel& model() const { return tchat.table().rack(); }
     QWidget* card(int cell) const { return rack->picture(cell); }
     void clickCard(int cell, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers k = {}) {
         rack->cardimagesMouseDown(cell, b, k, QPoint(50, 50));

@@ -55,10 +55,10 @@ TEST(Keyboard, TurnKeysPressTheButtonsShownAndNeverWhileTypingInTheChat) {
     // Sorting: 2 by suits, 1 by numbers (Red 4 = 30 sorts after the Green 4 to 6 by suits).
     t.key(Qt::Key_2);
     EXPECT_EQ(t.rack->sortChoice(), 2);
-    EXPECT_EQ(t.rack->codeOf(t.rack->cellsInOrder().back()), 30);
+    EXPECT_EQ(t.model().code(t.model().order().back()), 30);
     t.key(Qt::Key_1);
     EXPECT_EQ(t.rack->sortChoice(), 1);
-    EXPECT_EQ(t.rack->codeOf(t.rack->cellsInOrder()[1]), 30);
+    EXPECT_EQ(t.model().code(t.model().order()[1]), 30);
 }
 
 TEST(Keyboard, ArrowsAndSpacePickAndPlaceAsClicksDo) {
@@ -66,8 +66,8 @@ TEST(Keyboard, ArrowsAndSpacePickAndPlaceAsClicksDo) {
     t.key(Qt::Key_Space); // shows the cursor on the first rack tile
     t.key(Qt::Key_Right);
     t.key(Qt::Key_Space, Qt::ShiftModifier); // Green 4, picked for a run
-    EXPECT_EQ(t.tchat.state().held.rackCell(), 2);
-    EXPECT_EQ(t.tchat.state().held.completion(), client::Hand::Completion::Run);
+    EXPECT_EQ(t.tchat.table().rack().held().rackCell(), 2);
+    EXPECT_EQ(t.tchat.table().rack().held().completion(), client::Hand::Completion::Run);
     t.key(Qt::Key_Up); // onto the board: column 2, row 12
     t.keys(Qt::Key_Up, 6);
     t.keys(Qt::Key_Right, 3);
@@ -81,10 +81,10 @@ TEST(Keyboard, ArrowsAndSpacePickAndPlaceAsClicksDo) {
     EXPECT_EQ(t.at(5, 6), 0);
     t.key(Qt::Key_Escape);
     EXPECT_EQ(t.at(5, 6), 4);
-    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_FALSE(t.tchat.table().rack().held().holding());
     EXPECT_EQ(t.sent.size(), 3u) << t.sent.back();
     // Down past the last row goes back into the rack.
     t.keys(Qt::Key_Down, 7);
     t.key(Qt::Key_Space);
-    EXPECT_EQ(t.tchat.state().held.rackCell(), 1);
+    EXPECT_EQ(t.tchat.table().rack().held().rackCell(), 1);
 }

@@ -82,7 +82,7 @@ TEST(BoardPaint, PartialRepaintsLeaveTheScreenAsAFullRepaintWould) {
     ASSERT_EQ(t.onScreen().size(), t.repainted().size());
     EXPECT_EQ(t.onScreen(), t.repainted());
     t.clickCell(6, 2); // lift the 41 out of the middle of its run
-    ASSERT_TRUE(t.tchat.state().held.holding());
+    ASSERT_TRUE(t.tchat.table().rack().held().holding());
     // Across the tiles and the gaps, by small steps and by jumps, and out over the frame.
     for (const QPoint at : {QPoint(100, 40), QPoint(105, 42), QPoint(111, 47), QPoint(140, 31), QPoint(3, 3),
                             QPoint(-8, 50), QPoint(430, 350), QPoint(200, 200)}) {

@@ -25,8 +25,8 @@ struct Table : Seated {
     // The codes shown from left to right.
     std::vector<int> rackCodes() const {
         std::vector<int> codes;
-        for (int cell : rack->cellsInOrder())
-            codes.push_back(rack->codeOf(cell));
+        for (int cell : model().order())
+            codes.push_back(model().code(cell));
         return codes;
     }
     std::string lastSent() const { return sent.empty() ? std::string() : sent.back(); }
@@ -38,7 +38,7 @@ TEST(Rack, SortsByNumbersOrBySuitsStablyAndOnRightClickOutOfTurn) {
     Table t(false);
     t.deal({39, 53, 2, 52, 14}); // Red 13, joker, Green 2, Black 13, Orange 1
     ASSERT_NE(t.card(1), nullptr);
-    EXPECT_EQ(t.rack->codeOf(1), 39);
+    EXPECT_EQ(t.model().code(1), 39);
     EXPECT_EQ(t.card(5)->objectName(), "card5");
     t.clickCard(3, Qt::RightButton); // by numbers is the default choice
     EXPECT_EQ(t.rackCodes(), (std::vector<int>{14, 2, 39, 52, 53}));
@@ -48,7 +48,7 @@ TEST(Rack, SortsByNumbersOrBySuitsStablyAndOnRightClickOutOfTurn) {
     EXPECT_EQ(t.rackCodes(), (std::vector<int>{2, 14, 39, 52, 53}));
     // Left clicks out of turn do nothing.
     t.clickCard(1);
-    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_FALSE(t.tchat.table().rack().held().holding());
 }
 
 TEST(Rack, PickLowerSwapAndTheGapClosingAfterATileLeaves) {
@@ -56,14 +56,14 @@ TEST(Rack, PickLowerSwapAndTheGapClosingAfterATileLeaves) {
     t.deal({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     t.clickCard(2);
     EXPECT_EQ(t.card(2)->y(), 4);
-    EXPECT_EQ(t.tchat.state().held.rackCell(), 2);
-    EXPECT_EQ(t.tchat.state().held.code(), 2);
+    EXPECT_EQ(t.tchat.table().rack().held().rackCell(), 2);
+    EXPECT_EQ(t.tchat.table().rack().held().code(), 2);
     t.clickCard(2);
     EXPECT_EQ(t.card(2)->y(), 8);
-    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_FALSE(t.tchat.table().rack().held().holding());
     t.clickCard(2);
     t.clickCard(5);
-    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_FALSE(t.tchat.table().rack().held().holding());
     EXPECT_EQ(t.rackCodes(), (std::vector<int>{1, 5, 3, 4, 2, 6, 7, 8, 9, 10}));
     EXPECT_EQ(t.cues, (QStringList{"clickcard", "clearcard", "clickcard", "sort"}));
 
@@ -85,7 +85,7 @@ TEST(Board, DropsFromTheRackAreSentAndTheOrderCheckRefusesMisplacedOnes) {
     EXPECT_EQ(t.lastSent(), "CMD_placemytile+1+1+3+2+" + E);
     EXPECT_EQ(t.at(3, 2), 5);
     EXPECT_TRUE(t.card(1)->isHidden());
-    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_FALSE(t.tchat.table().rack().held().holding());
     t.feed("CMD_placehistile+1+5+3+2+"); // the echo: already there
     EXPECT_EQ(t.cues, (QStringList{"clickcard", "placecard"}));
 
@@ -93,12 +93,12 @@ TEST(Board, DropsFromTheRackAreSentAndTheOrderCheckRefusesMisplacedOnes) {
     t.clickCard(2); // Green 4 right of a Green 5: refused, still held
     t.clickCell(4, 2);
     EXPECT_TRUE(t.sent.empty());
-    EXPECT_EQ(t.tchat.state().held.rackCell(), 2);
+    EXPECT_EQ(t.tchat.table().rack().held().rackCell(), 2);
     t.clickCard(2);
     for (int cell : {3, 4}) { // Red 5 and Green 13 may follow a 5
         t.clickCard(cell);
         t.clickCell(4, 2);
-        EXPECT_EQ(t.at(4, 2), t.rack->codeOf(cell));
+        EXPECT_EQ(t.at(4, 2), t.model().code(cell));
         t.board->putBack();
         t.feed("CMD_removetile+4+2+");
     }
@@ -113,7 +113,7 @@ TEST(Board, DropsFromTheRackAreSentAndTheOrderCheckRefusesMisplacedOnes) {
     t.feed("CMD_placehistile+1+9+2+2+");
     t.board->boardMouseDown(Qt::LeftButton, QPoint(436, 40));
     t.board->boardMouseDown(Qt::LeftButton, QPoint(15, 40));
-    EXPECT_EQ(t.tchat.state().held.column(), 2);
+    EXPECT_EQ(t.tchat.table().rack().held().column(), 2);
 }
 
 TEST(Board, ShiftAndCtrlPicksLayARunOrAGroupOfThree) {
@@ -124,7 +124,7 @@ TEST(Board, ShiftAndCtrlPicksLayARunOrAGroupOfThree) {
     EXPECT_EQ(t.sent,
               (std::vector<std::string>{"CMD_placemytile+1+1+2+3+" + E, "CMD_placemytile+1+2+3+3+" + E,
                                         "CMD_placemytile+1+4+4+3+" + E}));
-    EXPECT_EQ(t.tchat.state().held.completion(), client::Hand::Completion::None);
+    EXPECT_EQ(t.tchat.table().rack().held().completion(), client::Hand::Completion::None);
 
     t.sent.clear();
     t.clickCard(6, Qt::LeftButton, Qt::ControlModifier); // the joker pulls two 1s of other codes
@@ -140,7 +140,7 @@ TEST(Board, ShiftAndCtrlPicksLayARunOrAGroupOfThree) {
     u.clickCard(1, Qt::LeftButton, Qt::ShiftModifier);
     u.clickCell(2, 5);
     EXPECT_EQ(u.sent.size(), 1u);
-    EXPECT_EQ(u.tchat.state().held.completion(), client::Hand::Completion::Run);
+    EXPECT_EQ(u.tchat.table().rack().held().completion(), client::Hand::Completion::Run);
 }
 
 TEST(Board, BoardTilesAreLiftedMovedPutBackAndTakenBack) {
@@ -153,11 +153,11 @@ TEST(Board, BoardTilesAreLiftedMovedPutBackAndTakenBack) {
 
     t.clickCell(5, 5);
     EXPECT_EQ(t.at(5, 5), 0);
-    EXPECT_TRUE(t.tchat.state().held.fromBoard());
+    EXPECT_TRUE(t.tchat.table().rack().held().fromBoard());
     t.clickCell(8, 5);
     EXPECT_EQ(t.lastSent(), "CMD_swaptiles+1+8+5+5+5+" + E);
     EXPECT_EQ(t.at(8, 5), 7);
-    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_FALSE(t.tchat.table().rack().held().holding());
 
     t.clickCell(8, 5);
     t.clickCell(1, 1, Qt::RightButton); // put back
@@ -166,7 +166,7 @@ TEST(Board, BoardTilesAreLiftedMovedPutBackAndTakenBack) {
     t.feed("CMD_undothem+1+8+5+0+9+9+12"); // taken back while held: back first, then the undo
     EXPECT_EQ(t.at(8, 5), 0);
     EXPECT_EQ(t.at(9, 9), 12);
-    EXPECT_FALSE(t.tchat.state().held.holding());
+    EXPECT_FALSE(t.tchat.table().rack().held().holding());
     EXPECT_EQ(t.text("label_played"), "Ann cleared tiles.");
 }
 
@@ -294,7 +294,7 @@ TEST(Rack, TheTilesJustDrawnAreMarkedUntilThePlayerUsesTheRack) {
     Table t;
     auto fresh = [&t] {
         std::vector<int> cells;
-        for (int cell : t.rack->cellsInOrder())
+        for (int cell : t.model().order())
             if (t.card(cell)->property("justDrawn").toBool()) cells.push_back(cell);
         return cells;
     };
@@ -331,4 +331,25 @@ TEST(Rack, TheTilesJustDrawnAreMarkedUntilThePlayerUsesTheRack) {
     t.feed("CMD_nouse+1+");
     t.feed("CMD_yourtiles+1+1,1");
     EXPECT_TRUE(fresh().empty());
+}
+
+// Tiles laid wait hidden for the server to take them off the rack; an earlier one leaving brings none
+// back, a take-back brings back those it never took, and a tile picked meanwhile stays raised.
+TEST(Rack, LaidTilesStayHiddenUntilFreedOrTakenBackAndThePickedOneStaysUp) {
+    Table t;
+    t.deal({5, 6, 7, 8});
+    for (int cell : {1, 3}) {
+        t.clickCard(cell);
+        t.clickCell(cell + 1, 2);
+    }
+    t.clickCard(4);
+    t.feed("CMD_freecard+1+1+");
+    EXPECT_EQ(t.card(1), nullptr);
+    EXPECT_TRUE(t.card(3)->isHidden());
+    EXPECT_EQ(t.card(4)->y(), 4); // still in hand, still raised
+    EXPECT_EQ(t.model().held().rackCell(), 4);
+    t.clickCard(4);
+    t.feed("CMD_undothem+1+4+2+0");
+    EXPECT_FALSE(t.card(3)->isHidden());
+    EXPECT_EQ(t.model().inRack(), (std::vector<int>{2, 3, 4}));
 }

@@ -65,7 +65,7 @@ struct Table : Harness {
     QImage shown(QWidget* w, const QRect& r) const {
         return w->grab(r).toImage().convertToFormat(QImage::Format_RGB32);
     }
-    const client::Hand& held() const { return tchat.state().held; }
+    const client::Hand& held() const { return tchat.table().rack().held(); }
 };
 
 const qreal kFactors[] = {1.0, 1.5, 2.0};
@@ -167,7 +167,7 @@ TEST(Scaling, AClickOnTheMiddleOfEachRackSlotPicksItsTileInOneRowOrTwo) {
         t.rack->sortthem(); // slots no longer in the order of the cells
         for (const qreal f : kFactors) {
             t.showAt(f);
-            const std::vector<int> cells = t.rack->cellsInOrder();
+            const std::vector<int> cells = t.tchat.table().rack().order();
             ASSERT_EQ(static_cast<int>(cells.size()), tiles);
             for (int slot = 1; slot <= tiles; ++slot) {
                 const QRect r = t.rack->slotRect(slot);
@@ -306,7 +306,7 @@ TEST(Scaling, OnAWorkAreaTooSmallForTheBaseLayoutThePanelShrinksAndEverythingSta
     const QRect r = t.rack->slotRect(20);
     t.click(t.rack->strip(), r.center());
     ASSERT_TRUE(t.held().fromRack());
-    EXPECT_EQ(t.held().rackCell(), t.rack->cellsInOrder()[19]);
+    EXPECT_EQ(t.held().rackCell(), t.tchat.table().rack().order()[19]);
 
     // On a screen large enough the window may not shrink below the base layout again.
     t.tchat.setWorkArea([] { return QRect(0, 0, 1920, 1080); });
