@@ -33,12 +33,20 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# Each phase's wall time, so that a log shows where the time goes.
+phase_start=$SECONDS
+phase_done() {
+    echo "== $1: $((SECONDS - phase_start)) s"
+    phase_start=$SECONDS
+}
+
 build=build
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake --build "$build" --parallel "$jobs"
+phase_done "configure and build ($build)"
 
 case "$mode" in
 play)
@@ -56,6 +64,7 @@ play)
 test)
     status=0
     (cd "$build" && ctest --output-on-failure --timeout 600 -j "$jobs" "$@") || status=1
+    phase_done "tests ($build)"
 
     # The same suite under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer.
     asan=build-asan
@@ -66,11 +75,14 @@ test)
             -DCMAKE_EXE_LINKER_FLAGS="$sanitize" -DCMAKE_SHARED_LINKER_FLAGS="$sanitize"
     fi
     if cmake --build "$asan" --parallel "$jobs"; then
+        phase_done "configure and build ($asan)"
         (cd "$asan" &&
             ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1" \
             UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
             ctest --output-on-failure --timeout 900 -j "$jobs" "$@") || status=1
+        phase_done "tests ($asan)"
     else
+        phase_done "configure and build ($asan), failed"
         status=1
     fi
     exit "$status"

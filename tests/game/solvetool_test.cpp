@@ -110,8 +110,11 @@ TEST(SolveTool, EndlessOrHugeInputIsRefusedAfterABoundedReadAndQuotedShort) {
     EXPECT_LE(zeros.taken, 2048U);
 
     // A long bad word on a line of allowed length, and a long unknown name: a short quote each.
-    for (const std::string& input :
-         {"board: 1 " + std::string(1000, '7') + "\n", std::string(1000, 'p') + ": 1\n"}) {
+    std::string longWord = "board: 1 ";
+    longWord.append(1000, '7').append("\n");
+    std::string longName(1000, 'p');
+    longName.append(": 1\n");
+    for (const std::string& input : {longWord, longName}) {
         const auto result = runTool(input);
         EXPECT_EQ(result.status, 2);
         EXPECT_LT(result.err.size(), 100U) << result.err;

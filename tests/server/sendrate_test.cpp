@@ -87,8 +87,11 @@ TEST(ServerRate, AChatFloodReachesTheOthersAtAPersonsPace) {
     h.login("Host");
     h.login("Flood");
     h.clear();
+    // Built by appending: GCC 12 takes `std::string(n, c) + "..."` for an out-of-bounds copy.
+    std::string line(1000, 'x');
+    line.append("|clRed");
     for (int n = 0; n < 500; ++n)
-        h.say(2, in::Chat{2, std::string(1000, 'x') + "|clRed"});
+        h.say(2, in::Chat{2, line});
     EXPECT_EQ(h.all<msg::Chat>(1).size(), static_cast<std::size_t>(SendRate::kChatBurst));
     h.now += 1000;
     for (int n = 0; n < 500; ++n)

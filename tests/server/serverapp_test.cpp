@@ -108,8 +108,9 @@ TEST(ServerApp, AnOverlongChatLineReachesTheOthersCutAndNobodyIsDropped) {
     ASSERT_TRUE(host.join(server.port, 1, "Host"));
     ASSERT_TRUE(talker.join(server.port, 2, "Talker"));
     // Just under the frame limit, so the line itself is accepted; the relay adds the name in front.
-    talker.write(protocol::encode(protocol::toserver::Chat{
-        2, std::string(protocol::FrameBuffer::kDefaultCapacity - 20, 'x') + "|clRed"}));
+    std::string line(protocol::FrameBuffer::kDefaultCapacity - 20, 'x');
+    line.append("|clRed");
+    talker.write(protocol::encode(protocol::toserver::Chat{2, line}));
     talker.write(protocol::encode(protocol::toserver::Chat{2, "after|clRed"}));
     ASSERT_TRUE(
         host.waitFor([](const std::string& e) { return e == "CMD_chat+2+Talker chats: after|clRed"; }));

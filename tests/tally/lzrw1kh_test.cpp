@@ -34,7 +34,7 @@ TEST(Lzrw1kh, RoundTripsVariedText) {
         randomText(kPieceSize * 2 + 17, 1, 256), // incompressible, three pieces
         randomText(70000, 2, 3),                 // long matches, many copies
         tallyLike,
-        std::string(5000, 'x') + "yz" + std::string(4095, 'x') // repeats around the count limit
+        std::string(5000, 'x').append("yz").append(4095, 'x') // repeats around the count limit
     };
     for (const std::string& text : texts) {
         const Bytes file = compressText(text);

@@ -45,7 +45,8 @@ TEST(Shuffle, TheRevealedSeedIsCheckedAgainstTheDigestAndTheDeal) {
     Harness h;
     h.login(1);
     const std::string seed(64, 'a');
-    const std::string other = std::string(63, 'a') + "b";
+    std::string other(63, 'a');
+    other.append("b");
     playRound(h, seed, seed, seed);
     EXPECT_EQ(h.lastLine(), "Shuffle checked.");
 
