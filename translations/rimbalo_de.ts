@@ -1425,6 +1425,185 @@ Spieler und Punkte: %3.</translation>
     </message>
 </context>
 <context>
+    <name>windows::HelpText</name>
+    <message>
+        <source>Rimbalo is a rummy game played with numbered tiles by up to four players. The set has &lt;b&gt;%1 tiles&lt;/b&gt;: the numbers 1 to 13 in four colours, each twice, and two jokers. Each colour has its own symbol: &lt;b&gt;green clubs&lt;/b&gt; (&amp;#9827;), &lt;b&gt;orange diamonds&lt;/b&gt; (&amp;#9830;), &lt;b&gt;red hearts&lt;/b&gt; (&amp;#9829;) and &lt;b&gt;black spades&lt;/b&gt; (&amp;#9824;). The tiles 11, 12 and 13 show &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; and &lt;b&gt;K&lt;/b&gt; and count 11, 12 and 13.</source>
+        <translation>Rimbalo ist ein Rommé-Spiel mit Zahlensteinen für bis zu vier Spieler. Das Spiel hat &lt;b&gt;%1 Steine&lt;/b&gt;: die Zahlen 1 bis 13 in vier Farben, jede doppelt, und zwei Joker. Jede Farbe hat ihr eigenes Symbol: &lt;b&gt;grüne Kreuze&lt;/b&gt; (&amp;#9827;), &lt;b&gt;orange Karos&lt;/b&gt; (&amp;#9830;), &lt;b&gt;rote Herzen&lt;/b&gt; (&amp;#9829;) und &lt;b&gt;schwarze Pik&lt;/b&gt; (&amp;#9824;). Die Steine 11, 12 und 13 zeigen &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; und &lt;b&gt;K&lt;/b&gt; und zählen 11, 12 und 13.</translation>
+    </message>
+    <message>
+        <source>Everybody plays on one shared board. On your turn you lay tiles from your rack onto the board in &lt;b&gt;sets&lt;/b&gt; and may rearrange the sets already there, as long as the whole board is made of valid sets when you finish. The first player to empty the rack wins the round and collects the value of every tile the others still hold. Rounds follow each other until a player reaches the target score.</source>
+        <translation>Alle spielen auf einem gemeinsamen Tisch. In deinem Zug legst du Steine von deinem Bänkchen in &lt;b&gt;Reihen&lt;/b&gt; auf den Tisch und darfst die Reihen, die dort schon liegen, umbauen, solange am Ende deines Zuges der ganze Tisch aus gültigen Reihen besteht. Wer als Erster sein Bänkchen leert, gewinnt die Runde und bekommt den Wert aller Steine, die die anderen noch haben. Runde folgt auf Runde, bis ein Spieler die Zielpunktzahl erreicht.</translation>
+    </message>
+    <message>
+        <source>Seats nobody holds are played by the computer. When the host starts a game, &lt;b&gt;Computer Opponents&lt;/b&gt; (1 to 3) says how many of the empty seats the computer plays (0 is offered too when a friend already holds seat 2); a team game fills all four seats. Anybody who joins after the four seats are taken watches the game as an onlooker.</source>
+        <translation>Plätze, die niemand besetzt, spielt der Computer. Wenn der Gastgeber ein Spiel startet, legt &lt;b&gt;Computergegner&lt;/b&gt; (1 bis 3) fest, wie viele der freien Plätze der Computer spielt (auch 0 ist möglich, wenn ein Freund schon Platz 2 hat); ein Teamspiel füllt alle vier Plätze. Wer beitritt, wenn alle vier Plätze besetzt sind, schaut dem Spiel zu.</translation>
+    </message>
+    <message>
+        <source>The computer plays at one of five levels, weakest first: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (the default), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; and &lt;b&gt;%5&lt;/b&gt;. The host chooses it as the Computer Level in the start dialog or in the Options menu. %1 never moves a tile already on the board; %3 and %4 look for the most valuable lay-down, %4 rearranging the board&apos;s sets freely; %5 also plays the next turns out before it chooses. Options, Bot Speed sets how quickly it moves.</source>
+        <extracomment>%1 to %5 are the computer levels, weakest first, as the Computer Level menu names them.</extracomment>
+        <translation>Der Computer spielt in einer von fünf Stärken, die schwächste zuerst: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (voreingestellt), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; und &lt;b&gt;%5&lt;/b&gt;. Der Gastgeber wählt sie als Computerstärke im Startdialog oder im Menü Optionen. %1 bewegt nie einen Stein, der schon auf dem Tisch liegt; %3 und %4 suchen das wertvollste Auslegen, %4 baut dafür die Reihen auf dem Tisch beliebig um; %5 spielt außerdem die nächsten Züge durch, bevor er sich entscheidet. Optionen, Computertempo legt fest, wie schnell er spielt.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your window.&lt;/b&gt; Options, Tile Sets offers a &lt;b&gt;High contrast&lt;/b&gt; set whose colours stay apart for colour-blind players. Options, Language chooses the window&apos;s language from the next start (System follows the desktop). Screen readers can read out the rack, the board and the seats. When your turn starts while you are in another window, the window asks for attention and, unless Options, Notify Me When It Is My Turn is off, the desktop shows a notice.</source>
+        <translation>&lt;b&gt;Dein Fenster.&lt;/b&gt; Optionen, Steinsätze bietet den Satz &lt;b&gt;Hoher Kontrast&lt;/b&gt;, dessen Farben auch für farbenblinde Spieler gut zu unterscheiden sind. Optionen, Sprache wählt die Sprache des Fensters ab dem nächsten Start (System folgt dem Desktop). Bildschirmleser können das Bänkchen, den Tisch und die Plätze vorlesen. Beginnt dein Zug, während du in einem anderen Fenster bist, bittet das Fenster um Aufmerksamkeit, und solange „Benachrichtigen, wenn ich am Zug bin“ im Menü Optionen eingeschaltet ist, zeigt der Desktop eine Meldung.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game records.&lt;/b&gt; The games you host are kept: &lt;b&gt;Game, Game Records…&lt;/b&gt; lists them, replays any of them turn by turn and counts each player&apos;s games, wins and points.</source>
+        <translation>&lt;b&gt;Spielaufzeichnungen.&lt;/b&gt; Die Spiele, die du eröffnest, werden aufbewahrt: &lt;b&gt;Spiel, Spielaufzeichnungen…&lt;/b&gt; listet sie auf, spielt jedes davon Zug für Zug nach und zählt für jeden Spieler Spiele, Siege und Punkte.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Solo game.&lt;/b&gt; Start Rimbalo without anything else and it plays a game against the computer on this machine. You sit in seat 1 as &lt;i&gt;You&lt;/i&gt;; the game starts when you press &lt;b&gt;Start&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Allein spielen.&lt;/b&gt; Starte Rimbalo ohne weitere Angaben, und es spielt auf diesem Rechner ein Spiel gegen den Computer. Du sitzt auf Platz 1 als &lt;i&gt;You&lt;/i&gt;; das Spiel beginnt, wenn du &lt;b&gt;Start&lt;/b&gt; drückst.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hosting a game.&lt;/b&gt; Choose &lt;b&gt;Game, Host a Game…&lt;/b&gt;, type your name and press &lt;b&gt;Host&lt;/b&gt;. The dialog then lists the addresses of this computer; &lt;b&gt;Copy&lt;/b&gt; one and send it to your friends. The game runs on TCP port %1 unless you choose another, and the host&apos;s firewall must let that port in. When the port is in use the dialog says so and offers a free one.</source>
+        <extracomment>%1 is the game&apos;s usual TCP port.</extracomment>
+        <translation>&lt;b&gt;Ein Spiel eröffnen.&lt;/b&gt; Wähle &lt;b&gt;Spiel, Spiel eröffnen…&lt;/b&gt;, gib deinen Namen ein und drücke &lt;b&gt;Eröffnen&lt;/b&gt;. Der Dialog zeigt dann die Adressen dieses Rechners; kopiere eine mit &lt;b&gt;Kopieren&lt;/b&gt; und schick sie deinen Freunden. Das Spiel läuft auf TCP-Port %1, wenn du keinen anderen wählst, und die Firewall des Gastgebers muss diesen Port durchlassen. Ist der Port belegt, sagt der Dialog es und bietet einen freien an.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Joining a game.&lt;/b&gt; Choose &lt;b&gt;Game, Join a Game…&lt;/b&gt;, type your name and the address the host gave you (such as 192.168.1.20, or 192.168.1.20:%1 for another port) and press &lt;b&gt;Join&lt;/b&gt;. If the host cannot be reached the dialog says why and you can try again.</source>
+        <extracomment>%1 is another port than the usual one, as an example.</extracomment>
+        <translation>&lt;b&gt;Einem Spiel beitreten.&lt;/b&gt; Wähle &lt;b&gt;Spiel, Spiel beitreten…&lt;/b&gt;, gib deinen Namen und die Adresse ein, die dir der Gastgeber gegeben hat (etwa 192.168.1.20, oder 192.168.1.20:%1 für einen anderen Port), und drücke &lt;b&gt;Beitreten&lt;/b&gt;. Ist der Gastgeber nicht erreichbar, sagt der Dialog, warum, und du kannst es noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tables on a server.&lt;/b&gt; Friends in different homes meet at a table server, a computer everyone can reach that holds many tables, each its own game. In &lt;b&gt;Game, Join a Game…&lt;/b&gt; type its address, then press &lt;b&gt;List Tables&lt;/b&gt; and &lt;b&gt;Join Table&lt;/b&gt;, or type a table&apos;s code and press &lt;b&gt;Join by Code&lt;/b&gt;, or &lt;b&gt;Create a Table&lt;/b&gt; and give its code to your friends (a new table is private unless you untick &lt;b&gt;Private&lt;/b&gt;). Whoever opens a table holds seat 1 and the host&apos;s powers there.</source>
+        <translation>&lt;b&gt;Tische auf einem Server.&lt;/b&gt; Freunde in verschiedenen Wohnungen treffen sich auf einem Tischserver, einem Rechner, den alle erreichen und der viele Tische hat, jeder mit seinem eigenen Spiel. Gib in &lt;b&gt;Spiel, Spiel beitreten…&lt;/b&gt; seine Adresse ein und drücke dann &lt;b&gt;Tische zeigen&lt;/b&gt; und &lt;b&gt;Beitreten&lt;/b&gt;, oder tippe den Code eines Tisches und drücke &lt;b&gt;Mit Code&lt;/b&gt;, oder drücke &lt;b&gt;Tisch eröffnen&lt;/b&gt; und gib deinen Freunden seinen Code (ein neuer Tisch ist privat, solange du &lt;b&gt;Privat&lt;/b&gt; nicht abwählst). Wer einen Tisch eröffnet, hat dort Platz 1 und die Rechte des Gastgebers.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;From the command line.&lt;/b&gt; Rimbalo can also be started with three words: your name, the host&apos;s address (with a table&apos;s code after a slash) and the role:</source>
+        <translation>&lt;b&gt;Von der Befehlszeile.&lt;/b&gt; Rimbalo lässt sich auch mit drei Wörtern starten: deinem Namen, der Adresse des Gastgebers (mit dem Code eines Tisches nach einem Schrägstrich) und der Rolle:</translation>
+    </message>
+    <message>
+        <source>(Ann hosts the game)</source>
+        <translation>(Ann eröffnet das Spiel)</translation>
+    </message>
+    <message>
+        <source>(Bob joins Ann&apos;s game)</source>
+        <translation>(Bob tritt Anns Spiel bei)</translation>
+    </message>
+    <message>
+        <source>(Cem joins the table K7MXQ4 of a server)</source>
+        <translation>(Cem setzt sich an Tisch K7MXQ4 eines Servers)</translation>
+    </message>
+    <message>
+        <source>The host always plays in seat 1 and is the one who starts games, pauses them and can remove a player. Players take seats 2 to 4 in the order they connect; later arrivals watch. A player who joins while a game runs takes over a free seat&apos;s tiles and score, or waits for the next round.</source>
+        <translation>Der Gastgeber spielt immer auf Platz 1; er startet Spiele, hält sie an und kann einen Spieler entfernen. Die Spieler nehmen die Plätze 2 bis 4 in der Reihenfolge ein, in der sie sich verbinden; wer später kommt, schaut zu. Wer während eines laufenden Spiels beitritt, übernimmt die Steine und Punkte eines freien Platzes oder wartet auf die nächste Runde.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby starts Rimbalo this way for you when you host or join a game there. When the host leaves, the game ends for everybody.</source>
+        <translation>Die Vemko Lobby startet Rimbalo auf diese Weise für dich, wenn du dort ein Spiel eröffnest oder einem beitrittst. Wenn der Gastgeber geht, endet das Spiel für alle.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The deal.&lt;/b&gt; Every playing seat gets %1 tiles (the host may choose %2 to %3; the deal is lowered when the pool would keep fewer than 10 tiles). Turns pass from seat to seat.</source>
+        <extracomment>%1 is the usual deal; %2 to %3 the deals the host may choose.</extracomment>
+        <translation>&lt;b&gt;Das Austeilen.&lt;/b&gt; Jeder spielende Platz bekommt %1 Steine (der Gastgeber kann %2 bis %3 wählen; es wird weniger ausgeteilt, wenn sonst weniger als 10 Steine im Vorrat blieben). Die Züge gehen von Platz zu Platz.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sets.&lt;/b&gt; Sets lie along a row of the board, left to right, with an empty cell between neighbouring sets. Every set has at least three tiles and is either</source>
+        <translation>&lt;b&gt;Reihen.&lt;/b&gt; Reihen liegen in einer Zeile des Tisches von links nach rechts, mit einem leeren Feld zwischen benachbarten Reihen. Jede Reihe hat mindestens drei Steine und ist entweder</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;run&lt;/b&gt;: consecutive numbers of one colour, such as green 4, 5, 6 (13 is the highest number; runs do not go round from 13 to 1), or</source>
+        <translation>eine &lt;b&gt;Folge&lt;/b&gt;: aufeinanderfolgende Zahlen einer Farbe, etwa Grün 4, 5, 6 (13 ist die höchste Zahl; Folgen gehen nicht von 13 auf 1 weiter), oder</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;group&lt;/b&gt;: one number in different colours, such as red 9, black 9, orange 9.</source>
+        <translation>eine &lt;b&gt;Gruppe&lt;/b&gt;: eine Zahl in verschiedenen Farben, etwa Rot 9, Schwarz 9, Orange 9.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tile values.&lt;/b&gt; A tile counts its number: 1 to 10, and J, Q and K count 11, 12 and 13.</source>
+        <translation>&lt;b&gt;Steinwerte.&lt;/b&gt; Ein Stein zählt seine Zahl: 1 bis 10, und J, Q und K zählen 11, 12 und 13.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Jokers&lt;/b&gt; stand in for any tile. A run with jokers must still fit between 1 and 13, so no joker can stand before a 1 or after a 13; both jokers may stand side by side, as in joker, joker, green 5, green 6 (a 3-4-5-6). With both jokers a group can hold six tiles.</source>
+        <translation>&lt;b&gt;Joker&lt;/b&gt; ersetzen jeden beliebigen Stein. Eine Folge mit Jokern muss trotzdem zwischen 1 und 13 passen, daher kann kein Joker vor einer 1 oder nach einer 13 stehen; beide Joker dürfen nebeneinander liegen, wie in Joker, Joker, Grün 5, Grün 6 (eine 3-4-5-6). Mit beiden Jokern kann eine Gruppe sechs Steine haben.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your first lay-down&lt;/b&gt; in a round must be worth at least &lt;b&gt;%1 points&lt;/b&gt;: the tiles you lay from your rack in that turn count their numbers, a joker counts %2. Moving tiles that are already on the board counts nothing. After that, any valid board will do.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Dein erstes Auslegen&lt;/b&gt; in einer Runde muss mindestens &lt;b&gt;%1 Punkte&lt;/b&gt; wert sein: Die Steine, die du in diesem Zug von deinem Bänkchen legst, zählen ihre Zahlen, ein Joker zählt %2. Steine zu verschieben, die schon auf dem Tisch liegen, zählt nichts. Danach genügt jeder gültige Tisch.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your turn.&lt;/b&gt; Click a tile in your rack to pick it up and click an empty board cell to put it down; click a board tile to pick it up and move it. Hold Shift when picking a rack tile to lay the next two numbers of its run with it, or Ctrl for two more tiles of its group. Right-click a tile you laid this turn to take it back. &lt;b&gt;Clear&lt;/b&gt; takes back the whole turn, &lt;b&gt;Draw&lt;/b&gt; takes one tile and ends the turn, &lt;b&gt;Finish&lt;/b&gt; ends the turn with the tiles laid; it shows once you have laid or moved a tile. A tile you have just drawn, and each tile dealt to you as a penalty, carries a blue corner until you next touch your rack. The small light next to the buttons blinks while the board is not yet complete.</source>
+        <translation>&lt;b&gt;Dein Zug.&lt;/b&gt; Klicke einen Stein auf deinem Bänkchen an, um ihn aufzunehmen, und klicke ein leeres Feld des Tisches an, um ihn abzulegen; klicke einen Stein auf dem Tisch an, um ihn aufzunehmen und zu verschieben. Halte beim Aufnehmen eines Steins vom Bänkchen Umschalt gedrückt, um die nächsten zwei Zahlen seiner Folge mitzulegen, oder Strg für zwei weitere Steine seiner Gruppe. Ein Rechtsklick auf einen Stein, den du in diesem Zug gelegt hast, nimmt ihn zurück. &lt;b&gt;Zurück&lt;/b&gt; nimmt den ganzen Zug zurück, &lt;b&gt;Ziehen&lt;/b&gt; nimmt einen Stein und beendet den Zug, &lt;b&gt;Fertig&lt;/b&gt; beendet den Zug mit den gelegten Steinen; dieser Knopf erscheint, sobald du einen Stein gelegt oder verschoben hast. Ein gerade gezogener Stein und jeder Stein, den du als Strafe bekommst, trägt eine blaue Ecke, bis du dein Bänkchen das nächste Mal berührst. Das kleine Licht neben den Knöpfen blinkt, solange der Tisch nicht vollständig ist.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hint.&lt;/b&gt; During your turn &lt;b&gt;Hint&lt;/b&gt; outlines the rack tiles of the most valuable lay-down the board allows, its sets rearranged as needed (before your first lay-down only one worth %1); press it again (it then reads &lt;b&gt;Place&lt;/b&gt;) to lay them, then Finish. The host can switch hints off (Options, Allow Hints). Hints come from the same search the %2 computer players use.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 the computer level whose search gives the hints.</extracomment>
+        <translation>&lt;b&gt;Tipp.&lt;/b&gt; In deinem Zug markiert &lt;b&gt;Tipp&lt;/b&gt; die Steine deines Bänkchens für das wertvollste Auslegen, das der Tisch erlaubt, wobei seine Reihen nach Bedarf umgebaut werden (vor deinem ersten Auslegen nur eines im Wert von mindestens %1); drücke den Knopf noch einmal (dann heißt er &lt;b&gt;Legen&lt;/b&gt;), um sie zu legen, und danach Fertig. Der Gastgeber kann Tipps abschalten (Optionen, Tipps erlauben). Die Tipps kommen aus derselben Suche, die die Computerspieler der Stärke %2 benutzen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The clock.&lt;/b&gt; Every turn runs against a clock (%1 seconds unless the host chooses %2 to %3). When the time is up the turn is taken back and you draw %4 tiles, or one when the host switched the time penalty off.</source>
+        <extracomment>%1 is the usual time of a turn in seconds; %2 to %3 the times the host may choose; %4 the tiles drawn as the time penalty.</extracomment>
+        <translation>&lt;b&gt;Die Uhr.&lt;/b&gt; Jeder Zug läuft gegen die Uhr (%1 Sekunden, wenn der Gastgeber nicht %2 bis %3 wählt). Ist die Zeit abgelaufen, wird der Zug zurückgenommen und du ziehst %4 Steine, oder einen, wenn der Gastgeber die Zeitstrafe abgeschaltet hat.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;An incomplete board.&lt;/b&gt; If you finish while the board holds an incomplete or wrong set, you are offered a &lt;b&gt;%1-tile penalty&lt;/b&gt;: take it and your turn is taken back and ends, or go back and mend the board. With less than 10 seconds left the turn is taken back at once.</source>
+        <extracomment>%1 is the number of penalty tiles.</extracomment>
+        <translation>&lt;b&gt;Ein unvollständiger Tisch.&lt;/b&gt; Wenn du auf Fertig drückst, während auf dem Tisch eine unvollständige oder falsche Reihe liegt, werden dir &lt;b&gt;%1 Strafsteine&lt;/b&gt; angeboten: Nimmst du sie, wird dein Zug zurückgenommen und endet; sonst gehst du zurück und bringst den Tisch in Ordnung. Bei weniger als 10 Sekunden Restzeit wird der Zug sofort zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Sort by Numbers&lt;/b&gt; and &lt;b&gt;Sort by Suits&lt;/b&gt; buttons sort your rack; a right-click on any rack tile sorts it again.</source>
+        <translation>Die Knöpfe &lt;b&gt;Nach Zahlen sortieren&lt;/b&gt; und &lt;b&gt;Nach Farben sortieren&lt;/b&gt; sortieren dein Bänkchen; ein Rechtsklick auf einen beliebigen Stein des Bänkchens sortiert es erneut.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Drag and drop.&lt;/b&gt; You can also drag a tile from the rack to the board, from one cell to another, or back onto the rack to take it back. Hold Alt or Shift while dragging a board tile to move its whole set. During your turn a set that is not yet valid has a dashed amber outline (the red frames mark the cells of the last move); when the server refuses a Finish, the line under the board names the set at fault. A move that cannot be made says why under the board, and during your first lay-down the line under the board counts its value towards %1.</source>
+        <extracomment>%1 is the least value of a first lay-down.</extracomment>
+        <translation>&lt;b&gt;Mit der Maus ziehen.&lt;/b&gt; Du kannst einen Stein auch vom Bänkchen auf den Tisch ziehen, von einem Feld auf ein anderes oder zurück auf das Bänkchen, um ihn zurückzunehmen. Halte Alt oder Umschalt, während du einen Stein des Tisches ziehst, um seine ganze Reihe zu verschieben. In deinem Zug hat eine noch ungültige Reihe einen gestrichelten bernsteinfarbenen Umriss (die roten Rahmen zeigen die Felder des letzten Zuges); lehnt der Server ein Fertig ab, nennt die Zeile unter dem Tisch die fehlerhafte Reihe. Ein Zug, der nicht geht, sagt unter dem Tisch, warum, und während deines ersten Auslegens zeigt die Zeile unter dem Tisch, wie viel es von den nötigen %1 schon wert ist.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keyboard.&lt;/b&gt; Click the board first (Esc leaves the chat line). &lt;b&gt;Enter&lt;/b&gt; finishes the turn once you have laid tiles (with nothing laid it does nothing: press &lt;b&gt;D&lt;/b&gt; to draw), &lt;b&gt;D&lt;/b&gt; draws, &lt;b&gt;Esc&lt;/b&gt; puts the tile in your hand back or else clears the turn, &lt;b&gt;1&lt;/b&gt; and &lt;b&gt;2&lt;/b&gt; sort by numbers and by suits, &lt;b&gt;P&lt;/b&gt; pauses, &lt;b&gt;H&lt;/b&gt; asks for a hint and, pressed again, lays it. The &lt;b&gt;arrow keys&lt;/b&gt; move a yellow frame over the rack and the board; &lt;b&gt;Space&lt;/b&gt; picks up or puts down the tile under it (Shift+Space or Ctrl+Space picks a rack tile for its run or its group).</source>
+        <translation>&lt;b&gt;Tastatur.&lt;/b&gt; Klicke zuerst auf den Tisch (Esc verlässt die Chatzeile). &lt;b&gt;Enter&lt;/b&gt; beendet den Zug, sobald du Steine gelegt hast (ohne gelegte Steine tut es nichts: drücke &lt;b&gt;D&lt;/b&gt; zum Ziehen), &lt;b&gt;D&lt;/b&gt; zieht, &lt;b&gt;Esc&lt;/b&gt; legt den Stein in deiner Hand zurück oder nimmt sonst den Zug zurück, &lt;b&gt;1&lt;/b&gt; und &lt;b&gt;2&lt;/b&gt; sortieren nach Zahlen und nach Farben, &lt;b&gt;P&lt;/b&gt; hält an, &lt;b&gt;H&lt;/b&gt; bittet um einen Tipp und legt ihn, wenn du es noch einmal drückst. Die &lt;b&gt;Pfeiltasten&lt;/b&gt; bewegen einen gelben Rahmen über das Bänkchen und den Tisch; die &lt;b&gt;Leertaste&lt;/b&gt; nimmt den Stein darunter auf oder legt ihn ab (Umschalt+Leertaste oder Strg+Leertaste nimmt einen Stein des Bänkchens für seine Folge oder seine Gruppe auf).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Laying tiles.&lt;/b&gt; Every turn you finish adds the value of the tiles you laid from your rack to your score: numbers count their face value, a joker counts %1.</source>
+        <extracomment>%1 is a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Steine legen.&lt;/b&gt; Jeder Zug, den du beendest, bringt dir den Wert der Steine, die du von deinem Bänkchen gelegt hast: Zahlen zählen ihren Nennwert, ein Joker zählt %1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;End of the round.&lt;/b&gt; When a player empties the rack the round is over. Every other player loses the value of the tiles left in the rack, and the winner of the round gains all of it. If the pool runs dry and nobody can go out, every player loses the value of the rack and nobody gains. The &lt;i&gt;Round&lt;/i&gt; column shows each seat&apos;s result of the last round.</source>
+        <translation>&lt;b&gt;Ende der Runde.&lt;/b&gt; Wenn ein Spieler sein Bänkchen leert, ist die Runde vorbei. Jeder andere Spieler verliert den Wert der Steine, die noch auf seinem Bänkchen liegen, und der Gewinner der Runde bekommt alles davon. Ist der Vorrat leer und kann niemand mehr ausmachen, verliert jeder Spieler den Wert seines Bänkchens und niemand gewinnt etwas. Die Spalte &lt;i&gt;Runde&lt;/i&gt; zeigt das Ergebnis jedes Platzes in der letzten Runde.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Winning.&lt;/b&gt; When a seat reaches the target score (%1 unless the host chooses otherwise) with the highest score, it wins the game. If two seats share the highest score another round is played. The next round starts 20 seconds after the last one ended.</source>
+        <extracomment>%1 is the usual target score.</extracomment>
+        <translation>&lt;b&gt;Gewinnen.&lt;/b&gt; Erreicht ein Platz die Zielpunktzahl (%1, wenn der Gastgeber nichts anderes wählt) mit der höchsten Punktzahl, gewinnt er das Spiel. Teilen sich zwei Plätze die höchste Punktzahl, wird eine weitere Runde gespielt. Die nächste Runde beginnt 20 Sekunden nach dem Ende der letzten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Team game.&lt;/b&gt; Seats 1 and 3 (the Green Team) play against seats 2 and 4 (the Brown Team); the computer plays any seat nobody holds. Partners share one score, and one partner&apos;s first lay-down counts for both. A team wins the round when both partners have emptied their racks, and gains the value of both opponents&apos; racks, which the other team loses.</source>
+        <translation>&lt;b&gt;Teamspiel.&lt;/b&gt; Die Plätze 1 und 3 (Team Grün) spielen gegen die Plätze 2 und 4 (Team Braun); der Computer spielt jeden Platz, den niemand besetzt. Partner teilen sich eine Punktzahl, und das erste Auslegen eines Partners gilt für beide. Ein Team gewinnt die Runde, wenn beide Partner ihre Bänkchen geleert haben, und bekommt den Wert der Bänkchen beider Gegner, den das andere Team verliert.</translation>
+    </message>
+    <message>
+        <source>Rimbalo version %1, by Vemko Software.</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Rimbalo Version %1, von Vemko Software.</translation>
+    </message>
+    <message>
+        <source>The tiles, the board and every picture in the game are drawn by the program itself.</source>
+        <translation>Die Steine, der Tisch und jedes Bild im Spiel werden vom Programm selbst gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in &lt;i&gt;vemkolobby.ini&lt;/i&gt; and its tally in &lt;i&gt;rimbalotally.tld&lt;/i&gt; beside the program, or in your own data folder when the game is installed or its folder cannot be written; the records of the games you host go to that data folder.</source>
+        <translation>Rimbalo speichert seine Einstellungen in &lt;i&gt;vemkolobby.ini&lt;/i&gt; und seine Bilanz in &lt;i&gt;rimbalotally.tld&lt;/i&gt; neben dem Programm, oder in deinem eigenen Datenordner, wenn das Spiel installiert ist oder in seinen Ordner nicht geschrieben werden kann; die Aufzeichnungen der Spiele, die du eröffnest, kommen in diesen Datenordner.</translation>
+    </message>
+    <message>
+        <source>Version history</source>
+        <translation>Versionsgeschichte</translation>
+    </message>
+    <message>
+        <source>the game window, hosting and joining games, seats and onlookers; tables on a server and their codes; five computer levels and hints; game records and their replay; a high-contrast tile set, screen readers and a turn alert; the window in eight languages.</source>
+        <translation>das Spielfenster, Spiele eröffnen und ihnen beitreten, Plätze und Zuschauer; Tische auf einem Server und ihre Codes; fünf Computerstärken und Tipps; Spielaufzeichnungen und ihre Wiedergabe; ein Steinsatz mit hohem Kontrast, Bildschirmleser und eine Benachrichtigung, wenn du am Zug bist; das Fenster in acht Sprachen.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby is a separate program by the makers of Rimbalo where players meet, chat and open games. When you host or join a Rimbalo game there, the lobby starts Rimbalo with your name, the host&apos;s address and your role, and Rimbalo tells the lobby that the game is running for as long as it stays open.</source>
+        <translation>Die Vemko Lobby ist ein eigenes Programm der Macher von Rimbalo, in dem sich Spieler treffen, chatten und Spiele eröffnen. Wenn du dort ein Rimbalo-Spiel eröffnest oder einem beitrittst, startet die Lobby Rimbalo mit deinem Namen, der Adresse des Gastgebers und deiner Rolle, und Rimbalo meldet der Lobby, dass das Spiel läuft, solange es geöffnet bleibt.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in its own section of the lobby&apos;s settings file, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, and never changes the lobby&apos;s own settings there.</source>
+        <translation>Rimbalo speichert seine Einstellungen in einem eigenen Abschnitt der Einstellungsdatei der Lobby, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, und ändert dort nie die Einstellungen der Lobby selbst.</translation>
+    </message>
+</context>
+<context>
     <name>windows::HostDialog</name>
     <message>
         <source>Rimbalo - Host a Game</source>

@@ -1425,6 +1425,185 @@ Jugadores y puntos: %3.</translation>
     </message>
 </context>
 <context>
+    <name>windows::HelpText</name>
+    <message>
+        <source>Rimbalo is a rummy game played with numbered tiles by up to four players. The set has &lt;b&gt;%1 tiles&lt;/b&gt;: the numbers 1 to 13 in four colours, each twice, and two jokers. Each colour has its own symbol: &lt;b&gt;green clubs&lt;/b&gt; (&amp;#9827;), &lt;b&gt;orange diamonds&lt;/b&gt; (&amp;#9830;), &lt;b&gt;red hearts&lt;/b&gt; (&amp;#9829;) and &lt;b&gt;black spades&lt;/b&gt; (&amp;#9824;). The tiles 11, 12 and 13 show &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; and &lt;b&gt;K&lt;/b&gt; and count 11, 12 and 13.</source>
+        <translation>Rimbalo es un juego de rummy con fichas numeradas para hasta cuatro jugadores. El juego tiene &lt;b&gt;%1 fichas&lt;/b&gt;: los números del 1 al 13 en cuatro colores, cada uno dos veces, y dos comodines. Cada color tiene su propio símbolo: &lt;b&gt;tréboles verdes&lt;/b&gt; (&amp;#9827;), &lt;b&gt;diamantes naranjas&lt;/b&gt; (&amp;#9830;), &lt;b&gt;corazones rojos&lt;/b&gt; (&amp;#9829;) y &lt;b&gt;picas negras&lt;/b&gt; (&amp;#9824;). Las fichas 11, 12 y 13 muestran &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; y &lt;b&gt;K&lt;/b&gt; y valen 11, 12 y 13.</translation>
+    </message>
+    <message>
+        <source>Everybody plays on one shared board. On your turn you lay tiles from your rack onto the board in &lt;b&gt;sets&lt;/b&gt; and may rearrange the sets already there, as long as the whole board is made of valid sets when you finish. The first player to empty the rack wins the round and collects the value of every tile the others still hold. Rounds follow each other until a player reaches the target score.</source>
+        <translation>Todos juegan en una misma mesa. En tu turno colocas fichas de tu atril en la mesa formando &lt;b&gt;jugadas&lt;/b&gt; y puedes reordenar las jugadas que ya están, siempre que al terminar toda la mesa esté formada por jugadas válidas. El primer jugador que vacía su atril gana la ronda y se lleva el valor de todas las fichas que los demás aún tienen. Las rondas se suceden hasta que un jugador alcanza la puntuación objetivo.</translation>
+    </message>
+    <message>
+        <source>Seats nobody holds are played by the computer. When the host starts a game, &lt;b&gt;Computer Opponents&lt;/b&gt; (1 to 3) says how many of the empty seats the computer plays (0 is offered too when a friend already holds seat 2); a team game fills all four seats. Anybody who joins after the four seats are taken watches the game as an onlooker.</source>
+        <translation>Los asientos que nadie ocupa los juega el ordenador. Cuando el anfitrión empieza una partida, &lt;b&gt;Rivales del ordenador&lt;/b&gt; (1 a 3) indica cuántos de los asientos libres juega el ordenador (también se ofrece 0 cuando un amigo ya ocupa el asiento 2); una partida por equipos llena los cuatro asientos. Quien se une cuando los cuatro asientos están ocupados mira la partida como observador.</translation>
+    </message>
+    <message>
+        <source>The computer plays at one of five levels, weakest first: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (the default), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; and &lt;b&gt;%5&lt;/b&gt;. The host chooses it as the Computer Level in the start dialog or in the Options menu. %1 never moves a tile already on the board; %3 and %4 look for the most valuable lay-down, %4 rearranging the board&apos;s sets freely; %5 also plays the next turns out before it chooses. Options, Bot Speed sets how quickly it moves.</source>
+        <extracomment>%1 to %5 are the computer levels, weakest first, as the Computer Level menu names them.</extracomment>
+        <translation>El ordenador juega en uno de cinco niveles, del más débil al más fuerte: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (el predeterminado), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; y &lt;b&gt;%5&lt;/b&gt;. El anfitrión lo elige como nivel del ordenador en el diálogo de inicio de partida o en el menú Opciones. %1 nunca mueve una ficha que ya está en la mesa; %3 y %4 buscan la bajada de mayor valor, %4 reordenando libremente las jugadas de la mesa; %5 además simula los turnos siguientes de todos antes de decidir. Opciones, Velocidad del ordenador fija lo rápido que juega.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your window.&lt;/b&gt; Options, Tile Sets offers a &lt;b&gt;High contrast&lt;/b&gt; set whose colours stay apart for colour-blind players. Options, Language chooses the window&apos;s language from the next start (System follows the desktop). Screen readers can read out the rack, the board and the seats. When your turn starts while you are in another window, the window asks for attention and, unless Options, Notify Me When It Is My Turn is off, the desktop shows a notice.</source>
+        <translation>&lt;b&gt;Tu ventana.&lt;/b&gt; Opciones, Juegos de fichas ofrece el juego &lt;b&gt;Alto contraste&lt;/b&gt;, cuyos colores se distinguen bien también para jugadores daltónicos. Opciones, Idioma elige el idioma de la ventana a partir del próximo inicio (Sistema sigue al escritorio). Los lectores de pantalla pueden leer el atril, la mesa y los asientos. Cuando empieza tu turno mientras estás en otra ventana, la ventana pide atención y, salvo que «Avisarme cuando sea mi turno» esté desactivado en el menú Opciones, el escritorio muestra un aviso.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game records.&lt;/b&gt; The games you host are kept: &lt;b&gt;Game, Game Records…&lt;/b&gt; lists them, replays any of them turn by turn and counts each player&apos;s games, wins and points.</source>
+        <translation>&lt;b&gt;Partidas guardadas.&lt;/b&gt; Las partidas que organizas se guardan: &lt;b&gt;Partida, Partidas guardadas…&lt;/b&gt; las lista, reproduce cualquiera de ellas turno a turno y cuenta las partidas, victorias y puntos de cada jugador.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Solo game.&lt;/b&gt; Start Rimbalo without anything else and it plays a game against the computer on this machine. You sit in seat 1 as &lt;i&gt;You&lt;/i&gt;; the game starts when you press &lt;b&gt;Start&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Partida en solitario.&lt;/b&gt; Inicia Rimbalo sin nada más y jugará una partida contra el ordenador en este equipo. Te sientas en el asiento 1 como &lt;i&gt;You&lt;/i&gt;; la partida empieza cuando pulsas &lt;b&gt;Empezar&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hosting a game.&lt;/b&gt; Choose &lt;b&gt;Game, Host a Game…&lt;/b&gt;, type your name and press &lt;b&gt;Host&lt;/b&gt;. The dialog then lists the addresses of this computer; &lt;b&gt;Copy&lt;/b&gt; one and send it to your friends. The game runs on TCP port %1 unless you choose another, and the host&apos;s firewall must let that port in. When the port is in use the dialog says so and offers a free one.</source>
+        <extracomment>%1 is the game&apos;s usual TCP port.</extracomment>
+        <translation>&lt;b&gt;Organizar una partida.&lt;/b&gt; Elige &lt;b&gt;Partida, Organizar una partida…&lt;/b&gt;, escribe tu nombre y pulsa &lt;b&gt;Organizar&lt;/b&gt;. El diálogo muestra entonces las direcciones de este equipo; copia una con &lt;b&gt;Copiar&lt;/b&gt; y envíasela a tus amigos. La partida usa el puerto TCP %1 salvo que elijas otro, y el cortafuegos del anfitrión debe dejar pasar ese puerto. Si el puerto está en uso, el diálogo lo dice y ofrece uno libre.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Joining a game.&lt;/b&gt; Choose &lt;b&gt;Game, Join a Game…&lt;/b&gt;, type your name and the address the host gave you (such as 192.168.1.20, or 192.168.1.20:%1 for another port) and press &lt;b&gt;Join&lt;/b&gt;. If the host cannot be reached the dialog says why and you can try again.</source>
+        <extracomment>%1 is another port than the usual one, as an example.</extracomment>
+        <translation>&lt;b&gt;Unirse a una partida.&lt;/b&gt; Elige &lt;b&gt;Partida, Unirse a una partida…&lt;/b&gt;, escribe tu nombre y la dirección que te dio el anfitrión (por ejemplo 192.168.1.20, o 192.168.1.20:%1 para otro puerto) y pulsa &lt;b&gt;Unirse&lt;/b&gt;. Si no se puede llegar al anfitrión, el diálogo dice por qué y puedes volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tables on a server.&lt;/b&gt; Friends in different homes meet at a table server, a computer everyone can reach that holds many tables, each its own game. In &lt;b&gt;Game, Join a Game…&lt;/b&gt; type its address, then press &lt;b&gt;List Tables&lt;/b&gt; and &lt;b&gt;Join Table&lt;/b&gt;, or type a table&apos;s code and press &lt;b&gt;Join by Code&lt;/b&gt;, or &lt;b&gt;Create a Table&lt;/b&gt; and give its code to your friends (a new table is private unless you untick &lt;b&gt;Private&lt;/b&gt;). Whoever opens a table holds seat 1 and the host&apos;s powers there.</source>
+        <translation>&lt;b&gt;Mesas de un servidor.&lt;/b&gt; Amigos que viven en casas distintas se encuentran en un servidor de mesas, un ordenador al que todos pueden llegar y que tiene muchas mesas, cada una con su propia partida. En &lt;b&gt;Partida, Unirse a una partida…&lt;/b&gt; escribe su dirección y pulsa &lt;b&gt;Ver las mesas&lt;/b&gt; y &lt;b&gt;Unirse&lt;/b&gt;, o escribe el código de una mesa y pulsa &lt;b&gt;Con código&lt;/b&gt;, o pulsa &lt;b&gt;Crear mesa&lt;/b&gt; y da su código a tus amigos (una mesa nueva es privada salvo que desmarques &lt;b&gt;Privada&lt;/b&gt;). Quien abre una mesa ocupa en ella el asiento 1 y tiene los poderes del anfitrión.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;From the command line.&lt;/b&gt; Rimbalo can also be started with three words: your name, the host&apos;s address (with a table&apos;s code after a slash) and the role:</source>
+        <translation>&lt;b&gt;Desde la línea de órdenes.&lt;/b&gt; Rimbalo también puede iniciarse con tres palabras: tu nombre, la dirección del anfitrión (con el código de una mesa tras una barra) y el papel:</translation>
+    </message>
+    <message>
+        <source>(Ann hosts the game)</source>
+        <translation>(Ann organiza la partida)</translation>
+    </message>
+    <message>
+        <source>(Bob joins Ann&apos;s game)</source>
+        <translation>(Bob se une a la partida de Ann)</translation>
+    </message>
+    <message>
+        <source>(Cem joins the table K7MXQ4 of a server)</source>
+        <translation>(Cem se une a la mesa K7MXQ4 de un servidor)</translation>
+    </message>
+    <message>
+        <source>The host always plays in seat 1 and is the one who starts games, pauses them and can remove a player. Players take seats 2 to 4 in the order they connect; later arrivals watch. A player who joins while a game runs takes over a free seat&apos;s tiles and score, or waits for the next round.</source>
+        <translation>El anfitrión juega siempre en el asiento 1 y es quien empieza las partidas, las pausa y puede quitar a un jugador. Los jugadores ocupan los asientos 2 a 4 en el orden en que se conectan; los que llegan después miran. Un jugador que se une durante una partida toma las fichas y los puntos de un asiento libre, o espera a la ronda siguiente.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby starts Rimbalo this way for you when you host or join a game there. When the host leaves, the game ends for everybody.</source>
+        <translation>The Vemko Lobby inicia Rimbalo de esta manera por ti cuando organizas una partida allí o te unes a una. Cuando el anfitrión se va, la partida termina para todos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The deal.&lt;/b&gt; Every playing seat gets %1 tiles (the host may choose %2 to %3; the deal is lowered when the pool would keep fewer than 10 tiles). Turns pass from seat to seat.</source>
+        <extracomment>%1 is the usual deal; %2 to %3 the deals the host may choose.</extracomment>
+        <translation>&lt;b&gt;El reparto.&lt;/b&gt; Cada asiento que juega recibe %1 fichas (el anfitrión puede elegir de %2 a %3; el reparto se reduce cuando en el pozo quedarían menos de 10 fichas). Los turnos pasan de asiento en asiento.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sets.&lt;/b&gt; Sets lie along a row of the board, left to right, with an empty cell between neighbouring sets. Every set has at least three tiles and is either</source>
+        <translation>&lt;b&gt;Jugadas.&lt;/b&gt; Las jugadas se colocan a lo largo de una fila de la mesa, de izquierda a derecha, con una casilla vacía entre jugadas vecinas. Cada jugada tiene al menos tres fichas y es o bien</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;run&lt;/b&gt;: consecutive numbers of one colour, such as green 4, 5, 6 (13 is the highest number; runs do not go round from 13 to 1), or</source>
+        <translation>una &lt;b&gt;escalera&lt;/b&gt;: números consecutivos de un mismo color, como 4, 5, 6 verdes (13 es el número más alto; las escaleras no siguen del 13 al 1), o bien</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;group&lt;/b&gt;: one number in different colours, such as red 9, black 9, orange 9.</source>
+        <translation>un &lt;b&gt;grupo&lt;/b&gt;: un mismo número en colores distintos, como 9 rojo, 9 negro, 9 naranja.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tile values.&lt;/b&gt; A tile counts its number: 1 to 10, and J, Q and K count 11, 12 and 13.</source>
+        <translation>&lt;b&gt;Valor de las fichas.&lt;/b&gt; Una ficha vale su número: del 1 al 10, y J, Q y K valen 11, 12 y 13.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Jokers&lt;/b&gt; stand in for any tile. A run with jokers must still fit between 1 and 13, so no joker can stand before a 1 or after a 13; both jokers may stand side by side, as in joker, joker, green 5, green 6 (a 3-4-5-6). With both jokers a group can hold six tiles.</source>
+        <translation>Los &lt;b&gt;comodines&lt;/b&gt; sustituyen a cualquier ficha. Una escalera con comodines debe caber igualmente entre 1 y 13, así que ningún comodín puede ir antes de un 1 ni después de un 13; los dos comodines pueden ir juntos, como en comodín, comodín, 5 verde, 6 verde (un 3-4-5-6). Con los dos comodines un grupo puede tener seis fichas.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your first lay-down&lt;/b&gt; in a round must be worth at least &lt;b&gt;%1 points&lt;/b&gt;: the tiles you lay from your rack in that turn count their numbers, a joker counts %2. Moving tiles that are already on the board counts nothing. After that, any valid board will do.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Tu primera bajada&lt;/b&gt; en una ronda debe valer al menos &lt;b&gt;%1 puntos&lt;/b&gt;: las fichas que colocas de tu atril en ese turno cuentan su número y un comodín cuenta %2. Mover fichas que ya están en la mesa no cuenta nada. Después, vale cualquier mesa válida.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your turn.&lt;/b&gt; Click a tile in your rack to pick it up and click an empty board cell to put it down; click a board tile to pick it up and move it. Hold Shift when picking a rack tile to lay the next two numbers of its run with it, or Ctrl for two more tiles of its group. Right-click a tile you laid this turn to take it back. &lt;b&gt;Clear&lt;/b&gt; takes back the whole turn, &lt;b&gt;Draw&lt;/b&gt; takes one tile and ends the turn, &lt;b&gt;Finish&lt;/b&gt; ends the turn with the tiles laid; it shows once you have laid or moved a tile. A tile you have just drawn, and each tile dealt to you as a penalty, carries a blue corner until you next touch your rack. The small light next to the buttons blinks while the board is not yet complete.</source>
+        <translation>&lt;b&gt;Tu turno.&lt;/b&gt; Haz clic en una ficha de tu atril para cogerla y en una casilla vacía de la mesa para dejarla; haz clic en una ficha de la mesa para cogerla y moverla. Mantén Mayús al coger una ficha del atril para colocar con ella los dos números siguientes de su escalera, o Ctrl para otras dos fichas de su grupo. Un clic derecho en una ficha que colocaste en este turno la retira. &lt;b&gt;Deshacer&lt;/b&gt; retira todo el turno, &lt;b&gt;Robar&lt;/b&gt; toma una ficha y termina el turno, &lt;b&gt;Terminar&lt;/b&gt; termina el turno con las fichas colocadas; este botón aparece en cuanto has colocado o movido una ficha. Una ficha que acabas de robar, y cada ficha que recibes como penalización, lleva una esquina azul hasta que vuelves a tocar tu atril. La pequeña luz junto a los botones parpadea mientras la mesa no está completa.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hint.&lt;/b&gt; During your turn &lt;b&gt;Hint&lt;/b&gt; outlines the rack tiles of the most valuable lay-down the board allows, its sets rearranged as needed (before your first lay-down only one worth %1); press it again (it then reads &lt;b&gt;Place&lt;/b&gt;) to lay them, then Finish. The host can switch hints off (Options, Allow Hints). Hints come from the same search the %2 computer players use.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 the computer level whose search gives the hints.</extracomment>
+        <translation>&lt;b&gt;Pista.&lt;/b&gt; Durante tu turno, &lt;b&gt;Pista&lt;/b&gt; marca las fichas del atril de la bajada de mayor valor que permite la mesa, reordenando sus jugadas si hace falta (antes de tu primera bajada, solo una que valga %1); púlsalo otra vez (entonces dice &lt;b&gt;Colocar&lt;/b&gt;) para colocarlas, y luego Terminar. El anfitrión puede desactivar las pistas (Opciones, Permitir pistas). Las pistas salen de la misma búsqueda que usan los jugadores del ordenador de nivel %2.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The clock.&lt;/b&gt; Every turn runs against a clock (%1 seconds unless the host chooses %2 to %3). When the time is up the turn is taken back and you draw %4 tiles, or one when the host switched the time penalty off.</source>
+        <extracomment>%1 is the usual time of a turn in seconds; %2 to %3 the times the host may choose; %4 the tiles drawn as the time penalty.</extracomment>
+        <translation>&lt;b&gt;El reloj.&lt;/b&gt; Cada turno corre contra el reloj (%1 segundos salvo que el anfitrión elija de %2 a %3). Cuando se acaba el tiempo, el turno se deshace y robas %4 fichas, o una si el anfitrión desactivó la penalización por tiempo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;An incomplete board.&lt;/b&gt; If you finish while the board holds an incomplete or wrong set, you are offered a &lt;b&gt;%1-tile penalty&lt;/b&gt;: take it and your turn is taken back and ends, or go back and mend the board. With less than 10 seconds left the turn is taken back at once.</source>
+        <extracomment>%1 is the number of penalty tiles.</extracomment>
+        <translation>&lt;b&gt;Una mesa incompleta.&lt;/b&gt; Si terminas mientras la mesa tiene una jugada incompleta o incorrecta, se te ofrece una &lt;b&gt;penalización de %1 fichas&lt;/b&gt;: acéptala y tu turno se deshace y termina, o vuelve atrás y arregla la mesa. Con menos de 10 segundos restantes el turno se deshace en el acto.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Sort by Numbers&lt;/b&gt; and &lt;b&gt;Sort by Suits&lt;/b&gt; buttons sort your rack; a right-click on any rack tile sorts it again.</source>
+        <translation>Los botones &lt;b&gt;Ordenar por números&lt;/b&gt; y &lt;b&gt;Ordenar por colores&lt;/b&gt; ordenan tu atril; un clic derecho en cualquier ficha del atril lo vuelve a ordenar.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Drag and drop.&lt;/b&gt; You can also drag a tile from the rack to the board, from one cell to another, or back onto the rack to take it back. Hold Alt or Shift while dragging a board tile to move its whole set. During your turn a set that is not yet valid has a dashed amber outline (the red frames mark the cells of the last move); when the server refuses a Finish, the line under the board names the set at fault. A move that cannot be made says why under the board, and during your first lay-down the line under the board counts its value towards %1.</source>
+        <extracomment>%1 is the least value of a first lay-down.</extracomment>
+        <translation>&lt;b&gt;Arrastrar y soltar.&lt;/b&gt; También puedes arrastrar una ficha del atril a la mesa, de una casilla a otra, o de vuelta al atril para retirarla. Mantén Alt o Mayús mientras arrastras una ficha de la mesa para mover toda su jugada. Durante tu turno, una jugada que aún no es válida tiene un contorno ámbar discontinuo (los marcos rojos señalan las casillas del último movimiento); cuando el servidor rechaza un Terminar, la línea bajo la mesa nombra la jugada errónea. Un movimiento imposible explica el motivo bajo la mesa, y durante tu primera bajada la línea bajo la mesa muestra cuánto vale respecto a los %1 necesarios.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keyboard.&lt;/b&gt; Click the board first (Esc leaves the chat line). &lt;b&gt;Enter&lt;/b&gt; finishes the turn once you have laid tiles (with nothing laid it does nothing: press &lt;b&gt;D&lt;/b&gt; to draw), &lt;b&gt;D&lt;/b&gt; draws, &lt;b&gt;Esc&lt;/b&gt; puts the tile in your hand back or else clears the turn, &lt;b&gt;1&lt;/b&gt; and &lt;b&gt;2&lt;/b&gt; sort by numbers and by suits, &lt;b&gt;P&lt;/b&gt; pauses, &lt;b&gt;H&lt;/b&gt; asks for a hint and, pressed again, lays it. The &lt;b&gt;arrow keys&lt;/b&gt; move a yellow frame over the rack and the board; &lt;b&gt;Space&lt;/b&gt; picks up or puts down the tile under it (Shift+Space or Ctrl+Space picks a rack tile for its run or its group).</source>
+        <translation>&lt;b&gt;Teclado.&lt;/b&gt; Haz clic primero en la mesa (Esc sale de la línea de chat). &lt;b&gt;Intro&lt;/b&gt; termina el turno una vez colocadas fichas (sin nada colocado no hace nada: pulsa &lt;b&gt;D&lt;/b&gt; para robar), &lt;b&gt;D&lt;/b&gt; roba, &lt;b&gt;Esc&lt;/b&gt; devuelve la ficha que tienes en la mano o, si no, deshace el turno, &lt;b&gt;1&lt;/b&gt; y &lt;b&gt;2&lt;/b&gt; ordenan por números y por colores, &lt;b&gt;P&lt;/b&gt; pausa, &lt;b&gt;H&lt;/b&gt; pide una pista y, pulsada otra vez, la coloca. Las &lt;b&gt;flechas&lt;/b&gt; mueven un marco amarillo por el atril y la mesa; &lt;b&gt;Espacio&lt;/b&gt; coge o deja la ficha que hay debajo (Mayús+Espacio o Ctrl+Espacio coge una ficha del atril para su escalera o su grupo).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Laying tiles.&lt;/b&gt; Every turn you finish adds the value of the tiles you laid from your rack to your score: numbers count their face value, a joker counts %1.</source>
+        <extracomment>%1 is a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Colocar fichas.&lt;/b&gt; Cada turno que terminas suma a tu puntuación el valor de las fichas que colocaste de tu atril: los números valen lo que indican, un comodín vale %1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;End of the round.&lt;/b&gt; When a player empties the rack the round is over. Every other player loses the value of the tiles left in the rack, and the winner of the round gains all of it. If the pool runs dry and nobody can go out, every player loses the value of the rack and nobody gains. The &lt;i&gt;Round&lt;/i&gt; column shows each seat&apos;s result of the last round.</source>
+        <translation>&lt;b&gt;Fin de la ronda.&lt;/b&gt; Cuando un jugador vacía su atril, la ronda termina. Cada uno de los demás pierde el valor de las fichas que le quedan en el atril, y el ganador de la ronda se lo lleva todo. Si el pozo se agota y nadie puede cerrar, cada jugador pierde el valor de su atril y nadie gana nada. La columna &lt;i&gt;Ronda&lt;/i&gt; muestra el resultado de cada asiento en la última ronda.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Winning.&lt;/b&gt; When a seat reaches the target score (%1 unless the host chooses otherwise) with the highest score, it wins the game. If two seats share the highest score another round is played. The next round starts 20 seconds after the last one ended.</source>
+        <extracomment>%1 is the usual target score.</extracomment>
+        <translation>&lt;b&gt;Ganar.&lt;/b&gt; Cuando un asiento alcanza la puntuación objetivo (%1 salvo que el anfitrión elija otra) con la puntuación más alta, gana la partida. Si dos asientos comparten la puntuación más alta, se juega otra ronda. La ronda siguiente empieza 20 segundos después de terminar la anterior.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Team game.&lt;/b&gt; Seats 1 and 3 (the Green Team) play against seats 2 and 4 (the Brown Team); the computer plays any seat nobody holds. Partners share one score, and one partner&apos;s first lay-down counts for both. A team wins the round when both partners have emptied their racks, and gains the value of both opponents&apos; racks, which the other team loses.</source>
+        <translation>&lt;b&gt;Partida por equipos.&lt;/b&gt; Los asientos 1 y 3 (el equipo verde) juegan contra los asientos 2 y 4 (el equipo marrón); el ordenador juega cualquier asiento que nadie ocupe. Los compañeros comparten una puntuación, y la primera bajada de uno cuenta para ambos. Un equipo gana la ronda cuando los dos compañeros han vaciado sus atriles, y se lleva el valor de los atriles de ambos rivales, que el otro equipo pierde.</translation>
+    </message>
+    <message>
+        <source>Rimbalo version %1, by Vemko Software.</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Rimbalo versión %1, de Vemko Software.</translation>
+    </message>
+    <message>
+        <source>The tiles, the board and every picture in the game are drawn by the program itself.</source>
+        <translation>Las fichas, la mesa y todas las imágenes del juego las dibuja el propio programa.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in &lt;i&gt;vemkolobby.ini&lt;/i&gt; and its tally in &lt;i&gt;rimbalotally.tld&lt;/i&gt; beside the program, or in your own data folder when the game is installed or its folder cannot be written; the records of the games you host go to that data folder.</source>
+        <translation>Rimbalo guarda sus ajustes en &lt;i&gt;vemkolobby.ini&lt;/i&gt; y su marcador en &lt;i&gt;rimbalotally.tld&lt;/i&gt; junto al programa, o en tu propia carpeta de datos cuando el juego está instalado o no se puede escribir en su carpeta; las partidas que organizas se guardan en esa carpeta de datos.</translation>
+    </message>
+    <message>
+        <source>Version history</source>
+        <translation>Historial de versiones</translation>
+    </message>
+    <message>
+        <source>the game window, hosting and joining games, seats and onlookers; tables on a server and their codes; five computer levels and hints; game records and their replay; a high-contrast tile set, screen readers and a turn alert; the window in eight languages.</source>
+        <translation>la ventana de juego, organizar partidas y unirse a ellas, asientos y observadores; mesas de un servidor y sus códigos; cinco niveles del ordenador y pistas; partidas guardadas y su reproducción; un juego de fichas de alto contraste, lectores de pantalla y un aviso de turno; la ventana en ocho idiomas.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby is a separate program by the makers of Rimbalo where players meet, chat and open games. When you host or join a Rimbalo game there, the lobby starts Rimbalo with your name, the host&apos;s address and your role, and Rimbalo tells the lobby that the game is running for as long as it stays open.</source>
+        <translation>The Vemko Lobby es un programa aparte de los creadores de Rimbalo donde los jugadores se encuentran, charlan y abren partidas. Cuando organizas allí una partida de Rimbalo o te unes a una, el vestíbulo inicia Rimbalo con tu nombre, la dirección del anfitrión y tu papel, y Rimbalo avisa al vestíbulo de que la partida sigue en curso mientras permanezca abierto.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in its own section of the lobby&apos;s settings file, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, and never changes the lobby&apos;s own settings there.</source>
+        <translation>Rimbalo guarda sus ajustes en su propia sección del archivo de ajustes del vestíbulo, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, y nunca cambia allí los ajustes propios del vestíbulo.</translation>
+    </message>
+</context>
+<context>
     <name>windows::HostDialog</name>
     <message>
         <source>Rimbalo - Host a Game</source>

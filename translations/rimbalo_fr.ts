@@ -1425,6 +1425,185 @@ Joueurs et scores : %3.</translation>
     </message>
 </context>
 <context>
+    <name>windows::HelpText</name>
+    <message>
+        <source>Rimbalo is a rummy game played with numbered tiles by up to four players. The set has &lt;b&gt;%1 tiles&lt;/b&gt;: the numbers 1 to 13 in four colours, each twice, and two jokers. Each colour has its own symbol: &lt;b&gt;green clubs&lt;/b&gt; (&amp;#9827;), &lt;b&gt;orange diamonds&lt;/b&gt; (&amp;#9830;), &lt;b&gt;red hearts&lt;/b&gt; (&amp;#9829;) and &lt;b&gt;black spades&lt;/b&gt; (&amp;#9824;). The tiles 11, 12 and 13 show &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; and &lt;b&gt;K&lt;/b&gt; and count 11, 12 and 13.</source>
+        <translation>Rimbalo est un jeu de rami qui se joue avec des tuiles numérotées, jusqu’à quatre joueurs. Le jeu compte &lt;b&gt;%1 tuiles&lt;/b&gt; : les nombres de 1 à 13 en quatre couleurs, chacun en double, et deux jokers. Chaque couleur a son symbole : &lt;b&gt;trèfles verts&lt;/b&gt; (&amp;#9827;), &lt;b&gt;carreaux orange&lt;/b&gt; (&amp;#9830;), &lt;b&gt;cœurs rouges&lt;/b&gt; (&amp;#9829;) et &lt;b&gt;piques noirs&lt;/b&gt; (&amp;#9824;). Les tuiles 11, 12 et 13 portent &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; et &lt;b&gt;K&lt;/b&gt; et valent 11, 12 et 13.</translation>
+    </message>
+    <message>
+        <source>Everybody plays on one shared board. On your turn you lay tiles from your rack onto the board in &lt;b&gt;sets&lt;/b&gt; and may rearrange the sets already there, as long as the whole board is made of valid sets when you finish. The first player to empty the rack wins the round and collects the value of every tile the others still hold. Rounds follow each other until a player reaches the target score.</source>
+        <translation>Tout le monde joue sur une même table. À votre tour, vous posez des tuiles de votre chevalet sur la table en &lt;b&gt;combinaisons&lt;/b&gt; et pouvez réarranger les combinaisons déjà posées, pourvu que toute la table soit faite de combinaisons valides quand vous terminez. Le premier joueur qui vide son chevalet gagne la manche et empoche la valeur de toutes les tuiles que les autres ont encore. Les manches se suivent jusqu’à ce qu’un joueur atteigne le score visé.</translation>
+    </message>
+    <message>
+        <source>Seats nobody holds are played by the computer. When the host starts a game, &lt;b&gt;Computer Opponents&lt;/b&gt; (1 to 3) says how many of the empty seats the computer plays (0 is offered too when a friend already holds seat 2); a team game fills all four seats. Anybody who joins after the four seats are taken watches the game as an onlooker.</source>
+        <translation>Les places que personne n’occupe sont jouées par l’ordinateur. Quand l’hôte lance une partie, &lt;b&gt;Adversaires IA&lt;/b&gt; (1 à 3) indique combien de places libres l’ordinateur joue (0 est aussi proposé quand un ami occupe déjà la place 2) ; une partie en équipe remplit les quatre places. Quiconque arrive une fois les quatre places prises regarde la partie en observateur.</translation>
+    </message>
+    <message>
+        <source>The computer plays at one of five levels, weakest first: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (the default), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; and &lt;b&gt;%5&lt;/b&gt;. The host chooses it as the Computer Level in the start dialog or in the Options menu. %1 never moves a tile already on the board; %3 and %4 look for the most valuable lay-down, %4 rearranging the board&apos;s sets freely; %5 also plays the next turns out before it chooses. Options, Bot Speed sets how quickly it moves.</source>
+        <extracomment>%1 to %5 are the computer levels, weakest first, as the Computer Level menu names them.</extracomment>
+        <translation>L’ordinateur joue à l’un des cinq niveaux, du plus faible au plus fort : &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (par défaut), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; et &lt;b&gt;%5&lt;/b&gt;. L’hôte le choisit comme niveau de l’ordinateur dans la fenêtre de début de partie ou dans le menu Options. %1 ne déplace jamais une tuile déjà sur la table ; %3 et %4 cherchent la pose de plus grande valeur, %4 en réarrangeant librement les combinaisons de la table ; %5 joue en plus les tours suivants avant de choisir. Options, Vitesse de l’ordinateur règle la rapidité de son jeu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your window.&lt;/b&gt; Options, Tile Sets offers a &lt;b&gt;High contrast&lt;/b&gt; set whose colours stay apart for colour-blind players. Options, Language chooses the window&apos;s language from the next start (System follows the desktop). Screen readers can read out the rack, the board and the seats. When your turn starts while you are in another window, the window asks for attention and, unless Options, Notify Me When It Is My Turn is off, the desktop shows a notice.</source>
+        <translation>&lt;b&gt;Votre fenêtre.&lt;/b&gt; Options, Jeux de tuiles propose le jeu &lt;b&gt;Contraste élevé&lt;/b&gt;, dont les couleurs restent distinctes pour les joueurs daltoniens. Options, Langue choisit la langue de la fenêtre à partir du prochain lancement (Système suit le bureau). Les lecteurs d’écran peuvent lire le chevalet, la table et les places. Quand votre tour commence alors que vous êtes dans une autre fenêtre, la fenêtre demande votre attention et, sauf si « Me prévenir quand c’est mon tour » est décoché dans le menu Options, le bureau affiche une notification.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game records.&lt;/b&gt; The games you host are kept: &lt;b&gt;Game, Game Records…&lt;/b&gt; lists them, replays any of them turn by turn and counts each player&apos;s games, wins and points.</source>
+        <translation>&lt;b&gt;Parties enregistrées.&lt;/b&gt; Les parties que vous hébergez sont conservées : &lt;b&gt;Partie, Parties enregistrées…&lt;/b&gt; les liste, rejoue n’importe laquelle tour par tour et compte les parties, victoires et points de chaque joueur.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Solo game.&lt;/b&gt; Start Rimbalo without anything else and it plays a game against the computer on this machine. You sit in seat 1 as &lt;i&gt;You&lt;/i&gt;; the game starts when you press &lt;b&gt;Start&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Partie en solo.&lt;/b&gt; Lancez Rimbalo sans rien d’autre et il joue une partie contre l’ordinateur sur cette machine. Vous êtes à la place 1 sous le nom &lt;i&gt;You&lt;/i&gt; ; la partie commence quand vous appuyez sur &lt;b&gt;Lancer&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hosting a game.&lt;/b&gt; Choose &lt;b&gt;Game, Host a Game…&lt;/b&gt;, type your name and press &lt;b&gt;Host&lt;/b&gt;. The dialog then lists the addresses of this computer; &lt;b&gt;Copy&lt;/b&gt; one and send it to your friends. The game runs on TCP port %1 unless you choose another, and the host&apos;s firewall must let that port in. When the port is in use the dialog says so and offers a free one.</source>
+        <extracomment>%1 is the game&apos;s usual TCP port.</extracomment>
+        <translation>&lt;b&gt;Héberger une partie.&lt;/b&gt; Choisissez &lt;b&gt;Partie, Héberger une partie…&lt;/b&gt;, tapez votre nom et appuyez sur &lt;b&gt;Héberger&lt;/b&gt;. La fenêtre affiche alors les adresses de cet ordinateur ; copiez-en une avec &lt;b&gt;Copier&lt;/b&gt; et envoyez-la à vos amis. La partie utilise le port TCP %1 sauf si vous en choisissez un autre, et le pare-feu de l’hôte doit laisser passer ce port. Si le port est occupé, la fenêtre le signale et en propose un libre.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Joining a game.&lt;/b&gt; Choose &lt;b&gt;Game, Join a Game…&lt;/b&gt;, type your name and the address the host gave you (such as 192.168.1.20, or 192.168.1.20:%1 for another port) and press &lt;b&gt;Join&lt;/b&gt;. If the host cannot be reached the dialog says why and you can try again.</source>
+        <extracomment>%1 is another port than the usual one, as an example.</extracomment>
+        <translation>&lt;b&gt;Rejoindre une partie.&lt;/b&gt; Choisissez &lt;b&gt;Partie, Rejoindre une partie…&lt;/b&gt;, tapez votre nom et l’adresse que l’hôte vous a donnée (par exemple 192.168.1.20, ou 192.168.1.20:%1 pour un autre port) et appuyez sur &lt;b&gt;Rejoindre&lt;/b&gt;. Si l’hôte est injoignable, la fenêtre dit pourquoi et vous pouvez réessayer.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tables on a server.&lt;/b&gt; Friends in different homes meet at a table server, a computer everyone can reach that holds many tables, each its own game. In &lt;b&gt;Game, Join a Game…&lt;/b&gt; type its address, then press &lt;b&gt;List Tables&lt;/b&gt; and &lt;b&gt;Join Table&lt;/b&gt;, or type a table&apos;s code and press &lt;b&gt;Join by Code&lt;/b&gt;, or &lt;b&gt;Create a Table&lt;/b&gt; and give its code to your friends (a new table is private unless you untick &lt;b&gt;Private&lt;/b&gt;). Whoever opens a table holds seat 1 and the host&apos;s powers there.</source>
+        <translation>&lt;b&gt;Tables d’un serveur.&lt;/b&gt; Des amis qui habitent loin les uns des autres se retrouvent sur un serveur de tables, un ordinateur joignable par tous qui accueille de nombreuses tables, chacune avec sa propre partie. Dans &lt;b&gt;Partie, Rejoindre une partie…&lt;/b&gt;, tapez son adresse, puis appuyez sur &lt;b&gt;Voir les tables&lt;/b&gt; et &lt;b&gt;Rejoindre&lt;/b&gt;, ou tapez le code d’une table et appuyez sur &lt;b&gt;Par code&lt;/b&gt;, ou encore appuyez sur &lt;b&gt;Créer la table&lt;/b&gt; et donnez son code à vos amis (une nouvelle table est privée sauf si vous décochez &lt;b&gt;Privée&lt;/b&gt;). Qui ouvre une table y occupe la place 1 et y détient les droits de l’hôte.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;From the command line.&lt;/b&gt; Rimbalo can also be started with three words: your name, the host&apos;s address (with a table&apos;s code after a slash) and the role:</source>
+        <translation>&lt;b&gt;En ligne de commande.&lt;/b&gt; Rimbalo peut aussi être lancé avec trois mots : votre nom, l’adresse de l’hôte (suivie d’une barre oblique et du code d’une table) et le rôle :</translation>
+    </message>
+    <message>
+        <source>(Ann hosts the game)</source>
+        <translation>(Ann héberge la partie)</translation>
+    </message>
+    <message>
+        <source>(Bob joins Ann&apos;s game)</source>
+        <translation>(Bob rejoint la partie d’Ann)</translation>
+    </message>
+    <message>
+        <source>(Cem joins the table K7MXQ4 of a server)</source>
+        <translation>(Cem rejoint la table K7MXQ4 d’un serveur)</translation>
+    </message>
+    <message>
+        <source>The host always plays in seat 1 and is the one who starts games, pauses them and can remove a player. Players take seats 2 to 4 in the order they connect; later arrivals watch. A player who joins while a game runs takes over a free seat&apos;s tiles and score, or waits for the next round.</source>
+        <translation>L’hôte joue toujours à la place 1 ; c’est lui qui lance les parties, les met en pause et peut retirer un joueur. Les joueurs prennent les places 2 à 4 dans l’ordre de leur connexion ; ceux qui arrivent ensuite regardent. Un joueur qui arrive pendant une partie reprend les tuiles et le score d’une place libre, ou attend la manche suivante.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby starts Rimbalo this way for you when you host or join a game there. When the host leaves, the game ends for everybody.</source>
+        <translation>The Vemko Lobby lance Rimbalo de cette façon pour vous quand vous y hébergez ou rejoignez une partie. Quand l’hôte s’en va, la partie se termine pour tout le monde.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The deal.&lt;/b&gt; Every playing seat gets %1 tiles (the host may choose %2 to %3; the deal is lowered when the pool would keep fewer than 10 tiles). Turns pass from seat to seat.</source>
+        <extracomment>%1 is the usual deal; %2 to %3 the deals the host may choose.</extracomment>
+        <translation>&lt;b&gt;La donne.&lt;/b&gt; Chaque place en jeu reçoit %1 tuiles (l’hôte peut choisir de %2 à %3 ; la donne est réduite quand il resterait moins de 10 tuiles dans la pioche). Les tours passent d’une place à l’autre.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sets.&lt;/b&gt; Sets lie along a row of the board, left to right, with an empty cell between neighbouring sets. Every set has at least three tiles and is either</source>
+        <translation>&lt;b&gt;Combinaisons.&lt;/b&gt; Les combinaisons s’alignent sur une ligne de la table, de gauche à droite, avec une case vide entre deux combinaisons voisines. Chaque combinaison a au moins trois tuiles et est soit</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;run&lt;/b&gt;: consecutive numbers of one colour, such as green 4, 5, 6 (13 is the highest number; runs do not go round from 13 to 1), or</source>
+        <translation>une &lt;b&gt;suite&lt;/b&gt; : des nombres consécutifs d’une même couleur, comme 4, 5, 6 verts (13 est le plus grand nombre ; une suite ne repasse pas de 13 à 1), soit</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;group&lt;/b&gt;: one number in different colours, such as red 9, black 9, orange 9.</source>
+        <translation>un &lt;b&gt;groupe&lt;/b&gt; : un même nombre en couleurs différentes, comme 9 rouge, 9 noir, 9 orange.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tile values.&lt;/b&gt; A tile counts its number: 1 to 10, and J, Q and K count 11, 12 and 13.</source>
+        <translation>&lt;b&gt;Valeur des tuiles.&lt;/b&gt; Une tuile vaut son nombre : de 1 à 10, et J, Q et K valent 11, 12 et 13.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Jokers&lt;/b&gt; stand in for any tile. A run with jokers must still fit between 1 and 13, so no joker can stand before a 1 or after a 13; both jokers may stand side by side, as in joker, joker, green 5, green 6 (a 3-4-5-6). With both jokers a group can hold six tiles.</source>
+        <translation>Les &lt;b&gt;jokers&lt;/b&gt; remplacent n’importe quelle tuile. Une suite avec jokers doit quand même tenir entre 1 et 13 : aucun joker ne peut se placer avant un 1 ni après un 13 ; les deux jokers peuvent se suivre, comme dans joker, joker, 5 vert, 6 vert (un 3-4-5-6). Avec les deux jokers, un groupe peut compter six tuiles.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your first lay-down&lt;/b&gt; in a round must be worth at least &lt;b&gt;%1 points&lt;/b&gt;: the tiles you lay from your rack in that turn count their numbers, a joker counts %2. Moving tiles that are already on the board counts nothing. After that, any valid board will do.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Votre première pose&lt;/b&gt; dans une manche doit valoir au moins &lt;b&gt;%1 points&lt;/b&gt; : les tuiles que vous posez de votre chevalet pendant ce tour comptent leur nombre, un joker compte %2. Déplacer des tuiles déjà sur la table ne compte pas. Ensuite, toute table valide convient.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your turn.&lt;/b&gt; Click a tile in your rack to pick it up and click an empty board cell to put it down; click a board tile to pick it up and move it. Hold Shift when picking a rack tile to lay the next two numbers of its run with it, or Ctrl for two more tiles of its group. Right-click a tile you laid this turn to take it back. &lt;b&gt;Clear&lt;/b&gt; takes back the whole turn, &lt;b&gt;Draw&lt;/b&gt; takes one tile and ends the turn, &lt;b&gt;Finish&lt;/b&gt; ends the turn with the tiles laid; it shows once you have laid or moved a tile. A tile you have just drawn, and each tile dealt to you as a penalty, carries a blue corner until you next touch your rack. The small light next to the buttons blinks while the board is not yet complete.</source>
+        <translation>&lt;b&gt;Votre tour.&lt;/b&gt; Cliquez sur une tuile de votre chevalet pour la prendre et sur une case vide de la table pour la poser ; cliquez sur une tuile de la table pour la prendre et la déplacer. Maintenez Maj en prenant une tuile du chevalet pour poser avec elle les deux nombres suivants de sa suite, ou Ctrl pour deux autres tuiles de son groupe. Un clic droit sur une tuile posée pendant ce tour la reprend. &lt;b&gt;Annuler&lt;/b&gt; reprend tout le tour, &lt;b&gt;Piocher&lt;/b&gt; prend une tuile et finit le tour, &lt;b&gt;Terminer&lt;/b&gt; finit le tour avec les tuiles posées ; ce bouton apparaît dès que vous avez posé ou déplacé une tuile. Une tuile que vous venez de piocher, et chaque tuile reçue en pénalité, porte un coin bleu jusqu’à ce que vous touchiez de nouveau votre chevalet. Le petit voyant à côté des boutons clignote tant que la table n’est pas complète.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hint.&lt;/b&gt; During your turn &lt;b&gt;Hint&lt;/b&gt; outlines the rack tiles of the most valuable lay-down the board allows, its sets rearranged as needed (before your first lay-down only one worth %1); press it again (it then reads &lt;b&gt;Place&lt;/b&gt;) to lay them, then Finish. The host can switch hints off (Options, Allow Hints). Hints come from the same search the %2 computer players use.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 the computer level whose search gives the hints.</extracomment>
+        <translation>&lt;b&gt;Indice.&lt;/b&gt; Pendant votre tour, &lt;b&gt;Indice&lt;/b&gt; entoure les tuiles du chevalet de la pose de plus grande valeur que permet la table, ses combinaisons réarrangées au besoin (avant votre première pose, seulement une pose d’au moins %1) ; appuyez de nouveau (le bouton indique alors &lt;b&gt;Poser&lt;/b&gt;) pour les poser, puis sur Terminer. L’hôte peut désactiver les indices (Options, Autoriser les indices). Les indices viennent de la même recherche que celle des joueurs de l’ordinateur de niveau %2.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The clock.&lt;/b&gt; Every turn runs against a clock (%1 seconds unless the host chooses %2 to %3). When the time is up the turn is taken back and you draw %4 tiles, or one when the host switched the time penalty off.</source>
+        <extracomment>%1 is the usual time of a turn in seconds; %2 to %3 the times the host may choose; %4 the tiles drawn as the time penalty.</extracomment>
+        <translation>&lt;b&gt;L’horloge.&lt;/b&gt; Chaque tour se joue contre la montre (%1 secondes, sauf si l’hôte choisit de %2 à %3). Quand le temps est écoulé, le tour est annulé et vous piochez %4 tuiles, ou une seule si l’hôte a désactivé la pénalité de temps.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;An incomplete board.&lt;/b&gt; If you finish while the board holds an incomplete or wrong set, you are offered a &lt;b&gt;%1-tile penalty&lt;/b&gt;: take it and your turn is taken back and ends, or go back and mend the board. With less than 10 seconds left the turn is taken back at once.</source>
+        <extracomment>%1 is the number of penalty tiles.</extracomment>
+        <translation>&lt;b&gt;Une table incomplète.&lt;/b&gt; Si vous terminez alors que la table contient une combinaison incomplète ou fausse, on vous propose une &lt;b&gt;pénalité de %1 tuiles&lt;/b&gt; : acceptez-la et votre tour est annulé et prend fin, ou revenez en arrière et réparez la table. S’il reste moins de 10 secondes, le tour est annulé aussitôt.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Sort by Numbers&lt;/b&gt; and &lt;b&gt;Sort by Suits&lt;/b&gt; buttons sort your rack; a right-click on any rack tile sorts it again.</source>
+        <translation>Les boutons &lt;b&gt;Trier par nombres&lt;/b&gt; et &lt;b&gt;Trier par couleurs&lt;/b&gt; trient votre chevalet ; un clic droit sur n’importe quelle tuile du chevalet le trie de nouveau.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Drag and drop.&lt;/b&gt; You can also drag a tile from the rack to the board, from one cell to another, or back onto the rack to take it back. Hold Alt or Shift while dragging a board tile to move its whole set. During your turn a set that is not yet valid has a dashed amber outline (the red frames mark the cells of the last move); when the server refuses a Finish, the line under the board names the set at fault. A move that cannot be made says why under the board, and during your first lay-down the line under the board counts its value towards %1.</source>
+        <extracomment>%1 is the least value of a first lay-down.</extracomment>
+        <translation>&lt;b&gt;Glisser-déposer.&lt;/b&gt; Vous pouvez aussi faire glisser une tuile du chevalet vers la table, d’une case à une autre, ou la ramener sur le chevalet pour la reprendre. Maintenez Alt ou Maj en faisant glisser une tuile de la table pour déplacer toute sa combinaison. Pendant votre tour, une combinaison pas encore valide a un contour ambre en tirets (les cadres rouges marquent les cases du dernier coup) ; quand le serveur refuse un Terminer, la ligne sous la table nomme la combinaison fautive. Un coup impossible est expliqué sous la table, et pendant votre première pose la ligne sous la table indique où en est sa valeur par rapport aux %1 requis.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keyboard.&lt;/b&gt; Click the board first (Esc leaves the chat line). &lt;b&gt;Enter&lt;/b&gt; finishes the turn once you have laid tiles (with nothing laid it does nothing: press &lt;b&gt;D&lt;/b&gt; to draw), &lt;b&gt;D&lt;/b&gt; draws, &lt;b&gt;Esc&lt;/b&gt; puts the tile in your hand back or else clears the turn, &lt;b&gt;1&lt;/b&gt; and &lt;b&gt;2&lt;/b&gt; sort by numbers and by suits, &lt;b&gt;P&lt;/b&gt; pauses, &lt;b&gt;H&lt;/b&gt; asks for a hint and, pressed again, lays it. The &lt;b&gt;arrow keys&lt;/b&gt; move a yellow frame over the rack and the board; &lt;b&gt;Space&lt;/b&gt; picks up or puts down the tile under it (Shift+Space or Ctrl+Space picks a rack tile for its run or its group).</source>
+        <translation>&lt;b&gt;Clavier.&lt;/b&gt; Cliquez d’abord sur la table (Échap quitte la ligne de chat). &lt;b&gt;Entrée&lt;/b&gt; termine le tour une fois des tuiles posées (sans rien de posé, elle ne fait rien : appuyez sur &lt;b&gt;D&lt;/b&gt; pour piocher), &lt;b&gt;D&lt;/b&gt; pioche, &lt;b&gt;Échap&lt;/b&gt; remet la tuile que vous tenez ou sinon annule le tour, &lt;b&gt;1&lt;/b&gt; et &lt;b&gt;2&lt;/b&gt; trient par nombres et par couleurs, &lt;b&gt;P&lt;/b&gt; met en pause, &lt;b&gt;H&lt;/b&gt; demande un indice et, pressée de nouveau, le pose. Les &lt;b&gt;flèches&lt;/b&gt; déplacent un cadre jaune sur le chevalet et la table ; &lt;b&gt;Espace&lt;/b&gt; prend ou pose la tuile sous ce cadre (Maj+Espace ou Ctrl+Espace prend une tuile du chevalet pour sa suite ou son groupe).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Laying tiles.&lt;/b&gt; Every turn you finish adds the value of the tiles you laid from your rack to your score: numbers count their face value, a joker counts %1.</source>
+        <extracomment>%1 is a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Poser des tuiles.&lt;/b&gt; Chaque tour que vous terminez ajoute à votre score la valeur des tuiles posées depuis votre chevalet : les nombres valent leur valeur faciale, un joker vaut %1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;End of the round.&lt;/b&gt; When a player empties the rack the round is over. Every other player loses the value of the tiles left in the rack, and the winner of the round gains all of it. If the pool runs dry and nobody can go out, every player loses the value of the rack and nobody gains. The &lt;i&gt;Round&lt;/i&gt; column shows each seat&apos;s result of the last round.</source>
+        <translation>&lt;b&gt;Fin de la manche.&lt;/b&gt; Quand un joueur vide son chevalet, la manche est finie. Chaque autre joueur perd la valeur des tuiles restées sur son chevalet, et le gagnant de la manche empoche le tout. Si la pioche est vide et que personne ne peut finir, chaque joueur perd la valeur de son chevalet et personne ne gagne rien. La colonne &lt;i&gt;Manche&lt;/i&gt; montre le résultat de chaque place à la dernière manche.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Winning.&lt;/b&gt; When a seat reaches the target score (%1 unless the host chooses otherwise) with the highest score, it wins the game. If two seats share the highest score another round is played. The next round starts 20 seconds after the last one ended.</source>
+        <extracomment>%1 is the usual target score.</extracomment>
+        <translation>&lt;b&gt;Gagner.&lt;/b&gt; Quand une place atteint le score visé (%1, sauf si l’hôte en choisit un autre) avec le meilleur score, elle gagne la partie. Si deux places partagent le meilleur score, une autre manche est jouée. La manche suivante commence 20 secondes après la fin de la précédente.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Team game.&lt;/b&gt; Seats 1 and 3 (the Green Team) play against seats 2 and 4 (the Brown Team); the computer plays any seat nobody holds. Partners share one score, and one partner&apos;s first lay-down counts for both. A team wins the round when both partners have emptied their racks, and gains the value of both opponents&apos; racks, which the other team loses.</source>
+        <translation>&lt;b&gt;Partie en équipe.&lt;/b&gt; Les places 1 et 3 (l’équipe verte) jouent contre les places 2 et 4 (l’équipe marron) ; l’ordinateur joue toute place que personne n’occupe. Les partenaires partagent un score, et la première pose de l’un compte pour les deux. Une équipe gagne la manche quand les deux partenaires ont vidé leur chevalet, et empoche la valeur des chevalets des deux adversaires, que l’autre équipe perd.</translation>
+    </message>
+    <message>
+        <source>Rimbalo version %1, by Vemko Software.</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Rimbalo version %1, par Vemko Software.</translation>
+    </message>
+    <message>
+        <source>The tiles, the board and every picture in the game are drawn by the program itself.</source>
+        <translation>Les tuiles, la table et toutes les images du jeu sont dessinées par le programme lui-même.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in &lt;i&gt;vemkolobby.ini&lt;/i&gt; and its tally in &lt;i&gt;rimbalotally.tld&lt;/i&gt; beside the program, or in your own data folder when the game is installed or its folder cannot be written; the records of the games you host go to that data folder.</source>
+        <translation>Rimbalo garde ses réglages dans &lt;i&gt;vemkolobby.ini&lt;/i&gt; et son bilan dans &lt;i&gt;rimbalotally.tld&lt;/i&gt; à côté du programme, ou dans votre propre dossier de données quand le jeu est installé ou que son dossier n’est pas accessible en écriture ; les parties que vous hébergez sont enregistrées dans ce dossier de données.</translation>
+    </message>
+    <message>
+        <source>Version history</source>
+        <translation>Historique des versions</translation>
+    </message>
+    <message>
+        <source>the game window, hosting and joining games, seats and onlookers; tables on a server and their codes; five computer levels and hints; game records and their replay; a high-contrast tile set, screen readers and a turn alert; the window in eight languages.</source>
+        <translation>la fenêtre de jeu, héberger et rejoindre des parties, places et observateurs ; les tables d’un serveur et leurs codes ; cinq niveaux de l’ordinateur et les indices ; les parties enregistrées et leur relecture ; un jeu de tuiles à contraste élevé, les lecteurs d’écran et une alerte de tour ; la fenêtre en huit langues.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby is a separate program by the makers of Rimbalo where players meet, chat and open games. When you host or join a Rimbalo game there, the lobby starts Rimbalo with your name, the host&apos;s address and your role, and Rimbalo tells the lobby that the game is running for as long as it stays open.</source>
+        <translation>The Vemko Lobby est un programme distinct des créateurs de Rimbalo, où les joueurs se retrouvent, discutent et ouvrent des parties. Quand vous y hébergez ou rejoignez une partie de Rimbalo, le salon lance Rimbalo avec votre nom, l’adresse de l’hôte et votre rôle, et Rimbalo indique au salon que la partie est en cours tant qu’il reste ouvert.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in its own section of the lobby&apos;s settings file, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, and never changes the lobby&apos;s own settings there.</source>
+        <translation>Rimbalo garde ses réglages dans sa propre section du fichier de réglages du salon, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, et n’y modifie jamais les réglages propres au salon.</translation>
+    </message>
+</context>
+<context>
     <name>windows::HostDialog</name>
     <message>
         <source>Rimbalo - Host a Game</source>

@@ -1425,6 +1425,185 @@ Giocatori e punteggi: %3.</translation>
     </message>
 </context>
 <context>
+    <name>windows::HelpText</name>
+    <message>
+        <source>Rimbalo is a rummy game played with numbered tiles by up to four players. The set has &lt;b&gt;%1 tiles&lt;/b&gt;: the numbers 1 to 13 in four colours, each twice, and two jokers. Each colour has its own symbol: &lt;b&gt;green clubs&lt;/b&gt; (&amp;#9827;), &lt;b&gt;orange diamonds&lt;/b&gt; (&amp;#9830;), &lt;b&gt;red hearts&lt;/b&gt; (&amp;#9829;) and &lt;b&gt;black spades&lt;/b&gt; (&amp;#9824;). The tiles 11, 12 and 13 show &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; and &lt;b&gt;K&lt;/b&gt; and count 11, 12 and 13.</source>
+        <translation>Rimbalo è un gioco di ramino con tessere numerate per un massimo di quattro giocatori. Il gioco ha &lt;b&gt;%1 tessere&lt;/b&gt;: i numeri da 1 a 13 in quattro colori, ciascuno due volte, e due jolly. Ogni colore ha il suo simbolo: &lt;b&gt;fiori verdi&lt;/b&gt; (&amp;#9827;), &lt;b&gt;quadri arancioni&lt;/b&gt; (&amp;#9830;), &lt;b&gt;cuori rossi&lt;/b&gt; (&amp;#9829;) e &lt;b&gt;picche nere&lt;/b&gt; (&amp;#9824;). Le tessere 11, 12 e 13 mostrano &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; e &lt;b&gt;K&lt;/b&gt; e valgono 11, 12 e 13.</translation>
+    </message>
+    <message>
+        <source>Everybody plays on one shared board. On your turn you lay tiles from your rack onto the board in &lt;b&gt;sets&lt;/b&gt; and may rearrange the sets already there, as long as the whole board is made of valid sets when you finish. The first player to empty the rack wins the round and collects the value of every tile the others still hold. Rounds follow each other until a player reaches the target score.</source>
+        <translation>Tutti giocano su un unico tavolo comune. Nel tuo turno posi tessere dal tuo leggio sul tavolo in &lt;b&gt;combinazioni&lt;/b&gt; e puoi riordinare le combinazioni già presenti, purché alla fine del turno tutto il tavolo sia fatto di combinazioni valide. Il primo giocatore che svuota il leggio vince la mano e incassa il valore di tutte le tessere che gli altri hanno ancora. Le mani si susseguono finché un giocatore raggiunge il punteggio obiettivo.</translation>
+    </message>
+    <message>
+        <source>Seats nobody holds are played by the computer. When the host starts a game, &lt;b&gt;Computer Opponents&lt;/b&gt; (1 to 3) says how many of the empty seats the computer plays (0 is offered too when a friend already holds seat 2); a team game fills all four seats. Anybody who joins after the four seats are taken watches the game as an onlooker.</source>
+        <translation>I posti che nessuno occupa li gioca il computer. Quando l’organizzatore avvia una partita, &lt;b&gt;Avversari computer&lt;/b&gt; (da 1 a 3) indica quanti dei posti liberi gioca il computer (è possibile anche 0 quando un amico occupa già il posto 2); una partita a squadre riempie tutti e quattro i posti. Chi si unisce quando i quattro posti sono occupati guarda la partita come osservatore.</translation>
+    </message>
+    <message>
+        <source>The computer plays at one of five levels, weakest first: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (the default), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; and &lt;b&gt;%5&lt;/b&gt;. The host chooses it as the Computer Level in the start dialog or in the Options menu. %1 never moves a tile already on the board; %3 and %4 look for the most valuable lay-down, %4 rearranging the board&apos;s sets freely; %5 also plays the next turns out before it chooses. Options, Bot Speed sets how quickly it moves.</source>
+        <extracomment>%1 to %5 are the computer levels, weakest first, as the Computer Level menu names them.</extracomment>
+        <translation>Il computer gioca a uno dei cinque livelli, dal più debole al più forte: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (predefinito), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; e &lt;b&gt;%5&lt;/b&gt;. L’organizzatore lo sceglie come livello del computer nella finestra di avvio della partita o nel menu Opzioni. %1 non sposta mai una tessera già sul tavolo; %3 e %4 cercano la calata di maggior valore, %4 riordinando liberamente le combinazioni del tavolo; %5 inoltre simula i turni successivi di tutti prima di scegliere. Opzioni, Velocità del computer stabilisce quanto velocemente muove.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your window.&lt;/b&gt; Options, Tile Sets offers a &lt;b&gt;High contrast&lt;/b&gt; set whose colours stay apart for colour-blind players. Options, Language chooses the window&apos;s language from the next start (System follows the desktop). Screen readers can read out the rack, the board and the seats. When your turn starts while you are in another window, the window asks for attention and, unless Options, Notify Me When It Is My Turn is off, the desktop shows a notice.</source>
+        <translation>&lt;b&gt;La tua finestra.&lt;/b&gt; Opzioni, Set di tessere offre il set &lt;b&gt;Alto contrasto&lt;/b&gt;, i cui colori restano distinguibili anche per i giocatori daltonici. Opzioni, Lingua sceglie la lingua della finestra dal prossimo avvio (Sistema segue il desktop). I lettori di schermo possono leggere il leggio, il tavolo e i posti. Quando il tuo turno inizia mentre sei in un’altra finestra, la finestra chiede attenzione e, a meno che «Avvisami quando tocca a me» sia disattivato nel menu Opzioni, il desktop mostra una notifica.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game records.&lt;/b&gt; The games you host are kept: &lt;b&gt;Game, Game Records…&lt;/b&gt; lists them, replays any of them turn by turn and counts each player&apos;s games, wins and points.</source>
+        <translation>&lt;b&gt;Partite registrate.&lt;/b&gt; Le partite che organizzi vengono conservate: &lt;b&gt;Partita, Partite registrate…&lt;/b&gt; le elenca, ne rigioca una qualsiasi turno per turno e conta partite, vittorie e punti di ogni giocatore.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Solo game.&lt;/b&gt; Start Rimbalo without anything else and it plays a game against the computer on this machine. You sit in seat 1 as &lt;i&gt;You&lt;/i&gt;; the game starts when you press &lt;b&gt;Start&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Partita da solo.&lt;/b&gt; Avvia Rimbalo senza nient’altro e giocherà una partita contro il computer su questa macchina. Siedi al posto 1 come &lt;i&gt;You&lt;/i&gt;; la partita inizia quando premi &lt;b&gt;Inizia&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hosting a game.&lt;/b&gt; Choose &lt;b&gt;Game, Host a Game…&lt;/b&gt;, type your name and press &lt;b&gt;Host&lt;/b&gt;. The dialog then lists the addresses of this computer; &lt;b&gt;Copy&lt;/b&gt; one and send it to your friends. The game runs on TCP port %1 unless you choose another, and the host&apos;s firewall must let that port in. When the port is in use the dialog says so and offers a free one.</source>
+        <extracomment>%1 is the game&apos;s usual TCP port.</extracomment>
+        <translation>&lt;b&gt;Organizzare una partita.&lt;/b&gt; Scegli &lt;b&gt;Partita, Organizza una partita…&lt;/b&gt;, scrivi il tuo nome e premi &lt;b&gt;Organizza&lt;/b&gt;. La finestra elenca allora gli indirizzi di questo computer; copiane uno con &lt;b&gt;Copia&lt;/b&gt; e mandalo ai tuoi amici. La partita usa la porta TCP %1 se non ne scegli un’altra, e il firewall dell’organizzatore deve lasciar passare quella porta. Se la porta è occupata, la finestra lo dice e ne propone una libera.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Joining a game.&lt;/b&gt; Choose &lt;b&gt;Game, Join a Game…&lt;/b&gt;, type your name and the address the host gave you (such as 192.168.1.20, or 192.168.1.20:%1 for another port) and press &lt;b&gt;Join&lt;/b&gt;. If the host cannot be reached the dialog says why and you can try again.</source>
+        <extracomment>%1 is another port than the usual one, as an example.</extracomment>
+        <translation>&lt;b&gt;Unirsi a una partita.&lt;/b&gt; Scegli &lt;b&gt;Partita, Unisciti a una partita…&lt;/b&gt;, scrivi il tuo nome e l’indirizzo che ti ha dato l’organizzatore (per esempio 192.168.1.20, oppure 192.168.1.20:%1 per un’altra porta) e premi &lt;b&gt;Unisciti&lt;/b&gt;. Se l’organizzatore non è raggiungibile, la finestra dice perché e puoi riprovare.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tables on a server.&lt;/b&gt; Friends in different homes meet at a table server, a computer everyone can reach that holds many tables, each its own game. In &lt;b&gt;Game, Join a Game…&lt;/b&gt; type its address, then press &lt;b&gt;List Tables&lt;/b&gt; and &lt;b&gt;Join Table&lt;/b&gt;, or type a table&apos;s code and press &lt;b&gt;Join by Code&lt;/b&gt;, or &lt;b&gt;Create a Table&lt;/b&gt; and give its code to your friends (a new table is private unless you untick &lt;b&gt;Private&lt;/b&gt;). Whoever opens a table holds seat 1 and the host&apos;s powers there.</source>
+        <translation>&lt;b&gt;Tavoli di un server.&lt;/b&gt; Amici che abitano in case diverse si incontrano su un server di tavoli, un computer raggiungibile da tutti che ospita molti tavoli, ognuno con la sua partita. In &lt;b&gt;Partita, Unisciti a una partita…&lt;/b&gt; scrivi il suo indirizzo, poi premi &lt;b&gt;Elenca tavoli&lt;/b&gt; e &lt;b&gt;Unisciti&lt;/b&gt;, oppure scrivi il codice di un tavolo e premi &lt;b&gt;Con codice&lt;/b&gt;, oppure premi &lt;b&gt;Crea tavolo&lt;/b&gt; e dai il suo codice ai tuoi amici (un tavolo nuovo è privato se non togli la spunta a &lt;b&gt;Privato&lt;/b&gt;). Chi apre un tavolo vi occupa il posto 1 e vi ha i poteri dell’organizzatore.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;From the command line.&lt;/b&gt; Rimbalo can also be started with three words: your name, the host&apos;s address (with a table&apos;s code after a slash) and the role:</source>
+        <translation>&lt;b&gt;Dalla riga di comando.&lt;/b&gt; Rimbalo si può avviare anche con tre parole: il tuo nome, l’indirizzo dell’organizzatore (con il codice di un tavolo dopo una barra) e il ruolo:</translation>
+    </message>
+    <message>
+        <source>(Ann hosts the game)</source>
+        <translation>(Ann organizza la partita)</translation>
+    </message>
+    <message>
+        <source>(Bob joins Ann&apos;s game)</source>
+        <translation>(Bob si unisce alla partita di Ann)</translation>
+    </message>
+    <message>
+        <source>(Cem joins the table K7MXQ4 of a server)</source>
+        <translation>(Cem si unisce al tavolo K7MXQ4 di un server)</translation>
+    </message>
+    <message>
+        <source>The host always plays in seat 1 and is the one who starts games, pauses them and can remove a player. Players take seats 2 to 4 in the order they connect; later arrivals watch. A player who joins while a game runs takes over a free seat&apos;s tiles and score, or waits for the next round.</source>
+        <translation>L’organizzatore gioca sempre al posto 1 ed è lui che avvia le partite, le mette in pausa e può togliere un giocatore. I giocatori occupano i posti da 2 a 4 nell’ordine in cui si connettono; chi arriva dopo guarda. Un giocatore che si unisce mentre una partita è in corso prende le tessere e il punteggio di un posto libero, oppure aspetta la mano successiva.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby starts Rimbalo this way for you when you host or join a game there. When the host leaves, the game ends for everybody.</source>
+        <translation>The Vemko Lobby avvia Rimbalo in questo modo per te quando lì organizzi una partita o ti unisci a una. Quando l’organizzatore se ne va, la partita finisce per tutti.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The deal.&lt;/b&gt; Every playing seat gets %1 tiles (the host may choose %2 to %3; the deal is lowered when the pool would keep fewer than 10 tiles). Turns pass from seat to seat.</source>
+        <extracomment>%1 is the usual deal; %2 to %3 the deals the host may choose.</extracomment>
+        <translation>&lt;b&gt;La distribuzione.&lt;/b&gt; Ogni posto in gioco riceve %1 tessere (l’organizzatore può sceglierne da %2 a %3; se ne distribuiscono meno quando nel mucchio ne resterebbero meno di 10). I turni passano da un posto all’altro.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sets.&lt;/b&gt; Sets lie along a row of the board, left to right, with an empty cell between neighbouring sets. Every set has at least three tiles and is either</source>
+        <translation>&lt;b&gt;Combinazioni.&lt;/b&gt; Le combinazioni stanno lungo una riga del tavolo, da sinistra a destra, con una casella vuota tra combinazioni vicine. Ogni combinazione ha almeno tre tessere ed è</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;run&lt;/b&gt;: consecutive numbers of one colour, such as green 4, 5, 6 (13 is the highest number; runs do not go round from 13 to 1), or</source>
+        <translation>una &lt;b&gt;scala&lt;/b&gt;: numeri consecutivi di un solo colore, come 4, 5, 6 verdi (13 è il numero più alto; le scale non ripartono da 13 a 1), oppure</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;group&lt;/b&gt;: one number in different colours, such as red 9, black 9, orange 9.</source>
+        <translation>un &lt;b&gt;gruppo&lt;/b&gt;: uno stesso numero in colori diversi, come 9 rosso, 9 nero, 9 arancione.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tile values.&lt;/b&gt; A tile counts its number: 1 to 10, and J, Q and K count 11, 12 and 13.</source>
+        <translation>&lt;b&gt;Valore delle tessere.&lt;/b&gt; Una tessera vale il suo numero: da 1 a 10, e J, Q e K valgono 11, 12 e 13.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Jokers&lt;/b&gt; stand in for any tile. A run with jokers must still fit between 1 and 13, so no joker can stand before a 1 or after a 13; both jokers may stand side by side, as in joker, joker, green 5, green 6 (a 3-4-5-6). With both jokers a group can hold six tiles.</source>
+        <translation>I &lt;b&gt;jolly&lt;/b&gt; sostituiscono qualsiasi tessera. Una scala con jolly deve comunque stare tra 1 e 13, quindi nessun jolly può stare prima di un 1 o dopo un 13; i due jolly possono stare uno accanto all’altro, come in jolly, jolly, 5 verde, 6 verde (un 3-4-5-6). Con entrambi i jolly un gruppo può avere sei tessere.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your first lay-down&lt;/b&gt; in a round must be worth at least &lt;b&gt;%1 points&lt;/b&gt;: the tiles you lay from your rack in that turn count their numbers, a joker counts %2. Moving tiles that are already on the board counts nothing. After that, any valid board will do.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;La tua prima calata&lt;/b&gt; in una mano deve valere almeno &lt;b&gt;%1 punti&lt;/b&gt;: le tessere che posi dal tuo leggio in quel turno contano il loro numero, un jolly conta %2. Spostare tessere già sul tavolo non conta nulla. Dopo, va bene qualsiasi tavolo valido.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your turn.&lt;/b&gt; Click a tile in your rack to pick it up and click an empty board cell to put it down; click a board tile to pick it up and move it. Hold Shift when picking a rack tile to lay the next two numbers of its run with it, or Ctrl for two more tiles of its group. Right-click a tile you laid this turn to take it back. &lt;b&gt;Clear&lt;/b&gt; takes back the whole turn, &lt;b&gt;Draw&lt;/b&gt; takes one tile and ends the turn, &lt;b&gt;Finish&lt;/b&gt; ends the turn with the tiles laid; it shows once you have laid or moved a tile. A tile you have just drawn, and each tile dealt to you as a penalty, carries a blue corner until you next touch your rack. The small light next to the buttons blinks while the board is not yet complete.</source>
+        <translation>&lt;b&gt;Il tuo turno.&lt;/b&gt; Fai clic su una tessera del tuo leggio per prenderla e su una casella vuota del tavolo per posarla; fai clic su una tessera del tavolo per prenderla e spostarla. Tieni premuto Maiusc mentre prendi una tessera dal leggio per posare con essa i due numeri successivi della sua scala, oppure Ctrl per altre due tessere del suo gruppo. Un clic destro su una tessera posata in questo turno la riprende. &lt;b&gt;Annulla&lt;/b&gt; riprende tutto il turno, &lt;b&gt;Pesca&lt;/b&gt; prende una tessera e chiude il turno, &lt;b&gt;Fine&lt;/b&gt; chiude il turno con le tessere posate; questo pulsante compare appena hai posato o spostato una tessera. Una tessera appena pescata, e ogni tessera ricevuta come penalità, ha un angolo blu finché non tocchi di nuovo il leggio. La piccola luce accanto ai pulsanti lampeggia finché il tavolo non è completo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hint.&lt;/b&gt; During your turn &lt;b&gt;Hint&lt;/b&gt; outlines the rack tiles of the most valuable lay-down the board allows, its sets rearranged as needed (before your first lay-down only one worth %1); press it again (it then reads &lt;b&gt;Place&lt;/b&gt;) to lay them, then Finish. The host can switch hints off (Options, Allow Hints). Hints come from the same search the %2 computer players use.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 the computer level whose search gives the hints.</extracomment>
+        <translation>&lt;b&gt;Aiuto.&lt;/b&gt; Durante il tuo turno &lt;b&gt;Aiuto&lt;/b&gt; evidenzia le tessere del leggio della calata di maggior valore che il tavolo consente, riordinando le sue combinazioni se serve (prima della tua prima calata, solo una da almeno %1); premilo di nuovo (allora dice &lt;b&gt;Posa&lt;/b&gt;) per posarle, poi Fine. L’organizzatore può disattivare i suggerimenti (Opzioni, Consenti suggerimenti). I suggerimenti vengono dalla stessa ricerca usata dai giocatori del computer di livello %2.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The clock.&lt;/b&gt; Every turn runs against a clock (%1 seconds unless the host chooses %2 to %3). When the time is up the turn is taken back and you draw %4 tiles, or one when the host switched the time penalty off.</source>
+        <extracomment>%1 is the usual time of a turn in seconds; %2 to %3 the times the host may choose; %4 the tiles drawn as the time penalty.</extracomment>
+        <translation>&lt;b&gt;L’orologio.&lt;/b&gt; Ogni turno corre contro il tempo (%1 secondi, a meno che l’organizzatore non scelga da %2 a %3). Quando il tempo scade, il turno viene annullato e peschi %4 tessere, oppure una se l’organizzatore ha disattivato la penalità di tempo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;An incomplete board.&lt;/b&gt; If you finish while the board holds an incomplete or wrong set, you are offered a &lt;b&gt;%1-tile penalty&lt;/b&gt;: take it and your turn is taken back and ends, or go back and mend the board. With less than 10 seconds left the turn is taken back at once.</source>
+        <extracomment>%1 is the number of penalty tiles.</extracomment>
+        <translation>&lt;b&gt;Un tavolo incompleto.&lt;/b&gt; Se chiudi il turno mentre sul tavolo c’è una combinazione incompleta o sbagliata, ti viene offerta una &lt;b&gt;penalità di %1 tessere&lt;/b&gt;: accettala e il tuo turno viene annullato e finisce, oppure torna indietro e sistema il tavolo. Con meno di 10 secondi rimasti il turno viene annullato subito.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Sort by Numbers&lt;/b&gt; and &lt;b&gt;Sort by Suits&lt;/b&gt; buttons sort your rack; a right-click on any rack tile sorts it again.</source>
+        <translation>I pulsanti &lt;b&gt;Ordina per numero&lt;/b&gt; e &lt;b&gt;Ordina per colore&lt;/b&gt; ordinano il tuo leggio; un clic destro su una tessera qualsiasi del leggio lo riordina.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Drag and drop.&lt;/b&gt; You can also drag a tile from the rack to the board, from one cell to another, or back onto the rack to take it back. Hold Alt or Shift while dragging a board tile to move its whole set. During your turn a set that is not yet valid has a dashed amber outline (the red frames mark the cells of the last move); when the server refuses a Finish, the line under the board names the set at fault. A move that cannot be made says why under the board, and during your first lay-down the line under the board counts its value towards %1.</source>
+        <extracomment>%1 is the least value of a first lay-down.</extracomment>
+        <translation>&lt;b&gt;Trascinamento.&lt;/b&gt; Puoi anche trascinare una tessera dal leggio al tavolo, da una casella a un’altra, o di nuovo sul leggio per riprenderla. Tieni premuto Alt o Maiusc mentre trascini una tessera del tavolo per spostare tutta la sua combinazione. Durante il tuo turno una combinazione non ancora valida ha un contorno ambra tratteggiato (le cornici rosse segnano le caselle dell’ultima mossa); quando il server rifiuta un Fine, la riga sotto il tavolo indica la combinazione sbagliata. Una mossa impossibile spiega il perché sotto il tavolo, e durante la tua prima calata la riga sotto il tavolo mostra quanto vale rispetto ai %1 richiesti.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keyboard.&lt;/b&gt; Click the board first (Esc leaves the chat line). &lt;b&gt;Enter&lt;/b&gt; finishes the turn once you have laid tiles (with nothing laid it does nothing: press &lt;b&gt;D&lt;/b&gt; to draw), &lt;b&gt;D&lt;/b&gt; draws, &lt;b&gt;Esc&lt;/b&gt; puts the tile in your hand back or else clears the turn, &lt;b&gt;1&lt;/b&gt; and &lt;b&gt;2&lt;/b&gt; sort by numbers and by suits, &lt;b&gt;P&lt;/b&gt; pauses, &lt;b&gt;H&lt;/b&gt; asks for a hint and, pressed again, lays it. The &lt;b&gt;arrow keys&lt;/b&gt; move a yellow frame over the rack and the board; &lt;b&gt;Space&lt;/b&gt; picks up or puts down the tile under it (Shift+Space or Ctrl+Space picks a rack tile for its run or its group).</source>
+        <translation>&lt;b&gt;Tastiera.&lt;/b&gt; Fai prima clic sul tavolo (Esc lascia la riga della chat). &lt;b&gt;Invio&lt;/b&gt; chiude il turno dopo che hai posato tessere (senza nulla posato non fa niente: premi &lt;b&gt;D&lt;/b&gt; per pescare), &lt;b&gt;D&lt;/b&gt; pesca, &lt;b&gt;Esc&lt;/b&gt; rimette a posto la tessera che hai in mano o altrimenti annulla il turno, &lt;b&gt;1&lt;/b&gt; e &lt;b&gt;2&lt;/b&gt; ordinano per numero e per colore, &lt;b&gt;P&lt;/b&gt; mette in pausa, &lt;b&gt;H&lt;/b&gt; chiede un suggerimento e, premuto di nuovo, lo posa. I &lt;b&gt;tasti freccia&lt;/b&gt; muovono una cornice gialla sul leggio e sul tavolo; &lt;b&gt;Spazio&lt;/b&gt; prende o posa la tessera sotto di essa (Maiusc+Spazio o Ctrl+Spazio prende una tessera del leggio per la sua scala o il suo gruppo).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Laying tiles.&lt;/b&gt; Every turn you finish adds the value of the tiles you laid from your rack to your score: numbers count their face value, a joker counts %1.</source>
+        <extracomment>%1 is a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Posare tessere.&lt;/b&gt; Ogni turno che chiudi aggiunge al tuo punteggio il valore delle tessere posate dal tuo leggio: i numeri valgono il loro valore nominale, un jolly vale %1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;End of the round.&lt;/b&gt; When a player empties the rack the round is over. Every other player loses the value of the tiles left in the rack, and the winner of the round gains all of it. If the pool runs dry and nobody can go out, every player loses the value of the rack and nobody gains. The &lt;i&gt;Round&lt;/i&gt; column shows each seat&apos;s result of the last round.</source>
+        <translation>&lt;b&gt;Fine della mano.&lt;/b&gt; Quando un giocatore svuota il leggio, la mano è finita. Ogni altro giocatore perde il valore delle tessere rimaste sul suo leggio, e il vincitore della mano guadagna tutto. Se il mucchio si esaurisce e nessuno può chiudere, ogni giocatore perde il valore del suo leggio e nessuno guadagna. La colonna &lt;i&gt;Mano&lt;/i&gt; mostra il risultato di ogni posto nell’ultima mano.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Winning.&lt;/b&gt; When a seat reaches the target score (%1 unless the host chooses otherwise) with the highest score, it wins the game. If two seats share the highest score another round is played. The next round starts 20 seconds after the last one ended.</source>
+        <extracomment>%1 is the usual target score.</extracomment>
+        <translation>&lt;b&gt;Vincere.&lt;/b&gt; Quando un posto raggiunge il punteggio obiettivo (%1, a meno che l’organizzatore non ne scelga un altro) con il punteggio più alto, vince la partita. Se due posti condividono il punteggio più alto, si gioca un’altra mano. La mano successiva inizia 20 secondi dopo la fine della precedente.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Team game.&lt;/b&gt; Seats 1 and 3 (the Green Team) play against seats 2 and 4 (the Brown Team); the computer plays any seat nobody holds. Partners share one score, and one partner&apos;s first lay-down counts for both. A team wins the round when both partners have emptied their racks, and gains the value of both opponents&apos; racks, which the other team loses.</source>
+        <translation>&lt;b&gt;Partita a squadre.&lt;/b&gt; I posti 1 e 3 (la squadra verde) giocano contro i posti 2 e 4 (la squadra marrone); il computer gioca ogni posto che nessuno occupa. I compagni condividono un punteggio, e la prima calata di uno vale per entrambi. Una squadra vince la mano quando entrambi i compagni hanno svuotato il leggio, e guadagna il valore dei leggii di entrambi gli avversari, che l’altra squadra perde.</translation>
+    </message>
+    <message>
+        <source>Rimbalo version %1, by Vemko Software.</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Rimbalo versione %1, di Vemko Software.</translation>
+    </message>
+    <message>
+        <source>The tiles, the board and every picture in the game are drawn by the program itself.</source>
+        <translation>Le tessere, il tavolo e ogni immagine del gioco sono disegnati dal programma stesso.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in &lt;i&gt;vemkolobby.ini&lt;/i&gt; and its tally in &lt;i&gt;rimbalotally.tld&lt;/i&gt; beside the program, or in your own data folder when the game is installed or its folder cannot be written; the records of the games you host go to that data folder.</source>
+        <translation>Rimbalo conserva le sue impostazioni in &lt;i&gt;vemkolobby.ini&lt;/i&gt; e il suo bilancio in &lt;i&gt;rimbalotally.tld&lt;/i&gt; accanto al programma, oppure nella tua cartella dei dati quando il gioco è installato o non si può scrivere nella sua cartella; le registrazioni delle partite che organizzi vanno in quella cartella dei dati.</translation>
+    </message>
+    <message>
+        <source>Version history</source>
+        <translation>Cronologia delle versioni</translation>
+    </message>
+    <message>
+        <source>the game window, hosting and joining games, seats and onlookers; tables on a server and their codes; five computer levels and hints; game records and their replay; a high-contrast tile set, screen readers and a turn alert; the window in eight languages.</source>
+        <translation>la finestra di gioco, organizzare partite e unirsi a esse, posti e osservatori; tavoli di un server e i loro codici; cinque livelli del computer e suggerimenti; partite registrate e la loro riproduzione; un set di tessere ad alto contrasto, lettori di schermo e un avviso di turno; la finestra in otto lingue.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby is a separate program by the makers of Rimbalo where players meet, chat and open games. When you host or join a Rimbalo game there, the lobby starts Rimbalo with your name, the host&apos;s address and your role, and Rimbalo tells the lobby that the game is running for as long as it stays open.</source>
+        <translation>The Vemko Lobby è un programma a parte degli autori di Rimbalo dove i giocatori si incontrano, chiacchierano e aprono partite. Quando lì organizzi una partita di Rimbalo o ti unisci a una, la lobby avvia Rimbalo con il tuo nome, l’indirizzo dell’organizzatore e il tuo ruolo, e Rimbalo comunica alla lobby che la partita è in corso finché resta aperto.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in its own section of the lobby&apos;s settings file, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, and never changes the lobby&apos;s own settings there.</source>
+        <translation>Rimbalo conserva le sue impostazioni in una sezione propria del file di impostazioni della lobby, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, e non vi modifica mai le impostazioni della lobby stessa.</translation>
+    </message>
+</context>
+<context>
     <name>windows::HostDialog</name>
     <message>
         <source>Rimbalo - Host a Game</source>

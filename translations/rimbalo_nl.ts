@@ -1425,6 +1425,185 @@ Spelers en scores: %3.</translation>
     </message>
 </context>
 <context>
+    <name>windows::HelpText</name>
+    <message>
+        <source>Rimbalo is a rummy game played with numbered tiles by up to four players. The set has &lt;b&gt;%1 tiles&lt;/b&gt;: the numbers 1 to 13 in four colours, each twice, and two jokers. Each colour has its own symbol: &lt;b&gt;green clubs&lt;/b&gt; (&amp;#9827;), &lt;b&gt;orange diamonds&lt;/b&gt; (&amp;#9830;), &lt;b&gt;red hearts&lt;/b&gt; (&amp;#9829;) and &lt;b&gt;black spades&lt;/b&gt; (&amp;#9824;). The tiles 11, 12 and 13 show &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; and &lt;b&gt;K&lt;/b&gt; and count 11, 12 and 13.</source>
+        <translation>Rimbalo is een rummyspel met genummerde stenen voor maximaal vier spelers. Het spel heeft &lt;b&gt;%1 stenen&lt;/b&gt;: de getallen 1 tot en met 13 in vier kleuren, elk twee keer, en twee jokers. Elke kleur heeft een eigen symbool: &lt;b&gt;groene klaveren&lt;/b&gt; (&amp;#9827;), &lt;b&gt;oranje ruiten&lt;/b&gt; (&amp;#9830;), &lt;b&gt;rode harten&lt;/b&gt; (&amp;#9829;) en &lt;b&gt;zwarte schoppen&lt;/b&gt; (&amp;#9824;). De stenen 11, 12 en 13 tonen &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; en &lt;b&gt;K&lt;/b&gt; en tellen 11, 12 en 13.</translation>
+    </message>
+    <message>
+        <source>Everybody plays on one shared board. On your turn you lay tiles from your rack onto the board in &lt;b&gt;sets&lt;/b&gt; and may rearrange the sets already there, as long as the whole board is made of valid sets when you finish. The first player to empty the rack wins the round and collects the value of every tile the others still hold. Rounds follow each other until a player reaches the target score.</source>
+        <translation>Iedereen speelt op één gedeelde tafel. In je beurt leg je stenen van je plankje in &lt;b&gt;combinaties&lt;/b&gt; op tafel en mag je de combinaties die er al liggen omgooien, zolang de hele tafel uit geldige combinaties bestaat als je klaar bent. Wie als eerste zijn plankje leeg heeft, wint de ronde en krijgt de waarde van alle stenen die de anderen nog hebben. Ronde volgt op ronde tot een speler de doelscore haalt.</translation>
+    </message>
+    <message>
+        <source>Seats nobody holds are played by the computer. When the host starts a game, &lt;b&gt;Computer Opponents&lt;/b&gt; (1 to 3) says how many of the empty seats the computer plays (0 is offered too when a friend already holds seat 2); a team game fills all four seats. Anybody who joins after the four seats are taken watches the game as an onlooker.</source>
+        <translation>Plaatsen die niemand bezet, speelt de computer. Als de gastheer een spel start, bepaalt &lt;b&gt;Tegenstanders&lt;/b&gt; (1 tot 3) hoeveel van de lege plaatsen de computer speelt (ook 0 kan als een vriend plaats 2 al heeft); een teamspel vult alle vier plaatsen. Wie meedoet als de vier plaatsen bezet zijn, kijkt mee als toeschouwer.</translation>
+    </message>
+    <message>
+        <source>The computer plays at one of five levels, weakest first: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (the default), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; and &lt;b&gt;%5&lt;/b&gt;. The host chooses it as the Computer Level in the start dialog or in the Options menu. %1 never moves a tile already on the board; %3 and %4 look for the most valuable lay-down, %4 rearranging the board&apos;s sets freely; %5 also plays the next turns out before it chooses. Options, Bot Speed sets how quickly it moves.</source>
+        <extracomment>%1 to %5 are the computer levels, weakest first, as the Computer Level menu names them.</extracomment>
+        <translation>De computer speelt op een van vijf niveaus, het zwakste eerst: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (standaard), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; en &lt;b&gt;%5&lt;/b&gt;. De gastheer kiest het als computerniveau in het startvenster of in het menu Opties. %1 verplaatst nooit een steen die al op tafel ligt; %3 en %4 zoeken de waardevolste uitleg, waarbij %4 de combinaties op tafel vrij omgooit; %5 speelt bovendien de volgende beurten door voordat hij kiest. Opties, Computertempo bepaalt hoe snel hij speelt.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your window.&lt;/b&gt; Options, Tile Sets offers a &lt;b&gt;High contrast&lt;/b&gt; set whose colours stay apart for colour-blind players. Options, Language chooses the window&apos;s language from the next start (System follows the desktop). Screen readers can read out the rack, the board and the seats. When your turn starts while you are in another window, the window asks for attention and, unless Options, Notify Me When It Is My Turn is off, the desktop shows a notice.</source>
+        <translation>&lt;b&gt;Je venster.&lt;/b&gt; Opties, Steensets biedt de set &lt;b&gt;Hoog contrast&lt;/b&gt;, waarvan de kleuren ook voor kleurenblinde spelers goed te onderscheiden zijn. Opties, Taal kiest de taal van het venster vanaf de volgende start (Systeem volgt het bureaublad). Schermlezers kunnen het plankje, de tafel en de plaatsen voorlezen. Begint je beurt terwijl je in een ander venster bent, dan vraagt het venster om aandacht en toont het bureaublad een melding, tenzij ‘Melden als ik aan de beurt ben’ in het menu Opties uit staat.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game records.&lt;/b&gt; The games you host are kept: &lt;b&gt;Game, Game Records…&lt;/b&gt; lists them, replays any of them turn by turn and counts each player&apos;s games, wins and points.</source>
+        <translation>&lt;b&gt;Spelopnamen.&lt;/b&gt; De spellen die je organiseert, worden bewaard: &lt;b&gt;Spel, Spelopnamen…&lt;/b&gt; toont ze, speelt elk ervan beurt voor beurt af en telt per speler de spellen, overwinningen en punten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Solo game.&lt;/b&gt; Start Rimbalo without anything else and it plays a game against the computer on this machine. You sit in seat 1 as &lt;i&gt;You&lt;/i&gt;; the game starts when you press &lt;b&gt;Start&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Alleen spelen.&lt;/b&gt; Start Rimbalo zonder iets erbij en het speelt op deze computer een spel tegen de computer. Je zit op plaats 1 als &lt;i&gt;You&lt;/i&gt;; het spel begint als je op &lt;b&gt;Start&lt;/b&gt; drukt.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hosting a game.&lt;/b&gt; Choose &lt;b&gt;Game, Host a Game…&lt;/b&gt;, type your name and press &lt;b&gt;Host&lt;/b&gt;. The dialog then lists the addresses of this computer; &lt;b&gt;Copy&lt;/b&gt; one and send it to your friends. The game runs on TCP port %1 unless you choose another, and the host&apos;s firewall must let that port in. When the port is in use the dialog says so and offers a free one.</source>
+        <extracomment>%1 is the game&apos;s usual TCP port.</extracomment>
+        <translation>&lt;b&gt;Een spel organiseren.&lt;/b&gt; Kies &lt;b&gt;Spel, Spel organiseren…&lt;/b&gt;, typ je naam en druk op &lt;b&gt;Organiseren&lt;/b&gt;. Het venster toont dan de adressen van deze computer; kopieer er een met &lt;b&gt;Kopiëren&lt;/b&gt; en stuur het naar je vrienden. Het spel draait op TCP-poort %1 tenzij je een andere kiest, en de firewall van de gastheer moet die poort doorlaten. Is de poort in gebruik, dan zegt het venster dat en biedt het een vrije aan.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Joining a game.&lt;/b&gt; Choose &lt;b&gt;Game, Join a Game…&lt;/b&gt;, type your name and the address the host gave you (such as 192.168.1.20, or 192.168.1.20:%1 for another port) and press &lt;b&gt;Join&lt;/b&gt;. If the host cannot be reached the dialog says why and you can try again.</source>
+        <extracomment>%1 is another port than the usual one, as an example.</extracomment>
+        <translation>&lt;b&gt;Meedoen met een spel.&lt;/b&gt; Kies &lt;b&gt;Spel, Meedoen met een spel…&lt;/b&gt;, typ je naam en het adres dat de gastheer je gaf (zoals 192.168.1.20, of 192.168.1.20:%1 voor een andere poort) en druk op &lt;b&gt;Meedoen&lt;/b&gt;. Is de gastheer niet bereikbaar, dan zegt het venster waarom en kun je het opnieuw proberen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tables on a server.&lt;/b&gt; Friends in different homes meet at a table server, a computer everyone can reach that holds many tables, each its own game. In &lt;b&gt;Game, Join a Game…&lt;/b&gt; type its address, then press &lt;b&gt;List Tables&lt;/b&gt; and &lt;b&gt;Join Table&lt;/b&gt;, or type a table&apos;s code and press &lt;b&gt;Join by Code&lt;/b&gt;, or &lt;b&gt;Create a Table&lt;/b&gt; and give its code to your friends (a new table is private unless you untick &lt;b&gt;Private&lt;/b&gt;). Whoever opens a table holds seat 1 and the host&apos;s powers there.</source>
+        <translation>&lt;b&gt;Tafels op een server.&lt;/b&gt; Vrienden die niet bij elkaar in de buurt wonen, treffen elkaar op een tafelserver, een computer die iedereen kan bereiken en die veel tafels heeft, elk met een eigen spel. Typ in &lt;b&gt;Spel, Meedoen met een spel…&lt;/b&gt; het adres ervan en druk op &lt;b&gt;Tafels tonen&lt;/b&gt; en &lt;b&gt;Meedoen&lt;/b&gt;, of typ de code van een tafel en druk op &lt;b&gt;Met code&lt;/b&gt;, of druk op &lt;b&gt;Tafel openen&lt;/b&gt; en geef de code aan je vrienden (een nieuwe tafel is privé tenzij je &lt;b&gt;Privé&lt;/b&gt; uitvinkt). Wie een tafel opent, heeft daar plaats 1 en de rechten van de gastheer.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;From the command line.&lt;/b&gt; Rimbalo can also be started with three words: your name, the host&apos;s address (with a table&apos;s code after a slash) and the role:</source>
+        <translation>&lt;b&gt;Vanaf de opdrachtregel.&lt;/b&gt; Rimbalo kan ook met drie woorden worden gestart: je naam, het adres van de gastheer (met de code van een tafel na een schuine streep) en de rol:</translation>
+    </message>
+    <message>
+        <source>(Ann hosts the game)</source>
+        <translation>(Ann organiseert het spel)</translation>
+    </message>
+    <message>
+        <source>(Bob joins Ann&apos;s game)</source>
+        <translation>(Bob doet mee met het spel van Ann)</translation>
+    </message>
+    <message>
+        <source>(Cem joins the table K7MXQ4 of a server)</source>
+        <translation>(Cem gaat aan tafel K7MXQ4 van een server)</translation>
+    </message>
+    <message>
+        <source>The host always plays in seat 1 and is the one who starts games, pauses them and can remove a player. Players take seats 2 to 4 in the order they connect; later arrivals watch. A player who joins while a game runs takes over a free seat&apos;s tiles and score, or waits for the next round.</source>
+        <translation>De gastheer speelt altijd op plaats 1 en is degene die spellen start, pauzeert en een speler kan verwijderen. Spelers nemen plaats 2 tot en met 4 in de volgorde waarin ze verbinden; wie later komt, kijkt mee. Een speler die meedoet terwijl een spel loopt, neemt de stenen en de score van een vrije plaats over, of wacht op de volgende ronde.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby starts Rimbalo this way for you when you host or join a game there. When the host leaves, the game ends for everybody.</source>
+        <translation>The Vemko Lobby start Rimbalo op deze manier voor je als je daar een spel organiseert of meedoet. Als de gastheer weggaat, eindigt het spel voor iedereen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The deal.&lt;/b&gt; Every playing seat gets %1 tiles (the host may choose %2 to %3; the deal is lowered when the pool would keep fewer than 10 tiles). Turns pass from seat to seat.</source>
+        <extracomment>%1 is the usual deal; %2 to %3 the deals the host may choose.</extracomment>
+        <translation>&lt;b&gt;Het delen.&lt;/b&gt; Elke spelende plaats krijgt %1 stenen (de gastheer kan %2 tot %3 kiezen; er wordt minder gedeeld als er anders minder dan 10 stenen in de voorraad zouden blijven). De beurt gaat van plaats naar plaats.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sets.&lt;/b&gt; Sets lie along a row of the board, left to right, with an empty cell between neighbouring sets. Every set has at least three tiles and is either</source>
+        <translation>&lt;b&gt;Combinaties.&lt;/b&gt; Combinaties liggen langs een rij van de tafel, van links naar rechts, met een leeg vak tussen naburige combinaties. Elke combinatie heeft minstens drie stenen en is ofwel</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;run&lt;/b&gt;: consecutive numbers of one colour, such as green 4, 5, 6 (13 is the highest number; runs do not go round from 13 to 1), or</source>
+        <translation>een &lt;b&gt;serie&lt;/b&gt;: opeenvolgende getallen van één kleur, zoals groen 4, 5, 6 (13 is het hoogste getal; series gaan niet rond van 13 naar 1), ofwel</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;group&lt;/b&gt;: one number in different colours, such as red 9, black 9, orange 9.</source>
+        <translation>een &lt;b&gt;groep&lt;/b&gt;: één getal in verschillende kleuren, zoals rood 9, zwart 9, oranje 9.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tile values.&lt;/b&gt; A tile counts its number: 1 to 10, and J, Q and K count 11, 12 and 13.</source>
+        <translation>&lt;b&gt;Steenwaarden.&lt;/b&gt; Een steen telt zijn getal: 1 tot en met 10, en J, Q en K tellen 11, 12 en 13.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Jokers&lt;/b&gt; stand in for any tile. A run with jokers must still fit between 1 and 13, so no joker can stand before a 1 or after a 13; both jokers may stand side by side, as in joker, joker, green 5, green 6 (a 3-4-5-6). With both jokers a group can hold six tiles.</source>
+        <translation>&lt;b&gt;Jokers&lt;/b&gt; vervangen elke steen. Een serie met jokers moet toch tussen 1 en 13 passen, dus geen joker kan vóór een 1 of na een 13 staan; beide jokers mogen naast elkaar liggen, zoals in joker, joker, groen 5, groen 6 (een 3-4-5-6). Met beide jokers kan een groep zes stenen hebben.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your first lay-down&lt;/b&gt; in a round must be worth at least &lt;b&gt;%1 points&lt;/b&gt;: the tiles you lay from your rack in that turn count their numbers, a joker counts %2. Moving tiles that are already on the board counts nothing. After that, any valid board will do.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Je eerste uitleg&lt;/b&gt; in een ronde moet minstens &lt;b&gt;%1 punten&lt;/b&gt; waard zijn: de stenen die je in die beurt van je plankje legt, tellen hun getal, een joker telt %2. Stenen verplaatsen die al op tafel liggen, telt niet. Daarna is elke geldige tafel goed.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your turn.&lt;/b&gt; Click a tile in your rack to pick it up and click an empty board cell to put it down; click a board tile to pick it up and move it. Hold Shift when picking a rack tile to lay the next two numbers of its run with it, or Ctrl for two more tiles of its group. Right-click a tile you laid this turn to take it back. &lt;b&gt;Clear&lt;/b&gt; takes back the whole turn, &lt;b&gt;Draw&lt;/b&gt; takes one tile and ends the turn, &lt;b&gt;Finish&lt;/b&gt; ends the turn with the tiles laid; it shows once you have laid or moved a tile. A tile you have just drawn, and each tile dealt to you as a penalty, carries a blue corner until you next touch your rack. The small light next to the buttons blinks while the board is not yet complete.</source>
+        <translation>&lt;b&gt;Je beurt.&lt;/b&gt; Klik op een steen op je plankje om hem op te pakken en klik op een leeg vak van de tafel om hem neer te leggen; klik op een steen op tafel om hem op te pakken en te verplaatsen. Houd Shift ingedrukt bij het oppakken van een steen van je plankje om de volgende twee getallen van zijn serie mee te leggen, of Ctrl voor twee andere stenen van zijn groep. Rechtsklik op een steen die je deze beurt hebt gelegd om hem terug te nemen. &lt;b&gt;Terug&lt;/b&gt; neemt de hele beurt terug, &lt;b&gt;Pakken&lt;/b&gt; pakt één steen en beëindigt de beurt, &lt;b&gt;Klaar&lt;/b&gt; beëindigt de beurt met de gelegde stenen; die knop verschijnt zodra je een steen hebt gelegd of verplaatst. Een steen die je net hebt gepakt, en elke steen die je als straf krijgt, heeft een blauwe hoek tot je je plankje weer aanraakt. Het lampje naast de knoppen knippert zolang de tafel niet compleet is.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hint.&lt;/b&gt; During your turn &lt;b&gt;Hint&lt;/b&gt; outlines the rack tiles of the most valuable lay-down the board allows, its sets rearranged as needed (before your first lay-down only one worth %1); press it again (it then reads &lt;b&gt;Place&lt;/b&gt;) to lay them, then Finish. The host can switch hints off (Options, Allow Hints). Hints come from the same search the %2 computer players use.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 the computer level whose search gives the hints.</extracomment>
+        <translation>&lt;b&gt;Hint.&lt;/b&gt; Tijdens je beurt omlijnt &lt;b&gt;Hint&lt;/b&gt; de stenen van je plankje voor de waardevolste uitleg die de tafel toelaat, waarbij de combinaties zo nodig worden omgegooid (vóór je eerste uitleg alleen een van minstens %1); druk nog eens (de knop heet dan &lt;b&gt;Leggen&lt;/b&gt;) om ze te leggen, en daarna op Klaar. De gastheer kan hints uitzetten (Opties, Hints toestaan). Hints komen uit dezelfde zoektocht die de computerspelers van niveau %2 gebruiken.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The clock.&lt;/b&gt; Every turn runs against a clock (%1 seconds unless the host chooses %2 to %3). When the time is up the turn is taken back and you draw %4 tiles, or one when the host switched the time penalty off.</source>
+        <extracomment>%1 is the usual time of a turn in seconds; %2 to %3 the times the host may choose; %4 the tiles drawn as the time penalty.</extracomment>
+        <translation>&lt;b&gt;De klok.&lt;/b&gt; Elke beurt loopt tegen de klok (%1 seconden, tenzij de gastheer %2 tot %3 kiest). Als de tijd om is, wordt de beurt teruggedraaid en pak je %4 stenen, of één als de gastheer de tijdstraf heeft uitgezet.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;An incomplete board.&lt;/b&gt; If you finish while the board holds an incomplete or wrong set, you are offered a &lt;b&gt;%1-tile penalty&lt;/b&gt;: take it and your turn is taken back and ends, or go back and mend the board. With less than 10 seconds left the turn is taken back at once.</source>
+        <extracomment>%1 is the number of penalty tiles.</extracomment>
+        <translation>&lt;b&gt;Een onvolledige tafel.&lt;/b&gt; Als je op Klaar drukt terwijl er een onvolledige of foute combinatie op tafel ligt, krijg je een &lt;b&gt;straf van %1 stenen&lt;/b&gt; aangeboden: neem je die, dan wordt je beurt teruggedraaid en eindigt hij; anders ga je terug en herstel je de tafel. Met minder dan 10 seconden over wordt de beurt meteen teruggedraaid.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Sort by Numbers&lt;/b&gt; and &lt;b&gt;Sort by Suits&lt;/b&gt; buttons sort your rack; a right-click on any rack tile sorts it again.</source>
+        <translation>De knoppen &lt;b&gt;Sorteren op getal&lt;/b&gt; en &lt;b&gt;Sorteren op kleur&lt;/b&gt; sorteren je plankje; een rechtsklik op een willekeurige steen van je plankje sorteert het opnieuw.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Drag and drop.&lt;/b&gt; You can also drag a tile from the rack to the board, from one cell to another, or back onto the rack to take it back. Hold Alt or Shift while dragging a board tile to move its whole set. During your turn a set that is not yet valid has a dashed amber outline (the red frames mark the cells of the last move); when the server refuses a Finish, the line under the board names the set at fault. A move that cannot be made says why under the board, and during your first lay-down the line under the board counts its value towards %1.</source>
+        <extracomment>%1 is the least value of a first lay-down.</extracomment>
+        <translation>&lt;b&gt;Slepen en neerzetten.&lt;/b&gt; Je kunt een steen ook slepen van je plankje naar de tafel, van het ene vak naar het andere, of terug naar je plankje om hem terug te nemen. Houd Alt of Shift ingedrukt terwijl je een steen op tafel sleept om de hele combinatie te verplaatsen. Tijdens je beurt heeft een combinatie die nog niet geldig is een gestippelde amberkleurige omlijning (de rode kaders markeren de vakken van de laatste zet); als de server een Klaar weigert, noemt de regel onder de tafel de foute combinatie. Een zet die niet kan, zegt onder de tafel waarom, en tijdens je eerste uitleg toont de regel onder de tafel hoeveel die al waard is van de benodigde %1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keyboard.&lt;/b&gt; Click the board first (Esc leaves the chat line). &lt;b&gt;Enter&lt;/b&gt; finishes the turn once you have laid tiles (with nothing laid it does nothing: press &lt;b&gt;D&lt;/b&gt; to draw), &lt;b&gt;D&lt;/b&gt; draws, &lt;b&gt;Esc&lt;/b&gt; puts the tile in your hand back or else clears the turn, &lt;b&gt;1&lt;/b&gt; and &lt;b&gt;2&lt;/b&gt; sort by numbers and by suits, &lt;b&gt;P&lt;/b&gt; pauses, &lt;b&gt;H&lt;/b&gt; asks for a hint and, pressed again, lays it. The &lt;b&gt;arrow keys&lt;/b&gt; move a yellow frame over the rack and the board; &lt;b&gt;Space&lt;/b&gt; picks up or puts down the tile under it (Shift+Space or Ctrl+Space picks a rack tile for its run or its group).</source>
+        <translation>&lt;b&gt;Toetsenbord.&lt;/b&gt; Klik eerst op de tafel (Esc verlaat de chatregel). &lt;b&gt;Enter&lt;/b&gt; beëindigt de beurt zodra je stenen hebt gelegd (zonder gelegde stenen doet hij niets: druk op &lt;b&gt;D&lt;/b&gt; om te pakken), &lt;b&gt;D&lt;/b&gt; pakt, &lt;b&gt;Esc&lt;/b&gt; legt de steen in je hand terug of draait anders de beurt terug, &lt;b&gt;1&lt;/b&gt; en &lt;b&gt;2&lt;/b&gt; sorteren op getal en op kleur, &lt;b&gt;P&lt;/b&gt; pauzeert, &lt;b&gt;H&lt;/b&gt; vraagt om een hint en legt die als je nog eens drukt. De &lt;b&gt;pijltjestoetsen&lt;/b&gt; bewegen een geel kader over het plankje en de tafel; &lt;b&gt;Spatie&lt;/b&gt; pakt de steen eronder op of legt hem neer (Shift+Spatie of Ctrl+Spatie pakt een steen van het plankje op voor zijn serie of zijn groep).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Laying tiles.&lt;/b&gt; Every turn you finish adds the value of the tiles you laid from your rack to your score: numbers count their face value, a joker counts %1.</source>
+        <extracomment>%1 is a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Stenen leggen.&lt;/b&gt; Elke beurt die je afmaakt, telt de waarde van de stenen die je van je plankje hebt gelegd bij je score op: getallen tellen hun waarde, een joker telt %1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;End of the round.&lt;/b&gt; When a player empties the rack the round is over. Every other player loses the value of the tiles left in the rack, and the winner of the round gains all of it. If the pool runs dry and nobody can go out, every player loses the value of the rack and nobody gains. The &lt;i&gt;Round&lt;/i&gt; column shows each seat&apos;s result of the last round.</source>
+        <translation>&lt;b&gt;Einde van de ronde.&lt;/b&gt; Als een speler zijn plankje leeg heeft, is de ronde voorbij. Elke andere speler verliest de waarde van de stenen die nog op zijn plankje liggen, en de winnaar van de ronde krijgt dat allemaal. Raakt de voorraad op en kan niemand uitgaan, dan verliest elke speler de waarde van zijn plankje en krijgt niemand iets. De kolom &lt;i&gt;Ronde&lt;/i&gt; toont het resultaat van elke plaats in de laatste ronde.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Winning.&lt;/b&gt; When a seat reaches the target score (%1 unless the host chooses otherwise) with the highest score, it wins the game. If two seats share the highest score another round is played. The next round starts 20 seconds after the last one ended.</source>
+        <extracomment>%1 is the usual target score.</extracomment>
+        <translation>&lt;b&gt;Winnen.&lt;/b&gt; Als een plaats de doelscore haalt (%1, tenzij de gastheer iets anders kiest) met de hoogste score, wint die het spel. Delen twee plaatsen de hoogste score, dan wordt er nog een ronde gespeeld. De volgende ronde begint 20 seconden na het einde van de vorige.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Team game.&lt;/b&gt; Seats 1 and 3 (the Green Team) play against seats 2 and 4 (the Brown Team); the computer plays any seat nobody holds. Partners share one score, and one partner&apos;s first lay-down counts for both. A team wins the round when both partners have emptied their racks, and gains the value of both opponents&apos; racks, which the other team loses.</source>
+        <translation>&lt;b&gt;Teamspel.&lt;/b&gt; Plaats 1 en 3 (het groene team) spelen tegen plaats 2 en 4 (het bruine team); de computer speelt elke plaats die niemand bezet. Partners delen één score, en de eerste uitleg van de een telt voor beiden. Een team wint de ronde als beide partners hun plankje leeg hebben, en krijgt de waarde van de plankjes van beide tegenstanders, die het andere team verliest.</translation>
+    </message>
+    <message>
+        <source>Rimbalo version %1, by Vemko Software.</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Rimbalo versie %1, van Vemko Software.</translation>
+    </message>
+    <message>
+        <source>The tiles, the board and every picture in the game are drawn by the program itself.</source>
+        <translation>De stenen, de tafel en alle afbeeldingen in het spel worden door het programma zelf getekend.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in &lt;i&gt;vemkolobby.ini&lt;/i&gt; and its tally in &lt;i&gt;rimbalotally.tld&lt;/i&gt; beside the program, or in your own data folder when the game is installed or its folder cannot be written; the records of the games you host go to that data folder.</source>
+        <translation>Rimbalo bewaart zijn instellingen in &lt;i&gt;vemkolobby.ini&lt;/i&gt; en zijn stand in &lt;i&gt;rimbalotally.tld&lt;/i&gt; naast het programma, of in je eigen gegevensmap als het spel geïnstalleerd is of er niet in zijn map geschreven kan worden; de opnamen van de spellen die je organiseert, komen in die gegevensmap.</translation>
+    </message>
+    <message>
+        <source>Version history</source>
+        <translation>Versiegeschiedenis</translation>
+    </message>
+    <message>
+        <source>the game window, hosting and joining games, seats and onlookers; tables on a server and their codes; five computer levels and hints; game records and their replay; a high-contrast tile set, screen readers and a turn alert; the window in eight languages.</source>
+        <translation>het spelvenster, spellen organiseren en meedoen, plaatsen en toeschouwers; tafels op een server en hun codes; vijf computerniveaus en hints; spelopnamen en het afspelen ervan; een steenset met hoog contrast, schermlezers en een beurtmelding; het venster in acht talen.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby is a separate program by the makers of Rimbalo where players meet, chat and open games. When you host or join a Rimbalo game there, the lobby starts Rimbalo with your name, the host&apos;s address and your role, and Rimbalo tells the lobby that the game is running for as long as it stays open.</source>
+        <translation>The Vemko Lobby is een apart programma van de makers van Rimbalo waar spelers elkaar treffen, chatten en spellen openen. Als je daar een Rimbalo-spel organiseert of meedoet, start de lobby Rimbalo met je naam, het adres van de gastheer en je rol, en Rimbalo laat de lobby weten dat het spel loopt zolang het open blijft.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in its own section of the lobby&apos;s settings file, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, and never changes the lobby&apos;s own settings there.</source>
+        <translation>Rimbalo bewaart zijn instellingen in een eigen sectie van het instellingenbestand van de lobby, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, en verandert daar nooit de instellingen van de lobby zelf.</translation>
+    </message>
+</context>
+<context>
     <name>windows::HostDialog</name>
     <message>
         <source>Rimbalo - Host a Game</source>

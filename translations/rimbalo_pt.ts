@@ -1425,6 +1425,185 @@ Jogadores e pontos: %3.</translation>
     </message>
 </context>
 <context>
+    <name>windows::HelpText</name>
+    <message>
+        <source>Rimbalo is a rummy game played with numbered tiles by up to four players. The set has &lt;b&gt;%1 tiles&lt;/b&gt;: the numbers 1 to 13 in four colours, each twice, and two jokers. Each colour has its own symbol: &lt;b&gt;green clubs&lt;/b&gt; (&amp;#9827;), &lt;b&gt;orange diamonds&lt;/b&gt; (&amp;#9830;), &lt;b&gt;red hearts&lt;/b&gt; (&amp;#9829;) and &lt;b&gt;black spades&lt;/b&gt; (&amp;#9824;). The tiles 11, 12 and 13 show &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; and &lt;b&gt;K&lt;/b&gt; and count 11, 12 and 13.</source>
+        <translation>Rimbalo é um jogo de rummy com peças numeradas para até quatro jogadores. O jogo tem &lt;b&gt;%1 peças&lt;/b&gt;: os números de 1 a 13 em quatro cores, cada um duas vezes, e dois curingas. Cada cor tem seu próprio símbolo: &lt;b&gt;paus verdes&lt;/b&gt; (&amp;#9827;), &lt;b&gt;ouros laranja&lt;/b&gt; (&amp;#9830;), &lt;b&gt;copas vermelhas&lt;/b&gt; (&amp;#9829;) e &lt;b&gt;espadas pretas&lt;/b&gt; (&amp;#9824;). As peças 11, 12 e 13 mostram &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; e &lt;b&gt;K&lt;/b&gt; e valem 11, 12 e 13.</translation>
+    </message>
+    <message>
+        <source>Everybody plays on one shared board. On your turn you lay tiles from your rack onto the board in &lt;b&gt;sets&lt;/b&gt; and may rearrange the sets already there, as long as the whole board is made of valid sets when you finish. The first player to empty the rack wins the round and collects the value of every tile the others still hold. Rounds follow each other until a player reaches the target score.</source>
+        <translation>Todos jogam numa mesma mesa. Na sua vez, você baixa peças do seu suporte na mesa em &lt;b&gt;jogadas&lt;/b&gt; e pode reorganizar as jogadas que já estão lá, desde que a mesa inteira seja feita de jogadas válidas quando você concluir. O primeiro jogador a esvaziar o suporte vence a rodada e recebe o valor de todas as peças que os outros ainda têm. As rodadas se sucedem até que um jogador alcance a pontuação-alvo.</translation>
+    </message>
+    <message>
+        <source>Seats nobody holds are played by the computer. When the host starts a game, &lt;b&gt;Computer Opponents&lt;/b&gt; (1 to 3) says how many of the empty seats the computer plays (0 is offered too when a friend already holds seat 2); a team game fills all four seats. Anybody who joins after the four seats are taken watches the game as an onlooker.</source>
+        <translation>Os lugares que ninguém ocupa são jogados pelo computador. Quando o anfitrião começa um jogo, &lt;b&gt;Adversários&lt;/b&gt; (1 a 3) diz quantos dos lugares vazios o computador joga (0 também é oferecido quando um amigo já ocupa o lugar 2); um jogo em equipe preenche os quatro lugares. Quem entra depois que os quatro lugares estão ocupados assiste ao jogo como espectador.</translation>
+    </message>
+    <message>
+        <source>The computer plays at one of five levels, weakest first: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (the default), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; and &lt;b&gt;%5&lt;/b&gt;. The host chooses it as the Computer Level in the start dialog or in the Options menu. %1 never moves a tile already on the board; %3 and %4 look for the most valuable lay-down, %4 rearranging the board&apos;s sets freely; %5 also plays the next turns out before it chooses. Options, Bot Speed sets how quickly it moves.</source>
+        <extracomment>%1 to %5 are the computer levels, weakest first, as the Computer Level menu names them.</extracomment>
+        <translation>O computador joga em um de cinco níveis, do mais fraco ao mais forte: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (o padrão), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; e &lt;b&gt;%5&lt;/b&gt;. O anfitrião o escolhe como nível do computador na janela de início do jogo ou no menu Opções. %1 nunca move uma peça que já está na mesa; %3 e %4 procuram a baixada de maior valor, %4 reorganizando livremente as jogadas da mesa; %5 também simula as vezes seguintes de todos antes de escolher. Opções, Velocidade do computador define a rapidez com que ele joga.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your window.&lt;/b&gt; Options, Tile Sets offers a &lt;b&gt;High contrast&lt;/b&gt; set whose colours stay apart for colour-blind players. Options, Language chooses the window&apos;s language from the next start (System follows the desktop). Screen readers can read out the rack, the board and the seats. When your turn starts while you are in another window, the window asks for attention and, unless Options, Notify Me When It Is My Turn is off, the desktop shows a notice.</source>
+        <translation>&lt;b&gt;Sua janela.&lt;/b&gt; Opções, Conjuntos de peças oferece o conjunto &lt;b&gt;Alto contraste&lt;/b&gt;, cujas cores continuam distintas também para jogadores daltônicos. Opções, Idioma escolhe o idioma da janela a partir da próxima abertura (Sistema segue a área de trabalho). Leitores de tela podem ler o suporte, a mesa e os lugares. Quando sua vez começa enquanto você está em outra janela, a janela pede atenção e, a menos que “Avisar quando for minha vez” esteja desmarcado no menu Opções, a área de trabalho mostra um aviso.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game records.&lt;/b&gt; The games you host are kept: &lt;b&gt;Game, Game Records…&lt;/b&gt; lists them, replays any of them turn by turn and counts each player&apos;s games, wins and points.</source>
+        <translation>&lt;b&gt;Jogos gravados.&lt;/b&gt; Os jogos que você hospeda são guardados: &lt;b&gt;Jogo, Jogos gravados…&lt;/b&gt; lista-os, reproduz qualquer um deles vez por vez e conta os jogos, vitórias e pontos de cada jogador.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Solo game.&lt;/b&gt; Start Rimbalo without anything else and it plays a game against the computer on this machine. You sit in seat 1 as &lt;i&gt;You&lt;/i&gt;; the game starts when you press &lt;b&gt;Start&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Jogo sozinho.&lt;/b&gt; Abra o Rimbalo sem mais nada e ele abre um jogo contra o computador nesta máquina. Você fica no lugar 1 como &lt;i&gt;You&lt;/i&gt;; o jogo começa quando você aperta &lt;b&gt;Começar&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hosting a game.&lt;/b&gt; Choose &lt;b&gt;Game, Host a Game…&lt;/b&gt;, type your name and press &lt;b&gt;Host&lt;/b&gt;. The dialog then lists the addresses of this computer; &lt;b&gt;Copy&lt;/b&gt; one and send it to your friends. The game runs on TCP port %1 unless you choose another, and the host&apos;s firewall must let that port in. When the port is in use the dialog says so and offers a free one.</source>
+        <extracomment>%1 is the game&apos;s usual TCP port.</extracomment>
+        <translation>&lt;b&gt;Hospedar um jogo.&lt;/b&gt; Escolha &lt;b&gt;Jogo, Hospedar um jogo…&lt;/b&gt;, digite seu nome e aperte &lt;b&gt;Hospedar&lt;/b&gt;. A janela então lista os endereços deste computador; copie um com &lt;b&gt;Copiar&lt;/b&gt; e envie aos seus amigos. O jogo roda na porta TCP %1, a menos que você escolha outra, e o firewall do anfitrião precisa deixar essa porta passar. Quando a porta está em uso, a janela avisa e oferece uma livre.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Joining a game.&lt;/b&gt; Choose &lt;b&gt;Game, Join a Game…&lt;/b&gt;, type your name and the address the host gave you (such as 192.168.1.20, or 192.168.1.20:%1 for another port) and press &lt;b&gt;Join&lt;/b&gt;. If the host cannot be reached the dialog says why and you can try again.</source>
+        <extracomment>%1 is another port than the usual one, as an example.</extracomment>
+        <translation>&lt;b&gt;Entrar num jogo.&lt;/b&gt; Escolha &lt;b&gt;Jogo, Entrar num jogo…&lt;/b&gt;, digite seu nome e o endereço que o anfitrião lhe deu (como 192.168.1.20, ou 192.168.1.20:%1 para outra porta) e aperte &lt;b&gt;Entrar&lt;/b&gt;. Se não for possível alcançar o anfitrião, a janela diz por quê e você pode tentar de novo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tables on a server.&lt;/b&gt; Friends in different homes meet at a table server, a computer everyone can reach that holds many tables, each its own game. In &lt;b&gt;Game, Join a Game…&lt;/b&gt; type its address, then press &lt;b&gt;List Tables&lt;/b&gt; and &lt;b&gt;Join Table&lt;/b&gt;, or type a table&apos;s code and press &lt;b&gt;Join by Code&lt;/b&gt;, or &lt;b&gt;Create a Table&lt;/b&gt; and give its code to your friends (a new table is private unless you untick &lt;b&gt;Private&lt;/b&gt;). Whoever opens a table holds seat 1 and the host&apos;s powers there.</source>
+        <translation>&lt;b&gt;Mesas de um servidor.&lt;/b&gt; Amigos em casas diferentes se encontram num servidor de mesas, um computador que todos alcançam e que tem muitas mesas, cada uma com seu próprio jogo. Em &lt;b&gt;Jogo, Entrar num jogo…&lt;/b&gt; digite o endereço dele e aperte &lt;b&gt;Listar mesas&lt;/b&gt; e &lt;b&gt;Entrar&lt;/b&gt;, ou digite o código de uma mesa e aperte &lt;b&gt;Com código&lt;/b&gt;, ou então aperte &lt;b&gt;Criar mesa&lt;/b&gt; e passe o código aos seus amigos (uma mesa nova é privada, a menos que você desmarque &lt;b&gt;Privada&lt;/b&gt;). Quem abre uma mesa ocupa nela o lugar 1 e tem os poderes do anfitrião.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;From the command line.&lt;/b&gt; Rimbalo can also be started with three words: your name, the host&apos;s address (with a table&apos;s code after a slash) and the role:</source>
+        <translation>&lt;b&gt;Pela linha de comando.&lt;/b&gt; O Rimbalo também pode ser aberto com três palavras: seu nome, o endereço do anfitrião (com o código de uma mesa depois de uma barra) e o papel:</translation>
+    </message>
+    <message>
+        <source>(Ann hosts the game)</source>
+        <translation>(Ann hospeda o jogo)</translation>
+    </message>
+    <message>
+        <source>(Bob joins Ann&apos;s game)</source>
+        <translation>(Bob entra no jogo de Ann)</translation>
+    </message>
+    <message>
+        <source>(Cem joins the table K7MXQ4 of a server)</source>
+        <translation>(Cem entra na mesa K7MXQ4 de um servidor)</translation>
+    </message>
+    <message>
+        <source>The host always plays in seat 1 and is the one who starts games, pauses them and can remove a player. Players take seats 2 to 4 in the order they connect; later arrivals watch. A player who joins while a game runs takes over a free seat&apos;s tiles and score, or waits for the next round.</source>
+        <translation>O anfitrião joga sempre no lugar 1 e é quem começa os jogos, pausa-os e pode tirar um jogador. Os jogadores ocupam os lugares 2 a 4 na ordem em que se conectam; quem chega depois assiste. Um jogador que entra durante um jogo assume as peças e os pontos de um lugar livre, ou espera a próxima rodada.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby starts Rimbalo this way for you when you host or join a game there. When the host leaves, the game ends for everybody.</source>
+        <translation>O The Vemko Lobby abre o Rimbalo dessa forma para você quando você hospeda ou entra num jogo por lá. Quando o anfitrião sai, o jogo acaba para todos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The deal.&lt;/b&gt; Every playing seat gets %1 tiles (the host may choose %2 to %3; the deal is lowered when the pool would keep fewer than 10 tiles). Turns pass from seat to seat.</source>
+        <extracomment>%1 is the usual deal; %2 to %3 the deals the host may choose.</extracomment>
+        <translation>&lt;b&gt;A distribuição.&lt;/b&gt; Cada lugar que joga recebe %1 peças (o anfitrião pode escolher de %2 a %3; a distribuição é reduzida quando ficariam menos de 10 peças no monte). As vezes passam de lugar em lugar.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sets.&lt;/b&gt; Sets lie along a row of the board, left to right, with an empty cell between neighbouring sets. Every set has at least three tiles and is either</source>
+        <translation>&lt;b&gt;Jogadas.&lt;/b&gt; As jogadas ficam ao longo de uma linha da mesa, da esquerda para a direita, com uma casa vazia entre jogadas vizinhas. Toda jogada tem pelo menos três peças e é</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;run&lt;/b&gt;: consecutive numbers of one colour, such as green 4, 5, 6 (13 is the highest number; runs do not go round from 13 to 1), or</source>
+        <translation>uma &lt;b&gt;sequência&lt;/b&gt;: números consecutivos de uma mesma cor, como 4, 5, 6 verdes (13 é o número mais alto; sequências não voltam de 13 para 1), ou</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;group&lt;/b&gt;: one number in different colours, such as red 9, black 9, orange 9.</source>
+        <translation>um &lt;b&gt;grupo&lt;/b&gt;: um mesmo número em cores diferentes, como 9 vermelho, 9 preto, 9 laranja.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tile values.&lt;/b&gt; A tile counts its number: 1 to 10, and J, Q and K count 11, 12 and 13.</source>
+        <translation>&lt;b&gt;Valor das peças.&lt;/b&gt; Uma peça vale seu número: de 1 a 10, e J, Q e K valem 11, 12 e 13.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Jokers&lt;/b&gt; stand in for any tile. A run with jokers must still fit between 1 and 13, so no joker can stand before a 1 or after a 13; both jokers may stand side by side, as in joker, joker, green 5, green 6 (a 3-4-5-6). With both jokers a group can hold six tiles.</source>
+        <translation>Os &lt;b&gt;curingas&lt;/b&gt; substituem qualquer peça. Uma sequência com curingas ainda precisa caber entre 1 e 13, então nenhum curinga pode ficar antes de um 1 ou depois de um 13; os dois curingas podem ficar lado a lado, como em curinga, curinga, 5 verde, 6 verde (um 3-4-5-6). Com os dois curingas, um grupo pode ter seis peças.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your first lay-down&lt;/b&gt; in a round must be worth at least &lt;b&gt;%1 points&lt;/b&gt;: the tiles you lay from your rack in that turn count their numbers, a joker counts %2. Moving tiles that are already on the board counts nothing. After that, any valid board will do.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Sua primeira baixada&lt;/b&gt; numa rodada precisa valer pelo menos &lt;b&gt;%1 pontos&lt;/b&gt;: as peças que você baixa do suporte nessa vez contam seus números, um curinga conta %2. Mover peças que já estão na mesa não conta nada. Depois disso, qualquer mesa válida serve.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your turn.&lt;/b&gt; Click a tile in your rack to pick it up and click an empty board cell to put it down; click a board tile to pick it up and move it. Hold Shift when picking a rack tile to lay the next two numbers of its run with it, or Ctrl for two more tiles of its group. Right-click a tile you laid this turn to take it back. &lt;b&gt;Clear&lt;/b&gt; takes back the whole turn, &lt;b&gt;Draw&lt;/b&gt; takes one tile and ends the turn, &lt;b&gt;Finish&lt;/b&gt; ends the turn with the tiles laid; it shows once you have laid or moved a tile. A tile you have just drawn, and each tile dealt to you as a penalty, carries a blue corner until you next touch your rack. The small light next to the buttons blinks while the board is not yet complete.</source>
+        <translation>&lt;b&gt;Sua vez.&lt;/b&gt; Clique numa peça do seu suporte para pegá-la e clique numa casa vazia da mesa para colocá-la; clique numa peça da mesa para pegá-la e movê-la. Segure Shift ao pegar uma peça do suporte para colocar com ela os dois números seguintes da sua sequência, ou Ctrl para mais duas peças do seu grupo. Clique com o botão direito numa peça colocada nesta vez para retirá-la. &lt;b&gt;Desfazer&lt;/b&gt; retira a vez inteira, &lt;b&gt;Comprar&lt;/b&gt; pega uma peça e encerra a vez, &lt;b&gt;Concluir&lt;/b&gt; encerra a vez com as peças colocadas; esse botão aparece assim que você coloca ou move uma peça. Uma peça que você acabou de comprar, e cada peça recebida como penalidade, tem um canto azul até você tocar no suporte de novo. A pequena luz ao lado dos botões pisca enquanto a mesa não está completa.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hint.&lt;/b&gt; During your turn &lt;b&gt;Hint&lt;/b&gt; outlines the rack tiles of the most valuable lay-down the board allows, its sets rearranged as needed (before your first lay-down only one worth %1); press it again (it then reads &lt;b&gt;Place&lt;/b&gt;) to lay them, then Finish. The host can switch hints off (Options, Allow Hints). Hints come from the same search the %2 computer players use.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 the computer level whose search gives the hints.</extracomment>
+        <translation>&lt;b&gt;Dica.&lt;/b&gt; Durante sua vez, &lt;b&gt;Dica&lt;/b&gt; contorna as peças do suporte da baixada de maior valor que a mesa permite, reorganizando as jogadas conforme preciso (antes da sua primeira baixada, só uma que valha %1); aperte de novo (o botão passa a dizer &lt;b&gt;Pôr&lt;/b&gt;) para colocá-las e depois Concluir. O anfitrião pode desligar as dicas (Opções, Permitir dicas). As dicas vêm da mesma busca que os jogadores do computador de nível %2 usam.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The clock.&lt;/b&gt; Every turn runs against a clock (%1 seconds unless the host chooses %2 to %3). When the time is up the turn is taken back and you draw %4 tiles, or one when the host switched the time penalty off.</source>
+        <extracomment>%1 is the usual time of a turn in seconds; %2 to %3 the times the host may choose; %4 the tiles drawn as the time penalty.</extracomment>
+        <translation>&lt;b&gt;O relógio.&lt;/b&gt; Cada vez corre contra o relógio (%1 segundos, a menos que o anfitrião escolha de %2 a %3). Quando o tempo acaba, a vez é desfeita e você compra %4 peças, ou uma quando o anfitrião desligou a penalidade de tempo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;An incomplete board.&lt;/b&gt; If you finish while the board holds an incomplete or wrong set, you are offered a &lt;b&gt;%1-tile penalty&lt;/b&gt;: take it and your turn is taken back and ends, or go back and mend the board. With less than 10 seconds left the turn is taken back at once.</source>
+        <extracomment>%1 is the number of penalty tiles.</extracomment>
+        <translation>&lt;b&gt;Uma mesa incompleta.&lt;/b&gt; Se você concluir enquanto a mesa tem uma jogada incompleta ou errada, é oferecida uma &lt;b&gt;penalidade de %1 peças&lt;/b&gt;: aceite-a e sua vez é desfeita e termina, ou volte e conserte a mesa. Com menos de 10 segundos restantes, a vez é desfeita na hora.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Sort by Numbers&lt;/b&gt; and &lt;b&gt;Sort by Suits&lt;/b&gt; buttons sort your rack; a right-click on any rack tile sorts it again.</source>
+        <translation>Os botões &lt;b&gt;Ordenar por números&lt;/b&gt; e &lt;b&gt;Ordenar por cores&lt;/b&gt; ordenam seu suporte; um clique com o botão direito em qualquer peça do suporte o ordena de novo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Drag and drop.&lt;/b&gt; You can also drag a tile from the rack to the board, from one cell to another, or back onto the rack to take it back. Hold Alt or Shift while dragging a board tile to move its whole set. During your turn a set that is not yet valid has a dashed amber outline (the red frames mark the cells of the last move); when the server refuses a Finish, the line under the board names the set at fault. A move that cannot be made says why under the board, and during your first lay-down the line under the board counts its value towards %1.</source>
+        <extracomment>%1 is the least value of a first lay-down.</extracomment>
+        <translation>&lt;b&gt;Arrastar e soltar.&lt;/b&gt; Você também pode arrastar uma peça do suporte para a mesa, de uma casa para outra, ou de volta ao suporte para retirá-la. Segure Alt ou Shift enquanto arrasta uma peça da mesa para mover a jogada inteira. Durante sua vez, uma jogada ainda inválida tem um contorno âmbar tracejado (as molduras vermelhas marcam as casas do último movimento); quando o servidor recusa um Concluir, a linha abaixo da mesa indica a jogada com problema. Um movimento impossível explica o motivo abaixo da mesa, e durante sua primeira baixada a linha abaixo da mesa mostra quanto ela já vale dos %1 exigidos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keyboard.&lt;/b&gt; Click the board first (Esc leaves the chat line). &lt;b&gt;Enter&lt;/b&gt; finishes the turn once you have laid tiles (with nothing laid it does nothing: press &lt;b&gt;D&lt;/b&gt; to draw), &lt;b&gt;D&lt;/b&gt; draws, &lt;b&gt;Esc&lt;/b&gt; puts the tile in your hand back or else clears the turn, &lt;b&gt;1&lt;/b&gt; and &lt;b&gt;2&lt;/b&gt; sort by numbers and by suits, &lt;b&gt;P&lt;/b&gt; pauses, &lt;b&gt;H&lt;/b&gt; asks for a hint and, pressed again, lays it. The &lt;b&gt;arrow keys&lt;/b&gt; move a yellow frame over the rack and the board; &lt;b&gt;Space&lt;/b&gt; picks up or puts down the tile under it (Shift+Space or Ctrl+Space picks a rack tile for its run or its group).</source>
+        <translation>&lt;b&gt;Teclado.&lt;/b&gt; Clique primeiro na mesa (Esc sai da linha do chat). &lt;b&gt;Enter&lt;/b&gt; conclui a vez depois que você colocou peças (sem nada colocado não faz nada: aperte &lt;b&gt;D&lt;/b&gt; para comprar), &lt;b&gt;D&lt;/b&gt; compra, &lt;b&gt;Esc&lt;/b&gt; devolve a peça que está na sua mão ou, senão, desfaz a vez, &lt;b&gt;1&lt;/b&gt; e &lt;b&gt;2&lt;/b&gt; ordenam por números e por cores, &lt;b&gt;P&lt;/b&gt; pausa, &lt;b&gt;H&lt;/b&gt; pede uma dica e, apertada de novo, a coloca. As &lt;b&gt;setas&lt;/b&gt; movem uma moldura amarela pelo suporte e pela mesa; &lt;b&gt;Espaço&lt;/b&gt; pega ou coloca a peça sob ela (Shift+Espaço ou Ctrl+Espaço pega uma peça do suporte para a sua sequência ou o seu grupo).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Laying tiles.&lt;/b&gt; Every turn you finish adds the value of the tiles you laid from your rack to your score: numbers count their face value, a joker counts %1.</source>
+        <extracomment>%1 is a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Baixar peças.&lt;/b&gt; Cada vez que você conclui soma à sua pontuação o valor das peças que baixou do suporte: os números valem seu valor de face, um curinga vale %1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;End of the round.&lt;/b&gt; When a player empties the rack the round is over. Every other player loses the value of the tiles left in the rack, and the winner of the round gains all of it. If the pool runs dry and nobody can go out, every player loses the value of the rack and nobody gains. The &lt;i&gt;Round&lt;/i&gt; column shows each seat&apos;s result of the last round.</source>
+        <translation>&lt;b&gt;Fim da rodada.&lt;/b&gt; Quando um jogador esvazia o suporte, a rodada acaba. Cada um dos outros jogadores perde o valor das peças que restam no seu suporte, e o vencedor da rodada ganha tudo isso. Se o monte acabar e ninguém conseguir bater, cada jogador perde o valor do seu suporte e ninguém ganha. A coluna &lt;i&gt;Rodada&lt;/i&gt; mostra o resultado de cada lugar na última rodada.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Winning.&lt;/b&gt; When a seat reaches the target score (%1 unless the host chooses otherwise) with the highest score, it wins the game. If two seats share the highest score another round is played. The next round starts 20 seconds after the last one ended.</source>
+        <extracomment>%1 is the usual target score.</extracomment>
+        <translation>&lt;b&gt;Vencer.&lt;/b&gt; Quando um lugar alcança a pontuação-alvo (%1, a menos que o anfitrião escolha outra) com a maior pontuação, vence o jogo. Se dois lugares dividem a maior pontuação, joga-se mais uma rodada. A próxima rodada começa 20 segundos depois do fim da anterior.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Team game.&lt;/b&gt; Seats 1 and 3 (the Green Team) play against seats 2 and 4 (the Brown Team); the computer plays any seat nobody holds. Partners share one score, and one partner&apos;s first lay-down counts for both. A team wins the round when both partners have emptied their racks, and gains the value of both opponents&apos; racks, which the other team loses.</source>
+        <translation>&lt;b&gt;Jogo em equipe.&lt;/b&gt; Os lugares 1 e 3 (a equipe verde) jogam contra os lugares 2 e 4 (a equipe marrom); o computador joga qualquer lugar que ninguém ocupe. Os parceiros dividem uma pontuação, e a primeira baixada de um vale para os dois. Uma equipe vence a rodada quando os dois parceiros esvaziaram seus suportes, e ganha o valor dos suportes dos dois adversários, que a outra equipe perde.</translation>
+    </message>
+    <message>
+        <source>Rimbalo version %1, by Vemko Software.</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Rimbalo versão %1, da Vemko Software.</translation>
+    </message>
+    <message>
+        <source>The tiles, the board and every picture in the game are drawn by the program itself.</source>
+        <translation>As peças, a mesa e todas as imagens do jogo são desenhadas pelo próprio programa.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in &lt;i&gt;vemkolobby.ini&lt;/i&gt; and its tally in &lt;i&gt;rimbalotally.tld&lt;/i&gt; beside the program, or in your own data folder when the game is installed or its folder cannot be written; the records of the games you host go to that data folder.</source>
+        <translation>O Rimbalo guarda suas configurações em &lt;i&gt;vemkolobby.ini&lt;/i&gt; e seu placar em &lt;i&gt;rimbalotally.tld&lt;/i&gt; ao lado do programa, ou na sua própria pasta de dados quando o jogo está instalado ou não é possível gravar na pasta dele; as gravações dos jogos que você hospeda vão para essa pasta de dados.</translation>
+    </message>
+    <message>
+        <source>Version history</source>
+        <translation>Histórico de versões</translation>
+    </message>
+    <message>
+        <source>the game window, hosting and joining games, seats and onlookers; tables on a server and their codes; five computer levels and hints; game records and their replay; a high-contrast tile set, screen readers and a turn alert; the window in eight languages.</source>
+        <translation>a janela do jogo, hospedar jogos e entrar neles, lugares e espectadores; mesas de um servidor e seus códigos; cinco níveis do computador e dicas; jogos gravados e sua reprodução; um conjunto de peças de alto contraste, leitores de tela e um aviso de vez; a janela em oito idiomas.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby is a separate program by the makers of Rimbalo where players meet, chat and open games. When you host or join a Rimbalo game there, the lobby starts Rimbalo with your name, the host&apos;s address and your role, and Rimbalo tells the lobby that the game is running for as long as it stays open.</source>
+        <translation>O The Vemko Lobby é um programa à parte dos criadores do Rimbalo, onde os jogadores se encontram, conversam e abrem jogos. Quando você hospeda ou entra num jogo de Rimbalo por lá, o lobby abre o Rimbalo com seu nome, o endereço do anfitrião e seu papel, e o Rimbalo avisa ao lobby que o jogo está em andamento enquanto ficar aberto.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in its own section of the lobby&apos;s settings file, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, and never changes the lobby&apos;s own settings there.</source>
+        <translation>O Rimbalo guarda suas configurações numa seção própria do arquivo de configurações do lobby, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, e nunca altera ali as configurações do próprio lobby.</translation>
+    </message>
+</context>
+<context>
     <name>windows::HostDialog</name>
     <message>
         <source>Rimbalo - Host a Game</source>

@@ -1424,6 +1424,185 @@ Oyuncular ve puanlar: %3.</translation>
     </message>
 </context>
 <context>
+    <name>windows::HelpText</name>
+    <message>
+        <source>Rimbalo is a rummy game played with numbered tiles by up to four players. The set has &lt;b&gt;%1 tiles&lt;/b&gt;: the numbers 1 to 13 in four colours, each twice, and two jokers. Each colour has its own symbol: &lt;b&gt;green clubs&lt;/b&gt; (&amp;#9827;), &lt;b&gt;orange diamonds&lt;/b&gt; (&amp;#9830;), &lt;b&gt;red hearts&lt;/b&gt; (&amp;#9829;) and &lt;b&gt;black spades&lt;/b&gt; (&amp;#9824;). The tiles 11, 12 and 13 show &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; and &lt;b&gt;K&lt;/b&gt; and count 11, 12 and 13.</source>
+        <translation>Rimbalo, en fazla dört oyuncunun numaralı taşlarla oynadığı bir rummy oyunudur. Oyunda &lt;b&gt;%1 taş&lt;/b&gt; vardır: dört renkte 1&apos;den 13&apos;e kadar sayılar, her biri iki kez, ve iki joker. Her rengin kendi simgesi vardır: &lt;b&gt;yeşil sinek&lt;/b&gt; (&amp;#9827;), &lt;b&gt;turuncu karo&lt;/b&gt; (&amp;#9830;), &lt;b&gt;kırmızı kupa&lt;/b&gt; (&amp;#9829;) ve &lt;b&gt;siyah maça&lt;/b&gt; (&amp;#9824;). 11, 12 ve 13 numaralı taşlarda &lt;b&gt;J&lt;/b&gt;, &lt;b&gt;Q&lt;/b&gt; ve &lt;b&gt;K&lt;/b&gt; yazar ve bu taşlar 11, 12 ve 13 sayılır.</translation>
+    </message>
+    <message>
+        <source>Everybody plays on one shared board. On your turn you lay tiles from your rack onto the board in &lt;b&gt;sets&lt;/b&gt; and may rearrange the sets already there, as long as the whole board is made of valid sets when you finish. The first player to empty the rack wins the round and collects the value of every tile the others still hold. Rounds follow each other until a player reaches the target score.</source>
+        <translation>Herkes ortak tek bir masada oynar. Sıra sizdeyken ıstakanızdan masaya &lt;b&gt;diziler&lt;/b&gt; hâlinde taş koyarsınız ve bitirdiğinizde masanın tamamı geçerli dizilerden oluştuğu sürece masadaki dizileri yeniden düzenleyebilirsiniz. Istakasını ilk boşaltan oyuncu turu kazanır ve diğerlerinin elinde kalan tüm taşların değerini toplar. Bir oyuncu hedef puana ulaşana kadar turlar birbirini izler.</translation>
+    </message>
+    <message>
+        <source>Seats nobody holds are played by the computer. When the host starts a game, &lt;b&gt;Computer Opponents&lt;/b&gt; (1 to 3) says how many of the empty seats the computer plays (0 is offered too when a friend already holds seat 2); a team game fills all four seats. Anybody who joins after the four seats are taken watches the game as an onlooker.</source>
+        <translation>Kimsenin oturmadığı koltukları bilgisayar oynar. Sunucu bir oyun başlattığında &lt;b&gt;Bilgisayar rakip&lt;/b&gt; (1 ile 3 arası), boş koltuklardan kaçını bilgisayarın oynayacağını belirler (bir arkadaş 2. koltukta zaten oturuyorsa 0 da sunulur); takım oyunu dört koltuğun hepsini doldurur. Dört koltuk dolduktan sonra katılan herkes oyunu izleyici olarak izler.</translation>
+    </message>
+    <message>
+        <source>The computer plays at one of five levels, weakest first: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (the default), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; and &lt;b&gt;%5&lt;/b&gt;. The host chooses it as the Computer Level in the start dialog or in the Options menu. %1 never moves a tile already on the board; %3 and %4 look for the most valuable lay-down, %4 rearranging the board&apos;s sets freely; %5 also plays the next turns out before it chooses. Options, Bot Speed sets how quickly it moves.</source>
+        <extracomment>%1 to %5 are the computer levels, weakest first, as the Computer Level menu names them.</extracomment>
+        <translation>Bilgisayar, en zayıftan başlayarak beş seviyeden birinde oynar: &lt;b&gt;%1&lt;/b&gt;, &lt;b&gt;%2&lt;/b&gt; (varsayılan), &lt;b&gt;%3&lt;/b&gt;, &lt;b&gt;%4&lt;/b&gt; ve &lt;b&gt;%5&lt;/b&gt;. Sunucu bunu başlangıç penceresinde ya da Seçenekler menüsünde bilgisayar seviyesi olarak seçer. %1 masadaki bir taşı asla oynatmaz; %3 ve %4 en değerli açışı arar, %4 bunun için masadaki dizileri serbestçe yeniden düzenler; %5 ayrıca seçmeden önce herkesin sonraki hamlelerini dener. Seçenekler, Bilgisayar hızı ne kadar çabuk oynayacağını belirler.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your window.&lt;/b&gt; Options, Tile Sets offers a &lt;b&gt;High contrast&lt;/b&gt; set whose colours stay apart for colour-blind players. Options, Language chooses the window&apos;s language from the next start (System follows the desktop). Screen readers can read out the rack, the board and the seats. When your turn starts while you are in another window, the window asks for attention and, unless Options, Notify Me When It Is My Turn is off, the desktop shows a notice.</source>
+        <translation>&lt;b&gt;Pencereniz.&lt;/b&gt; Seçenekler, Taş setleri, renkleri renk körü oyuncular için de ayırt edilebilen &lt;b&gt;Yüksek karşıtlık&lt;/b&gt; setini sunar. Seçenekler, Dil pencerenin dilini bir sonraki açılıştan itibaren seçer (Sistem masaüstünü izler). Ekran okuyucular ıstakayı, masayı ve koltukları okuyabilir. Başka bir penceredeyken sıra size gelirse pencere dikkatinizi ister ve Seçenekler menüsündeki “Sıra bende olunca bildir” kapalı değilse masaüstü bir bildirim gösterir.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game records.&lt;/b&gt; The games you host are kept: &lt;b&gt;Game, Game Records…&lt;/b&gt; lists them, replays any of them turn by turn and counts each player&apos;s games, wins and points.</source>
+        <translation>&lt;b&gt;Oyun kayıtları.&lt;/b&gt; Kurduğunuz oyunlar saklanır: &lt;b&gt;Oyun, Oyun kayıtları…&lt;/b&gt; onları listeler, herhangi birini hamle hamle yeniden oynatır ve her oyuncunun oyunlarını, galibiyetlerini ve puanlarını sayar.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Solo game.&lt;/b&gt; Start Rimbalo without anything else and it plays a game against the computer on this machine. You sit in seat 1 as &lt;i&gt;You&lt;/i&gt;; the game starts when you press &lt;b&gt;Start&lt;/b&gt;.</source>
+        <translation>&lt;b&gt;Tek başına oyun.&lt;/b&gt; Rimbalo&apos;yu başka hiçbir şey vermeden başlatırsanız bu bilgisayarda bilgisayara karşı bir oyun açar. 1. koltukta &lt;i&gt;You&lt;/i&gt; adıyla oturursunuz; oyun &lt;b&gt;Başla&lt;/b&gt; düğmesine bastığınızda başlar.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hosting a game.&lt;/b&gt; Choose &lt;b&gt;Game, Host a Game…&lt;/b&gt;, type your name and press &lt;b&gt;Host&lt;/b&gt;. The dialog then lists the addresses of this computer; &lt;b&gt;Copy&lt;/b&gt; one and send it to your friends. The game runs on TCP port %1 unless you choose another, and the host&apos;s firewall must let that port in. When the port is in use the dialog says so and offers a free one.</source>
+        <extracomment>%1 is the game&apos;s usual TCP port.</extracomment>
+        <translation>&lt;b&gt;Oyun kurmak.&lt;/b&gt; &lt;b&gt;Oyun, Oyun kur…&lt;/b&gt; seçin, adınızı yazın ve &lt;b&gt;Kur&lt;/b&gt; düğmesine basın. Pencere bu bilgisayarın adreslerini listeler; birini &lt;b&gt;Kopyala&lt;/b&gt; ile kopyalayıp arkadaşlarınıza gönderin. Başka bir port seçmezseniz oyun %1 numaralı TCP portunda çalışır ve sunucunun güvenlik duvarı bu porta izin vermelidir. Port kullanımdaysa pencere bunu söyler ve boş bir port önerir.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Joining a game.&lt;/b&gt; Choose &lt;b&gt;Game, Join a Game…&lt;/b&gt;, type your name and the address the host gave you (such as 192.168.1.20, or 192.168.1.20:%1 for another port) and press &lt;b&gt;Join&lt;/b&gt;. If the host cannot be reached the dialog says why and you can try again.</source>
+        <extracomment>%1 is another port than the usual one, as an example.</extracomment>
+        <translation>&lt;b&gt;Oyuna katılmak.&lt;/b&gt; &lt;b&gt;Oyun, Oyuna katıl…&lt;/b&gt; seçin, adınızı ve sunucunun size verdiği adresi yazın (örneğin 192.168.1.20 ya da başka bir port için 192.168.1.20:%1) ve &lt;b&gt;Katıl&lt;/b&gt; düğmesine basın. Sunucuya ulaşılamazsa pencere nedenini söyler ve yeniden deneyebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tables on a server.&lt;/b&gt; Friends in different homes meet at a table server, a computer everyone can reach that holds many tables, each its own game. In &lt;b&gt;Game, Join a Game…&lt;/b&gt; type its address, then press &lt;b&gt;List Tables&lt;/b&gt; and &lt;b&gt;Join Table&lt;/b&gt;, or type a table&apos;s code and press &lt;b&gt;Join by Code&lt;/b&gt;, or &lt;b&gt;Create a Table&lt;/b&gt; and give its code to your friends (a new table is private unless you untick &lt;b&gt;Private&lt;/b&gt;). Whoever opens a table holds seat 1 and the host&apos;s powers there.</source>
+        <translation>&lt;b&gt;Bir sunucudaki masalar.&lt;/b&gt; Farklı evlerdeki arkadaşlar, herkesin ulaşabildiği ve her biri ayrı bir oyun olan çok sayıda masa barındıran bir masa sunucusunda buluşur. &lt;b&gt;Oyun, Oyuna katıl…&lt;/b&gt; penceresinde sunucunun adresini yazın, sonra &lt;b&gt;Masaları listele&lt;/b&gt; ve &lt;b&gt;Masaya katıl&lt;/b&gt; düğmelerine basın; ya da bir masanın kodunu yazıp &lt;b&gt;Kodla katıl&lt;/b&gt; düğmesine basın; ya da &lt;b&gt;Masa aç&lt;/b&gt; ile yeni bir masa açıp kodunu arkadaşlarınıza verin (&lt;b&gt;Özel&lt;/b&gt; işaretini kaldırmadıkça yeni masa özeldir). Bir masayı açan kişi orada 1. koltuğa oturur ve sunucu yetkilerine sahip olur.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;From the command line.&lt;/b&gt; Rimbalo can also be started with three words: your name, the host&apos;s address (with a table&apos;s code after a slash) and the role:</source>
+        <translation>&lt;b&gt;Komut satırından.&lt;/b&gt; Rimbalo üç sözcükle de başlatılabilir: adınız, sunucunun adresi (eğik çizgiden sonra bir masanın koduyla) ve rol:</translation>
+    </message>
+    <message>
+        <source>(Ann hosts the game)</source>
+        <translation>(Ann oyunu kurar)</translation>
+    </message>
+    <message>
+        <source>(Bob joins Ann&apos;s game)</source>
+        <translation>(Bob, Ann&apos;in oyununa katılır)</translation>
+    </message>
+    <message>
+        <source>(Cem joins the table K7MXQ4 of a server)</source>
+        <translation>(Cem bir sunucudaki K7MXQ4 masasına katılır)</translation>
+    </message>
+    <message>
+        <source>The host always plays in seat 1 and is the one who starts games, pauses them and can remove a player. Players take seats 2 to 4 in the order they connect; later arrivals watch. A player who joins while a game runs takes over a free seat&apos;s tiles and score, or waits for the next round.</source>
+        <translation>Sunucu her zaman 1. koltukta oynar; oyunları başlatan, duraklatan ve bir oyuncuyu çıkarabilen odur. Oyuncular bağlandıkları sırayla 2 ile 4 arasındaki koltuklara oturur; sonra gelenler izler. Oyun sürerken katılan bir oyuncu boş bir koltuğun taşlarını ve puanını devralır ya da bir sonraki turu bekler.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby starts Rimbalo this way for you when you host or join a game there. When the host leaves, the game ends for everybody.</source>
+        <translation>Vemko Lobby, orada bir oyun kurduğunuzda ya da bir oyuna katıldığınızda Rimbalo&apos;yu sizin için bu şekilde başlatır. Sunucu ayrıldığında oyun herkes için biter.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The deal.&lt;/b&gt; Every playing seat gets %1 tiles (the host may choose %2 to %3; the deal is lowered when the pool would keep fewer than 10 tiles). Turns pass from seat to seat.</source>
+        <extracomment>%1 is the usual deal; %2 to %3 the deals the host may choose.</extracomment>
+        <translation>&lt;b&gt;Dağıtım.&lt;/b&gt; Oynayan her koltuk %1 taş alır (sunucu %2 ile %3 arasında bir sayı seçebilir; ortada 10&apos;dan az taş kalacaksa daha az dağıtılır). Sıra koltuktan koltuğa geçer.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sets.&lt;/b&gt; Sets lie along a row of the board, left to right, with an empty cell between neighbouring sets. Every set has at least three tiles and is either</source>
+        <translation>&lt;b&gt;Diziler.&lt;/b&gt; Diziler masanın bir satırında soldan sağa durur ve komşu diziler arasında boş bir hücre bulunur. Her dizide en az üç taş vardır ve dizi şunlardan biridir:</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;run&lt;/b&gt;: consecutive numbers of one colour, such as green 4, 5, 6 (13 is the highest number; runs do not go round from 13 to 1), or</source>
+        <translation>bir &lt;b&gt;seri&lt;/b&gt;: tek renkte ardışık sayılar, örneğin yeşil 4, 5, 6 (en yüksek sayı 13&apos;tür; seriler 13&apos;ten 1&apos;e dönmez) ya da</translation>
+    </message>
+    <message>
+        <source>a &lt;b&gt;group&lt;/b&gt;: one number in different colours, such as red 9, black 9, orange 9.</source>
+        <translation>bir &lt;b&gt;grup&lt;/b&gt;: farklı renklerde aynı sayı, örneğin kırmızı 9, siyah 9, turuncu 9.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tile values.&lt;/b&gt; A tile counts its number: 1 to 10, and J, Q and K count 11, 12 and 13.</source>
+        <translation>&lt;b&gt;Taş değerleri.&lt;/b&gt; Bir taş kendi sayısı kadar değer: 1&apos;den 10&apos;a kadar; J, Q ve K ise 11, 12 ve 13 sayılır.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Jokers&lt;/b&gt; stand in for any tile. A run with jokers must still fit between 1 and 13, so no joker can stand before a 1 or after a 13; both jokers may stand side by side, as in joker, joker, green 5, green 6 (a 3-4-5-6). With both jokers a group can hold six tiles.</source>
+        <translation>&lt;b&gt;Jokerler&lt;/b&gt; herhangi bir taşın yerini tutar. Jokerli bir seri de 1 ile 13 arasına sığmalıdır, bu yüzden hiçbir joker bir 1&apos;den önce ya da bir 13&apos;ten sonra duramaz; iki joker yan yana durabilir, örneğin joker, joker, yeşil 5, yeşil 6 (bir 3-4-5-6). İki jokerle bir grup altı taş tutabilir.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your first lay-down&lt;/b&gt; in a round must be worth at least &lt;b&gt;%1 points&lt;/b&gt;: the tiles you lay from your rack in that turn count their numbers, a joker counts %2. Moving tiles that are already on the board counts nothing. After that, any valid board will do.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 a joker&apos;s value.</extracomment>
+        <translation>Bir turdaki &lt;b&gt;ilk açışınız&lt;/b&gt; en az &lt;b&gt;%1 puan&lt;/b&gt; etmelidir: o hamlede ıstakanızdan koyduğunuz taşlar sayıları kadar, bir joker %2 sayılır. Masada zaten duran taşları oynatmak hiçbir şey saymaz. Ondan sonra her geçerli masa olur.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your turn.&lt;/b&gt; Click a tile in your rack to pick it up and click an empty board cell to put it down; click a board tile to pick it up and move it. Hold Shift when picking a rack tile to lay the next two numbers of its run with it, or Ctrl for two more tiles of its group. Right-click a tile you laid this turn to take it back. &lt;b&gt;Clear&lt;/b&gt; takes back the whole turn, &lt;b&gt;Draw&lt;/b&gt; takes one tile and ends the turn, &lt;b&gt;Finish&lt;/b&gt; ends the turn with the tiles laid; it shows once you have laid or moved a tile. A tile you have just drawn, and each tile dealt to you as a penalty, carries a blue corner until you next touch your rack. The small light next to the buttons blinks while the board is not yet complete.</source>
+        <translation>&lt;b&gt;Sıranız.&lt;/b&gt; Istakanızdaki bir taşı almak için ona, bırakmak için masada boş bir hücreye tıklayın; masadaki bir taşı alıp taşımak için ona tıklayın. Istakadan bir taş alırken Shift&apos;e basılı tutarsanız serisinin sonraki iki sayısı da onunla birlikte konur, Ctrl&apos;ye basılı tutarsanız grubundan iki taş daha. Bu hamlede koyduğunuz bir taşa sağ tıklamak onu geri alır. &lt;b&gt;Geri al&lt;/b&gt; bütün hamleyi geri alır, &lt;b&gt;Çek&lt;/b&gt; bir taş çeker ve sırayı bitirir, &lt;b&gt;Bitir&lt;/b&gt; sırayı konan taşlarla bitirir; bu düğme bir taş koyduğunuzda ya da oynattığınızda görünür. Yeni çektiğiniz bir taş ve ceza olarak size verilen her taş, ıstakanıza yeniden dokunana kadar mavi bir köşe taşır. Düğmelerin yanındaki küçük ışık masa tamamlanmadığı sürece yanıp söner.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hint.&lt;/b&gt; During your turn &lt;b&gt;Hint&lt;/b&gt; outlines the rack tiles of the most valuable lay-down the board allows, its sets rearranged as needed (before your first lay-down only one worth %1); press it again (it then reads &lt;b&gt;Place&lt;/b&gt;) to lay them, then Finish. The host can switch hints off (Options, Allow Hints). Hints come from the same search the %2 computer players use.</source>
+        <extracomment>%1 is the least value of a first lay-down; %2 the computer level whose search gives the hints.</extracomment>
+        <translation>&lt;b&gt;İpucu.&lt;/b&gt; Sıra sizdeyken &lt;b&gt;İpucu&lt;/b&gt;, masanın izin verdiği en değerli açışın ıstakadaki taşlarını işaretler; gerekirse masadaki diziler yeniden düzenlenir (ilk açışınızdan önce yalnızca %1 puanlık bir açış); taşları koymak için düğmeye yeniden basın (düğmede o zaman &lt;b&gt;Koy&lt;/b&gt; yazar), sonra Bitir&apos;e basın. Sunucu ipuçlarını kapatabilir (Seçenekler, İpuçlarına izin ver). İpuçları, %2 seviyesindeki bilgisayar oyuncularının kullandığı aramanın aynısından gelir.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The clock.&lt;/b&gt; Every turn runs against a clock (%1 seconds unless the host chooses %2 to %3). When the time is up the turn is taken back and you draw %4 tiles, or one when the host switched the time penalty off.</source>
+        <extracomment>%1 is the usual time of a turn in seconds; %2 to %3 the times the host may choose; %4 the tiles drawn as the time penalty.</extracomment>
+        <translation>&lt;b&gt;Saat.&lt;/b&gt; Her hamle saate karşı oynanır (sunucu %2 ile %3 arasında bir süre seçmezse %1 saniye). Süre dolduğunda hamle geri alınır ve %4 taş çekersiniz; sunucu süre cezasını kapattıysa bir taş.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;An incomplete board.&lt;/b&gt; If you finish while the board holds an incomplete or wrong set, you are offered a &lt;b&gt;%1-tile penalty&lt;/b&gt;: take it and your turn is taken back and ends, or go back and mend the board. With less than 10 seconds left the turn is taken back at once.</source>
+        <extracomment>%1 is the number of penalty tiles.</extracomment>
+        <translation>&lt;b&gt;Eksik bir masa.&lt;/b&gt; Masada eksik ya da hatalı bir dizi varken bitirirseniz size &lt;b&gt;%1 taş ceza&lt;/b&gt; önerilir: kabul ederseniz hamleniz geri alınır ve sıranız biter; ya da geri dönüp masayı düzeltirsiniz. 10 saniyeden az kaldıysa hamle hemen geri alınır.</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;Sort by Numbers&lt;/b&gt; and &lt;b&gt;Sort by Suits&lt;/b&gt; buttons sort your rack; a right-click on any rack tile sorts it again.</source>
+        <translation>&lt;b&gt;Sayılara göre sırala&lt;/b&gt; ve &lt;b&gt;Renklere göre sırala&lt;/b&gt; düğmeleri ıstakanızı sıralar; ıstakadaki herhangi bir taşa sağ tıklamak onu yeniden sıralar.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Drag and drop.&lt;/b&gt; You can also drag a tile from the rack to the board, from one cell to another, or back onto the rack to take it back. Hold Alt or Shift while dragging a board tile to move its whole set. During your turn a set that is not yet valid has a dashed amber outline (the red frames mark the cells of the last move); when the server refuses a Finish, the line under the board names the set at fault. A move that cannot be made says why under the board, and during your first lay-down the line under the board counts its value towards %1.</source>
+        <extracomment>%1 is the least value of a first lay-down.</extracomment>
+        <translation>&lt;b&gt;Sürükle ve bırak.&lt;/b&gt; Bir taşı ıstakadan masaya, bir hücreden diğerine ya da geri almak için ıstakaya da sürükleyebilirsiniz. Masadaki bir taşı sürüklerken Alt ya da Shift&apos;e basılı tutarsanız dizinin tamamı taşınır. Sıra sizdeyken henüz geçerli olmayan bir dizinin çevresinde kesikli, kehribar renkli bir çizgi olur (kırmızı çerçeveler son hamlenin hücrelerini gösterir); sunucu bir Bitir&apos;i reddettiğinde masanın altındaki satır hatalı diziyi söyler. Yapılamayan bir hamle nedenini masanın altında söyler ve ilk açışınız sırasında masanın altındaki satır, açışın gereken %1 puanın ne kadarını tuttuğunu gösterir.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keyboard.&lt;/b&gt; Click the board first (Esc leaves the chat line). &lt;b&gt;Enter&lt;/b&gt; finishes the turn once you have laid tiles (with nothing laid it does nothing: press &lt;b&gt;D&lt;/b&gt; to draw), &lt;b&gt;D&lt;/b&gt; draws, &lt;b&gt;Esc&lt;/b&gt; puts the tile in your hand back or else clears the turn, &lt;b&gt;1&lt;/b&gt; and &lt;b&gt;2&lt;/b&gt; sort by numbers and by suits, &lt;b&gt;P&lt;/b&gt; pauses, &lt;b&gt;H&lt;/b&gt; asks for a hint and, pressed again, lays it. The &lt;b&gt;arrow keys&lt;/b&gt; move a yellow frame over the rack and the board; &lt;b&gt;Space&lt;/b&gt; picks up or puts down the tile under it (Shift+Space or Ctrl+Space picks a rack tile for its run or its group).</source>
+        <translation>&lt;b&gt;Klavye.&lt;/b&gt; Önce masaya tıklayın (Esc sohbet satırından çıkar). Taş koyduysanız &lt;b&gt;Enter&lt;/b&gt; sırayı bitirir (hiçbir şey koymadıysanız hiçbir şey yapmaz: taş çekmek için &lt;b&gt;D&lt;/b&gt; tuşuna basın), &lt;b&gt;D&lt;/b&gt; taş çeker, &lt;b&gt;Esc&lt;/b&gt; elinizdeki taşı geri koyar, yoksa hamleyi geri alır, &lt;b&gt;1&lt;/b&gt; ve &lt;b&gt;2&lt;/b&gt; sayılara ve renklere göre sıralar, &lt;b&gt;P&lt;/b&gt; duraklatır, &lt;b&gt;H&lt;/b&gt; ipucu ister ve yeniden basılınca onu koyar. &lt;b&gt;Ok tuşları&lt;/b&gt; ıstaka ve masa üzerinde sarı bir çerçeve gezdirir; &lt;b&gt;Boşluk&lt;/b&gt; altındaki taşı alır ya da bırakır (Shift+Boşluk ya da Ctrl+Boşluk ıstakadaki bir taşı serisi ya da grubu için alır).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Laying tiles.&lt;/b&gt; Every turn you finish adds the value of the tiles you laid from your rack to your score: numbers count their face value, a joker counts %1.</source>
+        <extracomment>%1 is a joker&apos;s value.</extracomment>
+        <translation>&lt;b&gt;Taş koymak.&lt;/b&gt; Bitirdiğiniz her hamle, ıstakanızdan koyduğunuz taşların değerini puanınıza ekler: sayılar üzerlerindeki değeri, bir joker %1 sayılır.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;End of the round.&lt;/b&gt; When a player empties the rack the round is over. Every other player loses the value of the tiles left in the rack, and the winner of the round gains all of it. If the pool runs dry and nobody can go out, every player loses the value of the rack and nobody gains. The &lt;i&gt;Round&lt;/i&gt; column shows each seat&apos;s result of the last round.</source>
+        <translation>&lt;b&gt;Turun sonu.&lt;/b&gt; Bir oyuncu ıstakasını boşalttığında tur biter. Diğer her oyuncu ıstakasında kalan taşların değerini kaybeder ve turu kazanan bunun tamamını alır. Ortada taş kalmaz ve kimse bitiremezse her oyuncu ıstakasının değerini kaybeder ve kimse bir şey kazanmaz. &lt;i&gt;Tur&lt;/i&gt; sütunu her koltuğun son turdaki sonucunu gösterir.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Winning.&lt;/b&gt; When a seat reaches the target score (%1 unless the host chooses otherwise) with the highest score, it wins the game. If two seats share the highest score another round is played. The next round starts 20 seconds after the last one ended.</source>
+        <extracomment>%1 is the usual target score.</extracomment>
+        <translation>&lt;b&gt;Kazanmak.&lt;/b&gt; Bir koltuk hedef puana (sunucu başka bir değer seçmezse %1) en yüksek puanla ulaştığında oyunu kazanır. İki koltuk en yüksek puanı paylaşırsa bir tur daha oynanır. Sonraki tur, bir öncekinin bitişinden 20 saniye sonra başlar.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Team game.&lt;/b&gt; Seats 1 and 3 (the Green Team) play against seats 2 and 4 (the Brown Team); the computer plays any seat nobody holds. Partners share one score, and one partner&apos;s first lay-down counts for both. A team wins the round when both partners have emptied their racks, and gains the value of both opponents&apos; racks, which the other team loses.</source>
+        <translation>&lt;b&gt;Takım oyunu.&lt;/b&gt; 1. ve 3. koltuklar (Yeşil Takım), 2. ve 4. koltuklara (Kahverengi Takım) karşı oynar; kimsenin oturmadığı koltukları bilgisayar oynar. Ortaklar tek bir puanı paylaşır ve bir ortağın ilk açışı ikisi için de geçerlidir. Bir takım, iki ortak da ıstakalarını boşalttığında turu kazanır ve iki rakibin ıstakalarının değerini alır; diğer takım bu değeri kaybeder.</translation>
+    </message>
+    <message>
+        <source>Rimbalo version %1, by Vemko Software.</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Rimbalo sürüm %1, Vemko Software tarafından.</translation>
+    </message>
+    <message>
+        <source>The tiles, the board and every picture in the game are drawn by the program itself.</source>
+        <translation>Taşlar, masa ve oyundaki her resim programın kendisi tarafından çizilir.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in &lt;i&gt;vemkolobby.ini&lt;/i&gt; and its tally in &lt;i&gt;rimbalotally.tld&lt;/i&gt; beside the program, or in your own data folder when the game is installed or its folder cannot be written; the records of the games you host go to that data folder.</source>
+        <translation>Rimbalo ayarlarını &lt;i&gt;vemkolobby.ini&lt;/i&gt; dosyasında, skor tablosunu da &lt;i&gt;rimbalotally.tld&lt;/i&gt; dosyasında programın yanında tutar; oyun kuruluysa ya da klasörüne yazılamıyorsa bunları kendi veri klasörünüzde tutar. Kurduğunuz oyunların kayıtları bu veri klasörüne gider.</translation>
+    </message>
+    <message>
+        <source>Version history</source>
+        <translation>Sürüm geçmişi</translation>
+    </message>
+    <message>
+        <source>the game window, hosting and joining games, seats and onlookers; tables on a server and their codes; five computer levels and hints; game records and their replay; a high-contrast tile set, screen readers and a turn alert; the window in eight languages.</source>
+        <translation>oyun penceresi, oyun kurma ve oyuna katılma, koltuklar ve izleyiciler; bir sunucudaki masalar ve kodları; beş bilgisayar seviyesi ve ipuçları; oyun kayıtları ve yeniden oynatılmaları; yüksek karşıtlıklı bir taş seti, ekran okuyucular ve sıra uyarısı; sekiz dilde pencere.</translation>
+    </message>
+    <message>
+        <source>The Vemko Lobby is a separate program by the makers of Rimbalo where players meet, chat and open games. When you host or join a Rimbalo game there, the lobby starts Rimbalo with your name, the host&apos;s address and your role, and Rimbalo tells the lobby that the game is running for as long as it stays open.</source>
+        <translation>Vemko Lobby, Rimbalo&apos;nun yapımcılarının ayrı bir programıdır; oyuncular orada buluşur, sohbet eder ve oyun açar. Orada bir Rimbalo oyunu kurduğunuzda ya da bir oyuna katıldığınızda lobi Rimbalo&apos;yu adınız, sunucunun adresi ve rolünüzle başlatır; Rimbalo da açık kaldığı sürece oyunun sürdüğünü lobiye bildirir.</translation>
+    </message>
+    <message>
+        <source>Rimbalo keeps its settings in its own section of the lobby&apos;s settings file, &lt;i&gt;vemkolobby.ini&lt;/i&gt;, and never changes the lobby&apos;s own settings there.</source>
+        <translation>Rimbalo ayarlarını lobinin ayar dosyası &lt;i&gt;vemkolobby.ini&lt;/i&gt; içinde kendine ait bir bölümde tutar ve oradaki lobi ayarlarını asla değiştirmez.</translation>
+    </message>
+</context>
+<context>
     <name>windows::HostDialog</name>
     <message>
         <source>Rimbalo - Host a Game</source>

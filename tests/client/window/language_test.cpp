@@ -13,6 +13,7 @@
 #include "windows/joindialog.h"
 #include "windows/tdownload.h"
 #include "windows/tgamestart.h"
+#include "windows/thelp.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -21,11 +22,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -161,6 +165,49 @@ TEST(Catalogues, TheSpokenTileNamesAreTranslated) {
     // The game log's names in English are the protocol's own ("WILD" for the joker).
     EXPECT_EQ(client::shownTile(rules::kJoker), QStringLiteral("WILD"));
     EXPECT_EQ(client::shownTile(38), QStringLiteral("Red Queen"));
+}
+
+namespace {
+
+// The paragraphs, list items and lines of each help page as shown, by topic.
+std::map<int, QStringList> helpParagraphs() {
+    windows::Thelp help(QStringLiteral("1.0.11"));
+    std::map<int, QStringList> pages;
+    for (const int tag : {1, 2, 3, 4, 5, 11})
+        for (QTextBlock b = help.page(tag)->document()->begin(); b.isValid(); b = b.next())
+            if (!b.text().trimmed().isEmpty()) pages[tag] << b.text();
+    return pages;
+}
+
+} // namespace
+
+// The help's paragraphs are looked up under the context the catalogues file them in (one that differs
+// leaves the pages English however complete the catalogues are), each stays one paragraph, and the
+// numbers and names the program fills in are filled in every language.
+TEST(Catalogues, TheHelpPagesAreTranslated) {
+    const std::map<int, QStringList> english = helpParagraphs();
+    ASSERT_EQ(english.size(), 6U);
+    static const QRegularExpression unfilled(QStringLiteral("%[1-9]"));
+    for (const QString& code : kTranslated) {
+        Speaking speaking(code);
+        const std::map<int, QStringList> shown = helpParagraphs();
+        for (const auto& [tag, paragraphs] : english) {
+            const QStringList& translated = shown.at(tag);
+            const std::string where = code.toStdString() + " topic " + std::to_string(tag);
+            EXPECT_EQ(translated.size(), paragraphs.size()) << where;
+            for (const QString& paragraph : paragraphs)
+                EXPECT_FALSE(translated.contains(paragraph)) << where << ": " << paragraph.toStdString();
+            for (const QString& paragraph : translated)
+                EXPECT_FALSE(paragraph.contains(unfilled)) << where << ": " << paragraph.toStdString();
+        }
+        const QString overview = shown.at(1).join(QLatin1Char('\n'));
+        for (const char* level : {"beginner", "classic", "strong", "expert", "master"})
+            EXPECT_TRUE(overview.contains(windows::levelTitle(level))) << code.toStdString() << " " << level;
+        EXPECT_TRUE(shown.at(2).join(QLatin1Char('\n')).contains(QStringLiteral("7772")))
+            << code.toStdString();
+        EXPECT_TRUE(shown.at(5).join(QLatin1Char('\n')).contains(QStringLiteral("1.0.11")))
+            << code.toStdString();
+    }
 }
 
 TEST(Languages, ChosenThenSystemThenEnglish) {
